@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+namespace VelSystem {
+
+// Writes one log line when it goes out of scope: DefaultLogger(2) << text << more;
+// Levels: 0 debug, 1 info, 2 warning, 3 error. Lines go to the Qt message stream unless
+// a test installed a sink.
+class DefaultLogger
+{
+public:
+    using Sink = std::function<void(int level, const QString& line)>;
+
+    explicit DefaultLogger(int level);
+    ~DefaultLogger();
+    DefaultLogger(const DefaultLogger&) = delete;
+    DefaultLogger& operator=(const DefaultLogger&) = delete;
+
+    DefaultLogger& operator<<(const QString& text);
+    DefaultLogger& operator<<(const char* text);
+    DefaultLogger& operator<<(const std::string& text);
+    DefaultLogger& operator<<(long long value);
+    DefaultLogger& operator<<(double value);
+
+    // Replaces the sink for every logger and returns the previous one (empty: Qt stream).
+    static Sink setSink(Sink sink);
+
+private:
+    int mLevel;
+    QStringList mParts;
+};
+
+} // namespace VelSystem

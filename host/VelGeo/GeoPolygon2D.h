@@ -1,0 +1,53 @@
+#pragma once
+
+#include "VelGeo/GeoPoint2D.h"
+#include "VelGeo/GeoRectangle.h"
+
+#include <vector>
+
+namespace VelSystem {
+
+// A closed outline as a list of vertices; the closing edge from the last vertex back to
+// the first is implied (the first point is not repeated).
+class GeoPolygon2D
+{
+public:
+    GeoPolygon2D() = default;
+    explicit GeoPolygon2D(std::vector<GeoPoint2D> points) : mPoints(std::move(points)) {}
+
+    int size() const { return static_cast<int>(mPoints.size()); }
+    bool isEmpty() const { return mPoints.empty(); }
+    GeoPoint2D& operator[](int i) { return mPoints[static_cast<size_t>(i)]; }
+    const GeoPoint2D& operator[](int i) const { return mPoints[static_cast<size_t>(i)]; }
+    void append(const GeoPoint2D& p) { mPoints.push_back(p); }
+    void insert(int i, const GeoPoint2D& p);
+    void remove(int i);
+    void clear() { mPoints.clear(); }
+    const std::vector<GeoPoint2D>& points() const { return mPoints; }
+    std::vector<GeoPoint2D>& points() { return mPoints; }
+    bool operator==(const GeoPolygon2D& o) const { return mPoints == o.mPoints; }
+
+    GeoRectangle boundingRect() const;
+    // Positive for a counter-clockwise outline.
+    double signedArea() const;
+    double area() const;
+    double perimeter() const;
+    GeoPoint2D centroid() const;
+    bool containsPoint(const GeoPoint2D& p) const; // inside or on the outline
+    // Distance from p to the nearest edge of the outline.
+    double distanceToOutline(const GeoPoint2D& p) const;
+    // True when the interiors share area (touching edges or corners do not count).
+    bool overlaps(const GeoPolygon2D& o) const;
+    bool isFinite() const;
+
+    void translate(const GeoPoint2D& d);
+    void rotate(double degrees, const GeoPoint2D& centre);
+    // Mirrors about the vertical line x = axis (horizontal flip) or the horizontal line y = axis.
+    void mirrorX(double axis);
+    void mirrorY(double axis);
+
+private:
+    std::vector<GeoPoint2D> mPoints;
+};
+
+} // namespace VelSystem

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "VelGeo/GeoRectangle.h"
+
+#include <QGraphicsView>
+#include <QPolygonF>
+#include <boost/shared_ptr.hpp>
+
+namespace VelSystem {
+
+class AbstractTool;
+class Document;
+class DocumentScene;
+class Selection;
+class ViewFilter;
+
+// A view of a document scene, with y upward. Routes its mouse, key and wheel events to the
+// current tool and is the boundary where exceptions leaving a tool are reported.
+class DocumentView : public QGraphicsView
+{
+    Q_OBJECT
+public:
+    // The click tolerance, in pixels.
+    static constexpr int kPickTolerance = 5;
+
+    explicit DocumentView(DocumentScene* scene, QWidget* parent = nullptr);
+    ~DocumentView() override;
+
+    boost::shared_ptr<Document> document() const;
+    DocumentScene* scene() const;
+    const ViewFilter& filter() const;
+
+    // The objects under a view pixel, within kPickTolerance pixels.
+    boost::shared_ptr<Selection> pick(const QPoint& pixel) const;
+    // The objects inside or crossing a polygon given in view pixels.
+    boost::shared_ptr<Selection> pick(const QPolygonF& pixels) const;
+
+    // Pixels per centimetre.
+    double getScale() const;
+    // Multiplies the scale by `factor`, keeping the document point under `centre`
+    // (view pixels) where it is.
+    void scale(double factor, const QPoint& centre);
+    void setScale(double pixelsPerCm);
+    // Shows `rect` (scene coordinates) as large as fits, centred.
+    virtual void fitToRect(const GeoRectangle& rect);
+    void fitToDocument();
+
+    void setTool(const boost::shared_ptr<AbstractTool>& tool);
+    boost::shared_ptr<AbstractTool> tool() const { return mTool; }
+    // Asks `tool` for the cursor and shows it.
+    void updateCursor(const AbstractTool& tool);
+    // Lets rulers and coordinate displays follow the mouse during a tool's drag.
+    void postMouseEventToRulers(QMouseEvent* event);
+
+signals:
+    void mousePositionChanged(double x, double y);
+    void scaleChanged(double pixelsPerCm);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+
+private:
+    boost::shared_ptr<AbstractTool> mTool;
+};
+
+} // namespace VelSystem
