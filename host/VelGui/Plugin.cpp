@@ -1,0 +1,7 @@
+#include "VelGui/Plugin.h"
+
+namespace VelSystem {
+
+Plugin::~Plugin() = default;
+
+} // namespace VelSystem

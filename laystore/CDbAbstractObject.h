@@ -1,0 +1,74 @@
+#pragma once
+
+#include "VelGeo/GeoPoint2D.h"
+#include "VelGeo/GeoRectangle.h"
+
+#include <QObject>
+
+namespace VelSystem {
+
+class CDbMarkerDrawing;
+
+// Base of every object placed on a layer of a marker: piece groups, texts, lines, marks.
+// Model objects know nothing of graphics; views follow the `changed` signal.
+class CDbAbstractObject : public QObject
+{
+    Q_OBJECT
+public:
+    // The kind codes that selections and view filters use.
+    enum Kind { KindGroup = 1, KindText = 2, KindLine = 3, KindMark = 4 };
+
+    CDbAbstractObject();
+    ~CDbAbstractObject() override;
+
+    virtual int kind() const = 0;
+    virtual GeoRectangle boundingRect() const = 0;
+    // A deep copy, not placed in any document, with the same placement data.
+    virtual CDbAbstractObject* clone() const = 0;
+    // False only for an object whose geometry is broken (non-finite coordinates, an outline
+    // with fewer than three points); never because of where it lies.
+    virtual bool isValid() const = 0;
+    // Moves by `delta`. The object may adjust `delta` (a piece keeps x >= 0 and stays within
+    // its area) and writes back the offset it applied.
+    virtual void translate(GeoPoint2D& delta) = 0;
+    // Swaps the placement data (position, rotation, mirroring, section) with `other`, which
+    // is of the same class.
+    virtual void exchangeInfos(CDbAbstractObject* other) = 0;
+    // True when both objects hold the same data (placement, geometry, flags); ids aside.
+    virtual bool sameContent(const CDbAbstractObject& other) const = 0;
+
+    // A copy made for a drag: shown as a preview above the other objects.
+    bool isCloned() const { return mCloned; }
+    void setCloned(bool cloned) { mCloned = cloned; }
+    bool isDragged() const { return mDragged; }
+    void setDragged(bool dragged);
+    // Stacking hint for views: previews draw above placed pieces.
+    double zHint() const { return mZHint; }
+    void setZHint(double z) { mZHint = z; }
+
+    bool isSelected() const { return mSelected; }
+    // True when the state changed. Emits `changed`.
+    bool setSelected(bool selected);
+
+    // Where the object is placed; null/-1 while it is not in a document.
+    CDbMarkerDrawing* drawing() const { return mDrawing; }
+    short fabricIndex() const { return mFabricIndex; }
+    short layerIndex() const { return mLayerIndex; }
+    void setPlacement(CDbMarkerDrawing* drawing, short fabricIndex, short layerIndex);
+
+    void emitChanged();
+
+signals:
+    void changed(CDbAbstractObject* object);
+
+private:
+    bool mCloned = false;
+    bool mDragged = false;
+    bool mSelected = false;
+    double mZHint = 0.0;
+    CDbMarkerDrawing* mDrawing = nullptr;
+    short mFabricIndex = -1;
+    short mLayerIndex = -1;
+};
+
+} // namespace VelSystem

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "laystore/CDbFabricLayerObject.h"
+#include "laystore/CDbPieceObject.h"
+
+#include <QColor>
+#include <QString>
+#include <memory>
+#include <vector>
+
+namespace VelSystem {
+
+// A fabric of the marker: the pattern pieces cut from it and its layers.
+class CDbFabricObject
+{
+public:
+    CDbFabricObject();
+    ~CDbFabricObject();
+
+    QString name() const { return mName; }
+    void setName(const QString& name) { mName = name; }
+    // The colour pieces of this fabric are filled with.
+    QColor colour() const { return mColour; }
+    void setColour(const QColor& colour) { mColour = colour; }
+
+    // Null until the fabric gets its first layer.
+    CDbFabricLayerObjectsTable* layers() const { return mLayers.get(); }
+    CDbFabricLayerObject& addLayer(double width);
+    double getFabricLayerWidth(short layer) const;
+
+    short pieceCount() const { return static_cast<short>(mPieces.size()); }
+    // 0-based; writes 0 to `code` on success, 1 when the index is out of range.
+    CDbPieceObject* findPieceAccordingIndex(short index, short* code);
+    const CDbPieceObject* piece(short index) const;
+    CDbPieceObject* piece(short index);
+    // The piece's 0-based index, -1 with code 1 when it is not a piece of this fabric.
+    short getPieceIndex(const CDbPieceObject* piece, short* code) const;
+    short addPiece(const CDbPieceObject& piece);
+
+    // The two working fields that editing tools reset at a press.
+    short workCode() const { return mWorkCode; }
+    double workValue() const { return mWorkValue; }
+    void setWorkFields(short code, double value);
+    void resetWorkFields() { setWorkFields(0, 0.0); }
+
+private:
+    QString mName;
+    QColor mColour;
+    std::unique_ptr<CDbFabricLayerObjectsTable> mLayers;
+    std::vector<CDbPieceObject> mPieces;
+    short mWorkCode = 0;
+    double mWorkValue = 0.0;
+};
+
+} // namespace VelSystem

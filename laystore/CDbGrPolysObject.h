@@ -1,0 +1,60 @@
+#pragma once
+
+#include "laystore/CDbAbstractObject.h"
+#include "laystore/CDbPolygon.h"
+
+#include <vector>
+
+namespace VelSystem {
+
+class CDbMarkerDrawing;
+
+// A placed group: one piece, or several pieces blocked or cut down together, moved as one.
+class CDbGrPolysObject : public CDbAbstractObject
+{
+    Q_OBJECT
+public:
+    // Where a group lies on its layer.
+    enum Section { SectionFabric = 1, SectionStandby = 2 };
+
+    CDbGrPolysObject();
+    ~CDbGrPolysObject() override;
+
+    int kind() const override { return KindGroup; }
+    GeoRectangle boundingRect() const override;
+    CDbAbstractObject* clone() const override;
+    // A copy for `drawing`; with `asPreview` true it carries the drag flag and draws above
+    // the other pieces.
+    virtual CDbGrPolysObject* clone(CDbMarkerDrawing* drawing, bool asPreview) const;
+    bool isValid() const override;
+    void translate(GeoPoint2D& delta) override;
+    void exchangeInfos(CDbAbstractObject* other) override;
+    bool sameContent(const CDbAbstractObject& other) const override;
+
+    short section() const { return mSection; }
+    void setSection(short section) { mSection = section; }
+
+    int polygonCount() const { return static_cast<int>(mPolygons.size()); }
+    CDbPolygon& polygon(int i) { return mPolygons[static_cast<size_t>(i)]; }
+    const CDbPolygon& polygon(int i) const { return mPolygons[static_cast<size_t>(i)]; }
+    std::vector<CDbPolygon>& polygons() { return mPolygons; }
+    const std::vector<CDbPolygon>& polygons() const { return mPolygons; }
+    void addPolygon(const CDbPolygon& polygon);
+    bool hasMultiPolygon() const { return mPolygons.size() > 1; }
+
+    // Turns by `degrees` counter-clockwise, or mirrors, about the group's centre.
+    void rotate(double degrees);
+    void mirrorHorizontally(); // left and right exchange
+    void mirrorVertically();   // top and bottom exchange
+
+    // Marked by the last overlap search.
+    bool isOverlapping() const { return mOverlapping; }
+    void setOverlapping(bool overlapping);
+
+private:
+    std::vector<CDbPolygon> mPolygons;
+    short mSection = SectionStandby;
+    bool mOverlapping = false;
+};
+
+} // namespace VelSystem

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+#include <vector>
+
+namespace VelSystem {
+
+class CDbFabricObject;
+class Document;
+
+// The marker itself: its fabrics, which fabric and layer are being edited, and the
+// shared flags of the editing tools.
+class CDbMarkerDrawing
+{
+public:
+    // Lock flags: what the user may not change.
+    enum Lock { LockNone = 0, LockPlacement = 0x1, LockCutting = 0x2, LockMatching = 0x4 };
+
+    explicit CDbMarkerDrawing(Document* document = nullptr);
+    ~CDbMarkerDrawing();
+
+    QString name() const { return mName; }
+    void setName(const QString& name) { mName = name; }
+
+    short fabricCount() const { return static_cast<short>(mFabrics.size()); }
+    CDbFabricObject* fabric(short index) const;
+    CDbFabricObject& addFabric();
+    // 0-based index of `fabric`, -1 when it is not one of this marker's.
+    short fabricIndex(const CDbFabricObject* fabric) const;
+
+    // The fabric and layer being edited; `code` gets 0, or 1 when there is none.
+    void getCurrentFabricsAndLayer(CDbFabricObject*& fabric, short& layer, short* code) const;
+    CDbFabricObject* getCurrentFabric() const;
+    short currentFabricIndex() const { return mCurrentFabric; }
+    short currentLayer() const { return mCurrentLayer; }
+    // False (code 1) when the indexes name no existing fabric and layer.
+    bool setCurrentFabricAndLayer(short fabric, short layer, short* code = nullptr);
+    // True when exactly one fabric and layer are being edited; writes their indexes.
+    bool isSetToSingleLayer(short* fabric, short* layer) const;
+
+    // `pixels` of the view handling the current event, in centimetres.
+    double pixelToCmInX(double pixels) const;
+
+    // Set by the first click of a two-click tool, cleared by the second.
+    bool isFirstClick() const { return mFirstClick; }
+    void setFirstClick(bool first) { mFirstClick = first; }
+    // The view shows the knife's cut order.
+    bool isCutView() const { return mCutView; }
+    void setCutView(bool cutView) { mCutView = cutView; }
+    int lockFlags() const { return mLockFlags; }
+    void setLockFlags(int flags) { mLockFlags = flags; }
+    bool isLocked(Lock lock) const { return (mLockFlags & lock) != 0; }
+
+    Document* document() const { return mDocument; }
+
+private:
+    Document* mDocument;
+    QString mName;
+    std::vector<std::unique_ptr<CDbFabricObject>> mFabrics;
+    short mCurrentFabric = 0;
+    short mCurrentLayer = 0;
+    bool mFirstClick = false;
+    bool mCutView = false;
+    int mLockFlags = LockNone;
+};
+
+} // namespace VelSystem

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "VelConjoin/PointFeature.h"
+#include "VelGeo/GeoPoint2D.h"
+
+namespace VelSystem {
+
+// A point of a piece's contour, in document coordinates, with what the cutter and the
+// matching tools attach to it.
+class CDbMarkerPointObject : public GeoPoint2D, public PointFeature
+{
+public:
+    enum PointType { Normal = 0, Corner = 1, Notch = 2, Curve = 3 };
+    // What the cutter does with a notch: cut it as a notch, or converted to a punch.
+    enum NotchState { NotchNone = 0, NotchCut = 1, NotchConverted = 2 };
+
+    CDbMarkerPointObject() = default;
+    CDbMarkerPointObject(double x, double y, PointType type = Normal) : GeoPoint2D(x, y), mType(type) {}
+    explicit CDbMarkerPointObject(const GeoPoint2D& p, PointType type = Normal) : GeoPoint2D(p), mType(type) {}
+
+    PointType type() const { return mType; }
+    void setType(PointType type) { mType = type; }
+    bool isNotch() const { return mType == Notch; }
+    NotchState notchState() const { return mNotchState; }
+    void setNotchState(NotchState state) { mNotchState = state; }
+
+    bool operator==(const CDbMarkerPointObject& o) const;
+    bool operator!=(const CDbMarkerPointObject& o) const { return !(*this == o); }
+
+private:
+    PointType mType = Normal;
+    NotchState mNotchState = NotchNone;
+};
+
+} // namespace VelSystem

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "laystore/CDbVectorsObjectTable.h"
+
+#include <QString>
+
+namespace VelSystem {
+
+// One size of a pattern piece: its outline (notches as marked points) and grain line,
+// in the piece's own coordinates.
+class CDbPieceSizeObject
+{
+public:
+    QString name() const { return mName; }
+    void setName(const QString& name) { mName = name; }
+    const CDbVectorsObjectTable& outline() const { return mOutline; }
+    void setOutline(const CDbVectorsObjectTable& outline) { mOutline = outline; }
+    // The grain line's two ends; equal when the piece has none.
+    GeoPoint2D grainStart() const { return mGrainStart; }
+    GeoPoint2D grainEnd() const { return mGrainEnd; }
+    void setGrainLine(const GeoPoint2D& start, const GeoPoint2D& end);
+    bool hasGrainLine() const { return mGrainStart != mGrainEnd; }
+    bool operator==(const CDbPieceSizeObject& o) const;
+
+private:
+    QString mName;
+    CDbVectorsObjectTable mOutline;
+    GeoPoint2D mGrainStart, mGrainEnd;
+};
+
+} // namespace VelSystem

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "laystore/CDbMarkerPointObject.h"
+#include "VelGeo/GeoPolygon2D.h"
+#include "VelGeo/GeoRectangle.h"
+
+#include <vector>
+
+namespace VelSystem {
+
+// A closed outline made of marker points (the first point is not repeated at the end).
+class CDbVectorsObjectTable
+{
+public:
+    // What isClickInVector looks for.
+    enum ClickTarget { eForAnyPoint = 0, eForNotch = 1, eForSegment = 2 };
+
+    CDbVectorsObjectTable() = default;
+    explicit CDbVectorsObjectTable(std::vector<CDbMarkerPointObject> points) : mPoints(std::move(points)) {}
+
+    int size() const { return static_cast<int>(mPoints.size()); }
+    bool isEmpty() const { return mPoints.empty(); }
+    CDbMarkerPointObject& operator[](int i) { return mPoints[static_cast<size_t>(i)]; }
+    const CDbMarkerPointObject& operator[](int i) const { return mPoints[static_cast<size_t>(i)]; }
+    void append(const CDbMarkerPointObject& p) { mPoints.push_back(p); }
+    void insert(int i, const CDbMarkerPointObject& p);
+    void remove(int i);
+    const std::vector<CDbMarkerPointObject>& points() const { return mPoints; }
+    std::vector<CDbMarkerPointObject>& points() { return mPoints; }
+    bool operator==(const CDbVectorsObjectTable& o) const { return mPoints == o.mPoints; }
+    bool operator!=(const CDbVectorsObjectTable& o) const { return !(*this == o); }
+
+    GeoPolygon2D toPolygon() const;
+    GeoRectangle boundingRect() const;
+    bool containsPoint(const GeoPoint2D& p) const;
+
+    // True when `point` is within `tolerance` of a point of the outline (`onPoints` true) or
+    // of an edge (`onPoints` false) of the kind `target`; writes the 1-based index of the
+    // point (or of the edge's first point) to `index`, 0 when nothing is hit.
+    bool isClickInVector(bool onPoints, const GeoPoint2D& point, double tolerance, ClickTarget target,
+                         short* index) const;
+
+    void translate(const GeoPoint2D& d);
+    void rotate(double degrees, const GeoPoint2D& centre);
+    void mirrorX(double axis); // about the vertical line x = axis
+    void mirrorY(double axis); // about the horizontal line y = axis
+
+private:
+    std::vector<CDbMarkerPointObject> mPoints;
+};
+
+} // namespace VelSystem

@@ -1,0 +1,94 @@
+#pragma once
+
+#include "laystore/QListEx.h"
+#include "VelConjoin/Document.h"
+
+#include <QString>
+#include <memory>
+
+namespace VelSystem {
+
+class AbstractCmd;
+class CDbAbstractObject;
+class CDbFabricObject;
+class CDbGrPolysObject;
+class CDbMarkerDrawing;
+class CMarkerSelection;
+class SpatialIndex;
+
+// The marker document: the drawing, its undo stack, its selection and a spatial index of
+// the placed objects. Objects placed in it are owned by their layer; an object taken out
+// belongs to whoever took it (usually an undo command).
+class DocumentMak : public Document
+{
+    Q_OBJECT
+public:
+    DocumentMak();
+    ~DocumentMak() override;
+
+    CDbMarkerDrawing* drawing() const { return mDrawing.get(); }
+
+    boost::shared_ptr<Selection> selection() const override;
+    boost::shared_ptr<CMarkerSelection> markerSelection() const { return mSelection; }
+    boost::shared_ptr<Selection> pick(const GeoPoint2D& point, double tolerance,
+                                      const ViewFilter* filter) const override;
+    boost::shared_ptr<Selection> pick(const QPolygonF& polygon, const ViewFilter* filter) const override;
+    bool deselectAll(bool notify, bool includeHidden) override;
+    GeoRectangle extent() const override;
+
+    // Places `object` on the layer (the layer takes ownership). A piece group's section
+    // follows where it lies: on the fabric area it is laid, above it it waits.
+    void addPiece(CDbAbstractObject* object, CDbFabricObject* fabric, short layer);
+    // Takes `object` out of the layer; the caller owns it afterwards.
+    void removePiece(CDbAbstractObject* object, CDbFabricObject* fabric, short layer);
+    // Puts `replacement` in `current`'s place (same drawing order); the caller owns `current`.
+    void replacePiece(CDbAbstractObject* current, CDbAbstractObject* replacement, CDbFabricObject* fabric,
+                      short layer);
+    bool contains(const CDbAbstractObject* object) const;
+    // Every object placed on the layer, and the piece groups among them.
+    QListEx<CDbAbstractObject*> objects(CDbFabricObject* fabric, short layer) const;
+    QListEx<CDbGrPolysObject*> groups(CDbFabricObject* fabric, short layer) const;
+
+    // Pushes an undoable, named addition of `objects`; the command owns them while they
+    // are out of the document. Returns the pushed command.
+    AbstractCmd* pushAddCmdUndo(const QListEx<CDbAbstractObject*>& objects, CDbFabricObject* fabric, short layer,
+                                const QString& name);
+    // Pushes an undoable, named replacement of `current` by `replacements` (pairwise; extra
+    // replacements are added, extra current objects removed).
+    AbstractCmd* pushReplaceCmdUndo(const QListEx<CDbAbstractObject*>& current,
+                                    const QListEx<CDbAbstractObject*>& replacements, CDbFabricObject* fabric,
+                                    short layer, const QString& name);
+
+    // Marks every placed piece group that overlaps another on its layer and returns the
+    // number of overlapping pairs. Only laid pieces (on the fabric area) are compared.
+    int findOverlaps();
+    int overlapCount() const { return mOverlapCount; }
+    // The placed groups overlapping `group`'s polygons on its layer (candidates from the index).
+    QListEx<CDbGrPolysObject*> overlappingGroups(const CDbGrPolysObject* group) const;
+    // Objects whose bounding rectangle meets `area` on a layer.
+    QListEx<CDbAbstractObject*> objectsIn(const GeoRectangle& area, CDbFabricObject* fabric, short layer) const;
+
+    // Rightmost x of the laid pieces of the current layer (0 when none).
+    double markerLength() const;
+    // Area of laid pieces / (length × width) of the current layer, 0..1.
+    double utilization() const;
+
+    // Announces a rotation of the selection (for the status display).
+    void emitRotModified(double angle, double fineStep);
+
+signals:
+    void objectAdded(VelSystem::CDbAbstractObject* object);
+    void objectRemoved(VelSystem::CDbAbstractObject* object);
+    void objectChanged(VelSystem::CDbAbstractObject* object);
+    void rotModified(double angle, double fineStep);
+
+private:
+    void onObjectChanged(CDbAbstractObject* object);
+
+    std::unique_ptr<CDbMarkerDrawing> mDrawing;
+    boost::shared_ptr<CMarkerSelection> mSelection;
+    std::unique_ptr<SpatialIndex> mIndex;
+    int mOverlapCount = 0;
+};
+
+} // namespace VelSystem

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <boost/shared_ptr.hpp>
+
+namespace VelSystem {
+
+class DocumentMak;
+
+// Reads and writes marker files (JSON, centimetres, versioned).
+class MarkerFile
+{
+public:
+    static constexpr int kFormatVersion = 1;
+
+    // A new document read from `path`, or empty with `error` set to one clear message
+    // naming the file and the place of the first error. Never crashes on bad input.
+    static boost::shared_ptr<DocumentMak> load(const QString& path, QString* error);
+    // The same from bytes already read; `name` is used in messages.
+    static boost::shared_ptr<DocumentMak> fromJson(const QByteArray& bytes, const QString& name, QString* error);
+    // Writes `document` to `path` atomically (a temporary file renamed over the target):
+    // on failure `error` is set and the previous file is left intact.
+    static bool save(const DocumentMak& document, const QString& path, QString* error);
+    static QByteArray toJson(const DocumentMak& document);
+};
+
+} // namespace VelSystem
