@@ -6,11 +6,16 @@
 #include "VelGeo/GeoPolygon2D.h"
 #include "VelGeo/GeoRectangle.h"
 
+// Boost 1.74's overlay rescaling trips GCC's -Wmaybe-uninitialized (a false positive in its
+// robust_policy); silenced for Boost's own code only.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
 #include <boost/geometry.hpp>
 #include <boost/geometry/geometries/box.hpp>
 #include <boost/geometry/geometries/point_xy.hpp>
 #include <boost/geometry/geometries/polygon.hpp>
 #include <boost/geometry/geometries/register/point.hpp>
+#pragma GCC diagnostic pop
 
 BOOST_GEOMETRY_REGISTER_POINT_2D(VelSystem::GeoPoint2D, double, boost::geometry::cs::cartesian, x, y)
 
@@ -23,7 +28,10 @@ using BgBox = bg::model::box<GeoPoint2D>;
 using BgPolygon = bg::model::polygon<GeoPoint2D, false, true>;
 using BgMultiPolygon = bg::model::multi_polygon<BgPolygon>;
 
-inline BgBox toBox(const GeoRectangle& r) { return BgBox({r.xmin, r.ymin}, {r.xmax, r.ymax}); }
+inline BgBox toBox(const GeoRectangle& r)
+{
+    return BgBox({r.xmin, r.ymin}, {r.xmax, r.ymax});
+}
 inline GeoRectangle toRectangle(const BgBox& b)
 {
     return GeoRectangle(b.min_corner().x, b.min_corner().y, b.max_corner().x, b.max_corner().y);

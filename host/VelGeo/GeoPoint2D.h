@@ -41,12 +41,15 @@ public:
     // True when `p` lies within `delta` of the segment from this point to `other`.
     bool betweenDelta(const GeoPoint2D* p, const GeoPoint2D* other, double delta) const;
     // This point turned by `degrees` counter-clockwise about `centre`.
-    GeoPoint2D rotated(double degrees, const GeoPoint2D& centre = GeoPoint2D()) const;
+    GeoPoint2D rotated(double degrees, const GeoPoint2D& centre = GeoPoint2D(0.0, 0.0)) const;
     // Both coordinates within `tolerance` of the other point's.
     bool equals(const GeoPoint2D& o, double tolerance) const;
     bool isFinite() const;
 };
 
-inline GeoPoint2D operator*(double f, const GeoPoint2D& p) { return p * f; }
+inline GeoPoint2D operator*(double f, const GeoPoint2D& p)
+{
+    return p * f;
+}
 
 } // namespace VelSystem

@@ -3,6 +3,7 @@
 #include "VelGeo/GeoPoint2D.h"
 #include "VelGeo/GeoRectangle.h"
 
+#include <cstddef>
 #include <vector>
 
 namespace VelSystem {
@@ -17,9 +18,10 @@ public:
 
     int size() const { return static_cast<int>(mPoints.size()); }
     bool isEmpty() const { return mPoints.empty(); }
-    GeoPoint2D& operator[](int i) { return mPoints[static_cast<size_t>(i)]; }
-    const GeoPoint2D& operator[](int i) const { return mPoints[static_cast<size_t>(i)]; }
+    GeoPoint2D& operator[](int i) { return mPoints[static_cast<std::size_t>(i)]; }
+    const GeoPoint2D& operator[](int i) const { return mPoints[static_cast<std::size_t>(i)]; }
     void append(const GeoPoint2D& p) { mPoints.push_back(p); }
+    // Both throw std::out_of_range for an index outside the outline, changing nothing.
     void insert(int i, const GeoPoint2D& p);
     void remove(int i);
     void clear() { mPoints.clear(); }
@@ -32,11 +34,13 @@ public:
     double signedArea() const;
     double area() const;
     double perimeter() const;
+    // Centre of mass of the area; of the edges for a flat outline; the origin when empty.
     GeoPoint2D centroid() const;
     bool containsPoint(const GeoPoint2D& p) const; // inside or on the outline
-    // Distance from p to the nearest edge of the outline.
+    // Distance from p to the nearest edge of the outline (infinite when empty).
     double distanceToOutline(const GeoPoint2D& p) const;
-    // True when the interiors share area (touching edges or corners do not count).
+    // True when the interiors share area (touching edges or corners do not count, nor
+    // rounding slivers thinner than any visible overlap).
     bool overlaps(const GeoPolygon2D& o) const;
     bool isFinite() const;
 
