@@ -7,8 +7,7 @@ namespace VelSystem {
 
 DocumentScene::DocumentScene(const boost::shared_ptr<Document>& document, QObject* parent)
     : QGraphicsScene(parent), mDocument(document)
-{
-}
+{}
 
 DocumentScene::~DocumentScene() = default;
 

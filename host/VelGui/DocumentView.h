@@ -5,6 +5,7 @@
 #include <QGraphicsView>
 #include <QPolygonF>
 #include <boost/shared_ptr.hpp>
+#include <functional>
 
 namespace VelSystem {
 
@@ -45,6 +46,8 @@ public:
     virtual void fitToRect(const GeoRectangle& rect);
     void fitToDocument();
 
+    // Makes `tool` the tool receiving this view's events (null: none). The caller starts and
+    // stops tools; the view only routes events and follows the tool's cursor.
     void setTool(const boost::shared_ptr<AbstractTool>& tool);
     boost::shared_ptr<AbstractTool> tool() const { return mTool; }
     // Asks `tool` for the cursor and shows it.
@@ -64,9 +67,22 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // Runs `call` on the current tool behind the exception boundary, then refreshes the
+    // cursor; a tool that threw is stopped. False when there is no tool or it threw.
+    bool callTool(const QString& where, const std::function<void(AbstractTool&)>& call);
+    QPointF toScene(const QPointF& pixel) const;
+    // Sets the scale and puts the scene point `centre` in the middle of the viewport.
+    void showSceneArea(const QPointF& centre, double pixelsPerCm);
+    QPointF viewportCentreInScene() const;
+    void onSceneRectChanged();
+
     boost::shared_ptr<AbstractTool> mTool;
+    QMetaObject::Connection mCursorConnection;
+    // The rectangle last fitted, kept while no zoom changed it, so that a resize refits it.
+    GeoRectangle mFittedRect;
 };
 
 } // namespace VelSystem

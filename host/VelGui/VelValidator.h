@@ -10,7 +10,11 @@ class VelValidator : public VelValidatorBase
 {
     Q_OBJECT
 public:
-    enum Kind { Length, Angle };
+    enum Kind
+    {
+        Length,
+        Angle
+    };
 
     VelValidator(Kind kind, double minimum, double maximum, QObject* parent = nullptr);
 
