@@ -1,0 +1,29 @@
+#pragma once
+
+// Lets QCOMPARE print the geometry types when a comparison fails.
+
+#include "VelGeo/GeoPoint2D.h"
+#include "VelGeo/GeoRectangle.h"
+
+#include <QByteArray>
+#include <QtTest>
+
+namespace VelSystem {
+
+inline char* toString(const GeoPoint2D& p)
+{
+    return qstrdup(
+        QByteArray("(" + QByteArray::number(p.x, 'g', 17) + ", " + QByteArray::number(p.y, 'g', 17) + ")")
+            .constData());
+}
+
+inline char* toString(const GeoRectangle& r)
+{
+    if (!r.isValid())
+        return qstrdup("invalid rectangle");
+    return qstrdup(QByteArray("x " + QByteArray::number(r.xmin) + ".." + QByteArray::number(r.xmax) + ", y " +
+                              QByteArray::number(r.ymin) + ".." + QByteArray::number(r.ymax))
+                       .constData());
+}
+
+} // namespace VelSystem
