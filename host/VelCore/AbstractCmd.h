@@ -19,13 +19,13 @@ public:
     explicit AbstractCmd(QUndoCommand* parent = nullptr);
     ~AbstractCmd() override;
 
-    // Checks every parameter and prepares the change; returns 0 when the command can be
-    // pushed, another code (and changes nothing) when a parameter is wrong or the change
-    // is impossible. Pointers arrive as void* variants, 16-bit values as ints.
     // The text the undo stack shows.
     virtual QString description() const { return text(); }
-    virtual short setDocument(const boost::shared_ptr<Document>& document,
-                              const QList<QVariant>& parameters);
+    // Checks every parameter and prepares the change; returns 0 when the command can be
+    // pushed, another code (and changes nothing) when a parameter is wrong or the change
+    // is impossible. Pointers arrive as void* variants, 16-bit values as ints. The base
+    // accepts anything: it is the base of commands that need no parameters.
+    virtual short setDocument(const boost::shared_ptr<Document>& document, const QList<QVariant>& parameters);
 };
 
 } // namespace VelSystem

@@ -13,11 +13,17 @@ class InfoBox : public QObject
 {
     Q_OBJECT
 public:
-    enum Field { Dx = 4, Dy = 8, Distance = 16 };
+    enum Field
+    {
+        Dx = 4,
+        Dy = 8,
+        Distance = 16
+    };
 
-    // Sets field `field` to `value`; `shown` false hides the field's value.
+    // Sets field `field` to `value`; `shown` false hides the field (hasValue() turns false).
+    // valuesChanged is emitted only when something changed.
     void setValue(int field, double value, bool shown = true);
-    // Clears every field whose code is in `mask`.
+    // Clears every field whose code shares a bit with `mask`.
     void clear(int mask);
     bool hasValue(int field) const { return mValues.contains(field); }
     double value(int field) const { return mValues.value(field); }

@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QSet>
 
+class QWindow;
+
 namespace VelSystem {
 
 // Follows the live state of the keyboard from the application's real key events, so that
@@ -17,7 +19,8 @@ public:
     bool keyPressed(int key) const { return mPressed.contains(key); }
     void setKeyPressed(int key, bool pressed);
     void releaseAll();
-    // Starts following the application's key events (the host calls this once).
+    // Starts following the application's key events (the host calls this once; calling it
+    // again is harmless). Every key is released when the application loses the keyboard.
     void install();
 
 signals:
@@ -28,6 +31,7 @@ protected:
 
 private:
     KeyboardMonitor() = default;
+    void onFocusWindowChanged(QWindow* window);
     QSet<int> mPressed;
 };
 

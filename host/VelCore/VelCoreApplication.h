@@ -1,10 +1,10 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
+#include <QWidget>
 #include <functional>
-
-class QWidget;
 
 namespace VelSystem {
 
@@ -16,9 +16,16 @@ class VelCoreApplication : public QObject
 {
     Q_OBJECT
 public:
-    enum ReportKind { Message, Error };
+    enum ReportKind
+    {
+        Message,
+        Error
+    };
     // Receives every message and error report. The application shows message boxes;
-    // tests install a sink that records the texts.
+    // tests install a sink that records the texts. Without a sink, reports become message
+    // boxes on a screen and warnings on the Qt message stream elsewhere (offscreen, no GUI).
+    // `flags` is the box's QMessageBox::Icon; 0 means information for messages and
+    // critical for errors.
     using Sink = std::function<void(ReportKind kind, const QString& text, const QString& title, int flags)>;
 
     static VelCoreApplication* instance();
@@ -40,11 +47,14 @@ signals:
 
 private:
     VelCoreApplication();
+    void report(ReportKind kind, const QString& text, const QString& title, int flags);
+
     Sink mSink;
-    QWidget* mMainWindow = nullptr;
+    QPointer<QWidget> mMainWindow; // the window may go before this process-wide object
 };
 
-// The system clipboard, as the host exposes it.
+// The system clipboard, as the host exposes it (needs a GUI application; without one
+// setText is refused with a warning and text() is empty).
 class VelClipboard
 {
 public:
