@@ -27,6 +27,8 @@ bool DocumentScene::deselectAll(bool notify, bool includeHidden)
     return mDocument && mDocument->deselectAll(notify, includeHidden);
 }
 
+void DocumentScene::viewScaleChanged(double /*pixelsPerCm*/) {}
+
 void DocumentScene::emitSelectionChanged()
 {
     if (mDocument)

@@ -29,6 +29,10 @@ public:
     bool deselectAll(bool notify, bool includeHidden);
     void emitSelectionChanged();
 
+    // A view of this scene now shows `pixelsPerCm` pixels per centimetre; items whose
+    // outlines are sized in pixels adjust to it. Does nothing by default.
+    virtual void viewScaleChanged(double pixelsPerCm);
+
     ViewFilter& filter() { return mFilter; }
     const ViewFilter& filter() const { return mFilter; }
 

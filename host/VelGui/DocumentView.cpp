@@ -279,8 +279,11 @@ void DocumentView::showSceneArea(const QPointF& centre, double pixelsPerCm)
     if (area != sceneRect())
         setSceneRect(area);
     centerOn(centre);
-    if (scaleChanging)
+    if (scaleChanging) {
+        if (DocumentScene* documentScene = scene())
+            documentScene->viewScaleChanged(pixelsPerCm);
         emit scaleChanged(pixelsPerCm);
+    }
 }
 
 void DocumentView::onSceneRectChanged()

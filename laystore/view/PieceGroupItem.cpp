@@ -1,0 +1,192 @@
+#include "laystore/view/PieceGroupItem.h"
+
+#include "laystore/CDbFabricObject.h"
+#include "laystore/CDbGrPolysObject.h"
+#include "laystore/CDbMarkerDrawing.h"
+#include "laystore/view/SceneDrawing.h"
+
+#include <QPainter>
+#include <QtMath>
+#include <array>
+
+namespace VelSystem {
+
+namespace {
+
+// Notch ticks reach this far into the piece, in centimetres.
+constexpr double kNotchLength = 0.5;
+
+const QColor kOutlineColour(40, 40, 40);
+const QColor kOverlapColour(210, 20, 20);
+const QColor kBlockingColour(30, 60, 160);
+
+QPen cosmeticPen(const QColor& colour, double width, Qt::PenStyle style = Qt::SolidLine)
+{
+    QPen pen(colour, width, style, Qt::RoundCap, Qt::RoundJoin);
+    pen.setCosmetic(true);
+    return pen;
+}
+
+QPainterPath closedPath(const GeoPolygon2D& polygon)
+{
+    QPainterPath path;
+    QPolygonF points;
+    points.reserve(polygon.size() + 1);
+    for (const GeoPoint2D& p : polygon.points())
+        points << toQPointF(p);
+    path.addPolygon(points);
+    path.closeSubpath();
+    return path;
+}
+
+// The notches of one outline, as ticks pointing into the piece.
+void addNotchTicks(const CDbVectorsObjectTable& outline, const GeoPolygon2D& polygon, QPainterPath& ticks)
+{
+    const int n = outline.size();
+    if (n < 3)
+        return;
+    // Inside lies to the left of the travel direction on a counter-clockwise outline.
+    const double side = polygon.signedArea() >= 0.0 ? 1.0 : -1.0;
+    const GeoRectangle box = polygon.boundingRect();
+    const double length = qMin(kNotchLength, 0.25 * qMin(box.width(), box.height()));
+    for (int i = 0; i < n; ++i) {
+        if (!outline[i].isNotch())
+            continue;
+        const GeoPoint2D tangent = outline[(i + 1) % n] - outline[(i + n - 1) % n];
+        const double norm = tangent.module();
+        if (norm <= 0.0)
+            continue;
+        const GeoPoint2D inward = GeoPoint2D(-tangent.y, tangent.x) * (side * length / norm);
+        ticks.moveTo(toQPointF(outline[i]));
+        ticks.lineTo(toQPointF(outline[i] + inward));
+    }
+}
+
+// A grain line with an arrowhead at each end.
+void addGrainLine(const GeoPoint2D& start, const GeoPoint2D& end, QPainterPath& lines)
+{
+    const GeoPoint2D direction = end - start;
+    const double length = direction.module();
+    if (length <= 0.0)
+        return;
+    lines.moveTo(toQPointF(start));
+    lines.lineTo(toQPointF(end));
+    const double head = qMin(1.0, 0.15 * length);
+    const GeoPoint2D along = direction * (head / length);
+    const GeoPoint2D across = GeoPoint2D(-along.y, along.x) * 0.5;
+    for (const auto& [tip, back] : {std::pair{end, end - along}, std::pair{start, start + along}}) {
+        lines.moveTo(toQPointF(back + across));
+        lines.lineTo(toQPointF(tip));
+        lines.lineTo(toQPointF(back - across));
+    }
+}
+
+QString pieceLabel(const CDbGrPolysObject& group, const CDbPolygon& polygon)
+{
+    const CDbMarkerDrawing* drawing = group.drawing();
+    const CDbFabricObject* fabric = drawing ? drawing->fabric(group.fabricIndex()) : nullptr;
+    const CDbPieceObject* piece = fabric ? fabric->piece(polygon.pieceIndex()) : nullptr;
+    if (!piece)
+        return QString();
+    const CDbPieceSizeObject* size = piece->getPieceSize(polygon.sizeIndex());
+    if (!size || size->name().isEmpty() || piece->getNumberOfSizes() < 2)
+        return piece->name();
+    return QStringLiteral("%1 (%2)").arg(piece->name(), size->name());
+}
+
+} // namespace
+
+PieceGroupItem::PieceGroupItem(CDbGrPolysObject* group) : MarkerObjectItem(group) {}
+
+CDbGrPolysObject* PieceGroupItem::group() const
+{
+    return static_cast<CDbGrPolysObject*>(object());
+}
+
+QColor PieceGroupItem::fabricColour(const CDbGrPolysObject& group)
+{
+    const CDbMarkerDrawing* drawing = group.drawing();
+    const CDbFabricObject* fabric = drawing ? drawing->fabric(group.fabricIndex()) : nullptr;
+    if (fabric && fabric->colour().isValid())
+        return fabric->colour();
+    static const std::array<QColor, 6> palette = {QColor(70, 130, 200),  QColor(60, 160, 90),
+                                                  QColor(170, 110, 190), QColor(200, 150, 50),
+                                                  QColor(80, 170, 170),  QColor(190, 90, 90)};
+    const int index = qMax(0, static_cast<int>(group.fabricIndex()));
+    return palette[static_cast<size_t>(index) % palette.size()];
+}
+
+void PieceGroupItem::rebuild()
+{
+    const CDbGrPolysObject& g = *group();
+    mColour = fabricColour(g);
+    mOutlines.clear();
+    mNotches = QPainterPath();
+    mGrainLines = QPainterPath();
+    for (const CDbPolygon& polygon : g.polygons()) {
+        if (polygon.contours().isEmpty())
+            continue;
+        const GeoPolygon2D shape = polygon.outline().toPolygon();
+        Outline outline;
+        outline.path = closedPath(shape);
+        outline.blocking = polygon.isBlocking();
+        const GeoRectangle box = shape.boundingRect();
+        outline.labelPoint = toQPointF(box.center());
+        outline.labelRoom = box.width();
+        outline.label = outline.blocking ? QString() : pieceLabel(g, polygon);
+        mOutlines.push_back(outline);
+        addNotchTicks(polygon.outline(), shape, mNotches);
+        addGrainLine(polygon.grainStart(), polygon.grainEnd(), mGrainLines);
+    }
+}
+
+void PieceGroupItem::paint(QPainter* painter, const QStyleOptionGraphicsItem* /*option*/, QWidget* /*widget*/)
+{
+    const CDbGrPolysObject& g = *group();
+    const bool preview = g.isDragged();
+    QColor fill = mColour;
+    fill.setAlpha(preview ? 60 : 95);
+
+    for (const Outline& outline : mOutlines) {
+        if (outline.blocking) {
+            painter->setBrush(Qt::NoBrush);
+            painter->setPen(cosmeticPen(kBlockingColour, 1.0, Qt::DashLine));
+            painter->drawPath(outline.path);
+            continue;
+        }
+        if (g.isSelected()) {
+            painter->setBrush(Qt::NoBrush);
+            painter->setPen(cosmeticPen(kSelectionColour, 4.0));
+            painter->drawPath(outline.path);
+        }
+        painter->setPen(cosmeticPen(kOutlineColour, 1.0, preview ? Qt::DashLine : Qt::SolidLine));
+        painter->setBrush(fill);
+        painter->drawPath(outline.path);
+        if (g.isOverlapping()) {
+            QColor overlapFill = kOverlapColour;
+            overlapFill.setAlpha(70);
+            painter->fillPath(outline.path, overlapFill);
+            // The hatch pattern is laid in pixels, so that it reads the same at every zoom.
+            QBrush hatch(kOverlapColour, Qt::BDiagPattern);
+            hatch.setTransform(painter->worldTransform().inverted());
+            painter->fillPath(outline.path, hatch);
+            painter->setBrush(Qt::NoBrush);
+            painter->setPen(cosmeticPen(kOverlapColour, 2.0));
+            painter->drawPath(outline.path);
+        }
+    }
+
+    painter->setBrush(Qt::NoBrush);
+    painter->setPen(cosmeticPen(kOutlineColour, 1.0));
+    painter->drawPath(mNotches);
+    painter->setPen(cosmeticPen(mColour.darker(180), 1.0));
+    painter->drawPath(mGrainLines);
+
+    const double scale = paintScale(painter);
+    for (const Outline& outline : mOutlines) {
+        if (!outline.label.isEmpty() && screenLabelWidth(outline.label, 8) + 6.0 < outline.labelRoom * scale)
+            drawScreenLabel(painter, outline.labelPoint, outline.label, Qt::AlignCenter, kOutlineColour, 8);
+    }
+}
+
+} // namespace VelSystem
