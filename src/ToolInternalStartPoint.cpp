@@ -1,0 +1,23 @@
+#include "ToolInternalStartPoint.h"
+
+#include "ToolRegistration.h"
+
+#include <QCoreApplication>
+
+namespace VelSystem {
+
+namespace {
+const ToolRegistration<ToolInternalStartPoint>
+    registration("interalStartPoint", QStringLiteral(":/images/tool_interalStartPoint.png"));
+} // namespace
+
+ToolInternalStartPoint::ToolInternalStartPoint(const QString& icon) : ToolBase(icon) {}
+
+ToolInternalStartPoint::~ToolInternalStartPoint() = default;
+
+QString ToolInternalStartPoint::name() const
+{
+    return QCoreApplication::translate("ToolInternalStartPoint", "Internal Start Point");
+}
+
+} // namespace VelSystem

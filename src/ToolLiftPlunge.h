@@ -1,0 +1,18 @@
+#pragma once
+
+#include "ToolBase.h"
+
+namespace VelSystem {
+
+// Adds and removes the points where the knife lifts and plunges.
+class ToolLiftPlunge : public ToolBase
+{
+    Q_OBJECT
+public:
+    explicit ToolLiftPlunge(const QString& icon);
+    ~ToolLiftPlunge() override;
+
+    QString name() const override;
+};
+
+} // namespace VelSystem

@@ -1,0 +1,12 @@
+#include "markerplugin.h"
+
+#include "VelToolFactory.h"
+
+namespace VelSystem {
+
+ToolFactory* markerplugin()
+{
+    return &VelToolFactory::instance();
+}
+
+} // namespace VelSystem
