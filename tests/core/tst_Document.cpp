@@ -1,0 +1,105 @@
+#include "VelConjoin/Document.h"
+#include "VelConjoin/Selection.h"
+
+#include <QSignalSpy>
+#include <QUndoStack>
+#include <QtTest>
+#include <boost/make_shared.hpp>
+
+using namespace VelSystem;
+
+namespace {
+
+// The smallest complete document: no objects, nothing to pick.
+class EmptyDocument : public Document
+{
+public:
+    boost::shared_ptr<Selection> selection() const override { return nullptr; }
+    boost::shared_ptr<Selection> pick(const GeoPoint2D&, double, const ViewFilter*) const override
+    {
+        return nullptr;
+    }
+    boost::shared_ptr<Selection> pick(const QPolygonF&, const ViewFilter*) const override { return nullptr; }
+    bool deselectAll(bool, bool) override { return false; }
+    GeoRectangle extent() const override { return GeoRectangle(); }
+};
+
+class SetValue : public QUndoCommand
+{
+public:
+    SetValue(int& target, int value) : mTarget(target), mOld(target), mNew(value) {}
+    void redo() override { mTarget = mNew; }
+    void undo() override { mTarget = mOld; }
+
+private:
+    int& mTarget;
+    int mOld, mNew;
+};
+
+} // namespace
+
+class tst_Document : public QObject
+{
+    Q_OBJECT
+private slots:
+    void fileName();
+    void modifiedFollowsTheUndoStack();
+    void announcements();
+    void sharedFromThis();
+};
+
+void tst_Document::fileName()
+{
+    EmptyDocument document;
+    QSignalSpy changed(&document, &Document::fileNameChanged);
+    document.setFileName(QStringLiteral("/tmp/a.marker"));
+    document.setFileName(QStringLiteral("/tmp/a.marker"));
+    QCOMPARE(document.fileName(), QStringLiteral("/tmp/a.marker"));
+    QCOMPARE(changed.size(), 1);
+    QCOMPARE(changed[0][0].toString(), QStringLiteral("/tmp/a.marker"));
+}
+
+void tst_Document::modifiedFollowsTheUndoStack()
+{
+    EmptyDocument document;
+    QVERIFY(document.undoStack());
+    QCOMPARE(document.undoStack()->parent(), &document);
+    QVERIFY(!document.isModified());
+
+    int value = 0;
+    document.undoStack()->push(new SetValue(value, 5));
+    QCOMPARE(value, 5);
+    QVERIFY(document.isModified());
+    document.setClean(); // saved
+    QVERIFY(!document.isModified());
+    document.undoStack()->undo();
+    QCOMPARE(value, 0);
+    QVERIFY(document.isModified()); // differs from what was saved
+    document.undoStack()->redo();
+    QVERIFY(!document.isModified());
+}
+
+void tst_Document::announcements()
+{
+    EmptyDocument document;
+    QSignalSpy modified(&document, &Document::modified);
+    QSignalSpy selection(&document, &Document::selectionChanged);
+    document.emitModified();
+    QCOMPARE(modified.size(), 1);
+    QCOMPARE(selection.size(), 0);
+    document.emitSelectionChanged();
+    QCOMPARE(selection.size(), 1);
+    QCOMPARE(modified.size(), 1);
+}
+
+void tst_Document::sharedFromThis()
+{
+    const boost::shared_ptr<Document> document = boost::make_shared<EmptyDocument>();
+    QCOMPARE(document->shared_from_this(), document);
+    QCOMPARE(document->viewScale(), 10.0);
+    document->setViewScale(4.0);
+    QCOMPARE(document->viewScale(), 4.0);
+}
+
+QTEST_APPLESS_MAIN(tst_Document)
+#include "tst_Document.moc"

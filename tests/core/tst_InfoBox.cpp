@@ -1,0 +1,74 @@
+#include "VelCore/InfoBox.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+
+using VelSystem::GetInfoBox;
+using VelSystem::InfoBox;
+
+class tst_InfoBox : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void setAndClearByMask();
+    void hidingAField();
+    void instructions();
+};
+
+void tst_InfoBox::init()
+{
+    GetInfoBox()->clear(~0);
+    GetInfoBox()->setInstructions(QString());
+}
+
+void tst_InfoBox::setAndClearByMask()
+{
+    InfoBox* box = GetInfoBox();
+    QCOMPARE(box, GetInfoBox());
+    QSignalSpy changed(box, &InfoBox::valuesChanged);
+    box->setValue(InfoBox::Dx, 1.5);
+    box->setValue(InfoBox::Dy, -2.0);
+    box->setValue(InfoBox::Distance, 2.5);
+    box->setValue(InfoBox::Distance, 2.5); // unchanged: no signal
+    QCOMPARE(changed.size(), 3);
+    QCOMPARE(box->value(InfoBox::Dy), -2.0);
+
+    box->clear(InfoBox::Dx | InfoBox::Dy);
+    QVERIFY(!box->hasValue(InfoBox::Dx));
+    QVERIFY(!box->hasValue(InfoBox::Dy));
+    QVERIFY(box->hasValue(InfoBox::Distance));
+    QCOMPARE(box->value(InfoBox::Distance), 2.5);
+    QCOMPARE(changed.size(), 4);
+
+    box->clear(InfoBox::Dx); // nothing left to clear
+    QCOMPARE(changed.size(), 4);
+    box->clear(InfoBox::Distance);
+    QVERIFY(!box->hasValue(InfoBox::Distance));
+}
+
+void tst_InfoBox::hidingAField()
+{
+    InfoBox* box = GetInfoBox();
+    box->setValue(InfoBox::Dx, 4.0);
+    QSignalSpy changed(box, &InfoBox::valuesChanged);
+    box->setValue(InfoBox::Dx, 4.0, false);
+    QVERIFY(!box->hasValue(InfoBox::Dx));
+    QCOMPARE(changed.size(), 1);
+    box->setValue(InfoBox::Dy, 1.0, false);
+    QCOMPARE(changed.size(), 1);
+}
+
+void tst_InfoBox::instructions()
+{
+    InfoBox* box = GetInfoBox();
+    QSignalSpy changed(box, &InfoBox::instructionsChanged);
+    box->setInstructions(QStringLiteral("<p>Click a piece</p>"));
+    box->setInstructions(QStringLiteral("<p>Click a piece</p>"));
+    QCOMPARE(box->instructions(), QStringLiteral("<p>Click a piece</p>"));
+    QCOMPARE(changed.size(), 1);
+    QCOMPARE(changed[0][0].toString(), QStringLiteral("<p>Click a piece</p>"));
+}
+
+QTEST_APPLESS_MAIN(tst_InfoBox)
+#include "tst_InfoBox.moc"

@@ -1,0 +1,127 @@
+#include "VelCore/KeyboardMonitor.h"
+
+#include <QSignalSpy>
+#include <QWidget>
+#include <QtTest>
+#include <memory>
+
+using VelSystem::KeyboardMonitor;
+
+class tst_KeyboardMonitor : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void followsRealKeyEvents();
+    void followsModifierKeys();
+    void ignoresAutoRepeat();
+    void testsCanHoldKeys();
+    void releasesEverythingWhenTheApplicationIsLeft();
+
+private:
+    std::unique_ptr<QWidget> mWidget;
+};
+
+void tst_KeyboardMonitor::initTestCase()
+{
+    KeyboardMonitor::instance().install();
+    KeyboardMonitor::instance().install(); // a second call changes nothing
+}
+
+void tst_KeyboardMonitor::init()
+{
+    KeyboardMonitor::instance().releaseAll();
+    mWidget = std::make_unique<QWidget>();
+    mWidget->show();
+}
+
+void tst_KeyboardMonitor::cleanup()
+{
+    mWidget.reset();
+}
+
+void tst_KeyboardMonitor::followsRealKeyEvents()
+{
+    KeyboardMonitor& monitor = KeyboardMonitor::instance();
+    QSignalSpy changed(&monitor, &KeyboardMonitor::keyChanged);
+
+    QTest::keyPress(mWidget.get(), Qt::Key_Space);
+    QVERIFY(monitor.keyPressed(Qt::Key_Space));
+    QVERIFY(!monitor.keyPressed(Qt::Key_A));
+    QTest::keyPress(mWidget.get(), Qt::Key_A);
+    QVERIFY(monitor.keyPressed(Qt::Key_A));
+    QTest::keyRelease(mWidget.get(), Qt::Key_Space);
+    QVERIFY(!monitor.keyPressed(Qt::Key_Space));
+    QVERIFY(monitor.keyPressed(Qt::Key_A));
+    QTest::keyRelease(mWidget.get(), Qt::Key_A);
+    QVERIFY(!monitor.keyPressed(Qt::Key_A));
+
+    // One signal per change, although the application sees each event more than once.
+    QCOMPARE(changed.size(), 4);
+    QCOMPARE(changed[0], QVariantList({int(Qt::Key_Space), true}));
+    QCOMPARE(changed[2], QVariantList({int(Qt::Key_Space), false}));
+}
+
+void tst_KeyboardMonitor::followsModifierKeys()
+{
+    KeyboardMonitor& monitor = KeyboardMonitor::instance();
+    QTest::keyPress(mWidget.get(), Qt::Key_Alt);
+    QVERIFY(monitor.keyPressed(Qt::Key_Alt));
+    QTest::keyRelease(mWidget.get(), Qt::Key_Alt);
+    QVERIFY(!monitor.keyPressed(Qt::Key_Alt));
+
+    // A key typed with a modifier presses the modifier first and releases it last.
+    QTest::keyPress(mWidget.get(), Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY(monitor.keyPressed(Qt::Key_Control));
+    QVERIFY(monitor.keyPressed(Qt::Key_Z));
+    QTest::keyRelease(mWidget.get(), Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY(!monitor.keyPressed(Qt::Key_Z));
+    QVERIFY(!monitor.keyPressed(Qt::Key_Control));
+}
+
+void tst_KeyboardMonitor::ignoresAutoRepeat()
+{
+    KeyboardMonitor& monitor = KeyboardMonitor::instance();
+    QTest::keyPress(mWidget.get(), Qt::Key_Plus);
+    QSignalSpy changed(&monitor, &KeyboardMonitor::keyChanged);
+    // Holding a key repeats release/press pairs flagged as auto-repeat.
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Plus, Qt::NoModifier, QString(), true);
+    QApplication::sendEvent(mWidget.get(), &release);
+    QVERIFY(monitor.keyPressed(Qt::Key_Plus));
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Plus, Qt::NoModifier, QString(), true);
+    QApplication::sendEvent(mWidget.get(), &press);
+    QVERIFY(changed.isEmpty());
+}
+
+void tst_KeyboardMonitor::testsCanHoldKeys()
+{
+    KeyboardMonitor& monitor = KeyboardMonitor::instance();
+    QSignalSpy changed(&monitor, &KeyboardMonitor::keyChanged);
+    monitor.setKeyPressed(Qt::Key_Alt, true);
+    monitor.setKeyPressed(Qt::Key_Alt, true);
+    QVERIFY(monitor.keyPressed(Qt::Key_Alt));
+    QCOMPARE(changed.size(), 1);
+    // A real release ends a key a test held.
+    QTest::keyRelease(mWidget.get(), Qt::Key_Alt);
+    QVERIFY(!monitor.keyPressed(Qt::Key_Alt));
+    monitor.setKeyPressed(Qt::Key_Alt, false);
+    QCOMPARE(changed.size(), 2);
+}
+
+void tst_KeyboardMonitor::releasesEverythingWhenTheApplicationIsLeft()
+{
+    KeyboardMonitor& monitor = KeyboardMonitor::instance();
+    QTest::keyPress(mWidget.get(), Qt::Key_Shift);
+    monitor.setKeyPressed(Qt::Key_Space, true);
+    QSignalSpy changed(&monitor, &KeyboardMonitor::keyChanged);
+    QEvent deactivate(QEvent::ApplicationDeactivate);
+    QApplication::sendEvent(qApp, &deactivate);
+    QVERIFY(!monitor.keyPressed(Qt::Key_Shift));
+    QVERIFY(!monitor.keyPressed(Qt::Key_Space));
+    QCOMPARE(changed.size(), 2);
+}
+
+QTEST_MAIN(tst_KeyboardMonitor)
+#include "tst_KeyboardMonitor.moc"
