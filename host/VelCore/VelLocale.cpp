@@ -14,6 +14,11 @@ struct UnitInfo
     const char* symbol;
 };
 
+bool isKnown(VelLocale::LengthUnit unit)
+{
+    return unit >= VelLocale::Centimetre && unit <= VelLocale::Inch;
+}
+
 const UnitInfo& unitInfo(VelLocale::LengthUnit unit)
 {
     static const UnitInfo units[] = {{1.0, 2, "cm"}, {0.1, 1, "mm"}, {2.54, 3, "in"}};
@@ -111,12 +116,16 @@ VelLocale::LengthUnit VelLocale::lengthUnit()
 
 void VelLocale::setLengthUnit(LengthUnit unit)
 {
+    if (!isKnown(unit)) {
+        qWarning("VelLocale: unknown length unit %d ignored", int(unit));
+        return;
+    }
     currentUnit() = unit;
 }
 
 QString VelLocale::unitSymbol(LengthUnit unit)
 {
-    return QString::fromLatin1(unitInfo(unit).symbol);
+    return isKnown(unit) ? QString::fromLatin1(unitInfo(unit).symbol) : QString();
 }
 
 QString VelLocale::formatLength(double centimetres, int options) const

@@ -35,10 +35,11 @@ public:
 
     explicit VelLocale(const QLocale& locale = QLocale());
 
-    // The unit lengths are shown in; a process-wide user setting.
+    // The unit lengths are shown in; a process-wide user setting (an unknown unit is refused
+    // with a warning and the setting kept).
     static LengthUnit lengthUnit();
     static void setLengthUnit(LengthUnit unit);
-    static QString unitSymbol(LengthUnit unit);
+    static QString unitSymbol(LengthUnit unit); // "cm", "mm", "in"; empty for an unknown unit
 
     QString formatLength(double centimetres, int options = Plain) const;
     // Reads a length in the user's unit (or in any unit whose symbol follows the number) and

@@ -64,6 +64,9 @@ void tst_VelLocale::formatLength()
     QFETCH(QString, withUnit);
     VelLocale::setLengthUnit(unit);
     QCOMPARE(VelLocale::lengthUnit(), unit);
+    QTest::ignoreMessage(QtWarningMsg, "VelLocale: unknown length unit 3 ignored");
+    VelLocale::setLengthUnit(static_cast<VelLocale::LengthUnit>(3));
+    QCOMPARE(VelLocale::lengthUnit(), unit);
     const VelLocale locale(QLocale::c());
     QCOMPARE(locale.formatLength(centimetres), plain);
     QCOMPARE(locale.formatLength(centimetres, VelLocale::WithUnit), withUnit);
