@@ -94,7 +94,7 @@ void DocumentView::scale(double factor, const QPoint& centre)
     const double newScale = qBound(kMinimumScale, getScale() * factor, kMaximumScale);
     const QPointF fixedPoint = toScene(QPointF(centre));
     // The viewport's centre lies (centre -> middle) pixels away; y runs downward on screen.
-    const QPointF offset = QPointF(viewport()->rect().center()) - QPointF(centre);
+    const QPointF offset = QRectF(viewport()->rect()).center() - QPointF(centre);
     mFittedRect.invalidate();
     showSceneArea(fixedPoint + QPointF(offset.x() / newScale, -offset.y() / newScale), newScale);
 }
@@ -278,7 +278,10 @@ void DocumentView::showSceneArea(const QPointF& centre, double pixelsPerCm)
     area.adjust(-visible.width(), -visible.height(), visible.width(), visible.height());
     if (area != sceneRect())
         setSceneRect(area);
-    centerOn(centre);
+    // Unlike centerOn, which truncates, rounding keeps repeated zooms from drifting.
+    const QPointF offset = viewportTransform().map(centre) - QRectF(viewport()->rect()).center();
+    horizontalScrollBar()->setValue(horizontalScrollBar()->value() + qRound(offset.x()));
+    verticalScrollBar()->setValue(verticalScrollBar()->value() + qRound(offset.y()));
     if (scaleChanging) {
         if (DocumentScene* documentScene = scene())
             documentScene->viewScaleChanged(pixelsPerCm);

@@ -49,7 +49,7 @@ QString reportCurrentException(const QString& where)
 
     {
         DefaultLogger log(3);
-        log << where << QStringLiteral(":") << text;
+        log << where + QStringLiteral(": ") + text;
         if (!throwSite.empty())
             log << throwSite;
     }

@@ -9,6 +9,7 @@
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <boost/weak_ptr.hpp>
 
 namespace VelSystem {
 
@@ -54,6 +55,22 @@ void MainWindow::addDocumentWindow(DocumentWindow* window)
 {
     window->setAttribute(Qt::WA_DeleteOnClose);
     QMdiSubWindow* subWindow = mWorkspace->addSubWindow(window);
+    // When the active document's window goes, the next window's document becomes active
+    // (none after the last); the workspace does not say so by itself.
+    const boost::weak_ptr<Document> shown = window->document();
+    connect(window, &QObject::destroyed, this, [this, shown, subWindow] {
+        VelApplication* application = VelApplication::instance();
+        if (application->activeDocument() != shown.lock())
+            return;
+        boost::shared_ptr<Document> next;
+        const QList<QMdiSubWindow*> history = mWorkspace->subWindowList(QMdiArea::ActivationHistoryOrder);
+        for (const QMdiSubWindow* other : history) {
+            const DocumentWindow* otherWindow = other != subWindow ? documentWindowOf(other) : nullptr;
+            if (otherWindow)
+                next = otherWindow->document();
+        }
+        application->setActiveDocument(next);
+    });
     subWindow->showMaximized();
     mWorkspace->setActiveSubWindow(subWindow);
     VelApplication::instance()->setActiveDocument(window->document());

@@ -3,6 +3,7 @@
 #include "VelCore/VelCoreApplication.h"
 #include "VelGui/VelValidatorBase.h"
 
+#include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -10,21 +11,32 @@ namespace VelSystem {
 
 namespace {
 
-// How the user knows the field: its label as shown (without the mnemonic and the colon),
-// else its accessible name, else its object name.
-QString fieldName(const QDialog* dialog, const QLineEdit* edit)
+QString labelText(const QLabel* label)
+{
+    QString text = label->text();
+    text.remove(QRegExp(QStringLiteral("&(?!&)")));
+    text = text.trimmed();
+    if (text.endsWith(QLatin1Char(':')))
+        text.chop(1);
+    return text;
+}
+
+// How the user knows the field: the label naming it (its buddy, or its label in a form
+// layout) as shown without the mnemonic and the colon, else its accessible name, else its
+// object name.
+QString fieldName(const QDialog* dialog, QLineEdit* edit)
 {
     const QList<QLabel*> labels = dialog->findChildren<QLabel*>();
     for (const QLabel* label : labels) {
-        if (label->buddy() != edit)
-            continue;
-        QString text = label->text();
-        text.remove(QRegExp(QStringLiteral("&(?!&)")));
-        text = text.trimmed();
-        if (text.endsWith(QLatin1Char(':')))
-            text.chop(1);
-        if (!text.isEmpty())
-            return text;
+        if (label->buddy() == edit && !labelText(label).isEmpty())
+            return labelText(label);
+    }
+    const QList<QFormLayout*> forms = dialog->findChildren<QFormLayout*>();
+    for (const QFormLayout* form : forms) {
+        if (const auto* label = qobject_cast<const QLabel*>(form->labelForField(edit))) {
+            if (!labelText(label).isEmpty())
+                return labelText(label);
+        }
     }
     if (!edit->accessibleName().isEmpty())
         return edit->accessibleName();

@@ -1,0 +1,146 @@
+#include "gui/GuiTestDoubles.h"
+
+#include "VelGui/VelDialog.h"
+#include "VelGui/VelValidator.h"
+
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QtTest>
+
+using namespace VelSystem;
+
+namespace {
+
+// Three checked fields (named by their label in the form, by a buddy label and by an
+// accessible name) and three that must not be checked: hidden, disabled, and one without a
+// range validator.
+class OffsetDialog : public VelDialog
+{
+public:
+    OffsetDialog()
+    {
+        auto* layout = new QFormLayout(this);
+        editX = addField(layout, QStringLiteral("&Offset X:"), -8.0, 8.0);
+        editY = addField(layout, QString(), 0.0, 5.0);
+        editY->setAccessibleName(QStringLiteral("Offset Y"));
+        editWidth = addField(layout, QString(), 0.0, 150.0);
+        auto* widthLabel = new QLabel(QStringLiteral("&Width:"), this);
+        widthLabel->setBuddy(editWidth);
+        layout->addRow(widthLabel);
+        hidden = addField(layout, QStringLiteral("Hidden:"), 0.0, 1.0);
+        hidden->setText(QStringLiteral("99"));
+        hidden->hide();
+        disabled = addField(layout, QStringLiteral("Disabled:"), 0.0, 1.0);
+        disabled->setText(QStringLiteral("99"));
+        disabled->setEnabled(false);
+        auto* plain = new QLineEdit(QStringLiteral("anything"), this);
+        plain->setValidator(new QIntValidator(0, 1, plain));
+        layout->addRow(QStringLiteral("Plain:"), plain);
+        editX->setText(QStringLiteral("1"));
+        editY->setText(QStringLiteral("1"));
+        editWidth->setText(QStringLiteral("0"));
+    }
+
+    QLineEdit* editX;
+    QLineEdit* editY;
+    QLineEdit* editWidth;
+    QLineEdit* hidden;
+    QLineEdit* disabled;
+
+private:
+    QLineEdit* addField(QFormLayout* layout, const QString& label, double minimum, double maximum)
+    {
+        auto* edit = new QLineEdit(this);
+        auto* validator = new VelValidator(VelValidator::Length, minimum, maximum, edit);
+        validator->setLocale(QLocale::c());
+        edit->setValidator(validator);
+        if (label.isEmpty())
+            layout->addRow(edit);
+        else
+            layout->addRow(new QLabel(label, this), edit);
+        return edit;
+    }
+};
+
+} // namespace
+
+class tst_VelDialog : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void refusesAnOutOfRangeField();
+    void namesAFieldByItsAccessibleName();
+    void namesAFieldByItsBuddyLabel();
+    void tellsWhenARequiredFieldIsEmpty();
+    void acceptsValuesInRange();
+};
+
+void tst_VelDialog::refusesAnOutOfRangeField()
+{
+    RecordingSink sink;
+    OffsetDialog dialog;
+    dialog.editX->setText(QStringLiteral("9"));
+    dialog.accept();
+    QVERIFY(dialog.result() != QDialog::Accepted);
+    QCOMPARE(sink.messages.size(), 1);
+    const QString message = sink.messages.first();
+    QVERIFY2(message.contains(QStringLiteral("\"Offset X\"")), qPrintable(message));
+    QVERIFY2(message.contains(QStringLiteral("out of range")), qPrintable(message));
+    QVERIFY2(message.contains(QStringLiteral("-8.00 cm to 8.00 cm")), qPrintable(message));
+    QCOMPARE(dialog.focusWidget(), dialog.editX);
+    QCOMPARE(dialog.editX->selectedText(), QStringLiteral("9"));
+}
+
+void tst_VelDialog::namesAFieldByItsAccessibleName()
+{
+    RecordingSink sink;
+    OffsetDialog dialog;
+    dialog.editY->setText(QStringLiteral("2,5.1"));
+    dialog.accept();
+    QVERIFY(dialog.result() != QDialog::Accepted);
+    QCOMPARE(sink.messages.size(), 1);
+    QVERIFY2(sink.messages.first().contains(QStringLiteral("\"Offset Y\" is not a valid number")),
+             qPrintable(sink.messages.first()));
+    QCOMPARE(dialog.focusWidget(), dialog.editY);
+}
+
+void tst_VelDialog::namesAFieldByItsBuddyLabel()
+{
+    RecordingSink sink;
+    OffsetDialog dialog;
+    dialog.editWidth->setText(QStringLiteral("-400"));
+    dialog.accept();
+    QVERIFY(dialog.result() != QDialog::Accepted);
+    QCOMPARE(sink.messages.size(), 1);
+    QVERIFY2(sink.messages.first().contains(QStringLiteral("\"Width\" is out of range")),
+             qPrintable(sink.messages.first()));
+}
+
+void tst_VelDialog::tellsWhenARequiredFieldIsEmpty()
+{
+    RecordingSink sink;
+    OffsetDialog dialog;
+    dialog.editX->clear();
+    dialog.accept();
+    QVERIFY(dialog.result() != QDialog::Accepted);
+    QCOMPARE(sink.messages.size(), 1);
+    QVERIFY2(sink.messages.first().contains(QStringLiteral("\"Offset X\" needs a value")),
+             qPrintable(sink.messages.first()));
+}
+
+void tst_VelDialog::acceptsValuesInRange()
+{
+    RecordingSink sink;
+    OffsetDialog dialog;
+    dialog.editX->setText(QStringLiteral("-8"));
+    dialog.editY->setText(QStringLiteral("5 cm"));
+    dialog.accept();
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QVERIFY(sink.messages.isEmpty());
+    QVERIFY(sink.errors.isEmpty());
+}
+
+QTEST_MAIN(tst_VelDialog)
+#include "tst_VelDialog.moc"
