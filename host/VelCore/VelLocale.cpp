@@ -45,7 +45,7 @@ struct Suffix
 QLocale withoutGroupSeparators(QLocale locale)
 {
     // Edit fields show bare numbers; a separator typed in a number is an error rather than
-    // a thousands mark (in German "1.5" must not become 15).
+    // a thousands mark (in German "1.250" must not become 1250).
     locale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator |
                             QLocale::RejectGroupSeparator);
     return locale;
