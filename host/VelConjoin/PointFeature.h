@@ -6,11 +6,12 @@ namespace VelSystem {
 class PointFeature
 {
 public:
-    enum Flag {
-        MatchPoint = 0x01,   // a plaid match point
-        LinkVector = 0x02,   // an end of a link between two pieces
-        StartPoint = 0x04,   // the knife's start point
-        LiftPlunge = 0x08,   // the knife lifts and plunges here
+    enum Flag
+    {
+        MatchPoint = 0x01, // a plaid match point
+        LinkVector = 0x02, // an end of a link between two pieces
+        StartPoint = 0x04, // the knife's start point
+        LiftPlunge = 0x08, // the knife lifts and plunges here
         SymmetricalCut = 0x10,
         InternalStart = 0x20,
     };

@@ -4,7 +4,6 @@
 #include <QSignalSpy>
 #include <QUndoStack>
 #include <QtTest>
-#include <boost/make_shared.hpp>
 
 using namespace VelSystem;
 
@@ -45,7 +44,6 @@ private slots:
     void fileName();
     void modifiedFollowsTheUndoStack();
     void announcements();
-    void sharedFromThis();
 };
 
 void tst_Document::fileName()
@@ -90,15 +88,6 @@ void tst_Document::announcements()
     document.emitSelectionChanged();
     QCOMPARE(selection.size(), 1);
     QCOMPARE(modified.size(), 1);
-}
-
-void tst_Document::sharedFromThis()
-{
-    const boost::shared_ptr<Document> document = boost::make_shared<EmptyDocument>();
-    QCOMPARE(document->shared_from_this(), document);
-    QCOMPARE(document->viewScale(), 10.0);
-    document->setViewScale(4.0);
-    QCOMPARE(document->viewScale(), 4.0);
 }
 
 QTEST_APPLESS_MAIN(tst_Document)

@@ -1,5 +1,4 @@
 #include "GeoTestPrint.h"
-#include "VelGeo/GeoBoost.h"
 #include "VelGeo/GeoRectangle.h"
 
 #include <QtTest>
@@ -17,7 +16,6 @@ private slots:
     void containsIncludesBorders();
     void intersect();
     void expandAndTranslate();
-    void boostBoxRoundTrip();
 };
 
 void tst_GeoRectangle::defaultIsInvalid()
@@ -110,14 +108,6 @@ void tst_GeoRectangle::expandAndTranslate()
     invalid.expand(100, 100);
     invalid.translate(1, 1);
     QVERIFY(!invalid.isValid());
-}
-
-void tst_GeoRectangle::boostBoxRoundTrip()
-{
-    const GeoRectangle r(-1, 2, 3, 4);
-    const VelSystem::BgBox box = VelSystem::toBox(r);
-    QCOMPARE(boost::geometry::area(box), r.width() * r.height());
-    QCOMPARE(VelSystem::toRectangle(box), r);
 }
 
 QTEST_APPLESS_MAIN(tst_GeoRectangle)
