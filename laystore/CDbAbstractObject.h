@@ -1,6 +1,7 @@
 #pragma once
 
 #include "VelGeo/GeoPoint2D.h"
+#include "VelGeo/GeoPolygon2D.h"
 #include "VelGeo/GeoRectangle.h"
 
 #include <QObject>
@@ -16,7 +17,13 @@ class CDbAbstractObject : public QObject
     Q_OBJECT
 public:
     // The kind codes that selections and view filters use.
-    enum Kind { KindGroup = 1, KindText = 2, KindLine = 3, KindMark = 4 };
+    enum Kind
+    {
+        KindGroup = 1,
+        KindText = 2,
+        KindLine = 3,
+        KindMark = 4
+    };
 
     CDbAbstractObject();
     ~CDbAbstractObject() override;
@@ -35,7 +42,17 @@ public:
     // is of the same class.
     virtual void exchangeInfos(CDbAbstractObject* other) = 0;
     // True when both objects hold the same data (placement, geometry, flags); ids aside.
+    // Selection and the last overlap search's marks are not content.
     virtual bool sameContent(const CDbAbstractObject& other) const = 0;
+
+    // True when a click at `point` with `tolerance` (document units) hits the object. The
+    // base answers for the bounding rectangle; objects with a shape test the shape.
+    virtual bool hitTest(const GeoPoint2D& point, double tolerance) const;
+    // True when the object lies inside `area` or crosses it (a rubber-band pick).
+    virtual bool meets(const GeoPolygon2D& area) const;
+
+    // The stacking hint of drag previews: above every placed piece.
+    static constexpr double kPreviewZHint = 5.0;
 
     // A copy made for a drag: shown as a preview above the other objects.
     bool isCloned() const { return mCloned; }
@@ -50,16 +67,24 @@ public:
     // True when the state changed. Emits `changed`.
     bool setSelected(bool selected);
 
-    // Where the object is placed; null/-1 while it is not in a document.
+    // Where the object is placed; null/-1 while it is not in a document (a copy made for a
+    // drawing knows the drawing but no fabric or layer).
     CDbMarkerDrawing* drawing() const { return mDrawing; }
     short fabricIndex() const { return mFabricIndex; }
     short layerIndex() const { return mLayerIndex; }
     void setPlacement(CDbMarkerDrawing* drawing, short fabricIndex, short layerIndex);
+    // True when the object lies on a fabric's layer.
+    bool isPlaced() const;
 
     void emitChanged();
 
 signals:
     void changed(CDbAbstractObject* object);
+
+protected:
+    // The preview flags and stacking hint, which clones and sameContent carry.
+    void copyFlagsFrom(const CDbAbstractObject& other);
+    bool sameFlags(const CDbAbstractObject& other) const;
 
 private:
     bool mCloned = false;

@@ -28,12 +28,18 @@ public:
     const QListEx<CDbAbstractObject*>& objects() const { return mObjects; }
     // The placed piece groups, in drawing order.
     QListEx<CDbGrPolysObject*> groups() const;
-    bool contains(const CDbAbstractObject* object) const { return mObjects.contains(const_cast<CDbAbstractObject*>(object)); }
+    bool contains(const CDbAbstractObject* object) const
+    {
+        return mObjects.contains(const_cast<CDbAbstractObject*>(object));
+    }
     // Takes ownership.
     void append(CDbAbstractObject* object);
+    // Takes ownership and puts `object` at `position` in the drawing order (0..size).
+    void insert(int position, CDbAbstractObject* object);
     // Gives up ownership; false when the object is not on this layer.
     bool take(CDbAbstractObject* object);
-    // Puts `replacement` at `current`'s place in the drawing order and gives up `current`.
+    // Puts `replacement` at `current`'s place in the drawing order and gives up `current`
+    // (a current group hands that role to its replacement).
     bool exchange(CDbAbstractObject* current, CDbAbstractObject* replacement);
 
     // The group the editing tools work on (null when none).

@@ -5,8 +5,8 @@
 
 #include <QColor>
 #include <QString>
+#include <deque>
 #include <memory>
-#include <vector>
 
 namespace VelSystem {
 
@@ -26,6 +26,9 @@ public:
     // Null until the fabric gets its first layer.
     CDbFabricLayerObjectsTable* layers() const { return mLayers.get(); }
     CDbFabricLayerObject& addLayer(double width);
+    // Layer `index` (0-based), null when the fabric has no such layer.
+    CDbFabricLayerObject* layer(short index) const;
+    // Throws std::invalid_argument when the fabric has no such layer.
     double getFabricLayerWidth(short layer) const;
 
     short pieceCount() const { return static_cast<short>(mPieces.size()); }
@@ -47,7 +50,8 @@ private:
     QString mName;
     QColor mColour;
     std::unique_ptr<CDbFabricLayerObjectsTable> mLayers;
-    std::vector<CDbPieceObject> mPieces;
+    // A deque, so that pointers to pieces survive adding pieces.
+    std::deque<CDbPieceObject> mPieces;
     short mWorkCode = 0;
     double mWorkValue = 0.0;
 };

@@ -15,7 +15,11 @@ class CDbGrPolysObject : public CDbAbstractObject
     Q_OBJECT
 public:
     // Where a group lies on its layer.
-    enum Section { SectionFabric = 1, SectionStandby = 2 };
+    enum Section
+    {
+        SectionFabric = 1,
+        SectionStandby = 2
+    };
 
     CDbGrPolysObject();
     ~CDbGrPolysObject() override;
@@ -23,13 +27,24 @@ public:
     int kind() const override { return KindGroup; }
     GeoRectangle boundingRect() const override;
     CDbAbstractObject* clone() const override;
-    // A copy for `drawing`; with `asPreview` true it carries the drag flag and draws above
-    // the other pieces.
+    // A copy for `drawing` (not placed on a layer); with `asPreview` true it is marked as a
+    // clone and a drag object and draws above the other pieces.
     virtual CDbGrPolysObject* clone(CDbMarkerDrawing* drawing, bool asPreview) const;
     bool isValid() const override;
+    // While placed, keeps x >= 0 (when negative x is forbidden) and y within the fabric and
+    // standby areas, 0..2W. Emits `changed` when it moved.
     void translate(GeoPoint2D& delta) override;
     void exchangeInfos(CDbAbstractObject* other) override;
     bool sameContent(const CDbAbstractObject& other) const override;
+    // Inside or within `tolerance` of one of the polygons' outlines (their last contours).
+    bool hitTest(const GeoPoint2D& point, double tolerance) const override;
+    bool meets(const GeoPolygon2D& area) const override;
+
+    // True when an outline of this group and one of `other` share area; outlines that only
+    // touch do not overlap, an outline inside another does.
+    bool overlaps(const CDbGrPolysObject& other) const;
+    // The area of the pieces' outlines (blocking polygons aside), in cm².
+    double area() const;
 
     short section() const { return mSection; }
     void setSection(short section) { mSection = section; }

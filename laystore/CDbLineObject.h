@@ -18,6 +18,9 @@ public:
     void translate(GeoPoint2D& delta) override;
     void exchangeInfos(CDbAbstractObject* other) override;
     bool sameContent(const CDbAbstractObject& other) const override;
+    // Within `tolerance` of the segment.
+    bool hitTest(const GeoPoint2D& point, double tolerance) const override;
+    bool meets(const GeoPolygon2D& area) const override;
 
     GeoPoint2D start() const { return mStart; }
     GeoPoint2D end() const { return mEnd; }

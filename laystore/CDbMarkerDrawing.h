@@ -15,7 +15,13 @@ class CDbMarkerDrawing
 {
 public:
     // Lock flags: what the user may not change.
-    enum Lock { LockNone = 0, LockPlacement = 0x1, LockCutting = 0x2, LockMatching = 0x4 };
+    enum Lock
+    {
+        LockNone = 0,
+        LockPlacement = 0x1,
+        LockCutting = 0x2,
+        LockMatching = 0x4
+    };
 
     explicit CDbMarkerDrawing(Document* document = nullptr);
     ~CDbMarkerDrawing();
@@ -39,7 +45,8 @@ public:
     // True when exactly one fabric and layer are being edited; writes their indexes.
     bool isSetToSingleLayer(short* fabric, short* layer) const;
 
-    // `pixels` of the view handling the current event, in centimetres.
+    // `pixels` of the view handling the current event, in centimetres (the document's view
+    // scale; a drawing without a document takes a pixel as a centimetre).
     double pixelToCmInX(double pixels) const;
 
     // Set by the first click of a two-click tool, cleared by the second.

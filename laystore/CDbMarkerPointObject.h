@@ -10,13 +10,25 @@ namespace VelSystem {
 class CDbMarkerPointObject : public GeoPoint2D, public PointFeature
 {
 public:
-    enum PointType { Normal = 0, Corner = 1, Notch = 2, Curve = 3 };
+    enum PointType
+    {
+        Normal = 0,
+        Corner = 1,
+        Notch = 2,
+        Curve = 3
+    };
     // What the cutter does with a notch: cut it as a notch, or converted to a punch.
-    enum NotchState { NotchNone = 0, NotchCut = 1, NotchConverted = 2 };
+    enum NotchState
+    {
+        NotchNone = 0,
+        NotchCut = 1,
+        NotchConverted = 2
+    };
 
     CDbMarkerPointObject() = default;
     CDbMarkerPointObject(double x, double y, PointType type = Normal) : GeoPoint2D(x, y), mType(type) {}
-    explicit CDbMarkerPointObject(const GeoPoint2D& p, PointType type = Normal) : GeoPoint2D(p), mType(type) {}
+    explicit CDbMarkerPointObject(const GeoPoint2D& p, PointType type = Normal) : GeoPoint2D(p), mType(type)
+    {}
 
     PointType type() const { return mType; }
     void setType(PointType type) { mType = type; }

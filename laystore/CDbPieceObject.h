@@ -1,7 +1,7 @@
 #pragma once
 
-#include "laystore/CDbPieceSizeObject.h"
 #include "VelConjoin/PieceInfo.h"
+#include "laystore/CDbPieceSizeObject.h"
 
 #include <QString>
 #include <vector>

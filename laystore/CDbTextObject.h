@@ -11,7 +11,14 @@ class CDbTextObject : public CDbAbstractObject
 {
     Q_OBJECT
 public:
-    enum Alignment { AlignLeft = 0, AlignCenter = 1, AlignRight = 2 };
+    enum Alignment
+    {
+        AlignLeft = 0,
+        AlignCenter = 1,
+        AlignRight = 2
+    };
+
+    CDbTextObject();
 
     int kind() const override { return KindText; }
     GeoRectangle boundingRect() const override;
@@ -20,6 +27,9 @@ public:
     void translate(GeoPoint2D& delta) override;
     void exchangeInfos(CDbAbstractObject* other) override;
     bool sameContent(const CDbAbstractObject& other) const override;
+    // Inside or within `tolerance` of the text's turned box.
+    bool hitTest(const GeoPoint2D& point, double tolerance) const override;
+    bool meets(const GeoPolygon2D& area) const override;
 
     QStringList lines() const { return mLines; }
     void setLines(const QStringList& lines);
@@ -41,6 +51,9 @@ public:
     double lineHeight() const { return mLetterSize * 1.4; }
     // Recomputes the extent from the lines, letter size, alignment and angle.
     void setMinAndMax();
+    // The box the lines fill, turned by the angle about the centre. Along the lines the
+    // centre is their start, middle or end by the alignment; across them, their middle.
+    GeoPolygon2D outline() const;
 
 private:
     QStringList mLines;

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "laystore/CDbMarkerPointObject.h"
 #include "VelGeo/GeoPolygon2D.h"
 #include "VelGeo/GeoRectangle.h"
+#include "laystore/CDbMarkerPointObject.h"
 
 #include <vector>
 
@@ -13,7 +13,12 @@ class CDbVectorsObjectTable
 {
 public:
     // What isClickInVector looks for.
-    enum ClickTarget { eForAnyPoint = 0, eForNotch = 1, eForSegment = 2 };
+    enum ClickTarget
+    {
+        eForAnyPoint = 0,
+        eForNotch = 1,
+        eForSegment = 2
+    };
 
     CDbVectorsObjectTable() = default;
     explicit CDbVectorsObjectTable(std::vector<CDbMarkerPointObject> points) : mPoints(std::move(points)) {}
@@ -36,7 +41,9 @@ public:
 
     // True when `point` is within `tolerance` of a point of the outline (`onPoints` true) or
     // of an edge (`onPoints` false) of the kind `target`; writes the 1-based index of the
-    // point (or of the edge's first point) to `index`, 0 when nothing is hit.
+    // point (or of the edge's first point) to `index`, 0 when nothing is hit. The nearest hit
+    // wins. On points, eForNotch takes only notches and eForSegment only the outline's own
+    // points (not notches); on edges every edge counts.
     bool isClickInVector(bool onPoints, const GeoPoint2D& point, double tolerance, ClickTarget target,
                          short* index) const;
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "laystore/QListEx.h"
 #include "VelConjoin/Selection.h"
+#include "laystore/QListEx.h"
 
 namespace VelSystem {
 
@@ -9,12 +9,21 @@ class CDbAbstractObject;
 class DocumentMak;
 
 // A set of objects of one marker document: the result of a pick, or the document's
-// current selection.
+// current selection. Selecting or deselecting through it keeps the objects' selected flags
+// and the document's selection in step; add and remove only change this set. Selection
+// changes are not announced here: the caller announces them once it is done.
 class CMarkerSelection : public Selection
 {
 public:
     // Kinds: what the objects are.
-    enum Kind { KindNone = 0, KindPieces = 1, KindTexts = 2, KindLines = 3, KindMixed = 9 };
+    enum Kind
+    {
+        KindNone = 0,
+        KindPieces = 1,
+        KindTexts = 2,
+        KindLines = 3,
+        KindMixed = 9
+    };
 
     CMarkerSelection(DocumentMak* document, const QListEx<CDbAbstractObject*>& objects = {});
 
@@ -27,6 +36,7 @@ public:
     bool toggle() override;
 
     const QListEx<CDbAbstractObject*>& objects() const { return mObjects; }
+    // Appends `object` unless it is null or already in the set.
     void add(CDbAbstractObject* object);
     bool remove(CDbAbstractObject* object);
     void clear() { mObjects.clear(); }
@@ -35,6 +45,12 @@ public:
     void removeLine();
 
 private:
+    // The document's current selection, null without a document.
+    CMarkerSelection* documentSelection() const;
+    // Sets `object`'s flag and its membership in the document's selection; true when the
+    // flag changed.
+    bool select(CDbAbstractObject* object, bool selected) const;
+
     DocumentMak* mDocument;
     QListEx<CDbAbstractObject*> mObjects;
 };

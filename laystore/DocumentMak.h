@@ -1,7 +1,7 @@
 #pragma once
 
-#include "laystore/QListEx.h"
 #include "VelConjoin/Document.h"
+#include "laystore/QListEx.h"
 
 #include <QString>
 #include <memory>
@@ -10,6 +10,7 @@ namespace VelSystem {
 
 class AbstractCmd;
 class CDbAbstractObject;
+class CDbFabricLayerObject;
 class CDbFabricObject;
 class CDbGrPolysObject;
 class CDbMarkerDrawing;
@@ -19,6 +20,8 @@ class SpatialIndex;
 // The marker document: the drawing, its undo stack, its selection and a spatial index of
 // the placed objects. Objects placed in it are owned by their layer; an object taken out
 // belongs to whoever took it (usually an undo command).
+// Impossible calls (a null object, an object not on the given layer, a fabric or layer the
+// marker does not have, broken geometry) throw std::invalid_argument and change nothing.
 class DocumentMak : public Document
 {
     Q_OBJECT
@@ -30,18 +33,25 @@ public:
 
     boost::shared_ptr<Selection> selection() const override;
     boost::shared_ptr<CMarkerSelection> markerSelection() const { return mSelection; }
+    // Picks on the drawing's current fabric and layer. A point pick answers only the topmost
+    // object hit (the last in drawing order): a click takes one piece, not the stack under it.
     boost::shared_ptr<Selection> pick(const GeoPoint2D& point, double tolerance,
                                       const ViewFilter* filter) const override;
+    // Every object inside or crossing `polygon`, in drawing order.
     boost::shared_ptr<Selection> pick(const QPolygonF& polygon, const ViewFilter* filter) const override;
     bool deselectAll(bool notify, bool includeHidden) override;
     GeoRectangle extent() const override;
 
     // Places `object` on the layer (the layer takes ownership). A piece group's section
-    // follows where it lies: on the fabric area it is laid, above it it waits.
+    // follows where it lies: on the fabric area it is laid, above it it waits (the centre of
+    // its bounding rectangle decides, now and whenever it changes).
     void addPiece(CDbAbstractObject* object, CDbFabricObject* fabric, short layer);
-    // Takes `object` out of the layer; the caller owns it afterwards.
+    // The same at `position` (0..count) in the layer's drawing order.
+    void insertPiece(CDbAbstractObject* object, CDbFabricObject* fabric, short layer, int position);
+    // Takes `object` out of the layer (and out of the selection); the caller owns it afterwards.
     void removePiece(CDbAbstractObject* object, CDbFabricObject* fabric, short layer);
-    // Puts `replacement` in `current`'s place (same drawing order); the caller owns `current`.
+    // Puts `replacement` in `current`'s place (same drawing order, and selected when `current`
+    // was); the caller owns `current`.
     void replacePiece(CDbAbstractObject* current, CDbAbstractObject* replacement, CDbFabricObject* fabric,
                       short layer);
     bool contains(const CDbAbstractObject* object) const;
@@ -50,11 +60,12 @@ public:
     QListEx<CDbGrPolysObject*> groups(CDbFabricObject* fabric, short layer) const;
 
     // Pushes an undoable, named addition of `objects`; the command owns them while they
-    // are out of the document. Returns the pushed command.
-    AbstractCmd* pushAddCmdUndo(const QListEx<CDbAbstractObject*>& objects, CDbFabricObject* fabric, short layer,
-                                const QString& name);
+    // are out of the document. `name` is the (translated) undo text. Returns the pushed
+    // command, or null when there is nothing to add.
+    AbstractCmd* pushAddCmdUndo(const QListEx<CDbAbstractObject*>& objects, CDbFabricObject* fabric,
+                                short layer, const QString& name);
     // Pushes an undoable, named replacement of `current` by `replacements` (pairwise; extra
-    // replacements are added, extra current objects removed).
+    // replacements are added, extra current objects removed). Null when both lists are empty.
     AbstractCmd* pushReplaceCmdUndo(const QListEx<CDbAbstractObject*>& current,
                                     const QListEx<CDbAbstractObject*>& replacements, CDbFabricObject* fabric,
                                     short layer, const QString& name);
@@ -63,10 +74,12 @@ public:
     // number of overlapping pairs. Only laid pieces (on the fabric area) are compared.
     int findOverlaps();
     int overlapCount() const { return mOverlapCount; }
-    // The placed groups overlapping `group`'s polygons on its layer (candidates from the index).
+    // The placed groups overlapping `group`'s polygons on its layer (candidates from the index),
+    // in no particular order. `group` must be placed in this document.
     QListEx<CDbGrPolysObject*> overlappingGroups(const CDbGrPolysObject* group) const;
     // Objects whose bounding rectangle meets `area` on a layer.
-    QListEx<CDbAbstractObject*> objectsIn(const GeoRectangle& area, CDbFabricObject* fabric, short layer) const;
+    QListEx<CDbAbstractObject*> objectsIn(const GeoRectangle& area, CDbFabricObject* fabric,
+                                          short layer) const;
 
     // Rightmost x of the laid pieces of the current layer (0 when none).
     double markerLength() const;
@@ -84,6 +97,18 @@ signals:
 
 private:
     void onObjectChanged(CDbAbstractObject* object);
+    // The layer, or std::invalid_argument naming `operation`.
+    CDbFabricLayerObject& layerOf(const char* operation, CDbFabricObject* fabric, short layer) const;
+    CDbFabricLayerObject* currentLayer() const;
+    // Throw unless the object can be placed, or lies on the layer, or the list has no repeats.
+    void checkNew(const char* operation, const CDbAbstractObject* object) const;
+    void checkOnLayer(const char* operation, const CDbAbstractObject* object, CDbFabricObject* fabric,
+                      short layer) const;
+    static void checkDistinct(const char* operation, const QListEx<CDbAbstractObject*>& objects);
+    // Index, selection, placement and change tracking of an object entering or leaving a layer.
+    void place(CDbAbstractObject* object, short fabric, short layer);
+    void unplace(CDbAbstractObject* object);
+    void updateSection(CDbAbstractObject* object) const;
 
     std::unique_ptr<CDbMarkerDrawing> mDrawing;
     boost::shared_ptr<CMarkerSelection> mSelection;

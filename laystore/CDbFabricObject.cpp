@@ -1,0 +1,77 @@
+#include "laystore/CDbFabricObject.h"
+
+#include <stdexcept>
+#include <string>
+
+namespace VelSystem {
+
+CDbFabricObject::CDbFabricObject() = default;
+
+CDbFabricObject::~CDbFabricObject() = default;
+
+CDbFabricLayerObject& CDbFabricObject::addLayer(double width)
+{
+    if (!mLayers)
+        mLayers = std::make_unique<CDbFabricLayerObjectsTable>();
+    return mLayers->addLayer(width);
+}
+
+CDbFabricLayerObject* CDbFabricObject::layer(short index) const
+{
+    return mLayers && index >= 0 && index < mLayers->size() ? &(*mLayers)[index] : nullptr;
+}
+
+double CDbFabricObject::getFabricLayerWidth(short layer) const
+{
+    const CDbFabricLayerObject* found = this->layer(layer);
+    if (!found)
+        throw std::invalid_argument("CDbFabricObject::getFabricLayerWidth: fabric \"" + mName.toStdString() +
+                                    "\" has no layer " + std::to_string(layer));
+    return found->width();
+}
+
+CDbPieceObject* CDbFabricObject::findPieceAccordingIndex(short index, short* code)
+{
+    CDbPieceObject* found = piece(index);
+    if (code)
+        *code = found ? 0 : 1;
+    return found;
+}
+
+const CDbPieceObject* CDbFabricObject::piece(short index) const
+{
+    return index >= 0 && index < pieceCount() ? &mPieces[static_cast<size_t>(index)] : nullptr;
+}
+
+CDbPieceObject* CDbFabricObject::piece(short index)
+{
+    return const_cast<CDbPieceObject*>(static_cast<const CDbFabricObject*>(this)->piece(index));
+}
+
+short CDbFabricObject::getPieceIndex(const CDbPieceObject* piece, short* code) const
+{
+    for (short i = 0; i < pieceCount(); ++i) {
+        if (&mPieces[static_cast<size_t>(i)] == piece) {
+            if (code)
+                *code = 0;
+            return i;
+        }
+    }
+    if (code)
+        *code = 1;
+    return -1;
+}
+
+short CDbFabricObject::addPiece(const CDbPieceObject& piece)
+{
+    mPieces.push_back(piece);
+    return static_cast<short>(mPieces.size() - 1);
+}
+
+void CDbFabricObject::setWorkFields(short code, double value)
+{
+    mWorkCode = code;
+    mWorkValue = value;
+}
+
+} // namespace VelSystem

@@ -1,0 +1,92 @@
+#include "laystore/CDbPolygon.h"
+
+#include <cmath>
+
+namespace VelSystem {
+
+namespace {
+
+// An angle brought into [0, 360).
+double normalisedDegrees(double degrees)
+{
+    const double r = std::fmod(degrees, 360.0);
+    const double turn = r < 0.0 ? r + 360.0 : r;
+    return turn < 360.0 ? turn : 0.0;
+}
+
+} // namespace
+
+void CDbPolygon::setGrainLine(const GeoPoint2D& start, const GeoPoint2D& end)
+{
+    mGrainStart = start;
+    mGrainEnd = end;
+}
+
+void CDbPolygon::setOrientation(double rotation, bool mirroredX, bool mirroredY)
+{
+    mRotation = normalisedDegrees(rotation);
+    mMirroredX = mirroredX;
+    mMirroredY = mirroredY;
+}
+
+GeoRectangle CDbPolygon::boundingRect() const
+{
+    return mContours.isEmpty() ? GeoRectangle() : mContours.lastContour().boundingRect();
+}
+
+bool CDbPolygon::isValid() const
+{
+    if (mContours.isEmpty() || !mGrainStart.isFinite() || !mGrainEnd.isFinite())
+        return false;
+    for (int i = 0; i < mContours.count(); ++i) {
+        const GeoPolygon2D outline = mContours.contour(i).toPolygon();
+        if (outline.size() < 3 || !outline.isFinite())
+            return false;
+    }
+    return true;
+}
+
+void CDbPolygon::translate(const GeoPoint2D& d)
+{
+    mContours.translate(d);
+    mGrainStart += d;
+    mGrainEnd += d;
+}
+
+void CDbPolygon::rotate(double degrees, const GeoPoint2D& centre)
+{
+    mContours.rotate(degrees, centre);
+    mGrainStart = mGrainStart.rotated(degrees, centre);
+    mGrainEnd = mGrainEnd.rotated(degrees, centre);
+    mRotation = normalisedDegrees(mRotation + degrees);
+}
+
+// A mirror after a turn by r equals a turn by -r after the mirror: the turn changes sign
+// and the mirror state flips.
+void CDbPolygon::mirrorX(double axis)
+{
+    mContours.mirrorX(axis);
+    mGrainStart.x = 2.0 * axis - mGrainStart.x;
+    mGrainEnd.x = 2.0 * axis - mGrainEnd.x;
+    mRotation = normalisedDegrees(-mRotation);
+    mMirroredX = !mMirroredX;
+}
+
+void CDbPolygon::mirrorY(double axis)
+{
+    mContours.mirrorY(axis);
+    mGrainStart.y = 2.0 * axis - mGrainStart.y;
+    mGrainEnd.y = 2.0 * axis - mGrainEnd.y;
+    mRotation = normalisedDegrees(-mRotation);
+    mMirroredY = !mMirroredY;
+}
+
+bool CDbPolygon::operator==(const CDbPolygon& o) const
+{
+    return mPieceIndex == o.mPieceIndex && mSizeIndex == o.mSizeIndex && mContours == o.mContours &&
+           mGrainStart == o.mGrainStart && mGrainEnd == o.mGrainEnd && mRotation == o.mRotation &&
+           mMirroredX == o.mMirroredX && mMirroredY == o.mMirroredY && mBlocking == o.mBlocking &&
+           mCutRank == o.mCutRank;
+}
+
+} // namespace VelSystem

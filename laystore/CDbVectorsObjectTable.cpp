@@ -1,0 +1,119 @@
+#include "laystore/CDbVectorsObjectTable.h"
+
+#include "VelGeo/GeoBoost.h"
+
+#include <stdexcept>
+#include <string>
+
+namespace VelSystem {
+
+namespace {
+
+void checkIndex(int i, int limit, const char* operation)
+{
+    if (i < 0 || i > limit)
+        throw std::out_of_range(std::string("CDbVectorsObjectTable::") + operation + ": point index " +
+                                std::to_string(i) + " outside 0.." + std::to_string(limit));
+}
+
+bool isTarget(const CDbMarkerPointObject& p, CDbVectorsObjectTable::ClickTarget target)
+{
+    switch (target) {
+    case CDbVectorsObjectTable::eForNotch:
+        return p.isNotch();
+    case CDbVectorsObjectTable::eForSegment:
+        return !p.isNotch();
+    case CDbVectorsObjectTable::eForAnyPoint:
+        break;
+    }
+    return true;
+}
+
+} // namespace
+
+void CDbVectorsObjectTable::insert(int i, const CDbMarkerPointObject& p)
+{
+    checkIndex(i, size(), "insert");
+    mPoints.insert(mPoints.begin() + i, p);
+}
+
+void CDbVectorsObjectTable::remove(int i)
+{
+    checkIndex(i, size() - 1, "remove");
+    mPoints.erase(mPoints.begin() + i);
+}
+
+GeoPolygon2D CDbVectorsObjectTable::toPolygon() const
+{
+    return GeoPolygon2D(std::vector<GeoPoint2D>(mPoints.begin(), mPoints.end()));
+}
+
+GeoRectangle CDbVectorsObjectTable::boundingRect() const
+{
+    GeoRectangle r;
+    for (const CDbMarkerPointObject& p : mPoints)
+        r.include(p);
+    return r;
+}
+
+bool CDbVectorsObjectTable::containsPoint(const GeoPoint2D& p) const
+{
+    return toPolygon().containsPoint(p);
+}
+
+bool CDbVectorsObjectTable::isClickInVector(bool onPoints, const GeoPoint2D& point, double tolerance,
+                                            ClickTarget target, short* index) const
+{
+    // The nearest candidate wins, so that a click between two close points takes the one
+    // the user aimed at.
+    double best = tolerance;
+    int found = 0;
+    const int n = size();
+    for (int i = 0; i < n; ++i) {
+        const CDbMarkerPointObject& a = mPoints[static_cast<size_t>(i)];
+        double d;
+        if (onPoints) {
+            if (!isTarget(a, target))
+                continue;
+            d = bg::distance(point, static_cast<const GeoPoint2D&>(a));
+        } else {
+            if (n < 2)
+                break;
+            const GeoPoint2D& b = mPoints[static_cast<size_t>((i + 1) % n)];
+            d = bg::distance(point, bg::model::referring_segment<const GeoPoint2D>(a, b));
+        }
+        if (d <= best) {
+            best = d;
+            found = i + 1;
+        }
+    }
+    if (index)
+        *index = static_cast<short>(found);
+    return found != 0;
+}
+
+void CDbVectorsObjectTable::translate(const GeoPoint2D& d)
+{
+    for (CDbMarkerPointObject& p : mPoints)
+        p += d;
+}
+
+void CDbVectorsObjectTable::rotate(double degrees, const GeoPoint2D& centre)
+{
+    for (CDbMarkerPointObject& p : mPoints)
+        static_cast<GeoPoint2D&>(p) = p.rotated(degrees, centre);
+}
+
+void CDbVectorsObjectTable::mirrorX(double axis)
+{
+    for (CDbMarkerPointObject& p : mPoints)
+        p.x = 2.0 * axis - p.x;
+}
+
+void CDbVectorsObjectTable::mirrorY(double axis)
+{
+    for (CDbMarkerPointObject& p : mPoints)
+        p.y = 2.0 * axis - p.y;
+}
+
+} // namespace VelSystem
