@@ -4,6 +4,7 @@
 
 #include <boost/current_function.hpp>
 #include <boost/exception/exception.hpp>
+#include <boost/exception/info.hpp>
 #include <cstddef>
 
 namespace VelSystem {

@@ -1,0 +1,97 @@
+#include "VelToolFactory.h"
+
+#include "VelGui/AbstractTool.h"
+#include "VelGui/ToolFactory.h"
+
+#include <QFile>
+#include <QLibrary>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QtTest>
+
+using namespace VelSystem;
+
+// The test links the plug-in's objects, and so its own copy of the images: these take that
+// copy out of the resource system and put it back, so that what the module brings shows.
+static void unregisterLinkedImages()
+{
+    Q_CLEANUP_RESOURCE(images);
+}
+
+static void registerLinkedImages()
+{
+    Q_INIT_RESOURCE(images);
+}
+
+namespace {
+
+const QString kModule = QStringLiteral(MARKERPLUGIN_MODULE);
+const QString kIcon = QStringLiteral(":/images/tool_arrow.png");
+
+} // namespace
+
+class tst_markerplugin : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void loadsWithItsImagesAndOneFactory();
+    void exportsOnlyTheEntry();
+};
+
+void tst_markerplugin::loadsWithItsImagesAndOneFactory()
+{
+    unregisterLinkedImages();
+    const auto restore = qScopeGuard([] { registerLinkedImages(); });
+    QVERIFY(!QFile::exists(kIcon));
+
+    QLibrary module(kModule);
+    QVERIFY2(module.load(), qPrintable(module.errorString()));
+    QVERIFY(QFile::exists(kIcon));
+    QVERIFY(!QImage(kIcon).isNull());
+
+    const auto entry = reinterpret_cast<PluginEntry>(module.resolve("markerplugin"));
+    QVERIFY(entry);
+    ToolFactory* factory = entry();
+    QVERIFY(factory);
+    QCOMPARE(entry(), factory);
+    // Hidden symbols: the module keeps its own factory, not the one linked into this test.
+    QVERIFY(factory != &VelToolFactory::instance());
+    QCOMPARE(factory->toolIds().size(), size_t(22));
+    {
+        const boost::shared_ptr<AbstractTool> tool = factory->createTool("select");
+        QVERIFY(tool);
+        QCOMPARE(tool->id(), std::string("select"));
+        QCOMPARE(tool->shortcutKeys(), std::vector<int>{Qt::Key_Control});
+        QCOMPARE(tool->instructions().size(), 1);
+    }
+
+    QVERIFY(module.unload());
+    QVERIFY(!QFile::exists(kIcon));
+}
+
+void tst_markerplugin::exportsOnlyTheEntry()
+{
+    const QString nm = QStandardPaths::findExecutable(QStringLiteral("nm"));
+    if (nm.isEmpty())
+        QSKIP("nm is not installed");
+    QProcess process;
+    process.start(nm, {QStringLiteral("-D"), QStringLiteral("--defined-only"), kModule});
+    QVERIFY(process.waitForFinished());
+    QCOMPARE(process.exitCode(), 0);
+
+    // The project's own symbols: its namespace, the entry and the resource functions.
+    QStringList ours;
+    const QStringList lines =
+        QString::fromLocal8Bit(process.readAllStandardOutput()).split(QLatin1Char('\n'));
+    for (const QString& line : lines) {
+        const QString symbol = line.section(QLatin1Char(' '), -1);
+        if (symbol.contains(QLatin1String("VelSystem")) || symbol.contains(QLatin1String("markerplugin")) ||
+            symbol.contains(QLatin1String("Resources_images")))
+            ours << line.section(QLatin1Char(' '), 1);
+    }
+    QCOMPARE(ours, QStringList{QStringLiteral("T markerplugin")});
+}
+
+QTEST_MAIN(tst_markerplugin)
+#include "tst_markerplugin.moc"
