@@ -10,6 +10,7 @@
 #include "laystore/commands/AddObjectsCmd.h"
 #include "laystore/commands/ReplaceObjectsCmd.h"
 
+#include <QMetaType>
 #include <QSet>
 #include <QUndoStack>
 #include <algorithm>
@@ -36,7 +37,11 @@ constexpr double kMinimumShownLength = 100.0;
 DocumentMak::DocumentMak()
     : mDrawing(std::make_unique<CDbMarkerDrawing>(this)),
       mSelection(boost::make_shared<CMarkerSelection>(this)), mIndex(std::make_unique<SpatialIndex>())
-{}
+{
+    // The object signals carry model pointers: registered so that queued connections and
+    // signal spies can hold them.
+    qRegisterMetaType<CDbAbstractObject*>();
+}
 
 DocumentMak::~DocumentMak() = default;
 
