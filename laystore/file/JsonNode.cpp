@@ -7,6 +7,7 @@
 #include <QJsonObject>
 #include <QJsonParseError>
 #include <QLocale>
+#include <cctype>
 #include <cmath>
 #include <exception>
 
@@ -85,8 +86,14 @@ JsonNode JsonNode::parse(const QByteArray& bytes)
         throw Error{QString(), tr("the file is empty")};
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
-    if (error.error != QJsonParseError::NoError)
-        throw Error{lineAndColumn(bytes, error.offset), error.errorString()};
+    if (error.error != QJsonParseError::NoError) {
+        // The parser mostly stops just past the character that broke the document, sometimes
+        // on it: step back unless that lands on white space.
+        int at = error.offset;
+        if (at > 0 && !std::isspace(static_cast<unsigned char>(bytes.at(at - 1))))
+            --at;
+        throw Error{lineAndColumn(bytes, at), error.errorString()};
+    }
     return JsonNode(document.isObject() ? QJsonValue(document.object()) : QJsonValue(document.array()));
 }
 
@@ -115,9 +122,9 @@ int JsonNode::size(int minimum, int maximum, const QString& what) const
     requireArray();
     const int n = mValue.toArray().size();
     if (n < minimum)
-        fail(tr("expected at least %1 %2").arg(minimum).arg(what));
+        fail(tr("too few %1: expected at least %2").arg(what).arg(minimum));
     if (n > maximum)
-        fail(tr("expected at most %1 %2").arg(maximum).arg(what));
+        fail(tr("too many %1: expected at most %2").arg(what).arg(maximum));
     return n;
 }
 

@@ -56,7 +56,7 @@ public:
     void checkKeys(std::initializer_list<const char*> known) const;
 
     // The number of elements of this array, from `minimum` to `maximum`; `what` names the
-    // elements in the complaint ("expected at least 3 points").
+    // elements in the complaint ("too few points: expected at least 3").
     int size(int minimum = 0, int maximum = INT_MAX, const QString& what = QString()) const;
     JsonNode at(int index) const;
 

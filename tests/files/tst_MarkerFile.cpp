@@ -1,0 +1,555 @@
+#include "laystore/CDbFabricObject.h"
+#include "laystore/CDbGrPolysObject.h"
+#include "laystore/CDbLineObject.h"
+#include "laystore/CDbMarkerDrawing.h"
+#include "laystore/CDbTextObject.h"
+#include "laystore/DocumentMak.h"
+#include "laystore/file/MarkerFile.h"
+
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <QUndoStack>
+#include <QtTest>
+#include <cmath>
+#include <cstring>
+#include <limits>
+#include <random>
+#include <unistd.h>
+
+using namespace VelSystem;
+
+namespace {
+
+CDbVectorsObjectTable outline(const std::vector<GeoPoint2D>& points)
+{
+    CDbVectorsObjectTable t;
+    for (const GeoPoint2D& p : points)
+        t.append(CDbMarkerPointObject(p));
+    return t;
+}
+
+// A marker using every part of the format, with coordinates that print badly in decimal.
+boost::shared_ptr<DocumentMak> richDocument()
+{
+    auto document = boost::shared_ptr<DocumentMak>(new DocumentMak);
+    CDbMarkerDrawing& drawing = *document->drawing();
+    drawing.setName(QStringLiteral("Trousers – été"));
+    drawing.setLockFlags(CDbMarkerDrawing::LockPlacement | CDbMarkerDrawing::LockMatching);
+
+    CDbFabricObject& denim = drawing.addFabric();
+    denim.setName(QStringLiteral("Denim"));
+    denim.setColour(QColor(59, 91, 146));
+    CDbPieceObject front;
+    front.info().setPatternNo(QStringLiteral("T-01"));
+    front.info().setName(QStringLiteral("Front"));
+    front.info().setDescription(QStringLiteral("left \"and\" right"));
+    front.info().setPieceCode(QStringLiteral("F"));
+    front.info().setReferenceCode(QStringLiteral("R7"));
+    front.info().setMarkerId(QStringLiteral("M1"));
+    front.info().setFabricId(QStringLiteral("D"));
+    front.setVELPieceQuantity(2);
+    front.setVELPieceSingle(false);
+    front.setAllowedRotations({0.0, 90.0, 180.0, 359.5});
+    CDbVectorsObjectTable frontOutline =
+        outline({{0, 0}, {0.1 + 0.2, 1.0 / 3.0}, {100.0 / 7.0, 20}, {1e-7, 30}});
+    frontOutline[1].setType(CDbMarkerPointObject::Notch);
+    frontOutline[1].setNotchState(CDbMarkerPointObject::NotchConverted);
+    frontOutline[2].setType(CDbMarkerPointObject::Curve);
+    frontOutline[2].setFeatures(PointFeature::MatchPoint | PointFeature::LiftPlunge |
+                                PointFeature::InternalStart);
+    frontOutline[3].setType(CDbMarkerPointObject::Corner);
+    frontOutline[3].setNotchState(CDbMarkerPointObject::NotchCut);
+    frontOutline[3].setFeatures(PointFeature::LinkVector | PointFeature::StartPoint |
+                                PointFeature::SymmetricalCut);
+    for (const char* name : {"S", "M"}) {
+        CDbPieceSizeObject size;
+        size.setName(QLatin1String(name));
+        size.setOutline(frontOutline);
+        size.setGrainLine({2, M_PI}, {12, M_PI});
+        front.addSize(size);
+        frontOutline.translate({0.5, 0.25});
+    }
+    denim.addPiece(front);
+    CDbPieceObject pocket;
+    CDbPieceSizeObject pocketSize;
+    pocketSize.setOutline(outline({{0, 0}, {20, 0}, {20, 15}, {0, 15}}));
+    pocket.addSize(pocketSize);
+    denim.addPiece(pocket);
+
+    denim.addLayer(150.0);
+    denim.addLayer(1.0 / 7.0);
+
+    // Laid: a turned, mirrored, ranked piece with a blocking contour over its outline.
+    auto* laid = new CDbGrPolysObject;
+    CDbPolygon polygon;
+    polygon.setPieceIndex(0);
+    polygon.setSizeIndex(1);
+    CDbVectorsObjectTable placed = front.getPieceSize(1)->outline();
+    placed.translate({10.0 / 3.0, 40.1});
+    polygon.contours().addContour(placed);
+    polygon.contours().addContour(outline({{3, 39}, {30, 39}, {30, 80}, {3, 80}}));
+    polygon.setGrainLine({5, 50}, {15, 50.000000000000007});
+    polygon.setOrientation(37.25, true, false);
+    polygon.setPolygonCutRank(3);
+    laid->addPolygon(polygon);
+    CDbPolygon block;
+    block.setBlocking(true);
+    block.contours().addContour(outline({{40, 10}, {60, 10}, {60, 30}}));
+    laid->addPolygon(block);
+    document->addPiece(laid, &denim, 0);
+
+    auto* text = new CDbTextObject;
+    text->setLines({QStringLiteral("Trousers"), QStringLiteral("S – M")});
+    text->setLetterSize(2.5);
+    text->setAlignment(CDbTextObject::AlignRight);
+    text->setAngle(90.0);
+    text->setWorkSection(2);
+    text->setCentre({300.123456789, 200.5});
+    document->addPiece(text, &denim, 0);
+
+    // Waiting: a mirrored pocket.
+    auto* waiting = new CDbGrPolysObject;
+    CDbPolygon pocketPolygon;
+    pocketPolygon.setPieceIndex(1);
+    pocketPolygon.contours().addContour(outline({{0, 160}, {20, 160}, {20, 175}, {0, 175}}));
+    pocketPolygon.setOrientation(0.0, false, true);
+    waiting->addPolygon(pocketPolygon);
+    document->addPiece(waiting, &denim, 0);
+
+    auto* line = new CDbLineObject;
+    line->setPoints({0, 0.05}, {-12.5, 0.075});
+    line->setText(QStringLiteral("end"));
+    document->addPiece(line, &denim, 1);
+
+    CDbFabricObject& lining = drawing.addFabric();
+    lining.setName(QStringLiteral("Lining"));
+    lining.addLayer(140.0);
+    drawing.setCurrentFabricAndLayer(1, 0);
+    return document;
+}
+
+// The drawings of both documents hold the same data, object by object.
+void compareDrawings(const DocumentMak& a, const DocumentMak& b)
+{
+    const CDbMarkerDrawing& da = *a.drawing();
+    const CDbMarkerDrawing& db = *b.drawing();
+    QCOMPARE(db.name(), da.name());
+    QCOMPARE(db.lockFlags(), da.lockFlags());
+    QCOMPARE(db.currentFabricIndex(), da.currentFabricIndex());
+    QCOMPARE(db.currentLayer(), da.currentLayer());
+    QCOMPARE(db.fabricCount(), da.fabricCount());
+    for (short f = 0; f < da.fabricCount(); ++f) {
+        const CDbFabricObject& fa = *da.fabric(f);
+        const CDbFabricObject& fb = *db.fabric(f);
+        QCOMPARE(fb.name(), fa.name());
+        QCOMPARE(fb.colour(), fa.colour());
+        QCOMPARE(fb.pieceCount(), fa.pieceCount());
+        for (short p = 0; p < fa.pieceCount(); ++p)
+            QVERIFY2(*fb.piece(p) == *fa.piece(p), qPrintable(QStringLiteral("piece %1").arg(p)));
+        QCOMPARE(fb.layers()->size(), fa.layers()->size());
+        for (short l = 0; l < fa.layers()->size(); ++l) {
+            const CDbFabricLayerObject& la = (*fa.layers())[l];
+            const CDbFabricLayerObject& lb = (*fb.layers())[l];
+            QCOMPARE(lb.width(), la.width());
+            QCOMPARE(lb.objects().size(), la.objects().size());
+            for (int o = 0; o < la.objects().size(); ++o)
+                QVERIFY2(lb.objects()[o]->sameContent(*la.objects()[o]),
+                         qPrintable(QStringLiteral("fabric %1 layer %2 object %3").arg(f).arg(l).arg(o)));
+        }
+    }
+}
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// The smallest useful marker: one piece waiting in the standby area; every optional key omitted.
+const QByteArray kMinimal = R"({
+  "format": "marker", "version": 1,
+  "fabrics": [{
+    "pieces": [{"sizes": [{"outline": [{"x": 0, "y": 0}, {"x": 10, "y": 0}, {"x": 0, "y": 10}]}]}],
+    "layers": [{"width": 150, "objects": [
+      {"type": "group", "polygons": [{"piece": 0, "contours": [[{"x": 0, "y": 200}, {"x": 10, "y": 200}, {"x": 0, "y": 210}]]}]}
+    ]}]
+  }]
+})";
+
+QByteArray minimalWith(const char* from, const char* to)
+{
+    QByteArray bytes = kMinimal;
+    const int at = bytes.indexOf(from);
+    Q_ASSERT(at >= 0);
+    return bytes.replace(at, int(qstrlen(from)), to);
+}
+
+} // namespace
+
+class tst_MarkerFile : public QObject
+{
+    Q_OBJECT
+private slots:
+    void roundTripIsExact();
+    void doublesReadBackBitIdentical();
+    void loadedDocumentIsCleanAndNamed();
+    void handWrittenMinimalFileTakesDefaults();
+    void dragPreviewsAreNotSaved();
+    void sampleLoads();
+    void badFileIsReportedWithItsPlace_data();
+    void badFileIsReportedWithItsPlace();
+    void syntaxErrorsGiveLineAndColumn();
+    void mangledFilesNeverCrash();
+    void failedSaveKeepsThePreviousFile();
+    void saveIntoReadOnlyDirectoryKeepsThePreviousFile();
+    void unloadableDocumentIsNotSaved();
+};
+
+void tst_MarkerFile::roundTripIsExact()
+{
+    const auto original = richDocument();
+    const QByteArray first = MarkerFile::toJson(*original);
+    QString error;
+    const auto loaded = MarkerFile::fromJson(first, QStringLiteral("rich.mak"), &error);
+    QVERIFY2(loaded, qPrintable(error));
+    compareDrawings(*original, *loaded);
+    if (QTest::currentTestFailed())
+        return;
+    QCOMPARE(MarkerFile::toJson(*loaded), first);
+}
+
+void tst_MarkerFile::doublesReadBackBitIdentical()
+{
+    auto document = richDocument();
+    CDbFabricObject* fabric = document->drawing()->fabric(0);
+    std::mt19937_64 random(7);
+    std::uniform_real_distribution<double> any(-1e6, 1e6);
+    std::uniform_int_distribution<int> exponent(-60, 0);
+    CDbVectorsObjectTable points;
+    for (int i = 0; i < 2000; ++i)
+        points.append(CDbMarkerPointObject(any(random), std::ldexp(any(random), exponent(random))));
+    points.append(CDbMarkerPointObject(std::numeric_limits<double>::denorm_min(), 1e6));
+    points.append(CDbMarkerPointObject(-1e6, std::nextafter(1.0, 2.0)));
+    auto* group = new CDbGrPolysObject;
+    CDbPolygon polygon;
+    polygon.setPieceIndex(1);
+    polygon.contours().addContour(points);
+    group->addPolygon(polygon);
+    document->addPiece(group, fabric, 0);
+
+    QString error;
+    const auto loaded =
+        MarkerFile::fromJson(MarkerFile::toJson(*document), QStringLiteral("random.mak"), &error);
+    QVERIFY2(loaded, qPrintable(error));
+    const auto* back =
+        qobject_cast<const CDbGrPolysObject*>((*loaded->drawing()->fabric(0)->layers())[0].objects().last());
+    QVERIFY(back);
+    const CDbVectorsObjectTable& read = back->polygon(0).outline();
+    QCOMPARE(read.size(), points.size());
+    for (int i = 0; i < points.size(); ++i) {
+        QVERIFY2(std::memcmp(&read[i].x, &points[i].x, sizeof(double)) == 0 &&
+                     std::memcmp(&read[i].y, &points[i].y, sizeof(double)) == 0,
+                 qPrintable(QStringLiteral("point %1").arg(i)));
+    }
+}
+
+void tst_MarkerFile::loadedDocumentIsCleanAndNamed()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("rich.mak"));
+    QString error;
+    const auto original = richDocument();
+    QVERIFY2(MarkerFile::save(*original, path, &error), qPrintable(error));
+    QCOMPARE(readAll(path), MarkerFile::toJson(*original));
+    const auto loaded = MarkerFile::load(path, &error);
+    QVERIFY2(loaded, qPrintable(error));
+    QCOMPARE(loaded->fileName(), path);
+    QCOMPARE(loaded->undoStack()->count(), 0);
+    QVERIFY(!loaded->isModified());
+    compareDrawings(*original, *loaded);
+}
+
+void tst_MarkerFile::handWrittenMinimalFileTakesDefaults()
+{
+    QString error;
+    const auto document = MarkerFile::fromJson(kMinimal, QStringLiteral("minimal.mak"), &error);
+    QVERIFY2(document, qPrintable(error));
+    const CDbFabricObject& fabric = *document->drawing()->fabric(0);
+    const CDbPieceObject& piece = *fabric.piece(0);
+    QCOMPARE(piece.getVELPieceQuantity(), short(1));
+    QVERIFY(piece.getVELPieceSingle());
+    QCOMPARE(piece.allowedRotations(), (std::vector<double>{0.0, 180.0}));
+    QVERIFY(!piece.getPieceSize(0)->hasGrainLine());
+    QVERIFY(!fabric.colour().isValid());
+    const auto groups = fabric.layers()->operator[](0).groups();
+    QCOMPARE(groups.size(), 1);
+    QCOMPARE(groups[0]->section(), short(CDbGrPolysObject::SectionStandby));
+    const CDbPolygon& polygon = groups[0]->polygon(0);
+    QCOMPARE(polygon.sizeIndex(), short(0));
+    QCOMPARE(polygon.outline()[0].type(), CDbMarkerPointObject::Normal);
+    QCOMPARE(polygon.outline()[0].notchState(), CDbMarkerPointObject::NotchNone);
+    QCOMPARE(polygon.outline()[0].features(), 0);
+    QCOMPARE(document->drawing()->currentFabricIndex(), short(0));
+    QCOMPARE(document->drawing()->lockFlags(), int(CDbMarkerDrawing::LockNone));
+}
+
+void tst_MarkerFile::dragPreviewsAreNotSaved()
+{
+    auto document = richDocument();
+    CDbFabricObject* fabric = document->drawing()->fabric(0);
+    const QByteArray before = MarkerFile::toJson(*document);
+    auto* source = document->groups(fabric, 0).first();
+    document->addPiece(source->clone(document->drawing(), true), fabric, 0);
+    QCOMPARE(MarkerFile::toJson(*document), before);
+}
+
+void tst_MarkerFile::sampleLoads()
+{
+    const QString path = QStringLiteral(MARKER_SOURCE_DIR "/samples/trousers-sample.mak");
+    QString error;
+    const auto document = MarkerFile::load(path, &error);
+    QVERIFY2(document, qPrintable(error));
+    // The committed file is exactly what the writer writes.
+    QCOMPARE(MarkerFile::toJson(*document), readAll(path));
+
+    const CDbFabricObject& fabric = *document->drawing()->fabric(0);
+    const CDbFabricLayerObject& layer = (*fabric.layers())[0];
+    QVERIFY(layer.width() >= 140.0 && layer.width() <= 160.0);
+    QVERIFY(fabric.pieceCount() >= 6);
+    for (short p = 0; p < fabric.pieceCount(); ++p) {
+        const CDbPieceObject& piece = *fabric.piece(p);
+        QVERIFY(piece.getNumberOfSizes() >= 2);
+        for (short s = 0; s < piece.getNumberOfSizes(); ++s) {
+            const CDbPieceSizeObject& size = *piece.getPieceSize(s);
+            QVERIFY2(size.hasGrainLine(), qPrintable(piece.name()));
+            QVERIFY2(std::any_of(size.outline().points().begin(), size.outline().points().end(),
+                                 [](const CDbMarkerPointObject& q) { return q.isNotch(); }),
+                     qPrintable(piece.name()));
+        }
+    }
+    int laid = 0, waiting = 0;
+    for (const CDbGrPolysObject* group : layer.groups()) {
+        const GeoRectangle box = group->boundingRect();
+        if (group->section() == CDbGrPolysObject::SectionFabric) {
+            ++laid;
+            QVERIFY(box.xmin >= 0.0 && box.ymin >= 0.0 && box.ymax <= layer.width());
+        } else {
+            ++waiting;
+            QVERIFY(box.xmin >= 0.0 && box.ymin >= layer.width() && box.ymax <= 2.0 * layer.width());
+        }
+    }
+    QVERIFY(laid > 0);
+    QVERIFY(waiting > 0);
+    QCOMPARE(const_cast<DocumentMak&>(*document).findOverlaps(), 0);
+}
+
+void tst_MarkerFile::badFileIsReportedWithItsPlace_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("message");
+    const QString layer = QStringLiteral("fabrics[0].layers[0]");
+    const QString polygon = layer + QStringLiteral(".objects[0].polygons[0]");
+
+    QTest::newRow("empty") << QByteArray() << "the file is empty";
+    QTest::newRow("blank") << QByteArray(" \n\t\n") << "the file is empty";
+    QTest::newRow("array at the top") << QByteArray("[1, 2]") << "expected an object";
+    QTest::newRow("wrong format") << minimalWith("\"marker\"", "\"drawing\"")
+                                  << "format: expected \"marker\"";
+    QTest::newRow("no format") << minimalWith("\"format\": \"marker\",", "")
+                               << "format: missing (expected a string)";
+    QTest::newRow("newer version") << minimalWith("\"version\": 1", "\"version\": 2")
+                                   << "version: version 2 is not supported; this program reads version 1";
+    QTest::newRow("version as text") << minimalWith("\"version\": 1", "\"version\": \"1\"")
+                                     << "version: expected an integer from 1 to 2147483647";
+    QTest::newRow("unknown top-level key")
+        << minimalWith("\"version\": 1", "\"version\": 1, \"colour\": 3") << "colour: unknown key";
+    QTest::newRow("other units") << minimalWith("\"version\": 1", "\"version\": 1, \"units\": \"mm\"")
+                                 << "units: expected \"cm\"";
+    QTest::newRow("width as text") << minimalWith("\"width\": 150", "\"width\": \"150\"")
+                                   << layer + ".width: expected a positive number";
+    QTest::newRow("negative width") << minimalWith("\"width\": 150", "\"width\": -150")
+                                    << layer + ".width: expected a positive number";
+    QTest::newRow("no width") << minimalWith("\"width\": 150, ", "")
+                              << layer + ".width: missing (expected a positive number)";
+    QTest::newRow("huge width") << minimalWith("\"width\": 150", "\"width\": 1e300")
+                                << layer + ".width: expected a positive number not above 1000000";
+    QTest::newRow("huge coordinate") << minimalWith("{\"x\": 10, \"y\": 200}", "{\"x\": 10, \"y\": -2e6}")
+                                     << polygon +
+                                            ".contours[0][1].y: expected a number from -1000000 to 1000000";
+    QTest::newRow("null coordinate") << minimalWith("{\"x\": 10, \"y\": 200}", "{\"x\": null, \"y\": 200}")
+                                     << polygon + ".contours[0][1].x: expected a number";
+    QTest::newRow("point as pair") << minimalWith("{\"x\": 10, \"y\": 200}", "[10, 200]")
+                                   << polygon + ".contours[0][1]: expected an object";
+    QTest::newRow("unknown point type")
+        << minimalWith("{\"x\": 10, \"y\": 200}", "{\"x\": 10, \"y\": 200, \"type\": \"star\"}")
+        << polygon + ".contours[0][1].type: expected one of \"normal\", \"corner\", \"notch\", \"curve\"";
+    QTest::newRow("unknown feature")
+        << minimalWith("{\"x\": 10, \"y\": 200}",
+                       "{\"x\": 10, \"y\": 200, \"features\": [\"startPoint\", \"x\"]}")
+        << polygon +
+               ".contours[0][1].features[1]: expected one of \"matchPoint\", \"linkEnd\", \"startPoint\", "
+               "\"liftPlunge\", \"symmetricalCut\", \"internalStart\"";
+    QTest::newRow("outline of two points")
+        << minimalWith(", {\"x\": 0, \"y\": 10}]}]", "]}]")
+        << "fabrics[0].pieces[0].sizes[0].outline: too few points: expected at least 3";
+    QTest::newRow("contour of two points") << minimalWith(", {\"x\": 0, \"y\": 210}", "")
+                                           << polygon + ".contours[0]: too few points: expected at least 3";
+    QTest::newRow("no contour")
+        << minimalWith("[[{\"x\": 0, \"y\": 200}, {\"x\": 10, \"y\": 200}, {\"x\": 0, \"y\": 210}]]", "[]")
+        << polygon + ".contours: too few contours: expected at least 1";
+    QTest::newRow("piece index out of range")
+        << minimalWith("\"piece\": 0", "\"piece\": 1") << polygon + ".piece: expected an integer from 0 to 0";
+    QTest::newRow("fractional piece index") << minimalWith("\"piece\": 0", "\"piece\": 0.5")
+                                            << polygon + ".piece: expected an integer from 0 to 0";
+    QTest::newRow("size index out of range") << minimalWith("\"piece\": 0", "\"piece\": 0, \"size\": 1")
+                                             << polygon + ".size: expected an integer from 0 to 0";
+    QTest::newRow("no piece for a piece polygon") << minimalWith("\"piece\": 0", "\"piece\": -1")
+                                                  << polygon + ".piece: expected an integer from 0 to 0";
+    QTest::newRow("rotation of a full turn") << minimalWith("\"piece\": 0", "\"piece\": 0, \"rotation\": 360")
+                                             << polygon + ".rotation: expected an angle from 0 to below 360";
+    QTest::newRow("unknown object type")
+        << minimalWith("\"type\": \"group\"", "\"type\": \"circle\"")
+        << layer + ".objects[0].type: expected one of \"group\", \"text\", \"line\"";
+    QTest::newRow("section where the group does not lie")
+        << minimalWith("\"type\": \"group\"", "\"type\": \"group\", \"section\": \"fabric\"")
+        << layer + ".objects[0].section: the group lies in the standby area";
+    QTest::newRow("text without lines")
+        << minimalWith(
+               "{\"type\": \"group\"",
+               "{\"type\": \"text\", \"lines\": [], \"centre\": {\"x\": 1, \"y\": 1}}, {\"type\": \"group\"")
+        << layer + ".objects[0].lines: too few lines: expected at least 1";
+    QTest::newRow("nested arrays as an object")
+        << minimalWith("{\"type\": \"group\"",
+                       (QByteArray(500, '[') + QByteArray(500, ']') + ", {\"type\": \"group\"").constData())
+        << layer + ".objects[0]: expected an object";
+    QTest::newRow("bad colour") << minimalWith("\"pieces\"", "\"colour\": \"#zz\", \"pieces\"")
+                                << "fabrics[0].colour: expected a colour such as \"#3b5b92\"";
+    QTest::newRow("fabric without layers")
+        << QByteArray(R"({"format": "marker", "version": 1, "fabrics": [{"layers": []}]})")
+        << "fabrics[0].layers: too few layers: expected at least 1";
+    QTest::newRow("current fabric out of range")
+        << minimalWith("\"version\": 1", "\"version\": 1, \"current\": {\"fabric\": 1, \"layer\": 0}")
+        << "current.fabric: expected an integer from 0 to 0";
+}
+
+void tst_MarkerFile::badFileIsReportedWithItsPlace()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, message);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("bad.mak"));
+    QVERIFY(writeFile(path, bytes));
+    QString error;
+    QVERIFY(!MarkerFile::load(path, &error));
+    QCOMPARE(error, QStringLiteral("bad.mak: ") + message);
+}
+
+void tst_MarkerFile::syntaxErrorsGiveLineAndColumn()
+{
+    QString error;
+    QVERIFY(!MarkerFile::fromJson("{\n  \"format\": \"marker\",\n  \"version\": 1,,\n}", "a.mak", &error));
+    QCOMPARE(error, QStringLiteral("a.mak: line 3, column 16: unterminated object"));
+    // Columns count characters, not the bytes of the UTF-8 text before the error.
+    QVERIFY(!MarkerFile::fromJson("{\"name\": \"ééé\" x}", "a.mak", &error));
+    QCOMPARE(error, QStringLiteral("a.mak: line 1, column 16: unterminated object"));
+    QVERIFY(!MarkerFile::fromJson("{\"x\": NaN}", "a.mak", &error));
+    QCOMPARE(error, QStringLiteral("a.mak: line 1, column 7: illegal number"));
+    QVERIFY(!MarkerFile::fromJson("{\"format\": \"marker\", \"version\": 1e400}", "a.mak", &error));
+    QCOMPARE(error, QStringLiteral("a.mak: line 1, column 37: illegal number"));
+    QVERIFY(!MarkerFile::fromJson(QByteArray(100000, '['), "deep.mak", &error));
+    QCOMPARE(error, QStringLiteral("deep.mak: line 1, column 1025: too deeply nested document"));
+}
+
+// Cut short anywhere or with bytes changed, a file gives a message or a document, never a crash.
+void tst_MarkerFile::mangledFilesNeverCrash()
+{
+    const QByteArray bytes = MarkerFile::toJson(*richDocument());
+    QString error;
+    for (int length = 0; length < bytes.size(); length += 7) {
+        error.clear();
+        QVERIFY(!MarkerFile::fromJson(bytes.left(length), "cut.mak", &error));
+        QVERIFY2(error.startsWith(QStringLiteral("cut.mak: ")), qPrintable(error));
+    }
+    std::mt19937 random(11);
+    const char replacements[] = "-0123456789e.,:[]{}\"ntf \x80\xff";
+    for (int round = 0; round < 300; ++round) {
+        QByteArray mangled = bytes;
+        for (int i = 0; i < 3; ++i)
+            mangled[int(random() % unsigned(mangled.size()))] =
+                replacements[random() % (sizeof(replacements) - 1)];
+        error.clear();
+        if (!MarkerFile::fromJson(mangled, "mangled.mak", &error))
+            QVERIFY2(error.startsWith(QStringLiteral("mangled.mak: ")), qPrintable(error));
+    }
+}
+
+void tst_MarkerFile::failedSaveKeepsThePreviousFile()
+{
+    QTemporaryDir dir;
+    const auto document = richDocument();
+    QString error;
+    // The target is a directory: nothing may replace it.
+    const QString folder = dir.filePath(QStringLiteral("folder.mak"));
+    QVERIFY(QDir().mkdir(folder));
+    QVERIFY(writeFile(folder + QStringLiteral("/inside"), "kept"));
+    QVERIFY(!MarkerFile::save(*document, folder, &error));
+    QVERIFY2(error.startsWith(QStringLiteral("folder.mak was not saved: ")), qPrintable(error));
+    QVERIFY(QFileInfo(folder).isDir());
+    QCOMPARE(readAll(folder + QStringLiteral("/inside")), QByteArray("kept"));
+    // A folder that does not exist.
+    error.clear();
+    QVERIFY(!MarkerFile::save(*document, dir.filePath(QStringLiteral("missing/new.mak")), &error));
+    QVERIFY2(error.startsWith(QStringLiteral("new.mak was not saved: ")), qPrintable(error));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::NoDotAndDotDot), QStringList());
+}
+
+void tst_MarkerFile::saveIntoReadOnlyDirectoryKeepsThePreviousFile()
+{
+    if (geteuid() == 0)
+        QSKIP("running as root: a read-only directory does not stop the save");
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("old.mak"));
+    QVERIFY(writeFile(path, "previous contents"));
+    QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
+    QString error;
+    const bool saved = MarkerFile::save(*richDocument(), path, &error);
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QVERIFY(!saved);
+    QVERIFY2(error.startsWith(QStringLiteral("old.mak was not saved: ")), qPrintable(error));
+    QCOMPARE(readAll(path), QByteArray("previous contents"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::NoDotAndDotDot), QStringList{"old.mak"});
+}
+
+void tst_MarkerFile::unloadableDocumentIsNotSaved()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("old.mak"));
+    QVERIFY(writeFile(path, "previous contents"));
+    auto document = richDocument();
+    // A group naming a piece the fabric does not have: the file would not load.
+    auto* group = new CDbGrPolysObject;
+    CDbPolygon polygon;
+    polygon.setPieceIndex(7);
+    polygon.contours().addContour(outline({{0, 160}, {20, 160}, {20, 175}}));
+    group->addPolygon(polygon);
+    document->addPiece(group, document->drawing()->fabric(0), 0);
+    QString error;
+    QVERIFY(!MarkerFile::save(*document, path, &error));
+    QCOMPARE(
+        error,
+        QStringLiteral(
+            "old.mak was not saved: the marker cannot be written as it is "
+            "(old.mak: fabrics[0].layers[0].objects[3].polygons[0].piece: expected an integer from 0 to 1)"));
+    QCOMPARE(readAll(path), QByteArray("previous contents"));
+}
+
+QTEST_GUILESS_MAIN(tst_MarkerFile)
+#include "tst_MarkerFile.moc"
