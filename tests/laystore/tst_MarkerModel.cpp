@@ -1,0 +1,239 @@
+#include "laystore/LaystoreTestMarker.h"
+
+#include "laystore/CDbLineObject.h"
+#include "laystore/CDbTextObject.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+#include <limits>
+#include <stdexcept>
+
+using namespace VelSystem;
+using namespace VelSystem::LaystoreTest;
+
+Q_DECLARE_METATYPE(GeoRectangle)
+
+// The model objects on their own: outlines, polygons, groups, texts and fabrics.
+class tst_MarkerModel : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void clickInVectorTakesTheNearestOfTheKind();
+    void turnsAndMirrorsTrackOrientation();
+    void groupTransformsAboutItsCentre();
+    void cloneIsDeepAndPreviewIsMarked();
+    void onlyBrokenGeometryIsInvalid();
+    void exchangeInfosSwapsPlacement();
+    void textExtentFollowsAlignmentAndAngle_data();
+    void textExtentFollowsAlignmentAndAngle();
+    void fabricPiecesAndLayers();
+};
+
+void tst_MarkerModel::clickInVectorTakesTheNearestOfTheKind()
+{
+    // Waistband 42 x 4 at the origin; point 2 (1-based) is the notch at (21, 0).
+    std::unique_ptr<CDbGrPolysObject> band(makePiece(waistband(), {0, 0}));
+    const CDbVectorsObjectTable& outline = band->polygon(0).outline();
+    short index = -1;
+
+    QVERIFY(outline.isClickInVector(true, {21.2, 0.1}, 0.5, CDbVectorsObjectTable::eForAnyPoint, &index));
+    QCOMPARE(index, short(2));
+    QVERIFY(outline.isClickInVector(true, {41.7, 3.8}, 0.5, CDbVectorsObjectTable::eForNotch, &index) ==
+            false);
+    QCOMPARE(index, short(0));
+    QVERIFY(outline.isClickInVector(true, {0.3, 0.3}, 0.5, CDbVectorsObjectTable::eForSegment, &index));
+    QCOMPARE(index, short(1));
+    QVERIFY(!outline.isClickInVector(true, {21.2, 0.1}, 0.5, CDbVectorsObjectTable::eForSegment, &index));
+
+    // On edges: the closing edge from the last point back to the first is edge 5.
+    QVERIFY(outline.isClickInVector(false, {-0.2, 2}, 0.5, CDbVectorsObjectTable::eForAnyPoint, &index));
+    QCOMPARE(index, short(5));
+    QVERIFY(outline.isClickInVector(false, {30, 0.3}, 0.5, CDbVectorsObjectTable::eForAnyPoint, &index));
+    QCOMPARE(index, short(2));
+    QVERIFY(!outline.isClickInVector(false, {30, 2}, 0.5, CDbVectorsObjectTable::eForAnyPoint, &index));
+}
+
+void tst_MarkerModel::turnsAndMirrorsTrackOrientation()
+{
+    std::unique_ptr<CDbGrPolysObject> leg(makePiece(frontLeg(), {0, 0}));
+    CDbPolygon p = leg->polygon(0);
+    const CDbPolygon original = p;
+
+    p.rotate(90, {0, 0});
+    QCOMPARE(p.rotation(), 90.0);
+    QCOMPARE(p.grainStart(), original.grainStart().rotated(90));
+    QCOMPARE(static_cast<GeoPoint2D>(p.outline()[0]), original.outline()[0].rotated(90));
+    p.rotate(300, {0, 0});
+    QCOMPARE(p.rotation(), 30.0);
+
+    // A mirror reverses the turn: mirrored, then turned back by the same angle, is the
+    // original mirrored.
+    p = original;
+    p.rotate(30, {0, 0});
+    p.mirrorX(5);
+    QCOMPARE(p.rotation(), 330.0);
+    QVERIFY(p.isMirroredX() && !p.isMirroredY());
+    p.mirrorX(5);
+    QVERIFY(!p.isMirroredX());
+    QCOMPARE(p.rotation(), 30.0);
+    p.rotate(-30, {0, 0});
+    for (int i = 0; i < original.outline().size(); ++i)
+        QVERIFY(p.outline()[i].equals(original.outline()[i], 1e-9));
+
+    p = original;
+    p.mirrorY(10);
+    QVERIFY(p.isMirroredY());
+    QCOMPARE(p.grainStart().y, 20 - original.grainStart().y);
+}
+
+void tst_MarkerModel::groupTransformsAboutItsCentre()
+{
+    std::unique_ptr<CDbGrPolysObject> band(makePiece(waistband(), {10, 10}));
+    QSignalSpy changed(band.get(), &CDbAbstractObject::changed);
+    band->rotate(90);
+    QCOMPARE(band->boundingRect(), GeoRectangle(29, -9, 33, 33));
+    band->mirrorHorizontally();
+    band->mirrorVertically();
+    QCOMPARE(band->boundingRect(), GeoRectangle(29, -9, 33, 33));
+    QCOMPARE(band->polygon(0).rotation(), 90.0);
+    QVERIFY(band->polygon(0).isMirroredX() && band->polygon(0).isMirroredY());
+    QCOMPARE(changed.count(), 3);
+}
+
+void tst_MarkerModel::cloneIsDeepAndPreviewIsMarked()
+{
+    Marker m;
+    CDbGrPolysObject* pocket = m.add(pocketBag(), {10, 10});
+    std::unique_ptr<CDbAbstractObject> copy(pocket->clone());
+    QVERIFY(copy->sameContent(*pocket));
+    QCOMPARE(copy->drawing(), nullptr);
+    GeoPoint2D delta(5, 0);
+    copy->translate(delta);
+    QVERIFY(!copy->sameContent(*pocket));
+    QCOMPARE(pocket->boundingRect().xmin, 10.0);
+
+    std::unique_ptr<CDbGrPolysObject> preview(pocket->clone(m.document->drawing(), true));
+    QVERIFY(preview->isCloned() && preview->isDragged());
+    QVERIFY(preview->zHint() > pocket->zHint());
+    QCOMPARE(preview->drawing(), m.document->drawing());
+    QVERIFY(!preview->isPlaced());
+    QVERIFY(!preview->sameContent(*pocket));
+    std::unique_ptr<CDbGrPolysObject> plain(pocket->clone(m.document->drawing(), false));
+    QVERIFY(plain->sameContent(*pocket));
+
+    // Not content: a text is never the same as a group.
+    CDbTextObject text;
+    QVERIFY(!text.sameContent(*pocket));
+    QVERIFY(!pocket->sameContent(text));
+}
+
+void tst_MarkerModel::onlyBrokenGeometryIsInvalid()
+{
+    std::unique_ptr<CDbGrPolysObject> farAway(makePiece(pocketBag(), {-500, 9000}));
+    QVERIFY(farAway->isValid());
+    QVERIFY(!CDbGrPolysObject().isValid());
+
+    std::unique_ptr<CDbGrPolysObject> nan(makePiece(pocketBag(), {0, 0}));
+    nan->polygon(0).contours().lastContour()[3].y = std::numeric_limits<double>::infinity();
+    QVERIFY(!nan->isValid());
+
+    std::unique_ptr<CDbGrPolysObject> flat(makePiece(pocketBag(), {0, 0}));
+    CDbVectorsObjectTable twoPoints;
+    twoPoints.append(CDbMarkerPointObject(0, 0));
+    twoPoints.append(CDbMarkerPointObject(1, 0));
+    flat->polygon(0).contours().addContour(twoPoints);
+    QVERIFY(!flat->isValid());
+
+    CDbLineObject line;
+    line.setPoints({0, 0}, {std::numeric_limits<double>::quiet_NaN(), 1});
+    QVERIFY(!line.isValid());
+    CDbTextObject text;
+    QVERIFY(text.isValid());
+    text.setLetterSize(0);
+    QVERIFY(!text.isValid());
+}
+
+void tst_MarkerModel::exchangeInfosSwapsPlacement()
+{
+    std::unique_ptr<CDbGrPolysObject> a(makePiece(pocketBag(), {0, 0}));
+    std::unique_ptr<CDbGrPolysObject> b(makePiece(pocketBag(), {50, 200}));
+    a->setSection(CDbGrPolysObject::SectionFabric);
+    b->rotate(180);
+    const std::unique_ptr<CDbAbstractObject> aBefore(a->clone()), bBefore(b->clone());
+
+    a->exchangeInfos(b.get());
+    QVERIFY(a->sameContent(*bBefore));
+    QVERIFY(b->sameContent(*aBefore));
+    QCOMPARE(b->section(), short(CDbGrPolysObject::SectionFabric));
+
+    CDbTextObject text;
+    QVERIFY_EXCEPTION_THROWN(a->exchangeInfos(&text), std::invalid_argument);
+    QVERIFY(a->sameContent(*bBefore));
+}
+
+void tst_MarkerModel::textExtentFollowsAlignmentAndAngle_data()
+{
+    QTest::addColumn<int>("alignment");
+    QTest::addColumn<double>("angle");
+    QTest::addColumn<GeoRectangle>("extent");
+    // "MARKER" and "12" at letter size 2: 6 characters of 1.2 cm, two lines of 2.8 cm,
+    // about the centre (50, 20).
+    QTest::newRow("centred") << int(CDbTextObject::AlignCenter) << 0.0
+                             << GeoRectangle(46.4, 17.2, 53.6, 22.8);
+    QTest::newRow("left") << int(CDbTextObject::AlignLeft) << 0.0 << GeoRectangle(50, 17.2, 57.2, 22.8);
+    QTest::newRow("right") << int(CDbTextObject::AlignRight) << 0.0 << GeoRectangle(42.8, 17.2, 50, 22.8);
+    QTest::newRow("left, turned upright")
+        << int(CDbTextObject::AlignLeft) << 90.0 << GeoRectangle(47.2, 20, 52.8, 27.2);
+}
+
+void tst_MarkerModel::textExtentFollowsAlignmentAndAngle()
+{
+    QFETCH(int, alignment);
+    QFETCH(double, angle);
+    QFETCH(GeoRectangle, extent);
+    CDbTextObject text;
+    text.setLines({QStringLiteral("MARKER"), QStringLiteral("12")});
+    text.setLetterSize(2);
+    text.setCentre({50, 20});
+    text.setAlignment(alignment);
+    text.setAngle(angle);
+    const GeoRectangle r = text.boundingRect();
+    QVERIFY2(r.leftBottom().equals(extent.leftBottom(), 1e-9) && r.rightTop().equals(extent.rightTop(), 1e-9),
+             QTest::toString(r));
+
+    GeoPoint2D delta(10, -5);
+    text.translate(delta);
+    QVERIFY(text.boundingRect().leftBottom().equals(extent.leftBottom() + delta, 1e-9));
+}
+
+void tst_MarkerModel::fabricPiecesAndLayers()
+{
+    CDbFabricObject fabric;
+    QCOMPARE(fabric.layers(), nullptr);
+    QVERIFY_EXCEPTION_THROWN(fabric.getFabricLayerWidth(0), std::invalid_argument);
+    fabric.addLayer(140);
+    QCOMPARE(fabric.getFabricLayerWidth(0), 140.0);
+
+    CDbPieceObject front;
+    front.info().setName(QStringLiteral("Front"));
+    CDbPieceObject back;
+    back.info().setName(QStringLiteral("Back"));
+    QCOMPARE(fabric.addPiece(front), short(0));
+    CDbPieceObject* first = fabric.piece(0);
+    QCOMPARE(fabric.addPiece(back), short(1));
+    // Adding pieces leaves earlier pointers valid.
+    QCOMPARE(first, fabric.piece(0));
+    short code = -1;
+    QCOMPARE(fabric.getPieceIndex(fabric.piece(1), &code), short(1));
+    QCOMPARE(code, short(0));
+    QCOMPARE(fabric.getPieceIndex(&back, &code), short(-1));
+    QCOMPARE(code, short(1));
+    QCOMPARE(fabric.findPieceAccordingIndex(2, &code), nullptr);
+    QCOMPARE(code, short(1));
+    QCOMPARE(fabric.findPieceAccordingIndex(1, &code)->name(), QStringLiteral("Back"));
+    QCOMPARE(code, short(0));
+}
+
+QTEST_MAIN(tst_MarkerModel)
+#include "tst_MarkerModel.moc"
