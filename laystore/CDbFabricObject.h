@@ -46,6 +46,16 @@ public:
     void setWorkFields(short code, double value);
     void resetWorkFields() { setWorkFields(0, 0.0); }
 
+    // The plaid or stripe repeat, horizontal and vertical, in centimetres; 0 in a direction
+    // without plaid or stripe.
+    double plaidRepeatX() const { return mPlaidRepeatX; }
+    double plaidRepeatY() const { return mPlaidRepeatY; }
+    void setPlaidRepeat(double x, double y)
+    {
+        mPlaidRepeatX = x;
+        mPlaidRepeatY = y;
+    }
+
 private:
     QString mName;
     QColor mColour;
@@ -54,6 +64,8 @@ private:
     std::deque<CDbPieceObject> mPieces;
     short mWorkCode = 0;
     double mWorkValue = 0.0;
+    double mPlaidRepeatX = 0.0;
+    double mPlaidRepeatY = 0.0;
 };
 
 } // namespace VelSystem
