@@ -1,7 +1,7 @@
 #include "laystore/view/LayerAreaItem.h"
 
 #include "VelCore/VelLocale.h"
-#include "laystore/view/SceneDrawing.h"
+#include "laystore/view/ScreenLabelItem.h"
 
 #include <QCoreApplication>
 #include <QPainter>
@@ -15,6 +15,8 @@ const QColor kStandbyFill(226, 232, 240);
 const QColor kBorder(120, 120, 120);
 const QColor kLabel(70, 70, 70);
 const QColor kMarkerEnd(200, 40, 40);
+// Labels sit this far inside the corner they name, in pixels.
+const QPointF kInset(6.0, 4.0);
 
 QPen cosmeticPen(const QColor& colour, Qt::PenStyle style = Qt::SolidLine)
 {
@@ -23,27 +25,83 @@ QPen cosmeticPen(const QColor& colour, Qt::PenStyle style = Qt::SolidLine)
     return pen;
 }
 
+// Label backgrounds let a little of what lies beneath show through.
+ScreenLabelStyle labelStyle(const QColor& text, const QColor& area, bool bold)
+{
+    ScreenLabelStyle style;
+    style.colour = text;
+    style.bold = bold;
+    style.background = area;
+    style.background.setAlpha(210);
+    return style;
+}
+
 } // namespace
 
 LayerAreaItem::LayerAreaItem(short fabricIndex, short layerIndex)
-    : mFabricIndex(fabricIndex), mLayerIndex(layerIndex)
+    : mFabricIndex(fabricIndex), mLayerIndex(layerIndex),
+      mFabricLabel(
+          new ScreenLabelItem(Qt::AlignLeft | Qt::AlignTop, labelStyle(kLabel, kFabricFill, true), kInset)),
+      mStandbyLabel(
+          new ScreenLabelItem(Qt::AlignLeft | Qt::AlignTop, labelStyle(kLabel, kStandbyFill, true), kInset)),
+      mEndLabel(new ScreenLabelItem(Qt::AlignLeft | Qt::AlignBottom,
+                                    labelStyle(kMarkerEnd, kFabricFill, false), QPointF(4.0, -4.0)))
 {
     setZValue(kZ);
+    mStandbyLabel->setText(QCoreApplication::translate("LayerAreaItem", "Standby area"));
+    mEndLabel->setVisible(false);
+}
+
+LayerAreaItem::~LayerAreaItem()
+{
+    delete mFabricLabel;
+    delete mStandbyLabel;
+    delete mEndLabel;
+}
+
+QList<QGraphicsItem*> LayerAreaItem::labels() const
+{
+    return {mFabricLabel, mStandbyLabel, mEndLabel};
+}
+
+QString LayerAreaItem::fabricLabel() const
+{
+    return mFabricLabel->text();
+}
+
+QString LayerAreaItem::standbyLabel() const
+{
+    return mStandbyLabel->text();
+}
+
+QString LayerAreaItem::markerEndLabel() const
+{
+    return mEndLabel->isVisible() ? mEndLabel->text() : QString();
 }
 
 void LayerAreaItem::setArea(double width, double xmin, double xmax, const QString& fabricName,
                             double markerEnd)
 {
-    if (width == mWidth && xmin == mXmin && xmax == mXmax && fabricName == mFabricName &&
-        markerEnd == mMarkerEnd)
-        return;
-    prepareGeometryChange();
-    mWidth = width;
-    mXmin = xmin;
-    mXmax = xmax;
-    mFabricName = fabricName;
+    if (width != mWidth || xmin != mXmin || xmax != mXmax) {
+        prepareGeometryChange();
+        mWidth = width;
+        mXmin = xmin;
+        mXmax = xmax;
+    }
     mMarkerEnd = markerEnd;
     update();
+
+    const VelLocale locale;
+    mFabricLabel->setText(QCoreApplication::translate("LayerAreaItem", "Fabric %1, layer %2, width %3")
+                              .arg(fabricName.isEmpty() ? QString::number(mFabricIndex + 1) : fabricName)
+                              .arg(mLayerIndex + 1)
+                              .arg(locale.formatLength(mWidth, VelLocale::WithUnit)));
+    mFabricLabel->setPos(mXmin, mWidth);
+    mStandbyLabel->setPos(mXmin, 2.0 * mWidth);
+    mEndLabel->setVisible(mMarkerEnd > 0.0);
+    mEndLabel->setText(QCoreApplication::translate("LayerAreaItem", "Length %1")
+                           .arg(locale.formatLength(mMarkerEnd, VelLocale::WithUnit)));
+    mEndLabel->setPos(mMarkerEnd, 0.0);
 }
 
 QRectF LayerAreaItem::fabricRect() const
@@ -69,28 +127,10 @@ void LayerAreaItem::paint(QPainter* painter, const QStyleOptionGraphicsItem* /*o
     painter->setPen(cosmeticPen(kBorder));
     painter->setBrush(kFabricFill);
     painter->drawRect(fabricRect());
-
-    const VelLocale locale;
-    const QString fabricLabel =
-        QCoreApplication::translate("LayerAreaItem", "Fabric %1, layer %2, width %3")
-            .arg(mFabricName.isEmpty() ? QString::number(mFabricIndex + 1) : mFabricName)
-            .arg(mLayerIndex + 1)
-            .arg(locale.formatLength(mWidth, VelLocale::WithUnit));
-    const QPointF inset(6.0, 4.0);
-    drawScreenLabel(painter, QPointF(mXmin, mWidth), fabricLabel, Qt::AlignLeft | Qt::AlignTop, kLabel, 9,
-                    true, inset);
-    drawScreenLabel(painter, QPointF(mXmin, 2.0 * mWidth),
-                    QCoreApplication::translate("LayerAreaItem", "Standby area"),
-                    Qt::AlignLeft | Qt::AlignTop, kLabel, 9, true, inset);
-
-    if (mMarkerEnd < 0.0)
-        return;
-    painter->setPen(cosmeticPen(kMarkerEnd, Qt::DashLine));
-    painter->drawLine(QPointF(mMarkerEnd, 0.0), QPointF(mMarkerEnd, mWidth));
-    const QString endLabel = QCoreApplication::translate("LayerAreaItem", "Length %1")
-                                 .arg(locale.formatLength(mMarkerEnd, VelLocale::WithUnit));
-    drawScreenLabel(painter, QPointF(mMarkerEnd, 0.0), endLabel, Qt::AlignLeft | Qt::AlignBottom, kMarkerEnd,
-                    9, false, QPointF(4.0, -4.0));
+    if (mMarkerEnd > 0.0) {
+        painter->setPen(cosmeticPen(kMarkerEnd, Qt::DashLine));
+        painter->drawLine(QPointF(mMarkerEnd, 0.0), QPointF(mMarkerEnd, mWidth));
+    }
 }
 
 } // namespace VelSystem

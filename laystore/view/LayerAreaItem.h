@@ -1,27 +1,37 @@
 #pragma once
 
 #include <QGraphicsItem>
+#include <QList>
 #include <QString>
 
 namespace VelSystem {
 
+class ScreenLabelItem;
+
 // The background of one fabric layer: the fabric area (y from 0 to the width W) and the
-// standby area above it (W to 2W), each with its label, and the end of the laid marker
-// on the layer being edited.
+// standby area above it (W to 2W), and the end of the laid marker on the layer being
+// edited. Its labels are separate items drawn above the pieces; the area owns them and
+// whoever adds the area to a scene adds them too.
 class LayerAreaItem : public QGraphicsItem
 {
 public:
     static constexpr double kZ = -1000.0;
 
     LayerAreaItem(short fabricIndex, short layerIndex);
+    ~LayerAreaItem() override;
 
     short fabricIndex() const { return mFabricIndex; }
     short layerIndex() const { return mLayerIndex; }
     double width() const { return mWidth; }
     double markerEnd() const { return mMarkerEnd; }
+    // The fabric area's, the standby area's and the marker end's labels.
+    QList<QGraphicsItem*> labels() const;
+    QString fabricLabel() const;
+    QString standbyLabel() const;
+    QString markerEndLabel() const;
 
-    // Covers x from `xmin` to `xmax` for a layer `width` wide; `markerEnd` < 0 hides the
-    // marker's end.
+    // Covers x from `xmin` to `xmax` for a layer `width` wide; `markerEnd` <= 0 (nothing
+    // laid, or not the layer being edited) hides the marker's end.
     void setArea(double width, double xmin, double xmax, const QString& fabricName, double markerEnd);
     QRectF fabricRect() const;
     QRectF standbyRect() const;
@@ -35,8 +45,10 @@ private:
     double mWidth = 0.0;
     double mXmin = 0.0;
     double mXmax = 0.0;
-    double mMarkerEnd = -1.0;
-    QString mFabricName;
+    double mMarkerEnd = 0.0;
+    ScreenLabelItem* mFabricLabel;
+    ScreenLabelItem* mStandbyLabel;
+    ScreenLabelItem* mEndLabel;
 };
 
 } // namespace VelSystem

@@ -34,9 +34,12 @@ void MarkerLineItem::paint(QPainter* painter, const QStyleOptionGraphicsItem* /*
     pen.setCosmetic(true);
     painter->setPen(pen);
     painter->drawLine(segment);
-    if (!l.text().isEmpty())
-        drawScreenLabel(painter, segment.center(), l.text(), Qt::AlignHCenter | Qt::AlignBottom, kLineColour,
-                        8);
+    if (!l.text().isEmpty()) {
+        ScreenLabelStyle style;
+        style.colour = kLineColour;
+        style.pointSize = 8;
+        drawScreenLabel(painter, segment.center(), l.text(), Qt::AlignHCenter | Qt::AlignBottom, style);
+    }
 }
 
 } // namespace VelSystem

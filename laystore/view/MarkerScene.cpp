@@ -30,8 +30,7 @@ MarkerScene::MarkerScene(const boost::shared_ptr<DocumentMak>& document, QObject
     const CDbMarkerDrawing* drawing = document->drawing();
     for (short f = 0; f < drawing->fabricCount(); ++f) {
         CDbFabricObject* fabric = drawing->fabric(f);
-        const short layers = fabric->layers() ? fabric->layers()->size() : 0;
-        for (short layer = 0; layer < layers; ++layer) {
+        for (short layer = 0; fabric->layer(layer); ++layer) {
             for (CDbAbstractObject* object : document->objects(fabric, layer))
                 addObjectItem(object);
         }
@@ -55,6 +54,8 @@ MarkerScene::~MarkerScene()
     // The document may outlive this scene, or report objects while it is destroyed.
     if (const boost::shared_ptr<Document> doc = document())
         doc->disconnect(this);
+    // Before the scene deletes its items: each area deletes its own labels.
+    qDeleteAll(mAreas);
 }
 
 boost::shared_ptr<DocumentMak> MarkerScene::markerDocument() const
@@ -93,8 +94,7 @@ void MarkerScene::updateLayerAreas()
     QList<LayerAreaItem*> areas;
     for (short f = 0; f < drawing->fabricCount(); ++f) {
         CDbFabricObject* fabric = drawing->fabric(f);
-        const short layers = fabric->layers() ? fabric->layers()->size() : 0;
-        for (short layer = 0; layer < layers; ++layer) {
+        for (short layer = 0; fabric->layer(layer); ++layer) {
             LayerAreaItem* area = nullptr;
             for (LayerAreaItem* existing : qAsConst(mAreas)) {
                 if (existing->fabricIndex() == f && existing->layerIndex() == layer)
@@ -103,6 +103,8 @@ void MarkerScene::updateLayerAreas()
             if (!area) {
                 area = new LayerAreaItem(f, layer);
                 addItem(area);
+                for (QGraphicsItem* label : area->labels())
+                    addItem(label);
             }
             mAreas.removeOne(area);
             areas << area;
@@ -114,7 +116,7 @@ void MarkerScene::updateLayerAreas()
             const bool current = drawing->currentFabricIndex() == f && drawing->currentLayer() == layer;
             // Open-ended along x: leave a little fabric beyond the last object.
             area->setArea(width, used.xmin, used.xmax + 0.1 * width, fabric->name(),
-                          current ? doc->markerLength() : -1.0);
+                          current ? doc->markerLength() : 0.0);
         }
     }
     qDeleteAll(mAreas);

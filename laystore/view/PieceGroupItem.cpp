@@ -183,9 +183,15 @@ void PieceGroupItem::paint(QPainter* painter, const QStyleOptionGraphicsItem* /*
     painter->drawPath(mGrainLines);
 
     const double scale = paintScale(painter);
+    ScreenLabelStyle style;
+    style.colour = kOutlineColour;
+    style.pointSize = 8;
     for (const Outline& outline : mOutlines) {
-        if (!outline.label.isEmpty() && screenLabelWidth(outline.label, 8) + 6.0 < outline.labelRoom * scale)
-            drawScreenLabel(painter, outline.labelPoint, outline.label, Qt::AlignCenter, kOutlineColour, 8);
+        // Only where the name fits inside the piece: a label spilling over its neighbours
+        // would hide more than it tells.
+        if (!outline.label.isEmpty() &&
+            screenLabelRect(outline.label, Qt::AlignCenter, style).width() < outline.labelRoom * scale)
+            drawScreenLabel(painter, outline.labelPoint, outline.label, Qt::AlignCenter, style);
     }
 }
 

@@ -29,14 +29,28 @@ inline QRectF toQRectF(const GeoRectangle& r)
 // The highlight of selected objects, the same on every kind of item.
 inline const QColor kSelectionColour(255, 140, 0);
 
-// Draws `text` upright in screen pixels, anchored at `scenePoint` moved by `pixelOffset`,
-// as `alignment` says (Qt::AlignLeft: the text starts there; Qt::AlignTop: it hangs below).
-void drawScreenLabel(QPainter* painter, const QPointF& scenePoint, const QString& text,
-                     Qt::Alignment alignment, const QColor& colour, int pointSize = 9, bool bold = false,
-                     const QPointF& pixelOffset = QPointF());
+// How a label drawn in screen pixels looks.
+struct ScreenLabelStyle
+{
+    QColor colour;
+    int pointSize = 9;
+    bool bold = false;
+    // Filled behind the text so that it stays readable over pieces (invalid: nothing).
+    QColor background;
+};
 
-// The width in pixels `text` takes when drawn by drawScreenLabel.
-double screenLabelWidth(const QString& text, int pointSize = 9, bool bold = false);
+// The rectangle `text` covers in pixels, background included, relative to its anchor, as
+// `alignment` says (Qt::AlignLeft: the text starts at the anchor; Qt::AlignTop: it hangs
+// below it; centred by default).
+QRectF screenLabelRect(const QString& text, Qt::Alignment alignment, const ScreenLabelStyle& style);
+// Draws `text` in the painter's current (pixel) coordinates, anchored at `anchor`.
+void paintScreenLabel(QPainter* painter, const QPointF& anchor, const QString& text, Qt::Alignment alignment,
+                      const ScreenLabelStyle& style);
+// Draws `text` upright in screen pixels, anchored at `scenePoint` moved by `pixelOffset`,
+// from an item painting in scene coordinates.
+void drawScreenLabel(QPainter* painter, const QPointF& scenePoint, const QString& text,
+                     Qt::Alignment alignment, const ScreenLabelStyle& style,
+                     const QPointF& pixelOffset = QPointF());
 
 // Pixels per centimetre of the painter's current transform.
 double paintScale(const QPainter* painter);

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QStringList>
+
+namespace VelSystem {
+
+// What the command line asks of the marker host:
+//   markerhost [FILE...]                       opens marker files
+//   markerhost --import INSTANCE [--scale S]   imports a nesting instance
+//   markerhost --screenshot OUT.png FILE       draws the window offscreen into OUT.png and exits
+class HostOptions
+{
+    Q_DECLARE_TR_FUNCTIONS(HostOptions)
+
+public:
+    QStringList files;
+    QString importPath;
+    double importScale = 1.0;
+    QString screenshotPath;
+
+    bool screenshotMode() const { return !screenshotPath.isEmpty(); }
+
+    // Reads `arguments` (the program name first). On a bad command line returns false with
+    // `error` saying what is wrong and how the command is used; --help and --version print
+    // and exit as usual.
+    static bool parse(const QStringList& arguments, HostOptions* options, QString* error);
+};
+
+} // namespace VelSystem

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "VelGui/MainWindow.h"
+
+#include <boost/shared_ptr.hpp>
+
+class QAction;
+class QMdiSubWindow;
+class QUndoGroup;
+
+namespace VelSystem {
+
+class DocumentMak;
+class DocumentView;
+class InfoBoxDock;
+class MarkerStatusBar;
+
+// The marker host's main window: marker documents in the workspace, the file, edit and view
+// menus, the information box and the status bar. Each document window's view is made in
+// one place (addMarkerWindow), where a tool palette will hand views their tool.
+class MarkerMainWindow : public MainWindow
+{
+    Q_OBJECT
+public:
+    explicit MarkerMainWindow(QWidget* parent = nullptr);
+    ~MarkerMainWindow() override;
+
+    // Opens a marker file in a new window. On failure reports the loader's message and
+    // returns false; the windows already open are untouched.
+    bool openFile(const QString& path);
+    // Imports a nesting instance, multiplying its coordinates by `scale`.
+    bool importInstance(const QString& path, double scale);
+    // Saves the active document to `path`; on failure reports why and leaves the file as it was.
+    bool saveActiveDocument(const QString& path);
+
+    // Writes the window as it is drawn now to an image file (PNG by its suffix).
+    bool saveScreenshot(const QString& path, QString* error);
+
+    boost::shared_ptr<DocumentMak> activeMarker() const;
+    DocumentView* activeView() const;
+    MarkerStatusBar* markerStatusBar() const { return mStatus; }
+    InfoBoxDock* infoBoxDock() const { return mInfoDock; }
+    QUndoGroup* undoGroup() const { return mUndoGroup; }
+
+public slots:
+    void open();
+    void importNestingInstance();
+    // False when the document was not saved (cancelled or failed).
+    bool save();
+    bool saveAs();
+    void zoomToFit();
+    void zoomIn();
+    void zoomOut();
+    void refresh() override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void createActions();
+    void addMarkerWindow(const boost::shared_ptr<DocumentMak>& document);
+    void onActiveDocumentChanged();
+    void zoomBy(double factor);
+    // Asks whether to save `document`'s changes; false when the user cancelled or the save failed.
+    bool maybeSave(const boost::shared_ptr<DocumentMak>& document);
+    static boost::shared_ptr<DocumentMak> markerOf(const QMdiSubWindow* subWindow);
+
+    QUndoGroup* mUndoGroup;
+    InfoBoxDock* mInfoDock;
+    MarkerStatusBar* mStatus;
+    QAction* mSaveAction = nullptr;
+    QAction* mSaveAsAction = nullptr;
+    QAction* mFitAction = nullptr;
+    QAction* mZoomInAction = nullptr;
+    QAction* mZoomOutAction = nullptr;
+};
+
+} // namespace VelSystem

@@ -1,0 +1,84 @@
+#include "MarkerStatusBar.h"
+
+#include "VelCore/VelLocale.h"
+#include "laystore/DocumentMak.h"
+
+#include <QLabel>
+
+namespace VelSystem {
+
+namespace {
+
+QLabel* newField(const QString& objectName, QWidget* parent)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(objectName);
+    label->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    label->setContentsMargins(6, 0, 6, 0);
+    return label;
+}
+
+} // namespace
+
+MarkerStatusBar::MarkerStatusBar(QWidget* parent)
+    : QStatusBar(parent), mPosition(newField(QStringLiteral("statusPosition"), this)),
+      mLength(newField(QStringLiteral("statusLength"), this)),
+      mUtilization(newField(QStringLiteral("statusUtilization"), this)),
+      mOverlaps(newField(QStringLiteral("statusOverlaps"), this))
+{
+    setObjectName(QStringLiteral("statusBar"));
+    mPosition->setMinimumWidth(220);
+    addWidget(mPosition);
+    addPermanentWidget(mLength);
+    addPermanentWidget(mUtilization);
+    addPermanentWidget(mOverlaps);
+    refresh();
+}
+
+void MarkerStatusBar::setDocument(const boost::shared_ptr<DocumentMak>& document)
+{
+    mDocument = document;
+    mPosition->clear();
+    refresh();
+}
+
+QString MarkerStatusBar::lengthText() const
+{
+    return mLength->text();
+}
+
+QString MarkerStatusBar::utilizationText() const
+{
+    return mUtilization->text();
+}
+
+QString MarkerStatusBar::overlapText() const
+{
+    return mOverlaps->text();
+}
+
+void MarkerStatusBar::refresh()
+{
+    if (!mDocument) {
+        mLength->clear();
+        mUtilization->clear();
+        mOverlaps->clear();
+        return;
+    }
+    const VelLocale locale;
+    mLength->setText(
+        tr("Length: %1").arg(locale.formatLength(mDocument->markerLength(), VelLocale::WithUnit)));
+    mUtilization->setText(
+        tr("Utilization: %1 %").arg(QLocale().toString(100.0 * mDocument->utilization(), 'f', 1)));
+    mOverlaps->setText(tr("Overlaps: %1").arg(mDocument->overlapCount()));
+}
+
+void MarkerStatusBar::showMousePosition(double x, double y)
+{
+    const VelLocale locale;
+    mPosition->setText(
+        tr("x %1, y %2")
+            .arg(locale.formatLength(x, VelLocale::WithUnit), locale.formatLength(y, VelLocale::WithUnit)));
+}
+
+} // namespace VelSystem

@@ -1,0 +1,70 @@
+#include "HostOptions.h"
+#include "MarkerMainWindow.h"
+
+#include "VelCore/KeyboardMonitor.h"
+#include "VelCore/VelCoreApplication.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <cstdio>
+
+using namespace VelSystem;
+
+namespace {
+
+// Reports go to standard error, and to a message box when someone is there to read it.
+void installMessageSink(bool interactive)
+{
+    VelCoreApplication::instance()->setSink(
+        [interactive](VelCoreApplication::ReportKind kind, const QString& text, const QString& title, int) {
+            std::fprintf(stderr, "markerhost: %s\n", qPrintable(text));
+            if (!interactive)
+                return;
+            QWidget* parent = VelCoreApplication::instance()->mainWindow();
+            const QString caption = title.isEmpty() ? QCoreApplication::applicationName() : title;
+            if (kind == VelCoreApplication::Error)
+                QMessageBox::critical(parent, caption, text);
+            else
+                QMessageBox::information(parent, caption, text);
+        });
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("VelSystem"));
+    QCoreApplication::setApplicationName(QStringLiteral("markerhost"));
+
+    HostOptions options;
+    QString error;
+    if (!HostOptions::parse(QCoreApplication::arguments(), &options, &error)) {
+        std::fprintf(stderr, "%s\n", qPrintable(error));
+        return 2;
+    }
+    installMessageSink(!options.screenshotMode() &&
+                       QGuiApplication::platformName() != QLatin1String("offscreen"));
+    KeyboardMonitor::instance().install();
+
+    MarkerMainWindow window;
+    window.show();
+    bool loaded = true;
+    for (const QString& file : options.files)
+        loaded = window.openFile(file) && loaded;
+    if (!options.importPath.isEmpty())
+        loaded = window.importInstance(options.importPath, options.importScale) && loaded;
+    if (!options.screenshotMode())
+        return app.exec();
+
+    if (!loaded)
+        return 1;
+    // Lets the layout settle and the views fit their documents before drawing.
+    QCoreApplication::processEvents();
+    if (!window.saveScreenshot(options.screenshotPath, &error)) {
+        std::fprintf(stderr, "markerhost: %s\n", qPrintable(error));
+        return 1;
+    }
+    std::printf("%s\n", qPrintable(options.screenshotPath));
+    return 0;
+}
