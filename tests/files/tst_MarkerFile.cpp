@@ -204,6 +204,7 @@ private slots:
     void handWrittenMinimalFileTakesDefaults();
     void dragPreviewsAreNotSaved();
     void sampleLoads();
+    void documentedExampleLoads();
     void badFileIsReportedWithItsPlace_data();
     void badFileIsReportedWithItsPlace();
     void syntaxErrorsGiveLineAndColumn();
@@ -349,6 +350,17 @@ void tst_MarkerFile::sampleLoads()
     QVERIFY(laid > 0);
     QVERIFY(waiting > 0);
     QCOMPARE(const_cast<DocumentMak&>(*document).findOverlaps(), 0);
+}
+
+void tst_MarkerFile::documentedExampleLoads()
+{
+    const QByteArray doc = readAll(QStringLiteral(MARKER_SOURCE_DIR "/docs/marker-format.md"));
+    const int start = doc.indexOf("```json\n") + 8;
+    QVERIFY(start > 8);
+    QString error;
+    const auto document = MarkerFile::fromJson(doc.mid(start, doc.indexOf("```", start) - start), "doc", &error);
+    QVERIFY2(document, qPrintable(error));
+    QCOMPARE(document->groups(document->drawing()->fabric(0), 0).size(), 1);
 }
 
 void tst_MarkerFile::badFileIsReportedWithItsPlace_data()
