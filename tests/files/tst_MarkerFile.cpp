@@ -358,7 +358,8 @@ void tst_MarkerFile::documentedExampleLoads()
     const int start = doc.indexOf("```json\n") + 8;
     QVERIFY(start > 8);
     QString error;
-    const auto document = MarkerFile::fromJson(doc.mid(start, doc.indexOf("```", start) - start), "doc", &error);
+    const auto document =
+        MarkerFile::fromJson(doc.mid(start, doc.indexOf("```", start) - start), "doc", &error);
     QVERIFY2(document, qPrintable(error));
     QCOMPARE(document->groups(document->drawing()->fabric(0), 0).size(), 1);
 }
