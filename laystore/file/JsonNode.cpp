@@ -104,7 +104,7 @@ JsonNode JsonNode::operator[](const char* key) const
     return member(QLatin1String(key));
 }
 
-void JsonNode::checkKeys(std::initializer_list<const char*> known) const
+void JsonNode::checkKeys(const std::vector<const char*>& known) const
 {
     requireObject();
     const QStringList keys = mValue.toObject().keys();

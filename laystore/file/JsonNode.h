@@ -6,7 +6,7 @@
 #include <QStringList>
 #include <climits>
 #include <functional>
-#include <initializer_list>
+#include <vector>
 
 class QByteArray;
 
@@ -53,7 +53,7 @@ public:
     // The member `key` of this object (absent members are nodes that are not present).
     JsonNode operator[](const char* key) const;
     // Fails on the first member whose key is not one of `known`.
-    void checkKeys(std::initializer_list<const char*> known) const;
+    void checkKeys(const std::vector<const char*>& known) const;
 
     // The number of elements of this array, from `minimum` to `maximum`; `what` names the
     // elements in the complaint ("too few points: expected at least 3").

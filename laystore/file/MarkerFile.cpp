@@ -39,6 +39,21 @@ const FlagNames kLocks = {{CDbMarkerDrawing::LockPlacement, "placement"},
                           {CDbMarkerDrawing::LockCutting, "cutting"},
                           {CDbMarkerDrawing::LockMatching, "matching"}};
 
+// The identification texts of a piece, by key.
+struct InfoField
+{
+    const char* key;
+    QString (PieceInfo::*get)() const;
+    void (PieceInfo::*set)(const QString&);
+};
+const InfoField kInfoFields[] = {{"patternNo", &PieceInfo::patternNo, &PieceInfo::setPatternNo},
+                                 {"name", &PieceInfo::name, &PieceInfo::setName},
+                                 {"description", &PieceInfo::description, &PieceInfo::setDescription},
+                                 {"pieceCode", &PieceInfo::pieceCode, &PieceInfo::setPieceCode},
+                                 {"referenceCode", &PieceInfo::referenceCode, &PieceInfo::setReferenceCode},
+                                 {"markerId", &PieceInfo::markerId, &PieceInfo::setMarkerId},
+                                 {"fabricId", &PieceInfo::fabricId, &PieceInfo::setFabricId}};
+
 constexpr int kMaxIndexCount = std::numeric_limits<short>::max();
 
 // ---- writing
@@ -85,14 +100,9 @@ QJsonObject grainLineJson(const GeoPoint2D& start, const GeoPoint2D& end)
 
 QJsonObject pieceJson(const CDbPieceObject& piece)
 {
-    const PieceInfo& i = piece.info();
-    const QJsonObject info{{"patternNo", i.patternNo()},
-                           {"name", i.name()},
-                           {"description", i.description()},
-                           {"pieceCode", i.pieceCode()},
-                           {"referenceCode", i.referenceCode()},
-                           {"markerId", i.markerId()},
-                           {"fabricId", i.fabricId()}};
+    QJsonObject info;
+    for (const InfoField& field : kInfoFields)
+        info.insert(field.key, (piece.info().*field.get)());
     QJsonArray rotations;
     for (double r : piece.allowedRotations())
         rotations.append(r);
@@ -239,14 +249,12 @@ PieceInfo readInfo(const JsonNode& n)
     PieceInfo info;
     if (!n.isPresent())
         return info;
-    n.checkKeys({"patternNo", "name", "description", "pieceCode", "referenceCode", "markerId", "fabricId"});
-    info.setPatternNo(n["patternNo"].string(QString()));
-    info.setName(n["name"].string(QString()));
-    info.setDescription(n["description"].string(QString()));
-    info.setPieceCode(n["pieceCode"].string(QString()));
-    info.setReferenceCode(n["referenceCode"].string(QString()));
-    info.setMarkerId(n["markerId"].string(QString()));
-    info.setFabricId(n["fabricId"].string(QString()));
+    std::vector<const char*> keys;
+    for (const InfoField& field : kInfoFields)
+        keys.push_back(field.key);
+    n.checkKeys(keys);
+    for (const InfoField& field : kInfoFields)
+        (info.*field.set)(n[field.key].string(QString()));
     return info;
 }
 
