@@ -3,6 +3,7 @@
 #include "laystore/CDbAbstractObject.h"
 
 #include <QtGlobal>
+#include <boost/iterator/function_output_iterator.hpp>
 #include <stdexcept>
 
 namespace VelSystem {
@@ -74,8 +75,9 @@ void SpatialIndex::query(short fabric, short layer, const GeoRectangle& area,
     const auto tree = mTrees.find({fabric, layer});
     if (tree == mTrees.end() || !area.isValid())
         return;
-    for (auto it = tree->second.qbegin(bgi::intersects(toBox(area))); it != tree->second.qend(); ++it)
-        found.push_back(it->second);
+    tree->second.query(
+        bgi::intersects(toBox(area)),
+        boost::make_function_output_iterator([&found](const Value& v) { found.push_back(v.second); }));
 }
 
 } // namespace VelSystem

@@ -205,5 +205,5 @@ void tst_AddReplaceCommands::baseCommandExchangeThroughReplace()
     delete placed[2];
 }
 
-QTEST_MAIN(tst_AddReplaceCommands)
+QTEST_GUILESS_MAIN(tst_AddReplaceCommands)
 #include "tst_AddReplaceCommands.moc"

@@ -327,5 +327,5 @@ void tst_DocumentMak::currentFabricAndLayer()
     QCOMPARE(drawing->pixelToCmInX(5), 0.5);
 }
 
-QTEST_MAIN(tst_DocumentMak)
+QTEST_GUILESS_MAIN(tst_DocumentMak)
 #include "tst_DocumentMak.moc"

@@ -235,5 +235,5 @@ void tst_MarkerModel::fabricPiecesAndLayers()
     QCOMPARE(code, short(0));
 }
 
-QTEST_MAIN(tst_MarkerModel)
+QTEST_GUILESS_MAIN(tst_MarkerModel)
 #include "tst_MarkerModel.moc"

@@ -120,5 +120,5 @@ void tst_MarkerSelection::deselectAllNotifiesOnlyWhenAsked()
     QCOMPARE(announced.count(), 1);
 }
 
-QTEST_MAIN(tst_MarkerSelection)
+QTEST_GUILESS_MAIN(tst_MarkerSelection)
 #include "tst_MarkerSelection.moc"

@@ -127,5 +127,5 @@ void tst_Overlaps::indexedSearchAgreesWithAllPairs()
         QCOMPARE(group->isOverlapping(), marked.contains(group));
 }
 
-QTEST_MAIN(tst_Overlaps)
+QTEST_GUILESS_MAIN(tst_Overlaps)
 #include "tst_Overlaps.moc"

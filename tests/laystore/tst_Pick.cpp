@@ -151,5 +151,5 @@ void tst_Pick::rubberBandTakesInsideAndCrossing()
     QVERIFY(m->document->pick(flat, nullptr)->isEmpty());
 }
 
-QTEST_MAIN(tst_Pick)
+QTEST_GUILESS_MAIN(tst_Pick)
 #include "tst_Pick.moc"

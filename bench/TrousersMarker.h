@@ -1,0 +1,36 @@
+#pragma once
+
+#include "VelGeo/GeoPoint2D.h"
+
+#include <QString>
+#include <boost/shared_ptr.hpp>
+#include <vector>
+
+namespace VelSystem {
+
+class CDbFabricObject;
+class DocumentMak;
+
+// Markers for the benchmarks, built from the shapes of the trousers nesting instance: every
+// copy the instance asks for, over and over, laid row by row on one wide layer.
+class TrousersMarker
+{
+public:
+    // Reads the instance's shapes; false with `error` set when the file is missing or
+    // malformed.
+    bool load(const QString& path, QString* error);
+
+    // A document whose current layer holds `count` laid pieces in rows 1000 cm long, 1 cm
+    // apart; every `overlapEvery`-th piece is pushed 4 cm into its left neighbour (0: none).
+    boost::shared_ptr<DocumentMak> build(int count, int overlapEvery) const;
+
+private:
+    struct Shape
+    {
+        std::vector<GeoPoint2D> outline; // left-bottom corner at the origin
+        double width, height;
+    };
+    std::vector<Shape> mCopies; // one entry per copy the instance demands
+};
+
+} // namespace VelSystem
