@@ -144,11 +144,6 @@ double JsonNode::number(double minimum, double maximum) const
     return v;
 }
 
-double JsonNode::number(double minimum, double maximum, double fallback) const
-{
-    return isPresent() ? number(minimum, maximum) : fallback;
-}
-
 double JsonNode::angle() const
 {
     const double v = mValue.toDouble(std::nan(""));

@@ -46,7 +46,6 @@ public:
 
     explicit JsonNode(const QJsonValue& value, const QString& path = QString());
 
-    const QString& path() const { return mPath; }
     bool isPresent() const { return !mValue.isUndefined(); }
     const QJsonValue& value() const { return mValue; }
 
@@ -62,7 +61,6 @@ public:
 
     // A finite number within [minimum, maximum].
     double number(double minimum, double maximum) const;
-    double number(double minimum, double maximum, double fallback) const;
     // Degrees from 0 to below 360.
     double angle() const;
     double angle(double fallback) const;
