@@ -39,7 +39,7 @@ public:
     // its area) and writes back the offset it applied.
     virtual void translate(GeoPoint2D& delta) = 0;
     // Swaps the placement data (position, rotation, mirroring, section) with `other`, which
-    // is of the same class.
+    // is of the same class (std::invalid_argument otherwise). Both emit `changed`.
     virtual void exchangeInfos(CDbAbstractObject* other) = 0;
     // True when both objects hold the same data (placement, geometry, flags); ids aside.
     // Selection and the last overlap search's marks are not content.

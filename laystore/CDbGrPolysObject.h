@@ -34,6 +34,7 @@ public:
     // While placed, keeps x >= 0 (when negative x is forbidden) and y within the fabric and
     // standby areas, 0..2W. Emits `changed` when it moved.
     void translate(GeoPoint2D& delta) override;
+    // The polygons are exchanged whole (outlines, grain lines, orientation), with the section.
     void exchangeInfos(CDbAbstractObject* other) override;
     bool sameContent(const CDbAbstractObject& other) const override;
     // Inside or within `tolerance` of one of the polygons' outlines (their last contours).

@@ -24,7 +24,6 @@ public:
     // Moves the object's entry to its current bounding box; true when the box changed.
     bool update(CDbAbstractObject* object);
     bool contains(const CDbAbstractObject* object) const { return mEntries.contains(object); }
-    int size() const { return mEntries.size(); }
 
     // Appends to `found` the objects of the layer whose box meets `area` (borders included).
     void query(short fabric, short layer, const GeoRectangle& area,

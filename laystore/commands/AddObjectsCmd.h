@@ -23,8 +23,6 @@ public:
     void redo() override;
     void undo() override;
 
-    const QListEx<CDbAbstractObject*>& objects() const { return mObjects; }
-
 private:
     DocumentMak* mDocument;
     QListEx<CDbAbstractObject*> mObjects;

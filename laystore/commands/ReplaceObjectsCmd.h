@@ -28,9 +28,6 @@ public:
     void redo() override;
     void undo() override;
 
-    const QListEx<CDbAbstractObject*>& currentObjects() const { return mCurrent; }
-    const QListEx<CDbAbstractObject*>& replacements() const { return mReplacements; }
-
 private:
     DocumentMak* mDocument;
     QListEx<CDbAbstractObject*> mCurrent;

@@ -27,7 +27,6 @@ private slots:
     void exchangeInfosSwapsPlacement();
     void textExtentFollowsAlignmentAndAngle_data();
     void textExtentFollowsAlignmentAndAngle();
-    void fabricPiecesAndLayers();
 };
 
 void tst_MarkerModel::clickInVectorTakesTheNearestOfTheKind()
@@ -205,34 +204,6 @@ void tst_MarkerModel::textExtentFollowsAlignmentAndAngle()
     GeoPoint2D delta(10, -5);
     text.translate(delta);
     QVERIFY(text.boundingRect().leftBottom().equals(extent.leftBottom() + delta, 1e-9));
-}
-
-void tst_MarkerModel::fabricPiecesAndLayers()
-{
-    CDbFabricObject fabric;
-    QCOMPARE(fabric.layers(), nullptr);
-    QVERIFY_EXCEPTION_THROWN(fabric.getFabricLayerWidth(0), std::invalid_argument);
-    fabric.addLayer(140);
-    QCOMPARE(fabric.getFabricLayerWidth(0), 140.0);
-
-    CDbPieceObject front;
-    front.info().setName(QStringLiteral("Front"));
-    CDbPieceObject back;
-    back.info().setName(QStringLiteral("Back"));
-    QCOMPARE(fabric.addPiece(front), short(0));
-    CDbPieceObject* first = fabric.piece(0);
-    QCOMPARE(fabric.addPiece(back), short(1));
-    // Adding pieces leaves earlier pointers valid.
-    QCOMPARE(first, fabric.piece(0));
-    short code = -1;
-    QCOMPARE(fabric.getPieceIndex(fabric.piece(1), &code), short(1));
-    QCOMPARE(code, short(0));
-    QCOMPARE(fabric.getPieceIndex(&back, &code), short(-1));
-    QCOMPARE(code, short(1));
-    QCOMPARE(fabric.findPieceAccordingIndex(2, &code), nullptr);
-    QCOMPARE(code, short(1));
-    QCOMPARE(fabric.findPieceAccordingIndex(1, &code)->name(), QStringLiteral("Back"));
-    QCOMPARE(code, short(0));
 }
 
 QTEST_GUILESS_MAIN(tst_MarkerModel)
