@@ -49,7 +49,7 @@ LayerAreaItem::LayerAreaItem(short fabricIndex, short layerIndex)
 {
     setZValue(kZ);
     mStandbyLabel->setText(QCoreApplication::translate("LayerAreaItem", "Standby area"));
-    mEndLabel->setVisible(false);
+    setCurrent(false);
 }
 
 LayerAreaItem::~LayerAreaItem()
@@ -72,6 +72,16 @@ QString LayerAreaItem::fabricLabel() const
 QString LayerAreaItem::standbyLabel() const
 {
     return mStandbyLabel->text();
+}
+
+void LayerAreaItem::setCurrent(bool current)
+{
+    mCurrent = current;
+    setZValue(current ? kZ + 1.0 : kZ);
+    mFabricLabel->setVisible(current);
+    mStandbyLabel->setVisible(current);
+    mEndLabel->setVisible(current && mMarkerEnd > 0.0);
+    update();
 }
 
 QString LayerAreaItem::markerEndLabel() const
@@ -98,7 +108,7 @@ void LayerAreaItem::setArea(double width, double xmin, double xmax, const QStrin
                               .arg(locale.formatLength(mWidth, VelLocale::WithUnit)));
     mFabricLabel->setPos(mXmin, mWidth);
     mStandbyLabel->setPos(mXmin, 2.0 * mWidth);
-    mEndLabel->setVisible(mMarkerEnd > 0.0);
+    mEndLabel->setVisible(mCurrent && mMarkerEnd > 0.0);
     mEndLabel->setText(QCoreApplication::translate("LayerAreaItem", "Length %1")
                            .arg(locale.formatLength(mMarkerEnd, VelLocale::WithUnit)));
     mEndLabel->setPos(mMarkerEnd, 0.0);
@@ -127,7 +137,7 @@ void LayerAreaItem::paint(QPainter* painter, const QStyleOptionGraphicsItem* /*o
     painter->setPen(cosmeticPen(kBorder));
     painter->setBrush(kFabricFill);
     painter->drawRect(fabricRect());
-    if (mMarkerEnd > 0.0) {
+    if (mCurrent && mMarkerEnd > 0.0) {
         painter->setPen(cosmeticPen(kMarkerEnd, Qt::DashLine));
         painter->drawLine(QPointF(mMarkerEnd, 0.0), QPointF(mMarkerEnd, mWidth));
     }

@@ -9,8 +9,9 @@ namespace VelSystem {
 class ScreenLabelItem;
 
 // The background of one fabric layer: the fabric area (y from 0 to the width W) and the
-// standby area above it (W to 2W), and the end of the laid marker on the layer being
-// edited. Its labels are separate items drawn above the pieces; the area owns them and
+// standby area above it (W to 2W). Every layer lies in the same place, so only the layer
+// being edited (the current one) is drawn on top with its labels and the end of its laid
+// marker. The labels are separate items drawn above the pieces; the area owns them and
 // whoever adds the area to a scene adds them too.
 class LayerAreaItem : public QGraphicsItem
 {
@@ -24,12 +25,15 @@ public:
     short layerIndex() const { return mLayerIndex; }
     double width() const { return mWidth; }
     double markerEnd() const { return mMarkerEnd; }
-    // The fabric area's, the standby area's and the marker end's labels.
+    // The fabric area's, the standby area's and the marker end's labels; the texts stay set
+    // while the layer is not current, but are not shown.
     QList<QGraphicsItem*> labels() const;
     QString fabricLabel() const;
     QString standbyLabel() const;
     QString markerEndLabel() const;
 
+    bool isCurrent() const { return mCurrent; }
+    void setCurrent(bool current);
     // Covers x from `xmin` to `xmax` for a layer `width` wide; `markerEnd` <= 0 (nothing
     // laid, or not the layer being edited) hides the marker's end.
     void setArea(double width, double xmin, double xmax, const QString& fabricName, double markerEnd);
@@ -46,6 +50,7 @@ private:
     double mXmin = 0.0;
     double mXmax = 0.0;
     double mMarkerEnd = 0.0;
+    bool mCurrent = false;
     ScreenLabelItem* mFabricLabel;
     ScreenLabelItem* mStandbyLabel;
     ScreenLabelItem* mEndLabel;

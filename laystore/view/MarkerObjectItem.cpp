@@ -19,7 +19,16 @@ void MarkerObjectItem::refresh()
     setZValue(baseZ() + mObject->zHint());
     const MarkerScene* scene = markerScene();
     setVisible(!scene || scene->filter().isVisible(mObject->kind()));
+    updateEmphasis();
     update();
+}
+
+void MarkerObjectItem::updateEmphasis()
+{
+    // Other plies lie in the same place: seen through, they do not hide the one edited.
+    constexpr double kOtherLayerOpacity = 0.3;
+    const MarkerScene* scene = markerScene();
+    setOpacity(!scene || scene->isOnCurrentLayer(mObject) ? 1.0 : kOtherLayerOpacity);
 }
 
 void MarkerObjectItem::updateBounds()

@@ -26,6 +26,8 @@ public:
     void refresh();
     // Recomputes the bounds after the scene's pixel margin changed.
     void updateBounds();
+    // Fades the item unless its object lies on the layer being edited.
+    void updateEmphasis();
 
     QRectF boundingRect() const override { return mBounds; }
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;

@@ -28,6 +28,7 @@ MarkerScene::MarkerScene(const boost::shared_ptr<DocumentMak>& document, QObject
     if (!document)
         return;
     const CDbMarkerDrawing* drawing = document->drawing();
+    mShownLayer = qMakePair(drawing->currentFabricIndex(), drawing->currentLayer());
     for (short f = 0; f < drawing->fabricCount(); ++f) {
         CDbFabricObject* fabric = drawing->fabric(f);
         for (short layer = 0; fabric->layer(layer); ++layer) {
@@ -117,10 +118,23 @@ void MarkerScene::updateLayerAreas()
             // Open-ended along x: leave a little fabric beyond the last object.
             area->setArea(width, used.xmin, used.xmax + 0.1 * width, fabric->name(),
                           current ? doc->markerLength() : 0.0);
+            area->setCurrent(current);
         }
     }
     qDeleteAll(mAreas);
     mAreas = areas;
+
+    const QPair<short, short> current(drawing->currentFabricIndex(), drawing->currentLayer());
+    if (current != mShownLayer) {
+        mShownLayer = current;
+        for (MarkerObjectItem* item : qAsConst(mItems))
+            item->updateEmphasis();
+    }
+}
+
+bool MarkerScene::isOnCurrentLayer(const CDbAbstractObject* object) const
+{
+    return object->fabricIndex() == mShownLayer.first && object->layerIndex() == mShownLayer.second;
 }
 
 void MarkerScene::addObjectItem(CDbAbstractObject* object)

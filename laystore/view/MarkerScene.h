@@ -4,6 +4,7 @@
 
 #include <QHash>
 #include <QList>
+#include <QPair>
 
 namespace VelSystem {
 
@@ -14,7 +15,8 @@ class MarkerObjectItem;
 
 // The scene of a marker document: the fabric and standby areas of every layer, and one
 // item per placed object, created, updated and removed as the document reports its objects
-// added, changed and removed. Only the changed object's item is touched.
+// added, changed and removed. Only the changed object's item is touched. All layers share
+// the same coordinates: the objects of the layers not being edited are drawn faded.
 class MarkerScene : public DocumentScene
 {
     Q_OBJECT
@@ -32,6 +34,8 @@ public:
     // Room items leave around their outlines for pens drawn in pixels, in centimetres.
     double penMargin() const { return mPenMargin; }
     void viewScaleChanged(double pixelsPerCm) override;
+    // True when `object` lies on the layer being edited; the others' items are drawn faded.
+    bool isOnCurrentLayer(const CDbAbstractObject* object) const;
     // Shows and hides the object items as the view filter now says.
     void applyFilter();
 
@@ -51,6 +55,8 @@ private:
     QList<LayerAreaItem*> mAreas;
     double mPenMargin = 0.5;
     bool mAreaUpdatePending = false;
+    // The fabric and layer being edited when the scene last looked.
+    QPair<short, short> mShownLayer;
 };
 
 } // namespace VelSystem

@@ -144,8 +144,15 @@ void PieceGroupItem::paint(QPainter* painter, const QStyleOptionGraphicsItem* /*
 {
     const CDbGrPolysObject& g = *group();
     const bool preview = g.isDragged();
-    QColor fill = mColour;
-    fill.setAlpha(preview ? 60 : 95);
+    const bool overlapping = g.isOverlapping();
+    QColor fill = overlapping ? kOverlapColour : mColour;
+    fill.setAlpha(preview ? 60 : overlapping ? 80 : 95);
+    const QPen outlinePen = overlapping
+                                ? cosmeticPen(kOverlapColour, 2.0)
+                                : cosmeticPen(kOutlineColour, 1.0, preview ? Qt::DashLine : Qt::SolidLine);
+    // The hatch pattern is laid in pixels, so that it reads the same at every zoom.
+    QBrush hatch(kOverlapColour, Qt::BDiagPattern);
+    hatch.setTransform(painter->worldTransform().inverted());
 
     for (const Outline& outline : mOutlines) {
         if (outline.blocking) {
@@ -159,21 +166,11 @@ void PieceGroupItem::paint(QPainter* painter, const QStyleOptionGraphicsItem* /*
             painter->setPen(cosmeticPen(kSelectionColour, 4.0));
             painter->drawPath(outline.path);
         }
-        painter->setPen(cosmeticPen(kOutlineColour, 1.0, preview ? Qt::DashLine : Qt::SolidLine));
+        painter->setPen(outlinePen);
         painter->setBrush(fill);
         painter->drawPath(outline.path);
-        if (g.isOverlapping()) {
-            QColor overlapFill = kOverlapColour;
-            overlapFill.setAlpha(70);
-            painter->fillPath(outline.path, overlapFill);
-            // The hatch pattern is laid in pixels, so that it reads the same at every zoom.
-            QBrush hatch(kOverlapColour, Qt::BDiagPattern);
-            hatch.setTransform(painter->worldTransform().inverted());
+        if (overlapping)
             painter->fillPath(outline.path, hatch);
-            painter->setBrush(Qt::NoBrush);
-            painter->setPen(cosmeticPen(kOverlapColour, 2.0));
-            painter->drawPath(outline.path);
-        }
     }
 
     painter->setBrush(Qt::NoBrush);
