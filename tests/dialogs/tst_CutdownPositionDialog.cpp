@@ -206,7 +206,8 @@ void tst_CutdownPositionDialog::axesOnlyFormHidesTheOffsetsAndReadsThemAsZero()
     CutdownPositionDialog dialog(2, 0);
     for (const char* name : {"editOffsetX", "editOffsetY", "label", "label_2"})
         QVERIFY2(!child<QWidget>(&dialog, name)->isVisibleTo(&dialog), name);
-    for (const char* name : {"groupBox", "groupBox_2", "radioVerticalRight", "radioHorizontalTop", "buttonBox"})
+    for (const char* name :
+         {"groupBox", "groupBox_2", "radioVerticalRight", "radioHorizontalTop", "buttonBox"})
         QVERIFY2(child<QWidget>(&dialog, name)->isVisibleTo(&dialog), name);
     radio(dialog, "radioVerticalLeft")->click();
     dialog.accept();
