@@ -1,0 +1,326 @@
+#include "dialogs/DialogTestSupport.h"
+
+#include "frame/ContextTranslator.h"
+
+#include "Dialog/CutdownPositionDialog.h"
+#include "Dialog/LinkPieceIdentificationDialog.h"
+#include "Dialog/LinkPropertiesDialog.h"
+#include "Dialog/P2PDistanceDialog.h"
+#include "Dialog/PieceCutDialog.h"
+#include "Dialog/SeamValueDialog.h"
+#include "Dialog/TextDialog.h"
+#include "Dialog/TextInfoDialog.h"
+#include "laystore/CDbFabricObject.h"
+#include "laystore/CDbMarkerShareGlobales.h"
+#include "laystore/CDbTextObject.h"
+#include "laystore/CDbTwainLinkPiecesObject.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+#include <QSet>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+#include <memory>
+
+using namespace VelSystem;
+
+namespace {
+
+// The widgets a form names, read from the form file itself.
+QStringList formWidgets(const QString& form)
+{
+    QFile file(QStringLiteral(MARKER_SOURCE_DIR "/src/Dialog/") + form);
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("cannot read %s", qPrintable(file.fileName()));
+    QStringList names;
+    QXmlStreamReader xml(&file);
+    bool top = true;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement || xml.name() != QLatin1String("widget"))
+            continue;
+        // The first widget is the dialog itself.
+        if (!top)
+            names << xml.attributes().value(QLatin1String("name")).toString();
+        top = false;
+    }
+    if (xml.hasError())
+        qFatal("%s: %s", qPrintable(form), qPrintable(xml.errorString()));
+    return names;
+}
+
+// One way a dialog is shown: which form, what the code hides in it, and how to build it.
+struct Variant
+{
+    QString form;
+    QSize size; // the form's initial size; empty when the form sets none of its own
+    QSet<QString> hidden;
+    std::function<QDialog*()> make;
+};
+
+class DialogData
+{
+public:
+    DialogData()
+    {
+        mFabric.setPlaidRepeat(10.0, 8.0);
+        mLink.setRules(CDbTwainLinkPiecesObject::IdenticalX | CDbTwainLinkPiecesObject::SymmetricalY);
+        mLink.setOffsets(1.25, -0.5);
+        mLink.setMaxSwatchDistances(3.0, 4.0);
+        mText.setLines({"Style 12", "Size M"});
+        mText.setAngle(90.0);
+        CDbPieceObject piece;
+        piece.setVELPieceQuantity(2);
+        piece.setVELPieceSingle(false);
+        mPiece = mFabric.piece(mFabric.addPiece(piece));
+        mInfo.setPatternNo(QStringLiteral("P-204"));
+        mInfo.setName(QStringLiteral("Front"));
+        mInfo.setDescription(QStringLiteral("Front panel, left"));
+        mInfo.setPieceCode(QStringLiteral("FR"));
+        mInfo.setReferenceCode(QStringLiteral("REF 7"));
+        mInfo.setMarkerId(QStringLiteral("M-12"));
+        mInfo.setFabricId(QStringLiteral("Plaid wool"));
+    }
+
+    QList<QPair<QString, Variant>> variants()
+    {
+        const QSet<QString> offsets = {"editOffsetY", "label", "label_2", "editOffsetX"};
+        const QSet<QString> centring = {"centerX", "onLineX", "centerY", "onLineY"};
+        const QSet<QString> halfWay = {"halfWayX", "halfWayY"};
+        const QSet<QString> matchPoint = {"matchPoint", "line_2"};
+        const GeoRectangle first(0.0, 0.0, 40.0, 10.0);
+        const GeoRectangle second(50.0, 2.0, 70.0, 8.0);
+        return {
+            {"CutdownPosition",
+             {"CutdownPositionDialog.ui",
+              QSize(442, 146),
+              {},
+              [=] { return new CutdownPositionDialog(false, first, second, 1, 1.5, 0, -2.0); }}},
+            {"CutdownPosition-readonly",
+             {"CutdownPositionDialog.ui",
+              QSize(442, 146),
+              {},
+              [=] { return new CutdownPositionDialog(true, first, second, 2, 0.0, 2, 3.0); }}},
+            {"CutdownPosition-axes",
+             {"CutdownPositionDialog.ui", QSize(442, 146), offsets,
+              [] { return new CutdownPositionDialog(1, 2); }}},
+            {"PieceCut",
+             {"PieceCutDialog.ui",
+              QSize(436, 176),
+              {},
+              [] { return new PieceCutDialog(GeoRectangle(0.0, 0.0, 200.0, 150.0)); }}},
+            {"SeamValue",
+             {"SeamValueDialog.ui", QSize(302, 74), {}, [] { return new SeamValueDialog(nullptr, 5.0); }}},
+            {"TextInfo",
+             {"TextInfoDialog.ui", QSize(383, 347), {}, [this] { return new TextInfoDialog(&mText); }}},
+            {"Text",
+             {"TextDialog.ui",
+              QSize(380, 86),
+              {},
+              [] { return new TextDialog(QStringLiteral("Front left")); }}},
+            {"LinkProperties",
+             {"LinkPropertiesDialog.ui", QSize(), centring + matchPoint,
+              [this] { return linkProperties(QStringLiteral("Orbalune Plot")); }}},
+            {"LinkProperties-extended",
+             {"LinkPropertiesDialog.ui", QSize(), halfWay + matchPoint,
+              [this] { return linkProperties(QStringLiteral("Quorvane")); }}},
+            {"LinkProperties-matchpoint",
+             {"LinkPropertiesDialog.ui", QSize(), centring,
+              [this] { return linkProperties(QStringLiteral("Tessmere")); }}},
+            {"LinkPieceIdentification",
+             {"LinkPieceIdentificationDialog.ui",
+              QSize(431, 216),
+              {},
+              [this] { return new LinkPieceIdentificationDialog(&mInfo, mPiece, &mFabric); }}},
+            {"ToolRuler",
+             {"P2PDistanceDialog.ui",
+              QSize(328, 136),
+              {},
+              [] {
+                  return new P2PDistanceDialog(GeoPoint2D(1.0, 1.0), GeoPoint2D(13.5, -6.25), nullptr,
+                                               nullptr);
+              }}},
+        };
+    }
+
+private:
+    QDialog* linkProperties(const QString& engine)
+    {
+        CDbMarkerShareGlobales::instance()->setAutomaticMarkerEngine(engine);
+        return new LinkPropertiesDialog(&mLink, &mFabric);
+    }
+
+    CDbFabricObject mFabric;
+    CDbTwainLinkPiecesObject mLink;
+    CDbTextObject mText;
+    CDbPieceObject* mPiece;
+    PieceInfo mInfo;
+};
+
+} // namespace
+
+class tst_DialogForms : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+
+    void showsEveryWidgetItsFormNames_data();
+    void showsEveryWidgetItsFormNames();
+    void textsGoThroughTheFormsContexts_data();
+    void textsGoThroughTheFormsContexts();
+    void distanceDialogTabsFromCopyToTheCheckBoxes();
+
+private:
+    QTemporaryDir mSettingsDir;
+    QString mEngine;
+};
+
+void tst_DialogForms::initTestCase()
+{
+    QVERIFY(mSettingsDir.isValid());
+    DialogTest::setUpDialogTests();
+    // The desktop's usual font, as under a real display; the offscreen platform's own is larger.
+    QApplication::setFont(QFont(QStringLiteral("Sans Serif"), 9));
+    QCoreApplication::setOrganizationName(QStringLiteral("VelSystemTests"));
+    QCoreApplication::setApplicationName(QStringLiteral("tst_DialogForms"));
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, mSettingsDir.path());
+    QSettings().setValue(QStringLiteral("text_list"), QStringList({"Front", "Back"}));
+    mEngine = CDbMarkerShareGlobales::instance()->getAutomaticMarkerEngine();
+}
+
+void tst_DialogForms::cleanupTestCase()
+{
+    CDbMarkerShareGlobales::instance()->setAutomaticMarkerEngine(mEngine);
+}
+
+void tst_DialogForms::showsEveryWidgetItsFormNames_data()
+{
+    QTest::addColumn<QString>("variant");
+    DialogData data;
+    for (const auto& variant : data.variants())
+        QTest::newRow(qPrintable(variant.first)) << variant.first;
+}
+
+// Shown on a screen, every widget of the form is there, visible unless the dialog hides
+// it on purpose, and gets at least the room it needs: no caption or value is cut off. With
+// MARKER_DIALOG_SNAPSHOTS set to a folder, each dialog is also saved there as a picture.
+void tst_DialogForms::showsEveryWidgetItsFormNames()
+{
+    QFETCH(QString, variant);
+    DialogData data;
+    Variant shown;
+    for (const auto& candidate : data.variants()) {
+        if (candidate.first == variant)
+            shown = candidate.second;
+    }
+    const std::unique_ptr<QDialog> dialog(shown.make());
+    if (shown.size.isValid())
+        QCOMPARE(dialog->size(), shown.size);
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+
+    const QStringList names = formWidgets(shown.form);
+    QVERIFY(!names.isEmpty());
+    for (const QString& name : names) {
+        const QWidget* widget = dialog->findChild<QWidget*>(name);
+        QVERIFY2(widget, qPrintable(name));
+        QCOMPARE(widget->isVisible(), !shown.hidden.contains(name));
+        if (!widget->isVisible())
+            continue;
+        const QSize needed = widget->minimumSizeHint();
+        QVERIFY2(widget->width() >= needed.width() && widget->height() >= needed.height(),
+                 qPrintable(QStringLiteral("%1 is %2x%3, needs %4x%5")
+                                .arg(name)
+                                .arg(widget->width())
+                                .arg(widget->height())
+                                .arg(needed.width())
+                                .arg(needed.height())));
+        if (const auto* edit = qobject_cast<const QLineEdit*>(widget)) {
+            // The frame and the inner margins take about 4 pixels on each side.
+            const int textWidth = edit->fontMetrics().horizontalAdvance(edit->text()) + 8;
+            QVERIFY2(edit->width() >= textWidth, qPrintable(QStringLiteral("%1 shows \"%2\" in %3 pixels")
+                                                                .arg(name, edit->text())
+                                                                .arg(edit->width())));
+        }
+        const QRect inDialog(widget->mapTo(dialog.get(), QPoint(0, 0)), widget->size());
+        QVERIFY2(dialog->rect().contains(inDialog), qPrintable(name));
+    }
+
+    const QString snapshots = qEnvironmentVariable("MARKER_DIALOG_SNAPSHOTS");
+    if (!snapshots.isEmpty()) {
+        QVERIFY(QDir().mkpath(snapshots));
+        QVERIFY(dialog->grab().save(QDir(snapshots).filePath(variant + QStringLiteral(".png"))));
+    }
+}
+
+void tst_DialogForms::textsGoThroughTheFormsContexts_data()
+{
+    QTest::addColumn<QString>("variant");
+    QTest::addColumn<QString>("context");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("cut-down position") << "CutdownPosition"
+                                       << "CutdownPosition"
+                                       << "Cut Down Position";
+    QTest::newRow("piece cut") << "PieceCut"
+                               << "PieceCut"
+                               << "Piece Cut";
+    QTest::newRow("seam value") << "SeamValue"
+                                << "SeamValue"
+                                << "Seam Value";
+    QTest::newRow("text info") << "TextInfo"
+                               << "TextInfo"
+                               << "Text Info";
+    QTest::newRow("text") << "Text"
+                          << "Text"
+                          << "Text";
+    QTest::newRow("link properties") << "LinkProperties"
+                                     << "LinkProperties"
+                                     << "Link Properties";
+    QTest::newRow("piece identification") << "LinkPieceIdentification"
+                                          << "LinkPieceIdentification"
+                                          << "Piece Identification";
+    QTest::newRow("distance") << "ToolRuler"
+                              << "ToolRuler"
+                              << "Point to Point Distance";
+}
+
+void tst_DialogForms::textsGoThroughTheFormsContexts()
+{
+    QFETCH(QString, variant);
+    QFETCH(QString, context);
+    QFETCH(QString, title);
+    ContextTranslator translator;
+    DialogData data;
+    for (const auto& candidate : data.variants()) {
+        if (candidate.first != variant)
+            continue;
+        const std::unique_ptr<QDialog> dialog(candidate.second.make());
+        QCOMPARE(dialog->objectName(), context);
+        QCOMPARE(dialog->windowTitle(), ContextTranslator::tagged(qPrintable(context), qPrintable(title)));
+        return;
+    }
+    QFAIL("no such dialog");
+}
+
+void tst_DialogForms::distanceDialogTabsFromCopyToTheCheckBoxes()
+{
+    P2PDistanceDialog dialog(GeoPoint2D(0.0, 0.0), GeoPoint2D(1.0, 1.0), nullptr, nullptr);
+    dialog.setAttribute(Qt::WA_DeleteOnClose, false);
+    QWidget* widget = DialogTest::child<QWidget>(&dialog, "buttonCopy");
+    QStringList order;
+    do {
+        if (widget != &dialog && (widget->focusPolicy() & Qt::TabFocus))
+            order << widget->objectName();
+        widget = widget->nextInFocusChain();
+    } while (widget->objectName() != QLatin1String("buttonCopy") && order.size() < 20);
+    QCOMPARE(order, QStringList({"buttonCopy", "buttonOk", "checkDistance", "checkDistanceX",
+                                 "checkDistanceY", "checkAngle", "checkOpening"}));
+    QVERIFY(DialogTest::child<QPushButton>(&dialog, "buttonOk")->isDefault());
+}
+
+QTEST_MAIN(tst_DialogForms)
+#include "tst_DialogForms.moc"
