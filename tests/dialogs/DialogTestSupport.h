@@ -1,8 +1,9 @@
 #pragma once
 
 // What every dialog test needs: lengths in centimetres with the C number format (the texts
-// the tests type and compare), a quiet offscreen platform, and a way to answer a modal
-// dialog from inside its event loop.
+// the tests type and compare), a quiet offscreen platform, reports that fail the test
+// unless a RecordingSink expects them, and a way to answer a modal dialog from inside its
+// event loop.
 
 #include "gui/GuiTestDoubles.h"
 
@@ -35,6 +36,11 @@ inline void setUpDialogTests()
     VelSystem::VelLocale::setLengthUnit(VelSystem::VelLocale::Centimetre);
     if (!previousHandler())
         previousHandler() = qInstallMessageHandler(dropPlatformNoise);
+    // A report no test asked for fails the test instead of waiting for a message box.
+    VelSystem::VelCoreApplication::instance()->setSink(
+        [](VelSystem::VelCoreApplication::ReportKind, const QString& text, const QString&, int) {
+            QTest::qFail(qPrintable(QStringLiteral("unexpected report: ") + text), __FILE__, __LINE__);
+        });
 }
 
 // Runs `answer` on the modal dialog as soon as its event loop runs.

@@ -52,7 +52,6 @@ private slots:
     void rangeStaysWhenAnotherAxisIsChosen();
     void okStoresTheChosenAxesAndOffsets();
     void outOfRangeOffsetKeepsTheDialogOpenAndTheValues();
-    void cancelKeepsTheGivenValues();
     void readOnlyFormClosesOnlyWithCancel();
     void axesOnlyFormHidesTheOffsetsAndReadsThemAsZero();
     void unknownAxisChecksNothingAndIsStoredAsZero();
@@ -162,22 +161,6 @@ void tst_CutdownPositionDialog::outOfRangeOffsetKeepsTheDialogOpenAndTheValues()
     QCOMPARE(dialog.horizontalAxis(), short(1));
     QCOMPARE(dialog.offsetY(), 2.0);
     QCOMPARE(dialog.offsetX(), 1.0);
-}
-
-void tst_CutdownPositionDialog::cancelKeepsTheGivenValues()
-{
-    CutdownPositionDialog dialog(false, kFirst, kSecond, 2, 1.0, 0, -3.0);
-    DialogTest::answerModal([](QWidget* modal) {
-        auto* dialog = qobject_cast<QDialog*>(modal);
-        radio(*dialog, "radioHorizontalCenter")->click();
-        editOffsetX(*dialog)->setText(QStringLiteral("4"));
-        button(*dialog, QDialogButtonBox::Cancel)->click();
-    });
-    QCOMPARE(dialog.exec(), int(QDialog::Rejected));
-    QCOMPARE(dialog.verticalAxis(), short(2));
-    QCOMPARE(dialog.offsetX(), 1.0);
-    QCOMPARE(dialog.horizontalAxis(), short(0));
-    QCOMPARE(dialog.offsetY(), -3.0);
 }
 
 void tst_CutdownPositionDialog::readOnlyFormClosesOnlyWithCancel()

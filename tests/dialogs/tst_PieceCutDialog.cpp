@@ -50,9 +50,8 @@ private slots:
     void refusalKeepsTheDialogOpenOnTheSeamValue();
     void fieldOutsideItsRangeIsRefusedByName();
     void orientationRenamesTheSidesWithTheirBlanks();
-    void orientationFocusesTheFieldOfThePosition();
+    void positionDecidesTheFieldInFocus();
     void typingADistanceChoosesItsSide();
-    void releasingARadioButtonChoosesItsPosition();
 };
 
 void tst_PieceCutDialog::initTestCase()
@@ -206,17 +205,20 @@ void tst_PieceCutDialog::orientationRenamesTheSidesWithTheirBlanks()
              ContextTranslator::tagged("Velsystem::VelToolFactory", "Distance from Top : "));
 }
 
-void tst_PieceCutDialog::orientationFocusesTheFieldOfThePosition()
+void tst_PieceCutDialog::positionDecidesTheFieldInFocus()
 {
     PieceCutDialog dialog(kPiece);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     QTest::mouseClick(radio(dialog, "radioTop"), Qt::LeftButton);
+    QCOMPARE(dialog.position(), short(PieceCutDialog::FromTop));
+    QCOMPARE(dialog.focusWidget(), edit(dialog, "editTop"));
     edit(dialog, "editValue")->setFocus();
     chooseOrientation(dialog, 1);
     QCOMPARE(dialog.focusWidget(), edit(dialog, "editTop"));
     QCOMPARE(edit(dialog, "editTop")->selectedText(), QStringLiteral("0.00 cm"));
     QTest::mouseClick(radio(dialog, "radioCenter"), Qt::LeftButton);
+    QCOMPARE(dialog.position(), short(PieceCutDialog::AtCenter));
     chooseOrientation(dialog, 0);
     QCOMPARE(dialog.focusWidget(), edit(dialog, "editValue"));
 }
@@ -239,21 +241,6 @@ void tst_PieceCutDialog::typingADistanceChoosesItsSide()
     DialogTest::retype(edit(dialog, "editBottom"), QStringLiteral("25"));
     QVERIFY(radio(dialog, "radioBottom")->isChecked());
     QCOMPARE(dialog.position(), short(PieceCutDialog::FromBottom));
-}
-
-void tst_PieceCutDialog::releasingARadioButtonChoosesItsPosition()
-{
-    PieceCutDialog dialog(kPiece);
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    QTest::mouseClick(radio(dialog, "radioBottom"), Qt::LeftButton);
-    QCOMPARE(dialog.position(), short(PieceCutDialog::FromBottom));
-    QCOMPARE(dialog.focusWidget(), edit(dialog, "editBottom"));
-    QTest::mouseClick(radio(dialog, "radioTop"), Qt::LeftButton);
-    QCOMPARE(dialog.position(), short(PieceCutDialog::FromTop));
-    QCOMPARE(dialog.focusWidget(), edit(dialog, "editTop"));
-    QTest::mouseClick(radio(dialog, "radioCenter"), Qt::LeftButton);
-    QCOMPARE(dialog.position(), short(PieceCutDialog::AtCenter));
 }
 
 QTEST_MAIN(tst_PieceCutDialog)

@@ -2,7 +2,6 @@
 
 #include "frame/ContextTranslator.h"
 
-#include "Dialog/TextDialog.h"
 #include "Dialog/TextInfoDialog.h"
 #include "VelGui/MainWindow.h"
 #include "VelGui/TextListDialog.h"
@@ -84,7 +83,6 @@ private slots:
     void alignmentAppliesToEveryLine();
     void storedPhraseIsInsertedAtTheCursor();
     void editOpensThePhraseEditorAndShowsItsPhrases();
-    void textDialogHandsBackThePlainText();
 
 private:
     QTemporaryDir mSettingsDir;
@@ -337,15 +335,6 @@ void tst_TextInfoDialog::editOpensThePhraseEditorAndShowsItsPhrases()
     QCOMPARE(phrases->count(), 6);
     QCOMPARE(phrases->currentIndex(), 0);
     QCOMPARE(textEdit(dialog)->toPlainText(), QStringLiteral("Style 12\nSize M"));
-}
-
-void tst_TextInfoDialog::textDialogHandsBackThePlainText()
-{
-    TextDialog dialog(QStringLiteral("<b>Back</b>"));
-    auto* edit = child<QTextEdit>(&dialog, "textEdit");
-    QCOMPARE(edit->toPlainText(), QStringLiteral("<b>Back</b>"));
-    edit->setPlainText(QStringLiteral("Front\nleft"));
-    QCOMPARE(dialog.text(), QStringLiteral("Front\nleft"));
 }
 
 QTEST_MAIN(tst_TextInfoDialog)
