@@ -9,7 +9,6 @@
 #include "laystore/CDbMarkerShareGlobales.h"
 #include "laystore/CDbTwainLinkPiecesObject.h"
 
-#include <QtMath>
 #include <algorithm>
 
 namespace VelSystem {

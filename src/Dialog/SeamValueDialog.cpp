@@ -8,11 +8,18 @@
 
 namespace VelSystem {
 
+namespace {
+
+constexpr double kLargestSeam = 9999.0;
+
+} // namespace
+
 SeamValueDialog::SeamValueDialog(QWidget* parent, double maximum)
     : VelDialog(parent), ui(new Ui::SeamValue), mSeamValue(maximum)
 {
     ui->setupUi(this);
-    ui->editSeamValue->setValidator(new VelValidator(VelValidator::Length, 0.0, 9999.0, ui->editSeamValue));
+    ui->editSeamValue->setValidator(
+        new VelValidator(VelValidator::Length, 0.0, kLargestSeam, ui->editSeamValue));
     ui->editSeamValue->setText(VelLocale().formatLength(0.0, VelLocale::WithUnit));
     ui->editSeamValue->setFocus(Qt::OtherFocusReason);
     ui->editSeamValue->selectAll();

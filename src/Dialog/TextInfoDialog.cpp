@@ -63,7 +63,6 @@ TextInfoDialog::TextInfoDialog(CDbTextObject* text, QWidget* parent)
 
     ui->textList->setFocus(Qt::OtherFocusReason);
     ui->textList->selectAll();
-    ui->checkReverse->setEnabled(true);
 }
 
 TextInfoDialog::~TextInfoDialog() = default;
