@@ -6,10 +6,75 @@
 #include "laystore/CDbMarkerShareGlobales.h"
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 #include <stdexcept>
 #include <utility>
 
 namespace VelSystem {
+
+namespace {
+
+using Segment = bg::model::referring_segment<const GeoPoint2D>;
+
+// A shared part at least this large (cm²) is a visible overlap, far above the rounding
+// slivers between outlines laid edge to edge that GeoPolygon2D::overlaps ignores.
+constexpr double kCertainOverlap = 1e-4;
+constexpr double kPi = 3.14159265358979323846;
+
+// Distance from `p` to the nearest edge of `outline`, leaving out the two edges at vertex
+// `skip` (-1: none).
+double distanceToEdges(const std::vector<GeoPoint2D>& outline, const GeoPoint2D& p, int skip)
+{
+    const int n = static_cast<int>(outline.size());
+    double best = std::numeric_limits<double>::infinity();
+    for (int i = 0; i < n; ++i) {
+        const int j = (i + 1) % n;
+        if (i != skip && j != skip)
+            best = std::min(best, bg::comparable_distance(p, Segment(outline[static_cast<size_t>(i)],
+                                                                     outline[static_cast<size_t>(j)])));
+    }
+    return std::sqrt(best);
+}
+
+// True when a vertex of `a` lies so deep inside `b` that the outlines surely overlap. Near a
+// vertex, within a radius r that reaches neither `b`'s outline nor `a`'s other edges, `a` is
+// the sector between the vertex's two edges, and that sector lies inside `b`.
+bool sharesSector(const GeoPolygon2D& a, const GeoPolygon2D& b, const BgPolygon& bArea)
+{
+    const std::vector<GeoPoint2D>& points = a.points();
+    const int n = a.size();
+    const GeoRectangle bBox = b.boundingRect();
+    const double orientation = a.signedArea() > 0.0 ? 1.0 : -1.0;
+    for (int i = 0; i < n; ++i) {
+        const GeoPoint2D& v = points[static_cast<size_t>(i)];
+        if (!bBox.contains(v) || !bg::within(v, bArea))
+            continue;
+        const GeoPoint2D previous = points[static_cast<size_t>((i + n - 1) % n)] - v;
+        const GeoPoint2D next = points[static_cast<size_t>((i + 1) % n)] - v;
+        const double r = std::min({distanceToEdges(b.points(), v, -1), previous.module(), next.module(),
+                                   distanceToEdges(points, v, i)});
+        // The interior angle: from the next edge to the previous one, on the inside.
+        double angle = std::atan2(orientation * next.cross(previous), next.dot(previous));
+        if (angle < 0.0)
+            angle += 2.0 * kPi;
+        if (angle * r * r / 2.0 >= kCertainOverlap)
+            return true;
+    }
+    return false;
+}
+
+// The host's overlap test, after a cheaper proof that settles most overlapping pairs.
+bool outlinesOverlap(const GeoPolygon2D& a, const GeoPolygon2D& b)
+{
+    if (a.size() < 3 || b.size() < 3 || !a.boundingRect().intersect(b.boundingRect()))
+        return false;
+    if (sharesSector(a, b, toBgPolygon(b)) || sharesSector(b, a, toBgPolygon(a)))
+        return true;
+    return a.overlaps(b);
+}
+
+} // namespace
 
 CDbGrPolysObject::CDbGrPolysObject() = default;
 
@@ -125,7 +190,7 @@ bool CDbGrPolysObject::overlaps(const CDbGrPolysObject& other) const
             continue;
         const GeoPolygon2D outline = a.outline().toPolygon();
         for (const CDbPolygon& b : other.mPolygons) {
-            if (!b.contours().isEmpty() && outline.overlaps(b.outline().toPolygon()))
+            if (!b.contours().isEmpty() && outlinesOverlap(outline, b.outline().toPolygon()))
                 return true;
         }
     }

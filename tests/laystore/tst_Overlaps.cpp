@@ -20,6 +20,8 @@ private slots:
 
     void pairsOfTwoPieces_data();
     void pairsOfTwoPieces();
+    void slivers_data();
+    void slivers();
     void marksChangeOnlyWhenTheyFlip();
     void indexedSearchAgreesWithAllPairs();
 
@@ -68,6 +70,25 @@ void tst_Overlaps::pairsOfTwoPieces()
     QCOMPARE(m->document->overlappingGroups(pocket).size(), pairs);
 }
 
+void tst_Overlaps::slivers_data()
+{
+    QTest::addColumn<double>("depth");
+    QTest::addColumn<int>("pairs");
+    // Two waistbands (42 cm long) on top of each other, the upper sunk by `depth` into the lower.
+    QTest::newRow("a thin but real overlap") << 1e-3 << 1;
+    QTest::newRow("a rounding sliver") << 1e-12 << 0;
+    QTest::newRow("deep") << 2.0 << 1;
+}
+
+void tst_Overlaps::slivers()
+{
+    QFETCH(double, depth);
+    QFETCH(int, pairs);
+    m->add(waistband(), {10, 10});
+    m->add(waistband(), {10, 14 - depth});
+    QCOMPARE(m->document->findOverlaps(), pairs);
+}
+
 void tst_Overlaps::marksChangeOnlyWhenTheyFlip()
 {
     CDbGrPolysObject* leg = m->add(frontLeg(), {0, 0});
@@ -91,18 +112,20 @@ void tst_Overlaps::marksChangeOnlyWhenTheyFlip()
     QVERIFY(!leg->isOverlapping() && !band->isOverlapping());
 }
 
-// Scattered pieces, turned and moved about: the index's candidates must find every pair that
-// a test of all pairs finds.
+// Scattered pieces, turned, mirrored and moved about: the search must find every pair that the
+// host's polygon test finds on all pairs.
 void tst_Overlaps::indexedSearchAgreesWithAllPairs()
 {
     std::mt19937 random(20240611);
     std::uniform_real_distribution<double> x(0, 400), y(0, 2 * kLayerWidth - 30);
-    std::uniform_int_distribution<int> turn(0, 3);
+    std::uniform_int_distribution<int> turn(0, 3), mirror(0, 1);
     const std::vector<std::vector<GeoPoint2D>> shapes{frontLeg(), pocketBag(), waistband(), flyFacing()};
     for (int i = 0; i < 120; ++i) {
         CDbGrPolysObject* piece =
             m->add(shapes[static_cast<size_t>(i) % shapes.size()], {x(random), y(random)});
         piece->rotate(90.0 * turn(random));
+        if (mirror(random))
+            piece->mirrorHorizontally();
     }
 
     int expected = 0;
