@@ -29,11 +29,26 @@ const int kToolSize = 24;
 const int kCursorSize = 32;
 
 const char* const kTools[] = {
-    "tool_arrow",       "tool_zoom",     "tool_block",          "tool_cutdown",
-    "tool_magnetic",    "tool_cutangle", "tool_editblock",      "tool_fillhole",
-    "tool_text",        "tool_ruler",    "tool_convert",        "tool_Sequence",
-    "tool_StartPoint",  "tool_externalhole", "tool_liftPlundge", "tool_SymmetricalCut",
-    "tool_interalStartPoint", "tool_match_point", "tool_link",  "tool_scale",
+    "tool_arrow",
+    "tool_zoom",
+    "tool_block",
+    "tool_cutdown",
+    "tool_magnetic",
+    "tool_cutangle",
+    "tool_editblock",
+    "tool_fillhole",
+    "tool_text",
+    "tool_ruler",
+    "tool_convert",
+    "tool_Sequence",
+    "tool_StartPoint",
+    "tool_externalhole",
+    "tool_liftPlundge",
+    "tool_SymmetricalCut",
+    "tool_interalStartPoint",
+    "tool_match_point",
+    "tool_link",
+    "tool_scale",
 };
 
 struct CursorDef
@@ -44,10 +59,10 @@ struct CursorDef
 };
 
 const CursorDef kCursors[] = {
-    {"cursor_block", {7, 7}, true},          {"cursor_convert_plus", {7, 7}, true},
-    {"cursor_convert_minus", {7, 7}, true},  {"cursor_editblock", {7, 7}, true},
-    {"cursor_editblocked", {7, 7}, true},    {"cursor_link", {7, 7}, true},
-    {"cursor_linked", {7, 7}, true},         {"cursor_magnertic", {0, 0}, false},
+    {"cursor_block", {7, 7}, true},         {"cursor_convert_plus", {7, 7}, true},
+    {"cursor_convert_minus", {7, 7}, true}, {"cursor_editblock", {7, 7}, true},
+    {"cursor_editblocked", {7, 7}, true},   {"cursor_link", {7, 7}, true},
+    {"cursor_linked", {7, 7}, true},        {"cursor_magnertic", {0, 0}, false},
 };
 
 const char* const kToolStates[] = {"", "_hover", "_down"};
@@ -244,7 +259,10 @@ int check(const QDir& dir)
             fail(e.file + " has no alpha channel");
         // A hot spot over a transparent pixel means the art drifted away from it.
         if (e.hotSpot.x() >= 0 && qAlpha(img.pixel(e.hotSpot)) < 200)
-            fail(QString("%1: hot spot (%2,%3) is not opaque").arg(e.file).arg(e.hotSpot.x()).arg(e.hotSpot.y()));
+            fail(QString("%1: hot spot (%2,%3) is not opaque")
+                     .arg(e.file)
+                     .arg(e.hotSpot.x())
+                     .arg(e.hotSpot.y()));
         // The button panel owns the outer pixel ring; art reaching it would merge with the border.
         if (e.toolNormal) {
             for (int i = 0; i < e.size.width(); ++i) {
