@@ -19,7 +19,14 @@ bool HostOptions::parse(const QStringList& arguments, HostOptions* options, QStr
     const QCommandLineOption scale(QStringLiteral("scale"),
                                    tr("Centimetres per unit of the imported instance (default 1)."),
                                    tr("factor"), QStringLiteral("1"));
-    parser.addOptions({screenshot, import, scale});
+    const QCommandLineOption script(QStringLiteral("script"),
+                                    tr("Runs the steps of <steps> on the marker given, then exits."),
+                                    tr("steps"));
+    const QCommandLineOption plugin(QStringLiteral("plugin"),
+                                    tr("Loads the tools from <module> instead of the plug-in beside "
+                                       "the program."),
+                                    tr("module"));
+    parser.addOptions({screenshot, import, scale, script, plugin});
     parser.addPositionalArgument(QStringLiteral("files"), tr("Marker files to open."), tr("[file...]"));
 
     const auto fail = [&](const QString& what) {
@@ -37,12 +44,16 @@ bool HostOptions::parse(const QStringList& arguments, HostOptions* options, QStr
     result.files = parser.positionalArguments();
     result.importPath = parser.value(import);
     result.screenshotPath = parser.value(screenshot);
+    result.scriptPath = parser.value(script);
+    result.pluginPath = parser.value(plugin);
     bool ok = false;
     result.importScale = parser.value(scale).toDouble(&ok);
     if (!ok || !(result.importScale > 0.0) || !std::isfinite(result.importScale))
         return fail(tr("The scale must be a positive number, not \"%1\".").arg(parser.value(scale)));
     if (result.screenshotMode() && result.files.isEmpty() && result.importPath.isEmpty())
         return fail(tr("--screenshot needs a marker file or an instance to import."));
+    if (result.screenshotMode() && result.scriptMode())
+        return fail(tr("--screenshot and --script do not go together: a script takes its own screenshots."));
     *options = result;
     return true;
 }

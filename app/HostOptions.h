@@ -9,6 +9,9 @@ namespace VelSystem {
 //   markerhost [FILE...]                       opens marker files
 //   markerhost --import INSTANCE [--scale S]   imports a nesting instance
 //   markerhost --screenshot OUT.png FILE       draws the window offscreen into OUT.png and exits
+//   markerhost --script STEPS [FILE]           runs a scripted session (docs/scripting.md) and exits
+//   markerhost --plugin MODULE ...             loads the tools from MODULE instead of the one
+//                                              beside the executable
 class HostOptions
 {
     Q_DECLARE_TR_FUNCTIONS(HostOptions)
@@ -18,8 +21,12 @@ public:
     QString importPath;
     double importScale = 1.0;
     QString screenshotPath;
+    QString scriptPath;
+    // Empty: the module beside the executable.
+    QString pluginPath;
 
     bool screenshotMode() const { return !screenshotPath.isEmpty(); }
+    bool scriptMode() const { return !scriptPath.isEmpty(); }
 
     // Reads `arguments` (the program name first). On a bad command line returns false with
     // `error` saying what is wrong and how the command is used; --help and --version print

@@ -2,6 +2,8 @@
 
 #include "InfoBoxDock.h"
 #include "MarkerStatusBar.h"
+#include "ToolController.h"
+#include "ToolPalette.h"
 
 #include "VelCore/VelCoreApplication.h"
 #include "VelGui/DocumentView.h"
@@ -58,7 +60,26 @@ MarkerMainWindow::MarkerMainWindow(QWidget* parent)
     resize(1280, 800);
 }
 
-MarkerMainWindow::~MarkerMainWindow() = default;
+MarkerMainWindow::~MarkerMainWindow()
+{
+    if (mTools)
+        mTools->release();
+}
+
+void MarkerMainWindow::setToolFactory(ToolFactory* factory)
+{
+    if (mTools || !factory)
+        return;
+    mTools = new ToolController(factory, this);
+    mPalette = new ToolPalette(mTools, this);
+    addToolBar(Qt::TopToolBarArea, mPalette);
+    mViewMenu->addAction(mPalette->toggleViewAction());
+    const QList<QMdiSubWindow*> windows = workspace()->subWindowList();
+    for (const QMdiSubWindow* subWindow : windows) {
+        if (const auto* window = qobject_cast<const DocumentWindow*>(subWindow->widget()))
+            mTools->addView(window->view());
+    }
+}
 
 void MarkerMainWindow::createActions()
 {
@@ -86,6 +107,7 @@ void MarkerMainWindow::createActions()
     edit->addAction(redo);
 
     QMenu* view = menuBar()->addMenu(tr("&View"));
+    mViewMenu = view;
     mFitAction = view->addAction(tr("Zoom to &Fit"), this, &MarkerMainWindow::zoomToFit);
     mFitAction->setShortcut(Qt::CTRL + Qt::Key_0);
     mZoomInAction = view->addAction(tr("Zoom &In"), this, &MarkerMainWindow::zoomIn);
@@ -272,6 +294,8 @@ void MarkerMainWindow::addMarkerWindow(const boost::shared_ptr<DocumentMak>& doc
     scene->setParent(window);
     mUndoGroup->addStack(document->undoStack());
     connect(view, &DocumentView::mousePositionChanged, mStatus, &MarkerStatusBar::showMousePosition);
+    if (mTools)
+        mTools->addView(view);
     // Overlaps are searched again after every edit, so that the marks and the count stay true.
     DocumentMak* raw = document.get();
     connect(raw, &Document::modified, this, [this, raw] {

@@ -5,6 +5,7 @@
 #include <boost/shared_ptr.hpp>
 
 class QAction;
+class QMenu;
 class QMdiSubWindow;
 class QUndoGroup;
 
@@ -14,16 +15,27 @@ class DocumentMak;
 class DocumentView;
 class InfoBoxDock;
 class MarkerStatusBar;
+class ToolController;
+class ToolFactory;
+class ToolPalette;
 
 // The marker host's main window: marker documents in the workspace, the file, edit and view
-// menus, the information box and the status bar. Each document window's view is made in
-// one place (addMarkerWindow), where a tool palette will hand views their tool.
+// menus, the tool palette, the information box and the status bar. Without a tool factory
+// the markers are shown but not edited.
 class MarkerMainWindow : public MainWindow
 {
     Q_OBJECT
 public:
     explicit MarkerMainWindow(QWidget* parent = nullptr);
+    // Releases every tool first, while the views and the plug-in are still there.
     ~MarkerMainWindow() override;
+
+    // Takes the tools from `factory` (once): builds the palette and makes the pointer the
+    // current tool of every view. The factory's module must stay loaded while this window lives.
+    void setToolFactory(ToolFactory* factory);
+    // Null while no factory was given.
+    ToolController* toolController() const { return mTools; }
+    ToolPalette* toolPalette() const { return mPalette; }
 
     // Opens a marker file in a new window. On failure reports the loader's message and
     // returns false; the windows already open are untouched.
@@ -69,11 +81,14 @@ private:
     QUndoGroup* mUndoGroup;
     InfoBoxDock* mInfoDock;
     MarkerStatusBar* mStatus;
+    ToolController* mTools = nullptr;
+    ToolPalette* mPalette = nullptr;
     QAction* mSaveAction = nullptr;
     QAction* mSaveAsAction = nullptr;
     QAction* mFitAction = nullptr;
     QAction* mZoomInAction = nullptr;
     QAction* mZoomOutAction = nullptr;
+    QMenu* mViewMenu = nullptr;
 };
 
 } // namespace VelSystem

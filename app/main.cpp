@@ -1,11 +1,14 @@
 #include "HostOptions.h"
 #include "MarkerMainWindow.h"
+#include "PluginModule.h"
+#include "ScriptRunner.h"
 
 #include "VelCore/KeyboardMonitor.h"
 #include "VelCore/VelCoreApplication.h"
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QTextStream>
 #include <cstdio>
 
 using namespace VelSystem;
@@ -43,17 +46,36 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "%s\n", qPrintable(error));
         return 2;
     }
-    installMessageSink(!options.screenshotMode() &&
+    installMessageSink(!options.screenshotMode() && !options.scriptMode() &&
                        QGuiApplication::platformName() != QLatin1String("offscreen"));
     KeyboardMonitor::instance().install();
 
+    // Made before the window, so that it is unloaded only after the window released its tools.
+    PluginModule plugin;
+    QString pluginError;
+    plugin.load(options.pluginPath.isEmpty() ? PluginModule::defaultPath() : options.pluginPath,
+                &pluginError);
+
     MarkerMainWindow window;
+    window.setToolFactory(plugin.factory());
     window.show();
+    // Without its tools the host still shows markers.
+    if (!plugin.factory())
+        VelCoreApplication::instance()->showError(pluginError);
     bool loaded = true;
     for (const QString& file : options.files)
         loaded = window.openFile(file) && loaded;
     if (!options.importPath.isEmpty())
         loaded = window.importInstance(options.importPath, options.importScale) && loaded;
+    if (options.scriptMode()) {
+        if (!loaded)
+            return 1;
+        QCoreApplication::processEvents();
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+        ScriptRunner runner(&window, &out, &err);
+        return runner.runFile(options.scriptPath);
+    }
     if (!options.screenshotMode())
         return app.exec();
 

@@ -56,6 +56,8 @@ private slots:
     void itemsFollowAddedAndRemovedObjects();
     void onlyTheChangedObjectsItemIsTouched();
     void previewsAndTextsDrawAbovePieces();
+    void textLinesAlignInsideABlockCentredOnItsCentre_data();
+    void textLinesAlignInsideABlockCentredOnItsCentre();
     void layerAreasShowBothAreasOfEveryLayer();
     void markerEndFollowsTheLaidPieces();
     void overlapSelectionAndFabricAreDrawnDistinctly();
@@ -133,7 +135,7 @@ void tst_MarkerScene::previewsAndTextsDrawAbovePieces()
     mMarker->document->addPiece(preview, mMarker->fabric, 0);
     auto* text = new CDbTextObject();
     text->setLines({QStringLiteral("Size 40")});
-    text->setLetterSize(2.0);
+    text->setLetterSize(20);
     text->setCentre(GeoPoint2D(100.0, 50.0));
     mMarker->document->addPiece(text, mMarker->fabric, 0);
 
@@ -144,6 +146,40 @@ void tst_MarkerScene::previewsAndTextsDrawAbovePieces()
     const QRectF glyphs = static_cast<MarkerTextItem*>(mScene->itemFor(text))->glyphs().boundingRect();
     QVERIFY(glyphs.contains(QPointF(100.0, 50.0)));
     QVERIFY(glyphs.height() > 1.5 && glyphs.height() < 3.0);
+}
+
+void tst_MarkerScene::textLinesAlignInsideABlockCentredOnItsCentre_data()
+{
+    QTest::addColumn<int>("alignment");
+    QTest::addColumn<bool>("shortLineAtLeft");
+    QTest::addColumn<bool>("shortLineAtRight");
+    QTest::newRow("left") << int(Qt::AlignLeft) << true << false;
+    QTest::newRow("center") << int(Qt::AlignHCenter) << false << false;
+    QTest::newRow("right") << int(Qt::AlignRight | Qt::AlignVCenter) << false << true;
+}
+
+void tst_MarkerScene::textLinesAlignInsideABlockCentredOnItsCentre()
+{
+    QFETCH(int, alignment);
+    QFETCH(bool, shortLineAtLeft);
+    QFETCH(bool, shortLineAtRight);
+    auto* text = new CDbTextObject();
+    text->setLines({QStringLiteral("MMMMMMMM"), QStringLiteral("II")});
+    text->setLetterSize(20);
+    text->setAlignment(alignment);
+    text->setCentre(GeoPoint2D(100.0, 50.0));
+    mMarker->document->addPiece(text, mMarker->fabric, 0);
+
+    const QPainterPath& glyphs = static_cast<MarkerTextItem*>(mScene->itemFor(text))->glyphs();
+    const QRectF block = glyphs.boundingRect();
+    // The block is centred where the text is picked.
+    QVERIFY2(qAbs(block.center().x() - 100.0) < 0.3, qPrintable(QString::number(block.center().x())));
+    QVERIFY(text->boundingRect().contains(GeoPoint2D(block.center().x(), block.center().y())));
+    // The short second line lies below the centre (y grows upward), 2.8 cm lines.
+    const double quarter = block.width() / 4.0;
+    QCOMPARE(glyphs.intersects(QRectF(block.left(), 47.5, quarter, 2.0)), shortLineAtLeft);
+    QCOMPARE(glyphs.intersects(QRectF(block.right() - quarter, 47.5, quarter, 2.0)), shortLineAtRight);
+    QVERIFY(glyphs.intersects(QRectF(block.left(), 50.5, quarter, 2.0)));
 }
 
 void tst_MarkerScene::layerAreasShowBothAreasOfEveryLayer()
