@@ -4,9 +4,23 @@
 
 namespace VelSystem {
 
+bool CDbAbstractObject::mAdjustOffset = true;
+
 CDbAbstractObject::CDbAbstractObject() = default;
 
 CDbAbstractObject::~CDbAbstractObject() = default;
+
+CDbAbstractObject* CDbAbstractObject::clone(CDbMarkerDrawing* drawing, bool asPreview) const
+{
+    CDbAbstractObject* copy = clone();
+    copy->setPlacement(drawing, -1, -1);
+    if (asPreview) {
+        copy->setCloned(true);
+        copy->setDragged(true);
+        copy->setZHint(kPreviewZHint);
+    }
+    return copy;
+}
 
 void CDbAbstractObject::setDragged(bool dragged)
 {

@@ -32,12 +32,19 @@ public:
     virtual GeoRectangle boundingRect() const = 0;
     // A deep copy, not placed in any document, with the same placement data.
     virtual CDbAbstractObject* clone() const = 0;
+    // A copy for `drawing` (not placed on a layer); with `asPreview` true it is marked as a
+    // clone and a drag object and draws above the other objects.
+    virtual CDbAbstractObject* clone(CDbMarkerDrawing* drawing, bool asPreview) const;
     // False only for an object whose geometry is broken (non-finite coordinates, an outline
     // with fewer than three points); never because of where it lies.
     virtual bool isValid() const = 0;
     // Moves by `delta`. The object may adjust `delta` (a piece keeps x >= 0 and stays within
-    // its area) and writes back the offset it applied.
+    // its area, while mAdjustOffset is set) and writes back the offset it applied.
     virtual void translate(GeoPoint2D& delta) = 0;
+    // Set (the default) while translate may adjust the offsets it is given. Cleared by a
+    // caller that moves objects onto a position already checked, so that they land exactly
+    // there.
+    static bool mAdjustOffset;
     // Swaps the placement data (position, rotation, mirroring, section) with `other`, which
     // is of the same class (std::invalid_argument otherwise). Both emit `changed`.
     virtual void exchangeInfos(CDbAbstractObject* other) = 0;
@@ -62,6 +69,10 @@ public:
     // Stacking hint for views: previews draw above placed pieces.
     double zHint() const { return mZHint; }
     void setZHint(double z) { mZHint = z; }
+    // The drag preview standing for this object while it is dragged (null otherwise), so
+    // that the preview is not taken for another object in the way of the drag.
+    CDbAbstractObject* preview() const { return mPreview; }
+    void setPreview(CDbAbstractObject* preview) { mPreview = preview; }
 
     bool isSelected() const { return mSelected; }
     // True when the state changed. Emits `changed`.
@@ -91,6 +102,7 @@ private:
     bool mDragged = false;
     bool mSelected = false;
     double mZHint = 0.0;
+    CDbAbstractObject* mPreview = nullptr;
     CDbMarkerDrawing* mDrawing = nullptr;
     short mFabricIndex = -1;
     short mLayerIndex = -1;

@@ -100,14 +100,7 @@ CDbAbstractObject* CDbGrPolysObject::clone() const
 
 CDbGrPolysObject* CDbGrPolysObject::clone(CDbMarkerDrawing* drawing, bool asPreview) const
 {
-    auto* copy = static_cast<CDbGrPolysObject*>(clone());
-    copy->setPlacement(drawing, -1, -1);
-    if (asPreview) {
-        copy->setCloned(true);
-        copy->setDragged(true);
-        copy->setZHint(kPreviewZHint);
-    }
-    return copy;
+    return static_cast<CDbGrPolysObject*>(CDbAbstractObject::clone(drawing, asPreview));
 }
 
 bool CDbGrPolysObject::isValid() const
@@ -118,7 +111,7 @@ bool CDbGrPolysObject::isValid() const
 
 void CDbGrPolysObject::translate(GeoPoint2D& delta)
 {
-    if (isPlaced()) {
+    if (isPlaced() && mAdjustOffset) {
         const CDbFabricObject* fabric = drawing()->fabric(fabricIndex());
         if (!fabric)
             throw std::logic_error("CDbGrPolysObject::translate: the group's fabric is gone");

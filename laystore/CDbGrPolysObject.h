@@ -27,9 +27,7 @@ public:
     int kind() const override { return KindGroup; }
     GeoRectangle boundingRect() const override;
     CDbAbstractObject* clone() const override;
-    // A copy for `drawing` (not placed on a layer); with `asPreview` true it is marked as a
-    // clone and a drag object and draws above the other pieces.
-    virtual CDbGrPolysObject* clone(CDbMarkerDrawing* drawing, bool asPreview) const;
+    CDbGrPolysObject* clone(CDbMarkerDrawing* drawing, bool asPreview) const override;
     bool isValid() const override;
     // While placed, keeps x >= 0 (when negative x is forbidden) and y within the fabric and
     // standby areas, 0..2W. Emits `changed` when it moved.

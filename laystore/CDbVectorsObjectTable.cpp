@@ -9,6 +9,10 @@ namespace VelSystem {
 
 namespace {
 
+// Shared parts this small (cm²) are rounding slivers between outlines laid edge to edge,
+// as GeoPolygon2D::overlaps takes them.
+constexpr double kSliverArea = 1e-8;
+
 void checkIndex(int i, int limit, const char* operation)
 {
     if (i < 0 || i > limit)
@@ -90,6 +94,27 @@ bool CDbVectorsObjectTable::isClickInVector(bool onPoints, const GeoPoint2D& poi
     if (index)
         *index = static_cast<short>(found);
     return found != 0;
+}
+
+QList<CDbVectorsObjectTable>
+CDbVectorsObjectTable::listeVectorIntersection(const CDbVectorsObjectTable& other, const GeoRectangle& box,
+                                               const GeoRectangle& otherBox) const
+{
+    QList<CDbVectorsObjectTable> shared;
+    if (size() < 3 || other.size() < 3 || !box.intersect(otherBox))
+        return shared;
+    BgMultiPolygon common;
+    bg::intersection(toBgPolygon(toPolygon()), toBgPolygon(other.toPolygon()), common);
+    for (const BgPolygon& part : common) {
+        if (bg::area(part) <= kSliverArea)
+            continue;
+        CDbVectorsObjectTable table;
+        // Boost closes its rings by repeating the first point; ours are open.
+        for (size_t i = 0; i + 1 < part.outer().size(); ++i)
+            table.append(CDbMarkerPointObject(part.outer()[i]));
+        shared.append(table);
+    }
+    return shared;
 }
 
 void CDbVectorsObjectTable::translate(const GeoPoint2D& d)

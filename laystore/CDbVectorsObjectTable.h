@@ -4,6 +4,8 @@
 #include "VelGeo/GeoRectangle.h"
 #include "laystore/CDbMarkerPointObject.h"
 
+#include <QList>
+
 #include <vector>
 
 namespace VelSystem {
@@ -46,6 +48,12 @@ public:
     // points (not notches); on edges every edge counts.
     bool isClickInVector(bool onPoints, const GeoPoint2D& point, double tolerance, ClickTarget target,
                          short* index) const;
+
+    // The areas this outline shares with `other` (none when they only touch), given the two
+    // outlines' bounding rectangles, which settle most pairs without any geometry.
+    QList<CDbVectorsObjectTable> listeVectorIntersection(const CDbVectorsObjectTable& other,
+                                                         const GeoRectangle& box,
+                                                         const GeoRectangle& otherBox) const;
 
     void translate(const GeoPoint2D& d);
     void rotate(double degrees, const GeoPoint2D& centre);

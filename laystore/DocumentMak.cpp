@@ -34,6 +34,8 @@ constexpr double kMinimumShownLength = 100.0;
 
 } // namespace
 
+bool DocumentMak::msCheckOverlaps = true;
+
 DocumentMak::DocumentMak()
     : mDrawing(std::make_unique<CDbMarkerDrawing>(this)),
       mSelection(boost::make_shared<CMarkerSelection>(this)), mIndex(std::make_unique<SpatialIndex>())
@@ -181,6 +183,8 @@ void DocumentMak::replacePiece(CDbAbstractObject* current, CDbAbstractObject* re
     CDbFabricLayerObject& target = layerOf("replacePiece", fabric, layer);
     checkOnLayer("replacePiece", current, fabric, layer);
     checkNew("replacePiece", replacement);
+    const QListEx<CDbGrPolysObject*> before =
+        msCheckOverlaps ? laidPartners(current) : QListEx<CDbGrPolysObject*>();
     const bool selected = current->isSelected();
     unplace(current);
     target.exchange(current, replacement);
@@ -188,6 +192,8 @@ void DocumentMak::replacePiece(CDbAbstractObject* current, CDbAbstractObject* re
     if (selected)
         replacement->setSelected(true);
     place(replacement, mDrawing->fabricIndex(fabric), layer);
+    if (msCheckOverlaps)
+        refreshOverlaps(before, replacement);
     emit objectRemoved(current);
     emit objectAdded(replacement);
 }
@@ -394,7 +400,8 @@ void DocumentMak::checkDistinct(const char* operation, const QListEx<CDbAbstract
 void DocumentMak::place(CDbAbstractObject* object, short fabric, short layer)
 {
     object->setPlacement(mDrawing.get(), fabric, layer);
-    updateSection(object);
+    if (mModifyPolysTable)
+        updateSection(object);
     mIndex->insert(object, fabric, layer);
     if (object->isSelected())
         mSelection->add(object);
@@ -409,6 +416,35 @@ void DocumentMak::unplace(CDbAbstractObject* object)
     mSelection->remove(object);
     object->setSelected(false);
     object->setPlacement(nullptr, -1, -1);
+}
+
+QListEx<CDbGrPolysObject*> DocumentMak::laidPartners(const CDbAbstractObject* object) const
+{
+    QListEx<CDbGrPolysObject*> partners;
+    const auto* group = qobject_cast<const CDbGrPolysObject*>(object);
+    if (!group || group->section() != CDbGrPolysObject::SectionFabric)
+        return partners;
+    for (CDbGrPolysObject* other : overlappingGroups(group)) {
+        if (other->section() == CDbGrPolysObject::SectionFabric)
+            partners.append(other);
+    }
+    return partners;
+}
+
+// Exact as long as the marks were: the pairs of the replaced group go, the replacement's
+// come, and a former partner keeps its mark only if it still meets another laid group.
+void DocumentMak::refreshOverlaps(const QListEx<CDbGrPolysObject*>& before, CDbAbstractObject* replacement)
+{
+    const QListEx<CDbGrPolysObject*> after = laidPartners(replacement);
+    if (auto* group = qobject_cast<CDbGrPolysObject*>(replacement))
+        group->setOverlapping(!after.isEmpty());
+    for (CDbGrPolysObject* partner : after)
+        partner->setOverlapping(true);
+    for (CDbGrPolysObject* partner : before) {
+        if (!after.contains(partner))
+            partner->setOverlapping(!laidPartners(partner).isEmpty());
+    }
+    mOverlapCount = std::max(0, mOverlapCount - before.size() + after.size());
 }
 
 void DocumentMak::updateSection(CDbAbstractObject* object) const

@@ -51,7 +51,8 @@ public:
     // Takes `object` out of the layer (and out of the selection); the caller owns it afterwards.
     void removePiece(CDbAbstractObject* object, CDbFabricObject* fabric, short layer);
     // Puts `replacement` in `current`'s place (same drawing order, and selected when `current`
-    // was); the caller owns `current`.
+    // was); the caller owns `current`. While msCheckOverlaps is set, the overlap marks around
+    // the two (and the count) are brought up to date at once.
     void replacePiece(CDbAbstractObject* current, CDbAbstractObject* replacement, CDbFabricObject* fabric,
                       short layer);
     bool contains(const CDbAbstractObject* object) const;
@@ -73,6 +74,10 @@ public:
     // Marks every placed piece group that overlaps another on its layer and returns the
     // number of overlapping pairs. Only laid pieces (on the fabric area) are compared.
     int findOverlaps();
+    // Set (the default) while a replacement checks its overlaps at once, so that a piece
+    // moved by a command shows them before the next full search. A batch of replacements
+    // that ends in one full search clears it while it runs. Shared by every document.
+    static bool msCheckOverlaps;
     int overlapCount() const { return mOverlapCount; }
     // The placed groups overlapping `group`'s polygons on its layer (candidates from the index),
     // in no particular order. `group` must be placed in this document.
@@ -85,6 +90,12 @@ public:
     double markerLength() const;
     // Area of laid pieces / (length × width) of the current layer, 0..1.
     double utilization() const;
+
+    // Set (the default) while an object entering a layer gets the section where it lies;
+    // cleared by a caller whose objects carry the section they were given where they lie
+    // now (the copies and sources a move command exchanges).
+    bool getModifyPolysTable() const { return mModifyPolysTable; }
+    void setModifyPolysTable(bool modify) { mModifyPolysTable = modify; }
 
     // Announces a rotation of the selection (for the status display).
     void emitRotModified(double angle, double fineStep);
@@ -109,11 +120,16 @@ private:
     void place(CDbAbstractObject* object, short fabric, short layer);
     void unplace(CDbAbstractObject* object);
     void updateSection(CDbAbstractObject* object) const;
+    // The laid groups sharing area with `object` when it is a laid group placed here (else none).
+    QListEx<CDbGrPolysObject*> laidPartners(const CDbAbstractObject* object) const;
+    // Marks after `replacement` took the place of a group whose laid partners were `before`.
+    void refreshOverlaps(const QListEx<CDbGrPolysObject*>& before, CDbAbstractObject* replacement);
 
     std::unique_ptr<CDbMarkerDrawing> mDrawing;
     boost::shared_ptr<CMarkerSelection> mSelection;
     std::unique_ptr<SpatialIndex> mIndex;
     int mOverlapCount = 0;
+    bool mModifyPolysTable = true;
 };
 
 } // namespace VelSystem
