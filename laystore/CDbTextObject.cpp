@@ -35,7 +35,7 @@ CDbAbstractObject* CDbTextObject::clone() const
 
 bool CDbTextObject::isValid() const
 {
-    return mCentre.isFinite() && std::isfinite(mAngle) && std::isfinite(mLetterSize) && mLetterSize > 0.0;
+    return mCentre.isFinite() && std::isfinite(mAngle) && mLetterSize > 0;
 }
 
 void CDbTextObject::translate(GeoPoint2D& delta)
@@ -89,18 +89,24 @@ void CDbTextObject::setLines(const QStringList& lines)
     emitChanged();
 }
 
-void CDbTextObject::setLetterSize(double size)
+void CDbTextObject::setLetterSize(short size)
 {
     mLetterSize = size;
     setMinAndMax();
     emitChanged();
 }
 
-void CDbTextObject::setAlignment(int alignment)
+void CDbTextObject::setAlignment(int flags)
 {
-    mAlignment = alignment;
-    setMinAndMax();
+    mAlignment = flags;
     emitChanged();
+}
+
+Qt::Alignment CDbTextObject::horizontalAlignment() const
+{
+    if (mAlignment & Qt::AlignLeft)
+        return Qt::AlignLeft;
+    return mAlignment & Qt::AlignRight ? Qt::AlignRight : Qt::AlignHCenter;
 }
 
 void CDbTextObject::setAngle(double angle)
@@ -124,13 +130,10 @@ GeoPolygon2D CDbTextObject::outline() const
         longest = std::max(longest, line.size());
     const double width = longest * characterWidth();
     const double height = mLines.size() * lineHeight();
-    // The centre is the middle of the block's height and, along the lines, their start, middle
-    // or end by the alignment.
-    const double left = mAlignment == AlignLeft ? 0.0 : mAlignment == AlignRight ? -width : -width / 2.0;
-    GeoPolygon2D box({{left, -height / 2.0},
-                      {left + width, -height / 2.0},
-                      {left + width, height / 2.0},
-                      {left, height / 2.0}});
+    GeoPolygon2D box({{-width / 2.0, -height / 2.0},
+                      {width / 2.0, -height / 2.0},
+                      {width / 2.0, height / 2.0},
+                      {-width / 2.0, height / 2.0}});
     box.translate(mCentre);
     box.rotate(mAngle, mCentre);
     return box;

@@ -6,17 +6,15 @@
 
 namespace VelSystem {
 
-// Text written on the marker: one or more lines about a centre point.
+// Text written on the marker: one or more lines in a block centred on a point.
 class CDbTextObject : public CDbAbstractObject
 {
     Q_OBJECT
 public:
-    enum Alignment
-    {
-        AlignLeft = 0,
-        AlignCenter = 1,
-        AlignRight = 2
-    };
+    // A new text's letter size, in millimetres.
+    static constexpr short kDefaultLetterSize = 10;
+    // Angles run a full turn either way.
+    static constexpr double kAngleLimit = 360.0;
 
     CDbTextObject();
 
@@ -31,13 +29,19 @@ public:
     bool hitTest(const GeoPoint2D& point, double tolerance) const override;
     bool meets(const GeoPolygon2D& area) const override;
 
-    QStringList lines() const { return mLines; }
+    QStringList getLines() const { return mLines; }
     void setLines(const QStringList& lines);
-    // Height of a capital letter, in centimetres.
-    double letterSize() const { return mLetterSize; }
-    void setLetterSize(double size);
+    // Height of a capital letter in whole millimetres; a text can be drawn only above 0.
+    short letterSize() const { return mLetterSize; }
+    void setLetterSize(short size);
+    // The same height in centimetres, the document's unit.
+    double capitalHeight() const { return mLetterSize / 10.0; }
+    // Qt::Alignment flags as set; only the horizontal ones matter.
     int alignment() const { return mAlignment; }
-    void setAlignment(int alignment);
+    void setAlignment(int flags);
+    // How the lines line up in the block: Qt::AlignLeft when that flag is set, else
+    // Qt::AlignRight when that one is, else Qt::AlignHCenter.
+    Qt::Alignment horizontalAlignment() const;
     // Degrees, counter-clockwise.
     double angle() const { return mAngle; }
     void setAngle(double angle);
@@ -47,18 +51,18 @@ public:
     GeoPoint2D centre() const { return mCentre; }
     void setCentre(const GeoPoint2D& centre);
     // Width of a character and line height, in centimetres, for the letter size.
-    double characterWidth() const { return mLetterSize * 0.6; }
-    double lineHeight() const { return mLetterSize * 1.4; }
-    // Recomputes the extent from the lines, letter size, alignment and angle.
+    double characterWidth() const { return capitalHeight() * 0.6; }
+    double lineHeight() const { return capitalHeight() * 1.4; }
+    // Recomputes the extent from the lines, letter size and angle.
     void setMinAndMax();
-    // The box the lines fill, turned by the angle about the centre. Along the lines the
-    // centre is their start, middle or end by the alignment; across them, their middle.
+    // The box the lines fill, centred on the centre and turned by the angle about it. The
+    // alignment moves the lines inside the box, not the box.
     GeoPolygon2D outline() const;
 
 private:
     QStringList mLines;
-    double mLetterSize = 1.0;
-    int mAlignment = AlignCenter;
+    short mLetterSize = kDefaultLetterSize;
+    int mAlignment = Qt::AlignHCenter;
     double mAngle = 0.0;
     short mWorkSection = 1;
     GeoPoint2D mCentre;

@@ -258,7 +258,7 @@ int main(int argc, char** argv)
     document.addPiece(end, &fabric, 0);
     auto* label = new CDbTextObject;
     label->setLines({QStringLiteral("TR-100 trousers"), QStringLiteral("S and M laid, L waiting")});
-    label->setLetterSize(3.0);
+    label->setLetterSize(30);
     label->setWorkSection(CDbGrPolysObject::SectionStandby);
     label->setCentre({standby.xmax + 40.0, 1.5 * kFabricWidth});
     document.addPiece(label, &fabric, 0);

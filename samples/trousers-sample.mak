@@ -2533,7 +2533,7 @@
                                 "x": 253.16,
                                 "y": 225
                             },
-                            "letterSize": 3,
+                            "letterSize": 30,
                             "lines": [
                                 "TR-100 trousers",
                                 "S and M laid, L waiting"

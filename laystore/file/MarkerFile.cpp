@@ -14,6 +14,7 @@
 #include <QJsonObject>
 #include <QSaveFile>
 #include <QUndoStack>
+#include <algorithm>
 #include <limits>
 #include <memory>
 #include <utility>
@@ -28,7 +29,6 @@ namespace {
 const QStringList kPointTypes = {"normal", "corner", "notch", "curve"};
 const QStringList kNotchStates = {"none", "cut", "converted"};
 const QStringList kSections = {"fabric", "standby"};
-const QStringList kAlignments = {"left", "center", "right"};
 const QStringList kObjectTypes = {"group", "text", "line"};
 using FlagNames = std::vector<std::pair<int, QString>>;
 const FlagNames kFeatures = {
@@ -38,6 +38,9 @@ const FlagNames kFeatures = {
 const FlagNames kLocks = {{CDbMarkerDrawing::LockPlacement, "placement"},
                           {CDbMarkerDrawing::LockCutting, "cutting"},
                           {CDbMarkerDrawing::LockMatching, "matching"}};
+// Lines line up by one of these; a text keeps only its horizontal alignment in a file.
+const FlagNames kAlignments = {
+    {Qt::AlignLeft, "left"}, {Qt::AlignHCenter, "center"}, {Qt::AlignRight, "right"}};
 
 // The identification texts of a piece, by key.
 struct InfoField
@@ -66,6 +69,14 @@ QJsonArray flagsJson(int flags, const FlagNames& names)
             a.append(f.second);
     }
     return a;
+}
+
+// The name of `value`, which is one of `names`.
+QString nameOf(int value, const FlagNames& names)
+{
+    const auto named =
+        std::find_if(names.begin(), names.end(), [value](const auto& f) { return f.first == value; });
+    return named == names.end() ? QString() : named->second;
 }
 
 QJsonObject pointJson(const GeoPoint2D& p)
@@ -149,9 +160,9 @@ QJsonObject objectJson(const CDbAbstractObject& object)
     }
     if (auto text = qobject_cast<const CDbTextObject*>(&object)) {
         return {{"type", "text"},
-                {"lines", QJsonArray::fromStringList(text->lines())},
+                {"lines", QJsonArray::fromStringList(text->getLines())},
                 {"letterSize", text->letterSize()},
-                {"alignment", kAlignments.value(text->alignment())},
+                {"alignment", nameOf(int(text->horizontalAlignment()), kAlignments)},
                 {"angle", text->angle()},
                 {"section", kSections.value(text->workSection() - 1)},
                 {"centre", pointJson(text->centre())}};
@@ -199,11 +210,17 @@ double length(const JsonNode& n)
     return n.positive(MarkerFile::kCoordinateLimit);
 }
 
-int readFlags(const JsonNode& n, const FlagNames& names)
+QStringList namesOf(const FlagNames& names)
 {
     QStringList all;
     for (const auto& f : names)
         all << f.second;
+    return all;
+}
+
+int readFlags(const JsonNode& n, const FlagNames& names)
+{
+    const QStringList all = namesOf(names);
     int flags = 0;
     for (int i = 0, count = n.size(); i < count; ++i)
         flags |= names[static_cast<size_t>(n.at(i).choice(all))].first;
@@ -343,9 +360,15 @@ std::unique_ptr<CDbAbstractObject> readText(const JsonNode& n)
     for (int i = 0, count = linesNode.size(1, INT_MAX, MarkerFile::tr("lines")); i < count; ++i)
         lines << linesNode.at(i).string();
     text->setLines(lines);
-    text->setLetterSize(n["letterSize"].isPresent() ? length(n["letterSize"]) : text->letterSize());
-    text->setAlignment(n["alignment"].choice(kAlignments, CDbTextObject::AlignCenter));
-    text->setAngle(n["angle"].angle(0.0));
+    text->setLetterSize(static_cast<short>(
+        n["letterSize"].integer(1, std::numeric_limits<short>::max(), CDbTextObject::kDefaultLetterSize)));
+    if (n["alignment"].isPresent())
+        text->setAlignment(
+            kAlignments[static_cast<size_t>(n["alignment"].choice(namesOf(kAlignments)))].first);
+    // A text may turn a full turn either way, as its dialog lets it.
+    const JsonNode angle = n["angle"];
+    if (angle.isPresent())
+        text->setAngle(angle.number(-CDbTextObject::kAngleLimit, CDbTextObject::kAngleLimit));
     text->setWorkSection(static_cast<short>(n["section"].choice(kSections, 0) + 1));
     text->setCentre(readPoint(n["centre"]));
     return text;

@@ -29,29 +29,31 @@ void MarkerTextItem::rebuild()
 {
     const CDbTextObject& t = *text();
     mGlyphs = QPainterPath();
-    const QStringList lines = t.lines();
-    if (lines.isEmpty() || !(t.letterSize() > 0.0))
+    const QStringList lines = t.getLines();
+    if (lines.isEmpty() || t.letterSize() <= 0)
         return;
 
     QFont font;
     font.setPixelSize(kLayoutPixelSize);
     const QFontMetricsF metrics(font);
     // Letter size is the height of a capital letter.
-    const double unit = t.letterSize() / metrics.capHeight();
+    const double unit = t.capitalHeight() / metrics.capHeight();
     const double lineHeight = t.lineHeight() / unit;
     double blockWidth = 0.0;
     for (const QString& line : lines)
         blockWidth = qMax(blockWidth, metrics.horizontalAdvance(line));
     const double blockHeight = lineHeight * lines.size();
 
-    // Laid out in font units with y downward, centred on the origin.
+    // Laid out in font units with y downward, the block centred on the origin and the lines
+    // aligned inside it.
+    const Qt::Alignment alignment = t.horizontalAlignment();
     QPainterPath layout;
     for (int i = 0; i < lines.size(); ++i) {
         const double width = metrics.horizontalAdvance(lines.at(i));
         double x = -width / 2.0;
-        if (t.alignment() == CDbTextObject::AlignLeft)
+        if (alignment == Qt::AlignLeft)
             x = -blockWidth / 2.0;
-        else if (t.alignment() == CDbTextObject::AlignRight)
+        else if (alignment == Qt::AlignRight)
             x = blockWidth / 2.0 - width;
         const double baseline =
             -blockHeight / 2.0 + lineHeight * i + (lineHeight + metrics.capHeight()) / 2.0;

@@ -8,7 +8,7 @@ namespace VelSystem {
 
 class CDbTextObject;
 
-// Draws a text written on the marker at its letter size (centimetres), alignment and angle.
+// Draws a text written on the marker at its letter size, alignment and angle.
 class MarkerTextItem : public MarkerObjectItem
 {
 public:

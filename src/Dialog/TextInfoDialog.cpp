@@ -10,26 +10,28 @@
 
 #include <QSettings>
 #include <QSignalBlocker>
+#include <algorithm>
+#include <cmath>
+#include <iterator>
 
 namespace VelSystem {
 
 namespace {
 
-// The letter sizes offered are whole millimetres; the text object holds centimetres.
-constexpr double kMillimetresPerCentimetre = 10.0;
 const int kLetterSizes[] = {6, 8, 10, 18, 24, 27, 30, 36};
-constexpr double kAngleLimit = 360.0;
-
-// The alignment combo lists Left, Center and Right in the order of CDbTextObject's values.
-static_assert(CDbTextObject::AlignLeft == 0 && CDbTextObject::AlignCenter == 1 &&
-                  CDbTextObject::AlignRight == 2,
-              "the alignment combo's index is the text object's alignment");
+// The alignment combo's entries, in order.
+const Qt::Alignment kAlignments[] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight};
 
 // Half a turn further, kept at most a full turn (180 gives 360, not 0).
 double reversed(double angle)
 {
     const double turned = angle + 180.0;
     return turned > 360.0 ? turned - 360.0 : turned;
+}
+
+VelLocale::Result typedAngle(const QLineEdit& edit)
+{
+    return VelLocale().parseAngle(edit.text().trimmed());
 }
 
 } // namespace
@@ -39,27 +41,30 @@ TextInfoDialog::TextInfoDialog(CDbTextObject* text, QWidget* parent)
 {
     ui->setupUi(this);
     fillStoredPhrases();
-    ui->textList->setPlainText(mText->lines().join(QLatin1Char('\n')));
+    ui->textList->setPlainText(mText->getLines().join(QLatin1Char('\n')));
 
     ui->comboBoxLetterSize->clear();
     for (int size : kLetterSizes)
         ui->comboBoxLetterSize->addItem(QString::number(size), size);
-    const QString size = QString::number(qRound(mText->letterSize() * kMillimetresPerCentimetre));
+    const QString size = QString::number(mText->letterSize());
     const int sizeIndex = ui->comboBoxLetterSize->findText(size, Qt::MatchExactly);
     if (sizeIndex >= 0)
         ui->comboBoxLetterSize->setCurrentIndex(sizeIndex);
     ui->comboBoxLetterSize->setEditText(size);
 
-    const int alignment = mText->alignment();
-    const int alignmentIndex = alignment == CDbTextObject::AlignLeft || alignment == CDbTextObject::AlignRight
-                                   ? alignment
-                                   : CDbTextObject::AlignCenter;
-    ui->comboBoxHorzAlignment->setCurrentIndex(alignmentIndex);
-    alignText(alignmentIndex);
+    ui->textList->selectAll();
+    {
+        // The text edit takes the object's own flags, not the combo entry's.
+        const QSignalBlocker blocker(ui->comboBoxHorzAlignment);
+        ui->comboBoxHorzAlignment->setCurrentIndex(
+            int(std::find(std::begin(kAlignments), std::end(kAlignments), mText->horizontalAlignment()) -
+                std::begin(kAlignments)));
+    }
+    ui->textList->setAlignment(Qt::Alignment(mText->alignment()));
 
     ui->editAngle->setText(VelLocale().formatAngle(mText->angle(), VelLocale::WithUnit));
-    ui->editAngle->setValidator(
-        new VelValidator(VelValidator::Angle, -kAngleLimit, kAngleLimit, ui->editAngle));
+    ui->editAngle->setValidator(new VelValidator(VelValidator::Angle, -CDbTextObject::kAngleLimit,
+                                                 CDbTextObject::kAngleLimit, ui->editAngle));
 
     ui->textList->setFocus(Qt::OtherFocusReason);
     ui->textList->selectAll();
@@ -81,10 +86,13 @@ void TextInfoDialog::fillStoredPhrases()
 
 void TextInfoDialog::on_checkReverse_clicked()
 {
-    // The angle is fixed while the box is checked, so it must be a valid one now.
-    if (ui->checkReverse->isChecked() && !validateInputs()) {
-        ui->checkReverse->setChecked(false);
-        return;
+    if (ui->checkReverse->isChecked()) {
+        // Reversing starts from the angle typed, so it must be a valid one.
+        if (!validateInputs()) {
+            ui->checkReverse->setChecked(false);
+            return;
+        }
+        mText->setAngle(reversed(typedAngle(*ui->editAngle).value));
     }
     ui->editAngle->setEnabled(!ui->checkReverse->isChecked());
 }
@@ -105,47 +113,36 @@ void TextInfoDialog::on_comboTextList_activated(int index)
 
 void TextInfoDialog::on_comboBoxHorzAlignment_currentIndexChanged(int index)
 {
-    alignText(index);
-}
-
-void TextInfoDialog::alignText(int index)
-{
     ui->textList->selectAll();
     switch (index) {
-    case CDbTextObject::AlignLeft:
+    case 0:
         ui->textList->setAlignment(Qt::AlignLeft);
         break;
-    case CDbTextObject::AlignRight:
-        ui->textList->setAlignment(Qt::AlignRight);
-        break;
-    default:
+    case 1:
         ui->textList->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+        break;
+    case 2:
+        ui->textList->setAlignment(Qt::AlignRight);
         break;
     }
 }
 
 void TextInfoDialog::accept()
 {
-    const QStringList lines = ui->textList->toPlainText().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    if (lines.isEmpty())
+    const QString text = ui->textList->toPlainText();
+    if (text.isEmpty())
         return;
-    if (!validateInputs())
-        return;
-    bool isNumber = false;
-    const short letterSize = ui->comboBoxLetterSize->currentText().trimmed().toShort(&isNumber);
-    if (!isNumber || letterSize <= 0) {
-        VelCoreApplication::instance()->showMessage(
-            tr("The letter size must be a whole number of millimetres greater than 0."), QString(), 0);
-        ui->comboBoxLetterSize->setFocus(Qt::OtherFocusReason);
-        ui->comboBoxLetterSize->lineEdit()->selectAll();
-        return;
+    mText->setAlignment(int(kAlignments[ui->comboBoxHorzAlignment->currentIndex()]));
+    // Text that is no 16-bit number gives 0, a size no text can be drawn at.
+    mText->setLetterSize(ui->comboBoxLetterSize->currentText().toShort());
+    // A reversed angle was written when the box was checked.
+    if (!ui->checkReverse->isChecked()) {
+        const VelLocale::Result angle = typedAngle(*ui->editAngle);
+        if (angle.ok && angle.complete && std::abs(angle.value) <= CDbTextObject::kAngleLimit)
+            mText->setAngle(angle.value);
     }
-    const double angle = VelLocale().parseAngle(ui->editAngle->text()).value;
-    mText->setAlignment(ui->comboBoxHorzAlignment->currentIndex());
-    mText->setLetterSize(letterSize / kMillimetresPerCentimetre);
-    mText->setAngle(ui->checkReverse->isChecked() ? reversed(angle) : angle);
-    mText->setLines(lines);
-    QDialog::accept();
+    mText->setLines(text.split(QLatin1Char('\n'), Qt::SkipEmptyParts));
+    VelDialog::accept();
 }
 
 } // namespace VelSystem

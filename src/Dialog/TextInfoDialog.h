@@ -13,8 +13,8 @@ namespace VelSystem {
 class CDbTextObject;
 
 // Edits a marker text before it is placed: its lines, letter size, horizontal alignment,
-// angle and reverse direction, with the stored phrases ready to insert. The text object is
-// changed only when OK is accepted.
+// angle and reverse direction, with the stored phrases ready to insert. OK writes the text
+// object; checking "Reverse Direction" turns its angle half a turn at once.
 class TextInfoDialog : public VelDialog
 {
     Q_OBJECT
@@ -34,7 +34,6 @@ private slots:
 private:
     // "<Text List>", the phrases stored under the "text_list" setting, "Edit...".
     void fillStoredPhrases();
-    void alignText(int index);
 
     std::unique_ptr<Ui::TextInfo> ui;
     CDbTextObject* mText;

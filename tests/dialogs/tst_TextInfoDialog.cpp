@@ -75,12 +75,13 @@ private slots:
     void okWritesTheTextWithoutBlankLines();
     void angleLimits_data();
     void angleLimits();
-    void refusesALetterSizeThatIsNoWholeNumber();
-    void reverseDirectionTurnsHalfATurn_data();
-    void reverseDirectionTurnsHalfATurn();
+    void letterSizeThatIsNoNumberBecomesZero_data();
+    void letterSizeThatIsNoNumberBecomesZero();
+    void reverseDirectionTurnsHalfATurnAtOnce_data();
+    void reverseDirectionTurnsHalfATurnAtOnce();
     void reverseNeedsAValidAngle();
-    void cancelLeavesTheTextObjectAlone();
-    void alignmentAppliesToEveryLine();
+    void cancelKeepsOnlyTheReversedAngle();
+    void alignmentAppliesToEveryLineAndIsWrittenAsFlags();
     void storedPhraseIsInsertedAtTheCursor();
     void editOpensThePhraseEditorAndShowsItsPhrases();
 
@@ -102,8 +103,8 @@ void tst_TextInfoDialog::init()
 {
     QSettings().setValue(TextListDialog::kSettingsKey, QStringList({"Front", "Back"}));
     mText.setLines({"Style 12", "Size M"});
-    mText.setLetterSize(1.8);
-    mText.setAlignment(CDbTextObject::AlignRight);
+    mText.setLetterSize(18);
+    mText.setAlignment(Qt::AlignRight);
     mText.setAngle(45.0);
 }
 
@@ -135,42 +136,47 @@ void tst_TextInfoDialog::showsTheTextObject()
 
 void tst_TextInfoDialog::letterSizeNotListedStaysInTheEditText()
 {
-    mText.setLetterSize(1.2);
+    mText.setLetterSize(12);
     TextInfoDialog dialog(&mText);
     QCOMPARE(combo(dialog, "comboBoxLetterSize")->currentText(), QStringLiteral("12"));
     dialog.accept();
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    QCOMPARE(mText.letterSize(), 1.2);
+    QCOMPARE(mText.letterSize(), short(12));
 }
 
 void tst_TextInfoDialog::emptyTextKeepsTheDialogOpen()
 {
-    RecordingSink sink;
     TextInfoDialog dialog(&mText);
-    for (const QString& text : {QString(), QStringLiteral("\n\n")}) {
-        textEdit(dialog)->setPlainText(text);
-        combo(dialog, "comboBoxLetterSize")->setEditText(QStringLiteral("30"));
-        dialog.accept();
-        QVERIFY(dialog.result() != QDialog::Accepted);
-    }
-    QVERIFY(sink.messages.isEmpty());
-    QCOMPARE(mText.lines(), QStringList({"Style 12", "Size M"}));
-    QCOMPARE(mText.letterSize(), 1.8);
+    textEdit(dialog)->clear();
+    combo(dialog, "comboBoxLetterSize")->setEditText(QStringLiteral("30"));
+    combo(dialog, "comboBoxHorzAlignment")->setCurrentIndex(0);
+    editAngle(dialog)->setText(QStringLiteral("10"));
+    dialog.accept();
+    QVERIFY(dialog.result() != QDialog::Accepted);
+    QCOMPARE(mText.getLines(), QStringList({"Style 12", "Size M"}));
+    QCOMPARE(mText.letterSize(), short(18));
+    QCOMPARE(mText.alignment(), int(Qt::AlignRight));
+    QCOMPARE(mText.angle(), 45.0);
 }
 
 void tst_TextInfoDialog::okWritesTheTextWithoutBlankLines()
 {
     TextInfoDialog dialog(&mText);
-    textEdit(dialog)->setPlainText(QStringLiteral("a\n\nb"));
+    textEdit(dialog)->setPlainText(QStringLiteral("a\n\nb\n"));
     combo(dialog, "comboBoxLetterSize")->setEditText(QStringLiteral("24"));
-    combo(dialog, "comboBoxHorzAlignment")->setCurrentIndex(0);
     editAngle(dialog)->setText(QStringLiteral("-30"));
     dialog.accept();
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    QCOMPARE(mText.lines(), QStringList({"a", "b"}));
-    QCOMPARE(mText.letterSize(), 2.4);
-    QCOMPARE(mText.alignment(), int(CDbTextObject::AlignLeft));
+    QCOMPARE(mText.getLines(), QStringList({"a", "b"}));
+    QCOMPARE(mText.letterSize(), short(24));
     QCOMPARE(mText.angle(), -30.0);
+
+    // Only blank lines are no empty text: accepted, with no lines left for the tool to place.
+    TextInfoDialog blank(&mText);
+    textEdit(blank)->setPlainText(QStringLiteral("\n\n"));
+    blank.accept();
+    QCOMPARE(blank.result(), int(QDialog::Accepted));
+    QVERIFY(mText.getLines().isEmpty());
 }
 
 void tst_TextInfoDialog::angleLimits_data()
@@ -192,10 +198,13 @@ void tst_TextInfoDialog::angleLimits()
     QFETCH(double, angle);
     RecordingSink sink;
     TextInfoDialog dialog(&mText);
+    textEdit(dialog)->setPlainText(QStringLiteral("Lot 7"));
     editAngle(dialog)->setText(typed);
     dialog.accept();
     QCOMPARE(dialog.result() == QDialog::Accepted, accepted);
     QCOMPARE(mText.angle(), angle);
+    // The rest of the text is written before the fields are checked.
+    QCOMPARE(mText.getLines(), QStringList({"Lot 7"}));
     if (accepted) {
         QVERIFY(sink.messages.isEmpty());
     } else {
@@ -208,24 +217,31 @@ void tst_TextInfoDialog::angleLimits()
     }
 }
 
-void tst_TextInfoDialog::refusesALetterSizeThatIsNoWholeNumber()
+void tst_TextInfoDialog::letterSizeThatIsNoNumberBecomesZero_data()
 {
-    RecordingSink sink;
-    TextInfoDialog dialog(&mText);
-    for (const QString& size : {QStringLiteral("big"), QStringLiteral("0"), QStringLiteral("70000")}) {
-        combo(dialog, "comboBoxLetterSize")->setEditText(size);
-        dialog.accept();
-        QVERIFY2(dialog.result() != QDialog::Accepted, qPrintable(size));
-    }
-    const QString refusal =
-        QStringLiteral("The letter size must be a whole number of millimetres greater than 0.");
-    QCOMPARE(sink.messages, QStringList({refusal, refusal, refusal}));
-    QCOMPARE(dialog.focusWidget(), combo(dialog, "comboBoxLetterSize"));
-    QCOMPARE(mText.letterSize(), 1.8);
-    QCOMPARE(mText.lines(), QStringList({"Style 12", "Size M"}));
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<short>("size");
+    QTest::newRow("6") << "6" << short(6);
+    QTest::newRow("32767") << "32767" << short(32767);
+    QTest::newRow("word") << "big" << short(0);
+    QTest::newRow("fraction") << "12.5" << short(0);
+    QTest::newRow("beyond 16 bits") << "70000" << short(0);
+    QTest::newRow("empty") << "" << short(0);
 }
 
-void tst_TextInfoDialog::reverseDirectionTurnsHalfATurn_data()
+void tst_TextInfoDialog::letterSizeThatIsNoNumberBecomesZero()
+{
+    QFETCH(QString, typed);
+    QFETCH(short, size);
+    TextInfoDialog dialog(&mText);
+    combo(dialog, "comboBoxLetterSize")->setEditText(typed);
+    dialog.accept();
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(mText.letterSize(), size);
+    QCOMPARE(mText.isValid(), size > 0);
+}
+
+void tst_TextInfoDialog::reverseDirectionTurnsHalfATurnAtOnce_data()
 {
     QTest::addColumn<double>("angle");
     QTest::addColumn<double>("reversed");
@@ -236,7 +252,7 @@ void tst_TextInfoDialog::reverseDirectionTurnsHalfATurn_data()
     QTest::newRow("360") << 360.0 << 180.0;
 }
 
-void tst_TextInfoDialog::reverseDirectionTurnsHalfATurn()
+void tst_TextInfoDialog::reverseDirectionTurnsHalfATurnAtOnce()
 {
     QFETCH(double, angle);
     QFETCH(double, reversed);
@@ -244,7 +260,13 @@ void tst_TextInfoDialog::reverseDirectionTurnsHalfATurn()
     TextInfoDialog dialog(&mText);
     QCheckBox* reverse = child<QCheckBox>(&dialog, "checkReverse");
     reverse->click();
+    QCOMPARE(mText.angle(), reversed);
     QVERIFY(!editAngle(dialog)->isEnabled());
+    // Checked again, it turns from the angle shown, not from the turned one.
+    reverse->click();
+    QVERIFY(editAngle(dialog)->isEnabled());
+    reverse->click();
+    QCOMPARE(mText.angle(), reversed);
     dialog.accept();
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QCOMPARE(mText.angle(), reversed);
@@ -268,33 +290,47 @@ void tst_TextInfoDialog::reverseNeedsAValidAngle()
     reverse->click();
     QVERIFY(!reverse->isChecked());
     QVERIFY(editAngle(dialog)->isEnabled());
+    QCOMPARE(mText.angle(), 45.0);
     QCOMPARE(sink.messages.size(), 1);
     QVERIFY2(sink.messages.first().contains(QStringLiteral("\"Angle\" is out of range")),
              qPrintable(sink.messages.first()));
 }
 
-void tst_TextInfoDialog::cancelLeavesTheTextObjectAlone()
+void tst_TextInfoDialog::cancelKeepsOnlyTheReversedAngle()
 {
     TextInfoDialog dialog(&mText);
     textEdit(dialog)->setPlainText(QStringLiteral("Other"));
-    child<QCheckBox>(&dialog, "checkReverse")->click();
+    combo(dialog, "comboBoxLetterSize")->setEditText(QStringLiteral("30"));
     combo(dialog, "comboBoxHorzAlignment")->setCurrentIndex(1);
+    child<QCheckBox>(&dialog, "checkReverse")->click();
     dialog.reject();
-    QCOMPARE(mText.lines(), QStringList({"Style 12", "Size M"}));
-    QCOMPARE(mText.angle(), 45.0);
-    QCOMPARE(mText.alignment(), int(CDbTextObject::AlignRight));
+    QCOMPARE(mText.getLines(), QStringList({"Style 12", "Size M"}));
+    QCOMPARE(mText.letterSize(), short(18));
+    QCOMPARE(mText.alignment(), int(Qt::AlignRight));
+    QCOMPARE(mText.angle(), 225.0);
 }
 
-void tst_TextInfoDialog::alignmentAppliesToEveryLine()
+void tst_TextInfoDialog::alignmentAppliesToEveryLineAndIsWrittenAsFlags()
 {
+    // Loaded, the text edit takes the object's flags as they are.
+    mText.setAlignment(Qt::AlignHCenter);
     TextInfoDialog dialog(&mText);
     QComboBox* alignment = combo(dialog, "comboBoxHorzAlignment");
-    alignment->setCurrentIndex(1);
-    QCOMPARE(alignmentOfEveryParagraph(textEdit(dialog)), Qt::AlignHCenter | Qt::AlignVCenter);
+    QCOMPARE(alignment->currentIndex(), 1);
+    QCOMPARE(alignmentOfEveryParagraph(textEdit(dialog)), Qt::AlignHCenter);
+
     alignment->setCurrentIndex(0);
     QCOMPARE(alignmentOfEveryParagraph(textEdit(dialog)), Qt::AlignLeft);
     dialog.accept();
-    QCOMPARE(mText.alignment(), int(CDbTextObject::AlignLeft));
+    QCOMPARE(mText.alignment(), int(Qt::AlignLeft));
+
+    mText.setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    TextInfoDialog again(&mText);
+    QCOMPARE(combo(again, "comboBoxHorzAlignment")->currentIndex(), 0);
+    combo(again, "comboBoxHorzAlignment")->setCurrentIndex(1);
+    QCOMPARE(alignmentOfEveryParagraph(textEdit(again)), Qt::AlignHCenter | Qt::AlignVCenter);
+    again.accept();
+    QCOMPARE(mText.alignment(), int(Qt::AlignHCenter));
 }
 
 void tst_TextInfoDialog::storedPhraseIsInsertedAtTheCursor()

@@ -25,8 +25,9 @@ private slots:
     void cloneIsDeepAndPreviewIsMarked();
     void onlyBrokenGeometryIsInvalid();
     void exchangeInfosSwapsPlacement();
-    void textExtentFollowsAlignmentAndAngle_data();
-    void textExtentFollowsAlignmentAndAngle();
+    void textExtentFollowsLetterSizeAndAngle_data();
+    void textExtentFollowsLetterSizeAndAngle();
+    void textAlignmentIsReadFromItsHorizontalFlags();
 };
 
 void tst_MarkerModel::clickInVectorTakesTheNearestOfTheKind()
@@ -151,6 +152,8 @@ void tst_MarkerModel::onlyBrokenGeometryIsInvalid()
     QVERIFY(text.isValid());
     text.setLetterSize(0);
     QVERIFY(!text.isValid());
+    text.setLetterSize(-6);
+    QVERIFY(!text.isValid());
 }
 
 void tst_MarkerModel::exchangeInfosSwapsPlacement()
@@ -171,29 +174,30 @@ void tst_MarkerModel::exchangeInfosSwapsPlacement()
     QVERIFY(a->sameContent(*bBefore));
 }
 
-void tst_MarkerModel::textExtentFollowsAlignmentAndAngle_data()
+void tst_MarkerModel::textExtentFollowsLetterSizeAndAngle_data()
 {
     QTest::addColumn<int>("alignment");
     QTest::addColumn<double>("angle");
     QTest::addColumn<GeoRectangle>("extent");
-    // "MARKER" and "12" at letter size 2: 6 characters of 1.2 cm, two lines of 2.8 cm,
-    // about the centre (50, 20).
-    QTest::newRow("centred") << int(CDbTextObject::AlignCenter) << 0.0
-                             << GeoRectangle(46.4, 17.2, 53.6, 22.8);
-    QTest::newRow("left") << int(CDbTextObject::AlignLeft) << 0.0 << GeoRectangle(50, 17.2, 57.2, 22.8);
-    QTest::newRow("right") << int(CDbTextObject::AlignRight) << 0.0 << GeoRectangle(42.8, 17.2, 50, 22.8);
+    // "MARKER" and "12" at letter size 20 mm: 6 characters of 1.2 cm, two lines of 2.8 cm,
+    // centred on (50, 20) whatever the alignment.
+    const GeoRectangle level(46.4, 17.2, 53.6, 22.8);
+    QTest::newRow("centred") << int(Qt::AlignHCenter) << 0.0 << level;
+    QTest::newRow("left") << int(Qt::AlignLeft) << 0.0 << level;
+    QTest::newRow("right") << int(Qt::AlignRight) << 0.0 << level;
     QTest::newRow("left, turned upright")
-        << int(CDbTextObject::AlignLeft) << 90.0 << GeoRectangle(47.2, 20, 52.8, 27.2);
+        << int(Qt::AlignLeft) << 90.0 << GeoRectangle(47.2, 16.4, 52.8, 23.6);
+    QTest::newRow("reversed") << int(Qt::AlignRight) << 180.0 << level;
 }
 
-void tst_MarkerModel::textExtentFollowsAlignmentAndAngle()
+void tst_MarkerModel::textExtentFollowsLetterSizeAndAngle()
 {
     QFETCH(int, alignment);
     QFETCH(double, angle);
     QFETCH(GeoRectangle, extent);
     CDbTextObject text;
     text.setLines({QStringLiteral("MARKER"), QStringLiteral("12")});
-    text.setLetterSize(2);
+    text.setLetterSize(20);
     text.setCentre({50, 20});
     text.setAlignment(alignment);
     text.setAngle(angle);
@@ -204,6 +208,24 @@ void tst_MarkerModel::textExtentFollowsAlignmentAndAngle()
     GeoPoint2D delta(10, -5);
     text.translate(delta);
     QVERIFY(text.boundingRect().leftBottom().equals(extent.leftBottom() + delta, 1e-9));
+}
+
+void tst_MarkerModel::textAlignmentIsReadFromItsHorizontalFlags()
+{
+    CDbTextObject text;
+    QCOMPARE(text.alignment(), int(Qt::AlignHCenter));
+    const std::pair<int, Qt::Alignment> cases[] = {{Qt::AlignLeft, Qt::AlignLeft},
+                                                   {Qt::AlignRight | Qt::AlignVCenter, Qt::AlignRight},
+                                                   {Qt::AlignHCenter | Qt::AlignVCenter, Qt::AlignHCenter},
+                                                   // Left wins over right; no horizontal flag centres.
+                                                   {Qt::AlignLeft | Qt::AlignRight, Qt::AlignLeft},
+                                                   {0, Qt::AlignHCenter},
+                                                   {Qt::AlignJustify, Qt::AlignHCenter}};
+    for (const auto& c : cases) {
+        text.setAlignment(c.first);
+        QCOMPARE(text.alignment(), c.first);
+        QCOMPARE(text.horizontalAlignment(), c.second);
+    }
 }
 
 QTEST_GUILESS_MAIN(tst_MarkerModel)

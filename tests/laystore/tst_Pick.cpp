@@ -115,7 +115,7 @@ void tst_Pick::textsAndLinesAreHitByTheirShape()
     m->document->setViewScale(10);
     auto* label = new CDbTextObject();
     label->setLines({QStringLiteral("MARKER 12"), QStringLiteral("denim")});
-    label->setLetterSize(2.0);
+    label->setLetterSize(20);
     label->setAngle(45.0);
     label->setCentre({50, 50});
     auto* line = new CDbLineObject();
