@@ -3,6 +3,7 @@
 #include "ToolRegistration.h"
 
 #include <QCoreApplication>
+#include <QMouseEvent>
 
 namespace VelSystem {
 
@@ -17,6 +18,16 @@ ToolScale::~ToolScale() = default;
 QString ToolScale::name() const
 {
     return QCoreApplication::translate("Velsystem::ToolScale", "Scale");
+}
+
+void ToolScale::mousePressEvent(DocumentView* /*view*/, QMouseEvent* event)
+{
+    event->accept();
+}
+
+void ToolScale::cursor(QCursor& cursor) const
+{
+    cursor = blockCursor();
 }
 
 } // namespace VelSystem

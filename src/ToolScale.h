@@ -4,7 +4,7 @@
 
 namespace VelSystem {
 
-// Changes the scale of the view.
+// The scale tool: takes the mouse presses while it is current and changes nothing.
 class ToolScale : public ToolBase
 {
     Q_OBJECT
@@ -13,6 +13,8 @@ public:
     ~ToolScale() override;
 
     QString name() const override;
+    void mousePressEvent(DocumentView* view, QMouseEvent* event) override;
+    void cursor(QCursor& cursor) const override;
 };
 
 } // namespace VelSystem
