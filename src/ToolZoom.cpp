@@ -113,11 +113,9 @@ void ToolZoom::mouseMoveEvent(DocumentView* view, QMouseEvent* event)
         view->scene()->addItem(mRectItem);
         mRectScene = view->scene();
     }
-    const QPointF scenePoint = view->mapToScene(event->pos());
-    mDragEnd = GeoPoint2D(scenePoint.x(), scenePoint.y());
-    const QPointF corner(mPressPoint.x, mPressPoint.y);
-    mRectItem->setRect(
-        QRectF(corner, QSizeF(mDragEnd.x - mPressPoint.x, mDragEnd.y - mPressPoint.y)).normalized());
+    // Normalised, so that a drag in any direction gives a positive width and height.
+    const QPointF start(mPressPoint.x, mPressPoint.y);
+    mRectItem->setRect(QRectF(start, view->mapToScene(event->pos())).normalized());
     event->accept();
 }
 

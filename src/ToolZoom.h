@@ -54,7 +54,6 @@ private:
     bool mZoomOut = false;
     bool mDragged = false;
     GeoPoint2D mPressPoint;
-    GeoPoint2D mDragEnd;
     // The rubber band is owned here; the scene deletes it first if it goes away mid-drag.
     QGraphicsRectItem* mRectItem = nullptr;
     QPointer<QGraphicsScene> mRectScene;
