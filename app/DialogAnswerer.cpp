@@ -28,9 +28,12 @@ bool parseSwitch(const QString& value, bool* on)
     return *on || no.contains(lower);
 }
 
-template <class Spin, class Value>
-bool setSpinValue(Spin* spin, Value value, bool ok, const QString& text, QString* error)
+// `read` turns the text into the spin box's type, setting its `ok` argument.
+template <class Spin, class Read>
+bool setSpinValue(Spin* spin, const QString& text, Read read, QString* error)
 {
+    bool ok = false;
+    const auto value = read(text, &ok);
     if (!ok || value < spin->minimum() || value > spin->maximum()) {
         *error = DialogAnswerer::tr("the field %1 takes a number from %2 to %3, not \"%4\"")
                      .arg(spin->objectName())
@@ -153,11 +156,12 @@ bool DialogAnswerer::setField(QWidget* field, const QString& value, QString* err
         }
         return true;
     }
-    bool ok = false;
     if (auto* spin = qobject_cast<QSpinBox*>(field))
-        return setSpinValue(spin, value.toInt(&ok), ok, value, error);
+        return setSpinValue(
+            spin, value, [](const QString& text, bool* ok) { return text.toInt(ok); }, error);
     if (auto* spin = qobject_cast<QDoubleSpinBox*>(field))
-        return setSpinValue(spin, value.toDouble(&ok), ok, value, error);
+        return setSpinValue(
+            spin, value, [](const QString& text, bool* ok) { return text.toDouble(ok); }, error);
     if (auto* button = qobject_cast<QAbstractButton*>(field)) {
         bool on = false;
         if (!button->isCheckable() || !parseSwitch(value, &on)) {

@@ -5,6 +5,28 @@
 
 namespace VelSystem {
 
+QStringList HostOptions::takePluginOption(int* argc, char** argv)
+{
+    QStringList taken;
+    int kept = 0;
+    for (int i = 0; i < *argc; ++i) {
+        const QString argument = QString::fromLocal8Bit(argv[i]);
+        if (i > 0 && (argument == QLatin1String("--plugin") || argument == QLatin1String("-plugin"))) {
+            taken << QStringLiteral("--plugin");
+            if (i + 1 < *argc)
+                taken << QString::fromLocal8Bit(argv[++i]);
+        } else if (i > 0 && (argument.startsWith(QLatin1String("--plugin=")) ||
+                             argument.startsWith(QLatin1String("-plugin=")))) {
+            taken << QStringLiteral("--plugin=") + argument.section(QLatin1Char('='), 1);
+        } else {
+            argv[kept++] = argv[i];
+        }
+    }
+    *argc = kept;
+    argv[kept] = nullptr;
+    return taken;
+}
+
 bool HostOptions::parse(const QStringList& arguments, HostOptions* options, QString* error)
 {
     QCommandLineParser parser;

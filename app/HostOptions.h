@@ -28,6 +28,11 @@ public:
     bool screenshotMode() const { return !screenshotPath.isEmpty(); }
     bool scriptMode() const { return !scriptPath.isEmpty(); }
 
+    // Qt's GUI application takes "-plugin NAME" and "--plugin NAME" for input plug-ins of its
+    // own. Call this before the application object is made: it takes the host's --plugin
+    // (with its value) out of `argv`, lowering `argc`, and returns it for parse().
+    static QStringList takePluginOption(int* argc, char** argv);
+
     // Reads `arguments` (the program name first). On a bad command line returns false with
     // `error` saying what is wrong and how the command is used; --help and --version print
     // and exit as usual.

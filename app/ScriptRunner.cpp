@@ -28,9 +28,9 @@ namespace VelSystem {
 
 namespace {
 
-QString number(double value)
+QString number(double value, int digits = 10)
 {
-    return QLocale::c().toString(value, 'g', 10);
+    return QLocale::c().toString(value, 'g', digits);
 }
 
 QString buttonName(Qt::MouseButton button)
@@ -286,7 +286,7 @@ bool ScriptRunner::sendWheel(const ScriptStep& step, QString* done, QString* err
     QApplication::sendEvent(viewport, &event);
     *done = tr("wheel %1 at %2, %3 cm; the view shows %4 pixels a centimetre")
                 .arg(step.number)
-                .arg(number(step.point.x()), number(step.point.y()), number(target->getScale()));
+                .arg(number(step.point.x()), number(step.point.y()), number(target->getScale(), 4));
     return true;
 }
 

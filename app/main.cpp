@@ -36,13 +36,14 @@ void installMessageSink(bool interactive)
 
 int main(int argc, char* argv[])
 {
+    const QStringList pluginOption = HostOptions::takePluginOption(&argc, argv);
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("VelSystem"));
     QCoreApplication::setApplicationName(QStringLiteral("markerhost"));
 
     HostOptions options;
     QString error;
-    if (!HostOptions::parse(QCoreApplication::arguments(), &options, &error)) {
+    if (!HostOptions::parse(QCoreApplication::arguments() + pluginOption, &options, &error)) {
         std::fprintf(stderr, "%s\n", qPrintable(error));
         return 2;
     }

@@ -30,13 +30,18 @@ public:
     bool isEnabled() const override { return mEnabled; }
     void mousePressEvent(DocumentView* view, QMouseEvent* event) override
     {
+        pressButtons << event->buttons();
+        pressModifiers << event->modifiers();
         RecordingTool::mousePressEvent(view, event);
         if (onPress)
             onPress();
     }
 
     bool busy = false;
+    // Runs after each press was recorded: opens a dialog, throws.
     std::function<void()> onPress;
+    QList<Qt::MouseButtons> pressButtons;
+    QList<Qt::KeyboardModifiers> pressModifiers;
 
 private:
     std::string mId;

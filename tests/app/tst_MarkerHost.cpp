@@ -69,10 +69,16 @@ private slots:
     void bundledSamplesOpen();
     void aFileThatFailsToLoadIsReported();
     void aBadCommandLineIsRefused();
+    void aScriptedSessionSwitchesToolsWithShortcutKeys();
+    void theDocumentedExampleRuns();
+    void aScriptStopsAtItsFirstBadLine();
+    void aMissingPluginIsReportedAndTheViewerStillWorks();
 
 private:
     // Checks a screenshot run of `file`; returns the image.
     QImage screenshotOf(const QString& file);
+    // Writes `steps` to a script file in the temporary folder and returns its path.
+    QString writeScript(const QString& name, const QString& steps);
     QTemporaryDir mDir;
 };
 
@@ -145,6 +151,118 @@ void tst_MarkerHost::aBadCommandLineIsRefused()
     QVERIFY2(run.err.contains(QStringLiteral("\"wide\"")), qPrintable(run.err));
     const Run lonely = runHost({QStringLiteral("--screenshot"), mDir.filePath(QStringLiteral("x.png"))});
     QCOMPARE(lonely.exitCode, 2);
+    const Run both = runHost({QStringLiteral("--screenshot"), mDir.filePath(QStringLiteral("x.png")),
+                              QStringLiteral("--script"), mDir.filePath(QStringLiteral("x.txt")),
+                              mDir.filePath(QStringLiteral("x.mak"))});
+    QCOMPARE(both.exitCode, 2);
+}
+
+QString tst_MarkerHost::writeScript(const QString& name, const QString& steps)
+{
+    const QString path = mDir.filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(steps.toUtf8()) < 0)
+        return QString();
+    return path;
+}
+
+void tst_MarkerHost::aScriptedSessionSwitchesToolsWithShortcutKeys()
+{
+    const QString marker = HostTest::writeTestMarker(QDir(mDir.path()));
+    const QString png = mDir.filePath(QStringLiteral("session.png"));
+    const QString script =
+        writeScript(QStringLiteral("keys.txt"), QStringLiteral("# the pointer to start with\n"
+                                                               "expect tool select\n"
+                                                               "tool ruler\n"
+                                                               "key-press Control\n"
+                                                               "expect tool select\n"
+                                                               "key-press Space\n"
+                                                               "expect tool zoom\n"
+                                                               "key-release Space\n"
+                                                               "key-release Control\n"
+                                                               "expect tool ruler\n"
+                                                               "key-press Space\n"
+                                                               "expect tool handgrip\n"
+                                                               "key-release Space\n"
+                                                               "expect tool ruler\n"
+                                                               "screenshot ") +
+                                                    png + QLatin1Char('\n'));
+    const Run run = runHost({QStringLiteral("--script"), script, marker});
+    QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+    const QStringList lines = run.out.split(QLatin1Char('\n'));
+    QCOMPARE(lines.size(), 14);
+    QCOMPARE(lines.at(2), QStringLiteral("key-press Control (tool: select)"));
+    QCOMPARE(lines.at(4), QStringLiteral("key-press Space (tool: zoom)"));
+    QCOMPARE(lines.at(7), QStringLiteral("key-release Control (tool: ruler)"));
+    QCOMPARE(lines.at(9), QStringLiteral("key-press Space (tool: handgrip)"));
+    QVERIFY(!QImage(png).isNull());
+}
+
+void tst_MarkerHost::theDocumentedExampleRuns()
+{
+    QFile doc(QStringLiteral(MARKER_SOURCE_DIR "/docs/scripting.md"));
+    QVERIFY(doc.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QString text = QString::fromUtf8(doc.readAll());
+    const int start = text.indexOf(QStringLiteral("## Example"));
+    QVERIFY(start >= 0);
+    QStringList steps;
+    for (const QString& line : text.mid(start).split(QLatin1Char('\n'))) {
+        if (line.startsWith(QStringLiteral("    ")))
+            steps << line.mid(4).replace(QStringLiteral("/tmp/"), mDir.path() + QLatin1Char('/'));
+    }
+    QVERIFY(steps.size() > 5);
+    const QString script = writeScript(QStringLiteral("example.txt"), steps.join(QLatin1Char('\n')));
+    const Run run = runHost({QStringLiteral("--script"), script,
+                             QStringLiteral(MARKER_SOURCE_DIR "/samples/trousers-sample.mak")});
+    QVERIFY2(run.exitCode == 0, qPrintable(run.out + run.err));
+    QVERIFY(QFileInfo::exists(mDir.filePath(QStringLiteral("pockets.png"))));
+}
+
+void tst_MarkerHost::aScriptStopsAtItsFirstBadLine()
+{
+    const QString marker = HostTest::writeTestMarker(QDir(mDir.path()));
+    const QString unreadable =
+        writeScript(QStringLiteral("unreadable.txt"), QStringLiteral("tool zoom\n\npress 10 ten\n"));
+    const Run bad = runHost({QStringLiteral("--script"), unreadable, marker});
+    QCOMPARE(bad.exitCode, 2);
+    QVERIFY2(bad.err.contains(unreadable + QStringLiteral(":3: \"ten\" is not a number")),
+             qPrintable(bad.err));
+    QVERIFY(bad.out.isEmpty());
+
+    const QString failing = writeScript(QStringLiteral("failing.txt"),
+                                        QStringLiteral("tool zoom\nexpect tool ruler\ntool ruler\n"));
+    const Run failed = runHost({QStringLiteral("--script"), failing, marker});
+    QCOMPARE(failed.exitCode, 1);
+    QVERIFY2(failed.err.contains(failing + QStringLiteral(":2: expected the tool \"ruler\"")),
+             qPrintable(failed.err));
+    QCOMPARE(failed.out, QStringLiteral("tool zoom (Zoom In/Out)"));
+
+    const Run missing =
+        runHost({QStringLiteral("--script"), mDir.filePath(QStringLiteral("none.txt")), marker});
+    QCOMPARE(missing.exitCode, 2);
+    QVERIFY2(missing.err.contains(QStringLiteral("none.txt")), qPrintable(missing.err));
+}
+
+void tst_MarkerHost::aMissingPluginIsReportedAndTheViewerStillWorks()
+{
+    const QString marker = HostTest::writeTestMarker(QDir(mDir.path()));
+    const QString nowhere = mDir.filePath(QStringLiteral("gone/markerplugin.so"));
+    const QString png = mDir.filePath(QStringLiteral("no-tools.png"));
+    const Run run =
+        runHost({QStringLiteral("--plugin"), nowhere, QStringLiteral("--screenshot"), png, marker});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(run.err.contains(nowhere), qPrintable(run.err));
+    const QImage image(png);
+    QVERIFY(!image.isNull());
+    QVERIFY(contains(image, QColor(255, 252, 240))); // the marker is shown all the same
+
+    const QString script =
+        writeScript(QStringLiteral("no-tools.txt"), QStringLiteral("wheel 120 10 10\ntool select\n"));
+    const Run scripted =
+        runHost({QStringLiteral("--plugin"), nowhere, QStringLiteral("--script"), script, marker});
+    QCOMPARE(scripted.exitCode, 1);
+    QVERIFY2(scripted.err.contains(script + QStringLiteral(":2: no tool plug-in is loaded")),
+             qPrintable(scripted.err));
 }
 
 QTEST_MAIN(tst_MarkerHost)

@@ -1,4 +1,5 @@
 #include "app/HostTestMarker.h"
+#include "app/HostTestQuiet.h"
 #include "gui/GuiTestDoubles.h"
 
 #include "InfoBoxDock.h"
@@ -25,15 +26,6 @@
 using namespace VelSystem;
 
 namespace {
-
-QtMessageHandler gPreviousHandler = nullptr;
-
-// The offscreen platform warns about every top-level window it shows; nothing to see.
-void dropPlatformNoise(QtMsgType type, const QMessageLogContext& context, const QString& message)
-{
-    if (!message.contains(QLatin1String("does not support propagateSizeHints")))
-        gPreviousHandler(type, context, message);
-}
 
 QAction* menuAction(const QMainWindow& window, const QString& startsWith)
 {
@@ -86,7 +78,7 @@ private:
 
 void tst_MarkerMainWindow::initTestCase()
 {
-    gPreviousHandler = qInstallMessageHandler(dropPlatformNoise);
+    HostTest::silencePlatformNoise();
     QVERIFY(mDir.isValid());
 }
 

@@ -1,0 +1,31 @@
+#pragma once
+
+// The offscreen platform warns about every top-level window it shows (the main window, each
+// dialog); there is nothing to see in that. Tests that show windows call
+// HostTest::silencePlatformNoise() once, in initTestCase.
+
+#include <QString>
+#include <QtGlobal>
+
+namespace VelSystem {
+namespace HostTest {
+
+inline QtMessageHandler& previousMessageHandler()
+{
+    static QtMessageHandler handler = nullptr;
+    return handler;
+}
+
+inline void dropPlatformNoise(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (!message.contains(QLatin1String("does not support propagateSizeHints")))
+        previousMessageHandler()(type, context, message);
+}
+
+inline void silencePlatformNoise()
+{
+    previousMessageHandler() = qInstallMessageHandler(dropPlatformNoise);
+}
+
+} // namespace HostTest
+} // namespace VelSystem

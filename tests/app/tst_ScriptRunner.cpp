@@ -1,0 +1,473 @@
+#include "app/HostTestMarker.h"
+#include "app/HostTestQuiet.h"
+#include "app/HostTestTools.h"
+
+#include "MarkerMainWindow.h"
+#include "PluginModule.h"
+#include "ScriptRunner.h"
+#include "ToolController.h"
+
+#include "VelCore/DefaultLogger.h"
+#include "VelCore/KeyboardMonitor.h"
+#include "VelGui/DocumentView.h"
+#include "laystore/DocumentMak.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QIntValidator>
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <QUndoStack>
+#include <QVBoxLayout>
+#include <QtTest>
+#include <boost/throw_exception.hpp>
+#include <memory>
+
+using namespace VelSystem;
+using HostTest::TestTool;
+using HostTest::TestToolFactory;
+
+namespace {
+
+// What a dialog opened by a test tool ended with.
+struct DialogOutcome
+{
+    int result = -1;
+    QString name;
+    QString number;
+    bool flag = false;
+    int count = 0;
+    QString kind;
+};
+
+// A modal dialog with one field of each kind a script can fill.
+void runTestDialog(QWidget* parent, DialogOutcome* outcome)
+{
+    QDialog dialog(parent);
+    dialog.setWindowTitle(QStringLiteral("Test Answers"));
+    auto* name = new QLineEdit(QStringLiteral("old"), &dialog);
+    name->setObjectName(QStringLiteral("editName"));
+    auto* number = new QLineEdit(&dialog);
+    number->setObjectName(QStringLiteral("editNumber"));
+    number->setValidator(new QIntValidator(0, 99, number));
+    auto* flag = new QCheckBox(&dialog);
+    flag->setObjectName(QStringLiteral("checkFlag"));
+    auto* count = new QSpinBox(&dialog);
+    count->setObjectName(QStringLiteral("spinCount"));
+    count->setRange(0, 10);
+    auto* kind = new QComboBox(&dialog);
+    kind->setObjectName(QStringLiteral("comboKind"));
+    kind->addItems({QStringLiteral("Alpha"), QStringLiteral("Beta")});
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    auto* layout = new QVBoxLayout(&dialog);
+    for (QWidget* widget : std::initializer_list<QWidget*>{name, number, flag, count, kind, buttons})
+        layout->addWidget(widget);
+    outcome->result = dialog.exec();
+    outcome->name = name->text();
+    outcome->number = number->text();
+    outcome->flag = flag->isChecked();
+    outcome->count = count->value();
+    outcome->kind = kind->currentText();
+}
+
+} // namespace
+
+class tst_ScriptRunner : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void init();
+    void cleanup();
+
+    void heldShortcutKeysSwitchThePluginsTools();
+    void keysReachTheToolThatIsCurrentWhenTheyArrive();
+    void mouseStepsReachTheToolAtTheirDocumentPoints();
+    void heldKeysAndButtonsShowInMouseEvents();
+    void wheelZoomsTheViewWhenTheToolLetsItPass();
+    void answersTheNextDialogWithItsFields();
+    void aRejectAnswerRejectsTheDialog();
+    void aDialogWithoutAnswerIsRejectedAndStopsTheScript();
+    void anAnswerThatDoesNotFitStopsAtItsLine_data();
+    void anAnswerThatDoesNotFitStopsAtItsLine();
+    void anUnusedAnswerStopsTheScript();
+    void anExceptionInAToolIsReportedAndTheSessionGoesOn();
+    void aFailingCheckStopsTheScriptAtItsLine();
+    void undoRedoAndSave();
+    void anUnreadableScriptRunsNothing();
+    void withoutThePluginToolStepsFail();
+
+private:
+    // Runs `script` on the window; the output goes to mOut and mErr.
+    ScriptRunner::Result run(const QString& script);
+    // Opens the test marker in a new window using `factory`'s tools.
+    void openWindow(ToolFactory* factory);
+    boost::shared_ptr<TestTool> tool(const std::string& id) const { return mFactory.tool(id); }
+    // The document point of a view pixel.
+    QPointF documentPoint(const QPointF& pixel) const;
+
+    PluginModule mModule;
+    TestToolFactory mFactory;
+    QTemporaryDir mDir;
+    QString mFile;
+    std::unique_ptr<MarkerMainWindow> mWindow;
+    std::unique_ptr<RecordingSink> mSink;
+    QString mOut;
+    QString mErr;
+};
+
+void tst_ScriptRunner::initTestCase()
+{
+    HostTest::silencePlatformNoise();
+    QString error;
+    QVERIFY2(mModule.load(PluginModule::defaultPath(), &error), qPrintable(error));
+    QVERIFY(mDir.isValid());
+    mFile = HostTest::writeTestMarker(QDir(mDir.path()));
+    QVERIFY(!mFile.isEmpty());
+}
+
+void tst_ScriptRunner::cleanupTestCase()
+{
+    mModule.unload();
+}
+
+void tst_ScriptRunner::init()
+{
+    KeyboardMonitor::instance().releaseAll();
+    mSink = std::make_unique<RecordingSink>();
+    mOut.clear();
+    mErr.clear();
+}
+
+void tst_ScriptRunner::cleanup()
+{
+    mWindow.reset();
+    mSink.reset();
+    mFactory.made.clear();
+    KeyboardMonitor::instance().releaseAll();
+}
+
+void tst_ScriptRunner::openWindow(ToolFactory* factory)
+{
+    mWindow = std::make_unique<MarkerMainWindow>();
+    QVERIFY(mWindow->openFile(mFile));
+    mWindow->setToolFactory(factory);
+}
+
+ScriptRunner::Result tst_ScriptRunner::run(const QString& script)
+{
+    QTextStream out(&mOut);
+    QTextStream err(&mErr);
+    ScriptRunner runner(mWindow.get(), &out, &err);
+    return runner.run(QStringLiteral("session.txt"), script);
+}
+
+QPointF tst_ScriptRunner::documentPoint(const QPointF& pixel) const
+{
+    return mWindow->activeView()->viewportTransform().inverted().map(pixel);
+}
+
+void tst_ScriptRunner::heldShortcutKeysSwitchThePluginsTools()
+{
+    openWindow(mModule.factory());
+    const ScriptRunner::Result result = run(QStringLiteral("expect tool select\n"
+                                                           "tool cutdown\n"
+                                                           "key-press Control\n"
+                                                           "expect tool select\n"
+                                                           "key-press Space\n"
+                                                           "expect tool zoom\n"
+                                                           "expect instructions Zoom In:\n"
+                                                           "key-release Space\n"
+                                                           "expect tool select\n"
+                                                           "key-release Control\n"
+                                                           "expect tool cutdown\n"
+                                                           "key-press Space\n"
+                                                           "expect tool handgrip\n"
+                                                           "key-release Space\n"
+                                                           "expect tool cutdown\n"));
+    QVERIFY2(result == ScriptRunner::Succeeded, qPrintable(mErr));
+    QVERIFY(mErr.isEmpty());
+    const QStringList lines = mOut.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 15);
+    QCOMPARE(lines.at(1), QStringLiteral("tool cutdown (Cut-Down Two Pieces)"));
+    QCOMPARE(lines.at(2), QStringLiteral("key-press Control (tool: select)"));
+    QCOMPARE(lines.at(9), QStringLiteral("key-release Control (tool: cutdown)"));
+    QCOMPARE(lines.at(10), QStringLiteral("expect tool cutdown: ok"));
+    QCOMPARE(mWindow->activeView()->tool()->id(), std::string("cutdown"));
+}
+
+void tst_ScriptRunner::keysReachTheToolThatIsCurrentWhenTheyArrive()
+{
+    openWindow(&mFactory);
+    QCOMPARE(run(QStringLiteral("key-press Control\nkey Plus\nkey-release Control\n")),
+             ScriptRunner::Succeeded);
+    const QString control = QString::number(Qt::Key_Control);
+    const QString plus = QString::number(Qt::Key_Plus);
+    // The monitor sees the key first and switches; the view then hands the key to the new tool.
+    QCOMPARE(tool("pointer")->calls, (QStringList{QStringLiteral("start"), QStringLiteral("key+") + control,
+                                                  QStringLiteral("key+") + plus,
+                                                  QStringLiteral("key-") + plus, QStringLiteral("stop")}));
+    QCOMPARE(tool("block")->calls, (QStringList{QStringLiteral("start"), QStringLiteral("stop"),
+                                                QStringLiteral("start"), QStringLiteral("key-") + control}));
+}
+
+void tst_ScriptRunner::mouseStepsReachTheToolAtTheirDocumentPoints()
+{
+    openWindow(&mFactory);
+    QCOMPARE(run(QStringLiteral("press 10 20\n"
+                                "move 15.5 20\n"
+                                "release 15.5 20\n"
+                                "double-click 5 -3 right\n"
+                                "click 40 30\n")),
+             ScriptRunner::Succeeded);
+    const boost::shared_ptr<TestTool> block = tool("block");
+    QCOMPARE(block->calls.mid(1),
+             (QStringList{QStringLiteral("press"), QStringLiteral("move"), QStringLiteral("release"),
+                          QStringLiteral("press"), QStringLiteral("release"), QStringLiteral("double"),
+                          QStringLiteral("release"), QStringLiteral("press"), QStringLiteral("release")}));
+    const QList<QPointF> expected = {{10, 20}, {15.5, 20}, {15.5, 20}, {5, -3}, {5, -3},
+                                     {5, -3},  {5, -3},    {40, 30},   {40, 30}};
+    QCOMPARE(block->positions.size(), expected.size());
+    for (int i = 0; i < expected.size(); ++i) {
+        const QPointF point = documentPoint(block->positions.at(i));
+        QVERIFY2(qAbs(point.x() - expected.at(i).x()) < 1e-9 && qAbs(point.y() - expected.at(i).y()) < 1e-9,
+                 qPrintable(QStringLiteral("event %1 at %2, %3").arg(i).arg(point.x()).arg(point.y())));
+    }
+    QVERIFY2(mOut.startsWith(QStringLiteral("press left at 10, 20 cm (pixel ")), qPrintable(mOut));
+}
+
+void tst_ScriptRunner::heldKeysAndButtonsShowInMouseEvents()
+{
+    openWindow(&mFactory);
+    // Shift held by a key step, Alt given on the step; the left button is still down at the
+    // right press.
+    QCOMPARE(run(QStringLiteral("key-press Shift\n"
+                                "press 1 1 alt\n"
+                                "press 1 1 right\n"
+                                "release 1 1 right\n"
+                                "release 1 1\n"
+                                "key-release Shift\n"
+                                "press 2 2\n")),
+             ScriptRunner::Succeeded);
+    const boost::shared_ptr<TestTool> block = tool("block");
+    QCOMPARE(block->pressModifiers, (QList<Qt::KeyboardModifiers>{Qt::ShiftModifier | Qt::AltModifier,
+                                                                  Qt::ShiftModifier, Qt::NoModifier}));
+    QCOMPARE(block->pressButtons,
+             (QList<Qt::MouseButtons>{Qt::LeftButton, Qt::LeftButton | Qt::RightButton, Qt::LeftButton}));
+    QVERIFY2(mOut.contains(QStringLiteral(" with shift+alt\n")), qPrintable(mOut));
+}
+
+void tst_ScriptRunner::wheelZoomsTheViewWhenTheToolLetsItPass()
+{
+    openWindow(&mFactory);
+    DocumentView* view = mWindow->activeView();
+    const double before = view->getScale();
+    QCOMPARE(run(QStringLiteral("wheel 120 10 10\n")), ScriptRunner::Succeeded);
+    QVERIFY(qAbs(view->getScale() - before * 1.25) < 1e-9);
+    QCOMPARE(tool("block")->calls.last(), QStringLiteral("wheel"));
+    // The zoom keeps the document point under the mouse in place.
+    const QPointF point = documentPoint(view->viewportTransform().map(QPointF(10, 10)));
+    QVERIFY(qAbs(point.x() - 10) < 1e-9);
+
+    tool("block")->handlesWheel = true;
+    QCOMPARE(run(QStringLiteral("wheel -120 10 10\n")), ScriptRunner::Succeeded);
+    QVERIFY(qAbs(view->getScale() - before * 1.25) < 1e-9);
+}
+
+void tst_ScriptRunner::answersTheNextDialogWithItsFields()
+{
+    openWindow(&mFactory);
+    DialogOutcome outcome;
+    tool("block")->onPress = [&] { runTestDialog(mWindow.get(), &outcome); };
+    const ScriptRunner::Result result =
+        run(QStringLiteral("dialog accept editName=\"two words\" editNumber=42 checkFlag=yes spinCount=7 "
+                           "comboKind=Beta\n"
+                           "press 10 10\n"
+                           "release 10 10\n"));
+    QVERIFY2(result == ScriptRunner::Succeeded, qPrintable(mErr));
+    QCOMPARE(outcome.result, int(QDialog::Accepted));
+    QCOMPARE(outcome.name, QStringLiteral("two words"));
+    QCOMPARE(outcome.number, QStringLiteral("42"));
+    QVERIFY(outcome.flag);
+    QCOMPARE(outcome.count, 7);
+    QCOMPARE(outcome.kind, QStringLiteral("Beta"));
+    QVERIFY2(mOut.contains(QStringLiteral("  dialog \"Test Answers\" accepted editName=two words")),
+             qPrintable(mOut));
+    // The release came after the dialog closed, with the button let go.
+    QCOMPARE(tool("block")->calls.last(), QStringLiteral("release"));
+}
+
+void tst_ScriptRunner::aRejectAnswerRejectsTheDialog()
+{
+    openWindow(&mFactory);
+    DialogOutcome outcome;
+    tool("block")->onPress = [&] { runTestDialog(mWindow.get(), &outcome); };
+    QCOMPARE(run(QStringLiteral("dialog reject editName=new\nclick 10 10\n")), ScriptRunner::Succeeded);
+    QCOMPARE(outcome.result, int(QDialog::Rejected));
+    QCOMPARE(outcome.name, QStringLiteral("new"));
+}
+
+void tst_ScriptRunner::aDialogWithoutAnswerIsRejectedAndStopsTheScript()
+{
+    openWindow(&mFactory);
+    DialogOutcome outcome;
+    tool("block")->onPress = [&] { runTestDialog(mWindow.get(), &outcome); };
+    QCOMPARE(run(QStringLiteral("tool zoom\ntool block\npress 10 10\ntool zoom\n")),
+             ScriptRunner::StepFailed);
+    QCOMPARE(outcome.result, int(QDialog::Rejected));
+    QVERIFY2(mErr.startsWith(
+                 QStringLiteral("session.txt:3: the dialog \"Test Answers\" opened without an answer")),
+             qPrintable(mErr));
+    // The steps after the failure did not run.
+    QCOMPARE(mWindow->toolController()->currentId(), std::string("block"));
+}
+
+void tst_ScriptRunner::anAnswerThatDoesNotFitStopsAtItsLine_data()
+{
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("no such field") << "dialog accept editColour=red"
+                                   << "the dialog \"Test Answers\" has no field \"editColour\"";
+    QTest::newRow("refused by the validator") << "dialog accept editNumber=123"
+                                              << "the field editNumber refused \"123\"";
+    QTest::newRow("out of range") << "dialog accept spinCount=11"
+                                  << "the field spinCount takes a number from 0 to 10, not \"11\"";
+    QTest::newRow("not a switch") << "dialog accept checkFlag=maybe"
+                                  << "the field checkFlag takes true or false, not \"maybe\"";
+    QTest::newRow("not in the list") << "dialog accept comboKind=Gamma"
+                                     << "the list comboKind has no item \"Gamma\"";
+}
+
+void tst_ScriptRunner::anAnswerThatDoesNotFitStopsAtItsLine()
+{
+    QFETCH(QString, answer);
+    QFETCH(QString, message);
+    openWindow(&mFactory);
+    DialogOutcome outcome;
+    tool("block")->onPress = [&] { runTestDialog(mWindow.get(), &outcome); };
+    QCOMPARE(run(QStringLiteral("tool block\n") + answer + QStringLiteral("\npress 10 10\n")),
+             ScriptRunner::StepFailed);
+    QCOMPARE(mErr, QStringLiteral("session.txt:2: ") + message + QLatin1Char('\n'));
+    QCOMPARE(outcome.result, int(QDialog::Rejected));
+}
+
+void tst_ScriptRunner::anUnusedAnswerStopsTheScript()
+{
+    openWindow(&mFactory);
+    QCOMPARE(run(QStringLiteral("dialog accept\npress 10 10\n")), ScriptRunner::StepFailed);
+    QCOMPARE(mErr, QStringLiteral("session.txt:1: no dialog opened for this answer\n"));
+    mErr.clear();
+    QCOMPARE(run(QStringLiteral("dialog accept\ndialog reject\n")), ScriptRunner::StepFailed);
+    QCOMPARE(mErr,
+             QStringLiteral("session.txt:2: the dialog answer of line 1 is still waiting for its dialog\n"));
+}
+
+void tst_ScriptRunner::anExceptionInAToolIsReportedAndTheSessionGoesOn()
+{
+    QStringList log;
+    const DefaultLogger::Sink previousLog =
+        DefaultLogger::setSink([&log](int, const QString& line) { log << line; });
+    const auto restoreLog = qScopeGuard([&] { DefaultLogger::setSink(previousLog); });
+    openWindow(&mFactory);
+    tool("block")->onPress = [] { BOOST_THROW_EXCEPTION(std::runtime_error("Error during blocking.")); };
+    const ScriptRunner::Result result = run(QStringLiteral("press 10 10\n"
+                                                           "expect message Error during blocking.\n"
+                                                           "release 10 10\n"
+                                                           "expect no-message\n"
+                                                           "tool zoom\n"
+                                                           "expect tool zoom\n"));
+    QVERIFY2(result == ScriptRunner::Succeeded, qPrintable(mErr));
+    QCOMPARE(mSink->errors, QStringList{QStringLiteral("Error during blocking.")});
+    // The boundary stopped the tool, which then took the release as usual.
+    QCOMPARE(tool("block")->calls.mid(1, 3),
+             (QStringList{QStringLiteral("press"), QStringLiteral("stop"), QStringLiteral("release")}));
+    QVERIFY2(log.join(QLatin1Char('\n')).contains(QStringLiteral("tst_ScriptRunner.cpp")),
+             qPrintable(log.join('\n')));
+}
+
+void tst_ScriptRunner::aFailingCheckStopsTheScriptAtItsLine()
+{
+    openWindow(&mFactory);
+    QCOMPARE(run(QStringLiteral("tool zoom\n\nexpect tool hand\ntool block\n")), ScriptRunner::StepFailed);
+    QCOMPARE(mErr,
+             QStringLiteral("session.txt:3: expected the tool \"hand\", the current tool is \"zoom\"\n"));
+    QCOMPARE(mOut, QStringLiteral("tool zoom (ZOOM)\n"));
+
+    const QStringList failing = {
+        QStringLiteral("expect selected 2"),
+        QStringLiteral("expect undo-count 1"),
+        QStringLiteral("expect message Nothing"),
+        QStringLiteral("expect instructions How to use hand"),
+        QStringLiteral("tool spacer"),
+        QStringLiteral("tool nothing"),
+        QStringLiteral("undo"),
+        QStringLiteral("redo"),
+    };
+    for (const QString& step : failing) {
+        mErr.clear();
+        QVERIFY2(run(step) == ScriptRunner::StepFailed, qPrintable(step));
+        QVERIFY2(mErr.startsWith(QStringLiteral("session.txt:1: ")), qPrintable(step + mErr));
+    }
+    QVERIFY2(mErr.contains(QStringLiteral("nothing to redo")), qPrintable(mErr));
+}
+
+void tst_ScriptRunner::undoRedoAndSave()
+{
+    openWindow(&mFactory);
+    const boost::shared_ptr<DocumentMak> marker = mWindow->activeMarker();
+    marker->pushAddCmdUndo({LaystoreTest::makePiece(LaystoreTest::flyFacing(), {70.0, 0.0})},
+                           marker->drawing()->getCurrentFabric(), 0, QStringLiteral("Add Fly"));
+    const QString copy = mDir.filePath(QStringLiteral("copy.mak"));
+    const QString shot = mDir.filePath(QStringLiteral("shot.png"));
+    const ScriptRunner::Result result = run(QStringLiteral("expect undo-count 1\n"
+                                                           "undo\n"
+                                                           "expect undo-count 0\n"
+                                                           "redo\n"
+                                                           "save %1\n"
+                                                           "screenshot %2\n"
+                                                           "expect selected 0\n")
+                                                .arg(copy, shot));
+    QVERIFY2(result == ScriptRunner::Succeeded, qPrintable(mErr));
+    QVERIFY2(mOut.contains(QStringLiteral("\nundo Add Fly\n")) &&
+                 mOut.contains(QStringLiteral("\nredo Add Fly\n")),
+             qPrintable(mOut));
+    QCOMPARE(marker->fileName(), copy);
+    QVERIFY(!marker->isModified());
+    QString error;
+    const boost::shared_ptr<DocumentMak> saved = MarkerFile::load(copy, &error);
+    QVERIFY2(saved, qPrintable(error));
+    QCOMPARE(saved->groups(saved->drawing()->getCurrentFabric(), 0).size(), 5);
+    QVERIFY(!QImage(shot).isNull());
+
+    mErr.clear();
+    QCOMPARE(run(QStringLiteral("save %1/missing/x.mak\n").arg(mDir.path())), ScriptRunner::StepFailed);
+    QVERIFY2(mErr.startsWith(QStringLiteral("session.txt:1: ")) && mErr.contains(QStringLiteral("x.mak")),
+             qPrintable(mErr));
+}
+
+void tst_ScriptRunner::anUnreadableScriptRunsNothing()
+{
+    openWindow(&mFactory);
+    QCOMPARE(run(QStringLiteral("tool zoom\nexpect tool zoom\njump 1 2\n")), ScriptRunner::UnreadableScript);
+    QCOMPARE(mErr, QStringLiteral("session.txt:3: unknown step \"jump\"\n"));
+    QVERIFY(mOut.isEmpty());
+    QCOMPARE(mWindow->toolController()->currentId(), std::string("block"));
+}
+
+void tst_ScriptRunner::withoutThePluginToolStepsFail()
+{
+    openWindow(nullptr);
+    QCOMPARE(run(QStringLiteral("click 10 10\nwheel 120 10 10\ntool select\n")), ScriptRunner::StepFailed);
+    QCOMPARE(mErr, QStringLiteral("session.txt:3: no tool plug-in is loaded\n"));
+}
+
+QTEST_MAIN(tst_ScriptRunner)
+#include "tst_ScriptRunner.moc"
