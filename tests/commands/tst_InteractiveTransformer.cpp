@@ -29,6 +29,7 @@ private slots:
     void dragEndingWhereItStartedRecordsNothing();
     void abandonedDragLeavesTheDocumentAsItWas();
     void singlePieceDroppedOntoAnotherSnapsExactly();
+    void turnedPieceSnapsExactly();
     void dropWithNoFreePlaceNearbyStaysWhereDropped();
     void twoPiecesNeverSnap();
     void keyDuringDragTurnsPreviewAndCopy();
@@ -173,6 +174,18 @@ void tst_InteractiveTransformer::singlePieceDroppedOntoAnotherSnapsExactly()
     endWithMove(*transformer, {-18, 0});
     QCOMPARE(m->document->objects(m->fabric, 0)[1]->boundingRect().leftBottom(), GeoPoint2D(42, 0));
     QCOMPARE(m->document->overlappingGroups(band).size(), 0);
+}
+
+// A quarter turn changes the piece's box: the snap places the turned piece, not its source.
+void tst_InteractiveTransformer::turnedPieceSnapsExactly()
+{
+    auto transformer = drag({pocket});
+    KeyboardMonitor::instance().setKeyPressed(Qt::Key_0, true);
+    QVERIFY(transformer->transformByKey(Qt::Key_5));
+    const GeoPoint2D turnedCorner = previews()[0]->boundingRect().leftBottom();
+    transformer->translate(GeoPoint2D(39, 0) - turnedCorner);
+    endWithMove(*transformer, GeoPoint2D(42, 0) - turnedCorner);
+    QCOMPARE(m->document->objects(m->fabric, 0)[1]->boundingRect().leftBottom(), GeoPoint2D(42, 0));
 }
 
 void tst_InteractiveTransformer::dropWithNoFreePlaceNearbyStaysWhereDropped()
