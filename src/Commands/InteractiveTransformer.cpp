@@ -14,6 +14,7 @@
 
 #include <QMetaObject>
 #include <QPointF>
+#include <QVector>
 #include <algorithm>
 
 namespace VelSystem {

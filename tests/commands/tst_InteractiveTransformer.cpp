@@ -5,6 +5,9 @@
 #include "VelCore/AbstractCmd.h"
 #include "VelCore/KeyboardMonitor.h"
 #include "VelGui/DocumentScene.h"
+#include "VelGui/DocumentView.h"
+#include "VelGui/DocumentWindow.h"
+#include "VelGui/MainWindow.h"
 #include "laystore/CMarkerSelection.h"
 
 #include <QPointF>
@@ -14,6 +17,22 @@
 
 using namespace VelSystem;
 using namespace VelSystem::LaystoreTest;
+
+namespace {
+
+// A document window of a host that shows piece information.
+class PieceInfoWindow : public DocumentWindow
+{
+    Q_OBJECT
+public:
+    using DocumentWindow::DocumentWindow;
+    QList<CDbAbstractObject*> shown;
+
+public slots:
+    void updatePieceInfoUi(VelSystem::CDbAbstractObject* object) { shown.append(object); }
+};
+
+} // namespace
 
 class tst_InteractiveTransformer : public QObject
 {
@@ -33,6 +52,7 @@ private slots:
     void dropWithNoFreePlaceNearbyStaysWhereDropped();
     void twoPiecesNeverSnap();
     void keyDuringDragTurnsPreviewAndCopy();
+    void pieceInformationFollowsKeyTransforms();
     void nothingToDrag();
 
 private:
@@ -236,6 +256,17 @@ void tst_InteractiveTransformer::keyDuringDragTurnsPreviewAndCopy()
     QVERIFY(transformer->transformByKey(Qt::Key_7));
     endWithMove(*transformer, {0, 0});
     QVERIFY(static_cast<CDbGrPolysObject*>(m->document->objects(m->fabric, 0)[0])->polygon(0).isMirroredY());
+}
+
+void tst_InteractiveTransformer::pieceInformationFollowsKeyTransforms()
+{
+    MainWindow mainWindow;
+    auto* window = new PieceInfoWindow(new DocumentView(scene.get()));
+    mainWindow.addDocumentWindow(window);
+    auto transformer = drag({pocket, band});
+    QVERIFY(transformer->transformByKey(Qt::Key_9));
+    QCOMPARE(window->shown.size(), 2);
+    QVERIFY(static_cast<CDbGrPolysObject*>(window->shown[1])->polygon(0).isMirroredX());
 }
 
 void tst_InteractiveTransformer::nothingToDrag()
