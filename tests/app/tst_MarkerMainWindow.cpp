@@ -1,5 +1,5 @@
 #include "app/HostTestMarker.h"
-#include "app/HostTestQuiet.h"
+#include "PlatformNoise.h"
 #include "gui/GuiTestDoubles.h"
 
 #include "InfoBoxDock.h"

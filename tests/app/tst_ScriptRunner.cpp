@@ -1,5 +1,5 @@
 #include "app/HostTestMarker.h"
-#include "app/HostTestQuiet.h"
+#include "PlatformNoise.h"
 #include "app/HostTestTools.h"
 
 #include "MarkerMainWindow.h"

@@ -5,6 +5,7 @@
 // unless a RecordingSink expects them, and a way to answer a modal dialog from inside its
 // event loop.
 
+#include "PlatformNoise.h"
 #include "gui/GuiTestDoubles.h"
 
 #include "VelCore/VelLocale.h"
@@ -17,25 +18,11 @@
 
 namespace DialogTest {
 
-inline QtMessageHandler& previousHandler()
-{
-    static QtMessageHandler handler = nullptr;
-    return handler;
-}
-
-// The offscreen platform warns about every top-level window it shows; nothing to see.
-inline void dropPlatformNoise(QtMsgType type, const QMessageLogContext& context, const QString& message)
-{
-    if (!message.contains(QLatin1String("does not support propagateSizeHints")))
-        previousHandler()(type, context, message);
-}
-
 inline void setUpDialogTests()
 {
     QLocale::setDefault(QLocale::c());
     VelSystem::VelLocale::setLengthUnit(VelSystem::VelLocale::Centimetre);
-    if (!previousHandler())
-        previousHandler() = qInstallMessageHandler(dropPlatformNoise);
+    VelSystem::HostTest::silencePlatformNoise();
     // A report no test asked for fails the test instead of waiting for a message box.
     VelSystem::VelCoreApplication::instance()->setSink(
         [](VelSystem::VelCoreApplication::ReportKind, const QString& text, const QString&, int) {

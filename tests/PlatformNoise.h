@@ -2,7 +2,7 @@
 
 // The offscreen platform warns about every top-level window it shows (the main window, each
 // dialog); there is nothing to see in that. Tests that show windows call
-// HostTest::silencePlatformNoise() once, in initTestCase.
+// HostTest::silencePlatformNoise() in initTestCase; later calls change nothing.
 
 #include <QString>
 #include <QtGlobal>
@@ -24,7 +24,8 @@ inline void dropPlatformNoise(QtMsgType type, const QMessageLogContext& context,
 
 inline void silencePlatformNoise()
 {
-    previousMessageHandler() = qInstallMessageHandler(dropPlatformNoise);
+    if (!previousMessageHandler())
+        previousMessageHandler() = qInstallMessageHandler(dropPlatformNoise);
 }
 
 } // namespace HostTest
