@@ -66,8 +66,8 @@ void CDbPolygon::rotate(double degrees, const GeoPoint2D& centre)
 void CDbPolygon::mirrorX(double axis)
 {
     mContours.mirrorX(axis);
-    mGrainStart.x = 2.0 * axis - mGrainStart.x;
-    mGrainEnd.x = 2.0 * axis - mGrainEnd.x;
+    mGrainStart.mirrorX(axis);
+    mGrainEnd.mirrorX(axis);
     mRotation = normalisedDegrees(-mRotation);
     mMirroredX = !mMirroredX;
 }
@@ -75,8 +75,8 @@ void CDbPolygon::mirrorX(double axis)
 void CDbPolygon::mirrorY(double axis)
 {
     mContours.mirrorY(axis);
-    mGrainStart.y = 2.0 * axis - mGrainStart.y;
-    mGrainEnd.y = 2.0 * axis - mGrainEnd.y;
+    mGrainStart.mirrorY(axis);
+    mGrainEnd.mirrorY(axis);
     mRotation = normalisedDegrees(-mRotation);
     mMirroredY = !mMirroredY;
 }

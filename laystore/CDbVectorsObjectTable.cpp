@@ -132,13 +132,13 @@ void CDbVectorsObjectTable::rotate(double degrees, const GeoPoint2D& centre)
 void CDbVectorsObjectTable::mirrorX(double axis)
 {
     for (CDbMarkerPointObject& p : mPoints)
-        p.x = 2.0 * axis - p.x;
+        p.mirrorX(axis);
 }
 
 void CDbVectorsObjectTable::mirrorY(double axis)
 {
     for (CDbMarkerPointObject& p : mPoints)
-        p.y = 2.0 * axis - p.y;
+        p.mirrorY(axis);
 }
 
 } // namespace VelSystem

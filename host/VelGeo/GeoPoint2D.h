@@ -42,6 +42,9 @@ public:
     bool betweenDelta(const GeoPoint2D* p, const GeoPoint2D* other, double delta) const;
     // This point turned by `degrees` counter-clockwise about `centre`.
     GeoPoint2D rotated(double degrees, const GeoPoint2D& centre = GeoPoint2D(0.0, 0.0)) const;
+    // Reflects the point about the vertical line x = axis, or the horizontal line y = axis.
+    void mirrorX(double axis) { x = 2.0 * axis - x; }
+    void mirrorY(double axis) { y = 2.0 * axis - y; }
     // Both coordinates within `tolerance` of the other point's.
     bool equals(const GeoPoint2D& o, double tolerance) const;
     bool isFinite() const;

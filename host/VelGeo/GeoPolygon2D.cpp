@@ -142,13 +142,13 @@ void GeoPolygon2D::rotate(double degrees, const GeoPoint2D& centre)
 void GeoPolygon2D::mirrorX(double axis)
 {
     for (GeoPoint2D& p : mPoints)
-        p.x = 2.0 * axis - p.x;
+        p.mirrorX(axis);
 }
 
 void GeoPolygon2D::mirrorY(double axis)
 {
     for (GeoPoint2D& p : mPoints)
-        p.y = 2.0 * axis - p.y;
+        p.mirrorY(axis);
 }
 
 } // namespace VelSystem
