@@ -6,9 +6,4 @@ SelectRubberBand::SelectRubberBand(QWidget* view) : QRubberBand(QRubberBand::Rec
 
 SelectRubberBand::~SelectRubberBand() = default;
 
-void SelectRubberBand::paintEvent(QPaintEvent* event)
-{
-    QRubberBand::paintEvent(event);
-}
-
 } // namespace VelSystem

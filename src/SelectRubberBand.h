@@ -12,9 +12,6 @@ class SelectRubberBand : public QRubberBand
 public:
     explicit SelectRubberBand(QWidget* view);
     ~SelectRubberBand() override;
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
 };
 
 } // namespace VelSystem
