@@ -95,6 +95,7 @@ CDbAbstractObject* CDbGrPolysObject::clone() const
     copy->mPolygons = mPolygons;
     copy->mSection = mSection;
     copy->mOverlapping = mOverlapping;
+    copy->mNeedsIdCheck = mNeedsIdCheck;
     return copy;
 }
 
@@ -140,6 +141,8 @@ void CDbGrPolysObject::exchangeInfos(CDbAbstractObject* other)
         return;
     std::swap(mPolygons, group->mPolygons);
     std::swap(mSection, group->mSection);
+    // The check belongs to the polygons it is about.
+    std::swap(mNeedsIdCheck, group->mNeedsIdCheck);
     emitChanged();
     group->emitChanged();
 }
@@ -227,6 +230,33 @@ void CDbGrPolysObject::mirrorVertically()
     const double axis = boundingRect().center().y;
     for (CDbPolygon& p : mPolygons)
         p.mirrorY(axis);
+    emitChanged();
+}
+
+void CDbGrPolysObject::removeInvalidGrPolysID(CDbMarkerDrawing* drawing, CDbFabricObject* fabric, short* code)
+{
+    const auto setCode = [code](short value) {
+        if (code)
+            *code = value;
+    };
+    if (!drawing || !fabric || drawing->fabricIndex(fabric) < 0)
+        return setCode(1);
+    const auto namesPiece = [fabric](const CDbPolygon& p) {
+        const CDbPieceObject* piece = fabric->piece(p.pieceIndex());
+        return piece && p.sizeIndex() >= 0 && p.sizeIndex() < piece->getNumberOfSizes();
+    };
+    std::vector<CDbPolygon> kept;
+    for (const CDbPolygon& p : mPolygons) {
+        if (namesPiece(p) || (p.isBlocking() && p.pieceIndex() == -1))
+            kept.push_back(p);
+    }
+    if (std::none_of(kept.begin(), kept.end(), namesPiece))
+        return setCode(1);
+    mNeedsIdCheck = false;
+    setCode(0);
+    if (kept.size() == mPolygons.size())
+        return;
+    mPolygons = std::move(kept);
     emitChanged();
 }
 

@@ -7,6 +7,7 @@
 
 namespace VelSystem {
 
+class CDbFabricObject;
 class CDbMarkerDrawing;
 
 // A placed group: one piece, or several pieces blocked or cut down together, moved as one.
@@ -61,6 +62,16 @@ public:
     void mirrorHorizontally(); // left and right exchange
     void mirrorVertically();   // top and bottom exchange
 
+    // Set on a group made from outside data (a marker file, an import): its polygons may
+    // name pieces or sizes its fabric no longer has, so it must be checked before use.
+    bool needsIdCheck() const { return mNeedsIdCheck; }
+    void setNeedsIdCheck(bool needsCheck) { mNeedsIdCheck = needsCheck; }
+    // Drops the polygons naming a piece or size that `fabric` (a fabric of `drawing`) does not
+    // have, clears the check flag and writes 0 to `code`. When no piece polygon would remain,
+    // or an argument is null or foreign, the group is left unchanged and `code` gets 1: the
+    // caller must not use it. A blocking polygon that names no piece is kept.
+    void removeInvalidGrPolysID(CDbMarkerDrawing* drawing, CDbFabricObject* fabric, short* code);
+
     // Marked by the last overlap search.
     bool isOverlapping() const { return mOverlapping; }
     void setOverlapping(bool overlapping);
@@ -69,6 +80,7 @@ private:
     std::vector<CDbPolygon> mPolygons;
     short mSection = SectionStandby;
     bool mOverlapping = false;
+    bool mNeedsIdCheck = false;
 };
 
 } // namespace VelSystem

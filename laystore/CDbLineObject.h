@@ -25,7 +25,7 @@ public:
     GeoPoint2D start() const { return mStart; }
     GeoPoint2D end() const { return mEnd; }
     void setPoints(const GeoPoint2D& start, const GeoPoint2D& end);
-    QString text() const { return mText; }
+    QString getText() const { return mText; }
     void setText(const QString& text);
 
 private:

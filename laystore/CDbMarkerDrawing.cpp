@@ -1,6 +1,7 @@
 #include "laystore/CDbMarkerDrawing.h"
 
 #include "VelConjoin/Document.h"
+#include "laystore/CDbDocumentLinkObject.h"
 #include "laystore/CDbFabricObject.h"
 
 namespace VelSystem {
@@ -67,6 +68,11 @@ bool CDbMarkerDrawing::isSetToSingleLayer(short* fabric, short* layer) const
     if (layer)
         *layer = mCurrentLayer;
     return true;
+}
+
+void CDbMarkerDrawing::setLinkDoc(std::unique_ptr<CDbDocumentLinkObject> linkDoc)
+{
+    mLinkDoc = std::move(linkDoc);
 }
 
 double CDbMarkerDrawing::pixelToCmInX(double pixels) const

@@ -6,6 +6,7 @@
 
 namespace VelSystem {
 
+class CDbDocumentLinkObject;
 class CDbFabricObject;
 class Document;
 
@@ -58,6 +59,13 @@ public:
     int lockFlags() const { return mLockFlags; }
     void setLockFlags(int flags) { mLockFlags = flags; }
     bool isLocked(Lock lock) const { return (mLockFlags & lock) != 0; }
+    // Pieces may not be dragged: their placement is locked, or a matched plaid marker would
+    // be pulled apart.
+    bool isMoveLocked() const { return isLocked(LockPlacement) || isLocked(LockMatching); }
+
+    // The link data of a linked document; null for an ordinary marker. The drawing owns it.
+    CDbDocumentLinkObject* getLinkDoc() const { return mLinkDoc.get(); }
+    void setLinkDoc(std::unique_ptr<CDbDocumentLinkObject> linkDoc);
 
     Document* document() const { return mDocument; }
 
@@ -65,6 +73,7 @@ private:
     Document* mDocument;
     QString mName;
     std::vector<std::unique_ptr<CDbFabricObject>> mFabrics;
+    std::unique_ptr<CDbDocumentLinkObject> mLinkDoc;
     short mCurrentFabric = 0;
     short mCurrentLayer = 0;
     bool mFirstClick = false;

@@ -2,6 +2,12 @@
 
 namespace VelSystem {
 
+void CDbTwainLinkPiecesObject::setEnds(const End& first, const End& second)
+{
+    mFirst = first;
+    mSecond = second;
+}
+
 void CDbTwainLinkPiecesObject::setOffsets(double x, double y)
 {
     mOffsetX = x;

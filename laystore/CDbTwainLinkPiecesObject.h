@@ -4,12 +4,28 @@
 
 namespace VelSystem {
 
-// The matching rules of one link between points of two pieces, for plaid and stripe
-// fabrics: how the linked points must match along each axis, an offset per axis, the
-// largest swatch distance per axis and whether the link is a match point.
+// One link between points of two pieces, for plaid and stripe fabrics: its two ends and
+// its matching rules (how the linked points must match along each axis, an offset per axis,
+// the largest swatch distance per axis and whether the link is a match point).
 class CDbTwainLinkPiecesObject
 {
 public:
+    // One end of a link: a point of a piece's polygon. With `onContour` the point is the
+    // `pointIndex`-th (1-based) point of the polygon's outline (its last contour); without it,
+    // the `pointIndex`-th notch of that outline (notches are the pieces' marker points).
+    struct End
+    {
+        short pieceIndex = -1; // 0-based into the fabric's pieces
+        short pointIndex = 0;  // 1-based
+        bool onContour = true;
+
+        bool operator==(const End& o) const
+        {
+            return pieceIndex == o.pieceIndex && pointIndex == o.pointIndex && onContour == o.onContour;
+        }
+        bool operator!=(const End& o) const { return !(*this == o); }
+    };
+
     // The bits of the rule word; the other bits carry no rule.
     enum Rule : quint32
     {
@@ -27,6 +43,10 @@ public:
     // A maximum swatch distance of this value (or any negative one) sets no limit.
     static constexpr double kNoSwatchLimit = -1.0;
 
+    const End& firstEnd() const { return mFirst; }
+    const End& secondEnd() const { return mSecond; }
+    void setEnds(const End& first, const End& second);
+
     quint32 rules() const { return mRules; }
     void setRules(quint32 rules) { mRules = rules; }
     bool hasRule(Rule rule) const { return (mRules & rule) != 0; }
@@ -42,6 +62,8 @@ public:
     void setMaxSwatchDistances(double x, double y);
 
 private:
+    End mFirst;
+    End mSecond;
     quint32 mRules = 0;
     bool mMatchPoint = false;
     double mOffsetX = 0.0;

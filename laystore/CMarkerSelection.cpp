@@ -5,6 +5,8 @@
 
 namespace VelSystem {
 
+bool CMarkerSelection::mSelectionItems = true;
+
 CMarkerSelection::CMarkerSelection(DocumentMak* document, const QListEx<CDbAbstractObject*>& objects)
     : mDocument(document)
 {

@@ -15,15 +15,20 @@ class DocumentMak;
 class CMarkerSelection : public Selection
 {
 public:
-    // Kinds: what the objects are.
+    // Kinds: what the objects are. The pointer tool edits a line's text on Alt+click when
+    // the kind is KindLines.
     enum Kind
     {
         KindNone = 0,
         KindPieces = 1,
-        KindTexts = 2,
-        KindLines = 3,
+        KindLines = 2,
+        KindTexts = 3,
         KindMixed = 9
     };
+
+    // Set (the default) while the pointer tool may select objects; cleared, it selects
+    // nothing. Shared by every document.
+    static bool mSelectionItems;
 
     CMarkerSelection(DocumentMak* document, const QListEx<CDbAbstractObject*>& objects = {});
 

@@ -171,7 +171,7 @@ QJsonObject objectJson(const CDbAbstractObject& object)
         return {{"type", "line"},
                 {"start", pointJson(line->start())},
                 {"end", pointJson(line->end())},
-                {"text", line->text()}};
+                {"text", line->getText()}};
     return {{"type", QStringLiteral("kind %1").arg(object.kind())}};
 }
 

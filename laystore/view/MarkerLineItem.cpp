@@ -34,11 +34,11 @@ void MarkerLineItem::paint(QPainter* painter, const QStyleOptionGraphicsItem* /*
     pen.setCosmetic(true);
     painter->setPen(pen);
     painter->drawLine(segment);
-    if (!l.text().isEmpty()) {
+    if (!l.getText().isEmpty()) {
         ScreenLabelStyle style;
         style.colour = kLineColour;
         style.pointSize = 8;
-        drawScreenLabel(painter, segment.center(), l.text(), Qt::AlignHCenter | Qt::AlignBottom, style);
+        drawScreenLabel(painter, segment.center(), l.getText(), Qt::AlignHCenter | Qt::AlignBottom, style);
     }
 }
 

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "laystore/CDbTwainLinkPiecesObject.h"
+
+#include <QList>
+#include <memory>
+#include <vector>
+
+namespace VelSystem {
+
+class CDbPolygon;
+class GeoPoint2D;
+
+// The links between pieces of a linked document, numbered from 1. The table owns them; a
+// link keeps its address while others are added or removed.
+class CDbTwainLinkPiecesObjectTable
+{
+public:
+    CDbTwainLinkPiecesObjectTable();
+    ~CDbTwainLinkPiecesObjectTable();
+
+    int size() const { return static_cast<int>(mLinks.size()); }
+    // Link `n` (1-based), null out of range.
+    CDbTwainLinkPiecesObject* link(int n) const;
+    // Appends a copy of `link` and returns the stored one.
+    CDbTwainLinkPiecesObject* add(const CDbTwainLinkPiecesObject& link);
+    // Removes link `n` (1-based); false out of range.
+    bool remove(int n);
+
+    // The points the two ends of link `linkIndex` (1-based) name in `polygons` (an end's
+    // polygon is the one whose pieceIndex() is the end's piece index), and, when asked for,
+    // those polygons. Returns 0, or 1 (nothing written) when there is no such link or an end
+    // names no polygon or no point.
+    short getTwainLinkPiecesVectors(const QList<CDbPolygon>& polygons, int linkIndex, GeoPoint2D* first,
+                                    GeoPoint2D* second, const CDbPolygon** firstPolygon = nullptr,
+                                    const CDbPolygon** secondPolygon = nullptr) const;
+
+private:
+    std::vector<std::unique_ptr<CDbTwainLinkPiecesObject>> mLinks;
+};
+
+} // namespace VelSystem
