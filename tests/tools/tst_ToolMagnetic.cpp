@@ -1,0 +1,417 @@
+#include "tools/ToolTestView.h"
+
+#include "SelectRubberBand.h"
+#include "ToolMagnetic.h"
+
+#include "VelCore/InfoBox.h"
+#include "laystore/CMarkerSelection.h"
+
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QUndoStack>
+#include <QVector>
+#include <QtTest>
+
+using namespace VelSystem;
+using namespace VelSystem::ToolTest;
+
+namespace {
+
+// The pocket pattern of the test marker.
+constexpr short kPocketPattern = 1;
+
+// The magnetic tool on the test view, with two pockets side by side in the middle of the
+// shown fabric area and nothing selected. Empty fabric lies above them.
+struct MagneticView : ToolTestView
+{
+    MagneticView() : ToolTestView("magnetic")
+    {
+        first = addPocket({70.0, 40.0});
+        second = addPocket({95.0, 40.0});
+        marker.document->deselectAll(false, false);
+    }
+
+    // The object at `index` in the layer's drawing order: a move puts its copy there.
+    CDbAbstractObject* placed(int index) const
+    {
+        return marker.document->objects(marker.fabric, 0).at(index);
+    }
+    int indexOf(CDbAbstractObject* object) const
+    {
+        return marker.document->objects(marker.fabric, 0).indexOf(object);
+    }
+
+    CDbAbstractObject* addPocket(const GeoPoint2D& leftBottom)
+    {
+        CDbAbstractObject* pocket =
+            LaystoreTest::makePiece(LaystoreTest::pocketBag(), leftBottom, kPocketPattern);
+        marker.document->addPiece(pocket, marker.fabric, 0);
+        return pocket;
+    }
+
+    void select(const QListEx<CDbAbstractObject*>& objects)
+    {
+        CMarkerSelection(marker.document.get(), objects).apply();
+    }
+    QListEx<CDbAbstractObject*> selected() const { return marker.document->markerSelection()->objects(); }
+
+    // The drag previews in the document.
+    QList<CDbAbstractObject*> previews() const
+    {
+        QList<CDbAbstractObject*> found;
+        for (CDbAbstractObject* object : marker.document->objects(marker.fabric, 0)) {
+            if (object->isDragged())
+                found << object;
+        }
+        return found;
+    }
+    QList<SelectRubberBand*> bands() const { return view.findChildren<SelectRubberBand*>(); }
+    QUndoStack& undoStack() const { return *marker.document->undoStack(); }
+    bool busy() const { return tool->isBusy(); }
+    // A free spot of fabric, `offset` pixels away from a fixed point above the pockets.
+    GeoPoint2D empty(const QPoint& offset = QPoint()) const { return at(pixel({60.0, 100.0}) + offset); }
+
+    CDbAbstractObject* first = nullptr;
+    CDbAbstractObject* second = nullptr;
+};
+
+GeoPoint2D centre(const CDbAbstractObject* object)
+{
+    return object->boundingRect().center();
+}
+
+GeoRectangle bounds(const QList<CDbAbstractObject*>& objects)
+{
+    GeoRectangle box;
+    for (const CDbAbstractObject* object : objects)
+        box.include(object->boundingRect());
+    return box;
+}
+
+// The distance, dx and dy the information box shows; empty while it shows none of them.
+QVector<double> shownDrag()
+{
+    const InfoBox* box = GetInfoBox();
+    QVector<double> values;
+    for (int field : {InfoBox::Distance, InfoBox::Dx, InfoBox::Dy}) {
+        if (box->hasValue(field))
+            values << box->value(field);
+    }
+    return values;
+}
+
+QVector<double> dragBy(const GeoPoint2D& total)
+{
+    return {total.module(), total.x, total.y};
+}
+
+// A drag that ends in a command leaves the transformer's diagnostic line.
+void expectRecordedMove()
+{
+    QTest::ignoreMessage(QtDebugMsg, QRegularExpression("InteractiveTransformer::end\\(\\): "));
+}
+
+} // namespace
+
+class tst_ToolMagnetic : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void middleButtonIsNotTakenAndChangesNothing();
+    void dragCentresTheSelectionUnderTheCursorAsOneUndoableMove_data();
+    void dragCentresTheSelectionUnderTheCursorAsOneUndoableMove();
+    void dragEnds_data();
+    void dragEnds();
+    void shiftOrMoveLockKeepsTheSelectionInPlace_data();
+    void shiftOrMoveLockKeepsTheSelectionInPlace();
+    void rubberBandFollowsEvenWithShiftAndSelectsWhatItCovers();
+    void clickSelectsWhatIsUnderItOrNothing();
+    void spaceIsSwallowedDuringAGesture();
+    void instructionPageFollowsTheSelection();
+    void cursorIsTheMagneticCursor();
+};
+
+void tst_ToolMagnetic::middleButtonIsNotTakenAndChangesNothing()
+{
+    MagneticView v;
+    v.select({v.first});
+    const LaystoreTest::Snapshot before = LaystoreTest::snapshot(v.marker);
+
+    QVERIFY(!v.press(v.empty(), Qt::MiddleButton));
+    QVERIFY(!v.move(v.empty(QPoint(20, 10))));
+    QVERIFY(!v.busy());
+    QVERIFY(!v.release(v.empty(QPoint(20, 10)), Qt::MiddleButton));
+
+    QVERIFY(LaystoreTest::matches(v.marker, before));
+    QCOMPARE(v.selected(), QListEx<CDbAbstractObject*>{v.first});
+    QCOMPARE(v.undoStack().count(), 0);
+    QVERIFY(v.bands().isEmpty());
+}
+
+void tst_ToolMagnetic::dragCentresTheSelectionUnderTheCursorAsOneUndoableMove_data()
+{
+    QTest::addColumn<int>("count");
+    QTest::newRow("one pocket") << 1;
+    QTest::newRow("two pockets") << 2;
+}
+
+void tst_ToolMagnetic::dragCentresTheSelectionUnderTheCursorAsOneUndoableMove()
+{
+    QFETCH(int, count);
+    MagneticView v;
+    const QList<CDbAbstractObject*> dragged = QList<CDbAbstractObject*>{v.first, v.second}.mid(0, count);
+    v.select(dragged);
+    const LaystoreTest::Snapshot before = LaystoreTest::snapshot(v.marker);
+    QList<int> indexes;
+    for (CDbAbstractObject* object : dragged)
+        indexes << v.indexOf(object);
+    const GeoPoint2D centreAtPress = bounds(dragged).center();
+
+    // A press away from the selection keeps it and draws nothing.
+    QVERIFY(v.press(v.empty()));
+    QVERIFY(!v.busy());
+    QVERIFY(v.previews().isEmpty());
+    QCOMPARE(v.selected(), QListEx<CDbAbstractObject*>(dragged));
+
+    const GeoPoint2D nudge = v.empty(QPoint(2, 1));
+    QVERIFY(v.move(nudge));
+    QVERIFY(v.busy());
+    QCOMPARE(v.previews().size(), count);
+    QCOMPARE(bounds(v.previews()).center(), nudge);
+    QCOMPARE(bounds(dragged).center(), centreAtPress);
+    QCOMPARE(shownDrag(), dragBy(nudge - centreAtPress));
+
+    // From then on the previews keep to the cursor.
+    const GeoPoint2D drop = v.empty(QPoint(-30, -12));
+    QVERIFY(v.move(drop));
+    QCOMPARE(bounds(v.previews()).center(), drop);
+    QCOMPARE(shownDrag(), dragBy(drop - centreAtPress));
+
+    expectRecordedMove();
+    QVERIFY(v.release(drop));
+    QVERIFY(!v.busy());
+    QVERIFY(v.previews().isEmpty());
+    QVERIFY(shownDrag().isEmpty());
+    QCOMPARE(v.undoStack().count(), 1);
+    const auto movedBounds = [&v, &indexes] {
+        QList<CDbAbstractObject*> moved;
+        for (int index : indexes)
+            moved << v.placed(index);
+        return bounds(moved);
+    };
+    QCOMPARE(movedBounds().center(), drop);
+
+    v.undoStack().undo();
+    QVERIFY(LaystoreTest::matches(v.marker, before));
+    v.undoStack().redo();
+    QCOMPARE(movedBounds().center(), drop);
+}
+
+void tst_ToolMagnetic::dragEnds_data()
+{
+    QTest::addColumn<QString>("ending");
+    QTest::addColumn<bool>("recorded");
+    QTest::addColumn<bool>("overlapsSearched");
+    QTest::newRow("release") << "release" << true << false;
+    QTest::newRow("release with Enter held") << "enter held" << true << true;
+    QTest::newRow("Enter") << "enter" << true << true;
+    QTest::newRow("stop") << "stop" << false << false;
+}
+
+void tst_ToolMagnetic::dragEnds()
+{
+    QFETCH(QString, ending);
+    QFETCH(bool, recorded);
+    QFETCH(bool, overlapsSearched);
+    MagneticView v;
+    v.select({v.first});
+    const LaystoreTest::Snapshot before = LaystoreTest::snapshot(v.marker);
+    const int index = v.indexOf(v.first);
+    // Two pockets of the test marker overlap; nothing has looked for it yet.
+    QCOMPARE(v.marker.document->overlapCount(), 0);
+
+    v.press(v.empty());
+    QVERIFY(!v.busy());
+    const GeoPoint2D drop = v.empty(QPoint(8, -8));
+    v.move(drop);
+    QVERIFY(v.busy());
+
+    if (recorded)
+        expectRecordedMove();
+    if (ending == "release") {
+        QVERIFY(v.release(drop));
+    } else if (ending == "enter held") {
+        KeyboardMonitor::instance().setKeyPressed(Qt::Key_Enter, true);
+        QVERIFY(v.release(drop));
+    } else if (ending == "enter") {
+        v.key(Qt::Key_Enter, true);
+        // The gesture is over: its release finds nothing left to do.
+        QVERIFY(!v.release(drop));
+    } else {
+        v.tool->stop();
+    }
+
+    QVERIFY(!v.busy());
+    QVERIFY(v.previews().isEmpty());
+    QVERIFY(shownDrag().isEmpty());
+    QCOMPARE(v.undoStack().count(), recorded ? 1 : 0);
+    QCOMPARE(v.marker.document->overlapCount() > 0, overlapsSearched);
+    if (recorded) {
+        QCOMPARE(centre(v.placed(index)), drop);
+        v.undoStack().undo();
+    }
+    QVERIFY(LaystoreTest::matches(v.marker, before));
+    // A later move belongs to no gesture.
+    QVERIFY(!v.move(v.empty(QPoint(30, 0))));
+    QVERIFY(v.previews().isEmpty());
+}
+
+void tst_ToolMagnetic::shiftOrMoveLockKeepsTheSelectionInPlace_data()
+{
+    QTest::addColumn<bool>("shift");
+    QTest::addColumn<int>("lock");
+    QTest::newRow("Shift") << true << int(CDbMarkerDrawing::LockNone);
+    QTest::newRow("placement locked") << false << int(CDbMarkerDrawing::LockPlacement);
+    QTest::newRow("matching locked") << false << int(CDbMarkerDrawing::LockMatching);
+}
+
+void tst_ToolMagnetic::shiftOrMoveLockKeepsTheSelectionInPlace()
+{
+    QFETCH(bool, shift);
+    QFETCH(int, lock);
+    MagneticView v;
+    v.marker.document->drawing()->setLockFlags(lock);
+    v.select({v.first});
+    const LaystoreTest::Snapshot before = LaystoreTest::snapshot(v.marker);
+
+    v.key(Qt::Key_Shift, shift);
+    QVERIFY(v.press(v.empty()));
+    QVERIFY(v.move(v.empty(QPoint(15, 5))));
+    QVERIFY(v.move(v.empty(QPoint(25, 5))));
+    QVERIFY(!v.busy());
+    QVERIFY(v.previews().isEmpty());
+    QVERIFY(shownDrag().isEmpty());
+    QVERIFY(v.release(v.empty(QPoint(25, 5))));
+
+    QCOMPARE(v.undoStack().count(), 0);
+    QVERIFY(LaystoreTest::matches(v.marker, before));
+    QCOMPARE(v.selected(), QListEx<CDbAbstractObject*>{v.first});
+}
+
+void tst_ToolMagnetic::rubberBandFollowsEvenWithShiftAndSelectsWhatItCovers()
+{
+    MagneticView v;
+    QSignalSpy announced(&v.scene, &DocumentScene::selectionChangedByTool);
+    const QPoint from = v.pixel({116.0, 36.0});
+    const QPoint to = v.pixel({66.0, 70.0});
+
+    v.key(Qt::Key_Shift, true);
+    QVERIFY(v.press(v.at(from)));
+    QCOMPARE(v.bands().size(), 1);
+    SelectRubberBand* band = v.bands().first();
+    QVERIFY(band->isVisible());
+    // Dragged up and left: the band is kept the right way round.
+    QVERIFY(v.move(v.at(to)));
+    QCOMPARE(band->geometry(), QRect(from, to).normalized());
+    QVERIFY(!v.busy());
+    QVERIFY(v.previews().isEmpty());
+
+    QVERIFY(v.release(v.at(to)));
+    QVERIFY(v.bands().isEmpty());
+    QCOMPARE(v.selected(), (QListEx<CDbAbstractObject*>{v.first, v.second}));
+    QVERIFY(!announced.isEmpty());
+    QCOMPARE(v.undoStack().count(), 0);
+
+    // Abandoned half way, a band leaves the selection as it was.
+    v.marker.document->deselectAll(false, false);
+    v.press(v.at(from));
+    v.move(v.at(to));
+    v.tool->stop();
+    QVERIFY(v.bands().isEmpty());
+    QVERIFY(v.selected().isEmpty());
+}
+
+void tst_ToolMagnetic::clickSelectsWhatIsUnderItOrNothing()
+{
+    MagneticView v;
+    QSignalSpy announced(&v.scene, &DocumentScene::selectionChangedByTool);
+
+    v.click(centre(v.second));
+    QCOMPARE(v.selected(), QListEx<CDbAbstractObject*>{v.second});
+    QVERIFY(!announced.isEmpty());
+    QVERIFY(v.bands().isEmpty());
+
+    // A selected object the view hides is not dragged: the press picks afresh, here nothing.
+    v.scene.filter().setVisible(CDbAbstractObject::KindGroup, false);
+    v.click(centre(v.second));
+    QVERIFY(v.selected().isEmpty());
+    v.scene.filter().setVisible(CDbAbstractObject::KindGroup, true);
+
+    v.click(v.empty());
+    QVERIFY(v.selected().isEmpty());
+    QVERIFY(v.bands().isEmpty());
+
+    // A band that comes back to its start is a click too, whatever it crossed on the way.
+    const GeoPoint2D start = v.at(v.pixel({116.0, 36.0}));
+    v.press(start);
+    v.move({66.0, 70.0});
+    QVERIFY(v.release(start));
+    QVERIFY(v.selected().isEmpty());
+    QCOMPARE(v.undoStack().count(), 0);
+}
+
+void tst_ToolMagnetic::spaceIsSwallowedDuringAGesture()
+{
+    MagneticView v;
+    v.select({v.first});
+    QVERIFY(!v.tool->keyStateChanged(true, Qt::Key_Space));
+
+    v.press(v.empty());
+    QVERIFY(v.tool->keyStateChanged(true, Qt::Key_Space));
+    const GeoPoint2D drop = v.empty(QPoint(-6, 4));
+    v.move(drop);
+    QVERIFY(v.tool->keyStateChanged(true, Qt::Key_Space));
+    QVERIFY(v.tool->keyStateChanged(false, Qt::Key_Space));
+    QVERIFY(v.busy());
+    QCOMPARE(centre(v.previews().first()), drop);
+
+    expectRecordedMove();
+    v.release(drop);
+    QCOMPARE(v.undoStack().count(), 1);
+    QVERIFY(!v.tool->keyStateChanged(true, Qt::Key_Space));
+}
+
+void tst_ToolMagnetic::instructionPageFollowsTheSelection()
+{
+    MagneticView v;
+    const QStringList pages = v.tool->instructions();
+    QCOMPARE(pages.size(), 2);
+    QVERIFY(pages.at(1).contains(QStringLiteral("Drag the cursor in the desired area.")));
+
+    v.tool->showInstructions(&v.view);
+    QCOMPARE(GetInfoBox()->instructions(), pages.at(0));
+    v.click(centre(v.first));
+    v.tool->showInstructions(&v.view);
+    QCOMPARE(GetInfoBox()->instructions(), pages.at(1));
+    v.marker.document->deselectAll(false, false);
+    v.tool->showInstructions(&v.view);
+    QCOMPARE(GetInfoBox()->instructions(), pages.at(0));
+}
+
+void tst_ToolMagnetic::cursorIsTheMagneticCursor()
+{
+    MagneticView v;
+    const QCursor expected = ToolBase::magneticCursor();
+    QCOMPARE(expected.hotSpot(), QPoint(0, 0));
+    QVERIFY(!expected.pixmap().isNull());
+    for (int step = 0; step < 2; ++step) {
+        const QCursor shown = v.cursor();
+        QCOMPARE(shown.hotSpot(), expected.hotSpot());
+        QCOMPARE(shown.pixmap().toImage(), expected.pixmap().toImage());
+        v.press(v.empty());
+    }
+}
+
+QTEST_MAIN(tst_ToolMagnetic)
+#include "tst_ToolMagnetic.moc"
