@@ -1,9 +1,12 @@
 #include "InfoBoxDock.h"
 
+#include "PieceDescription.h"
+
 #include "VelCore/InfoBox.h"
 #include "VelCore/VelLocale.h"
 
 #include <QFormLayout>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -38,9 +41,24 @@ InfoBoxDock::InfoBoxDock(QWidget* parent) : QDockWidget(tr("Information"), paren
     values->addRow(tr("dx:"), mDx);
     values->addRow(tr("dy:"), mDy);
     values->addRow(tr("Distance:"), mDistance);
+
+    mPiece = new QGroupBox(tr("Piece"), contents);
+    mPiece->setObjectName(QStringLiteral("pieceInfo"));
+    mPieceName = newValueField(QStringLiteral("fieldPieceName"), mPiece);
+    mPieceSize = newValueField(QStringLiteral("fieldPieceSize"), mPiece);
+    mPieceAngle = newValueField(QStringLiteral("fieldPieceAngle"), mPiece);
+    mPieceMirror = newValueField(QStringLiteral("fieldPieceMirror"), mPiece);
+    auto* piece = new QFormLayout(mPiece);
+    piece->addRow(tr("Name:"), mPieceName);
+    piece->addRow(tr("Size:"), mPieceSize);
+    piece->addRow(tr("Angle:"), mPieceAngle);
+    piece->addRow(tr("Mirror:"), mPieceMirror);
+    mPiece->hide();
+
     auto* layout = new QVBoxLayout(contents);
     layout->addWidget(mInstructions, 1);
     layout->addLayout(values);
+    layout->addWidget(mPiece);
     setWidget(contents);
 
     InfoBox* box = GetInfoBox();
@@ -60,6 +78,28 @@ QString InfoBoxDock::fieldText(int field) const
     const InfoBox* box = GetInfoBox();
     return box->hasValue(field) ? VelLocale().formatLength(box->value(field), VelLocale::WithUnit)
                                 : QString();
+}
+
+void InfoBoxDock::showPiece(const CDbAbstractObject* object)
+{
+    clearPiece();
+    if (!object)
+        return;
+    const PieceDescription description(*object);
+    if (!description.isPiece())
+        return;
+    mPieceName->setText(description.names());
+    mPieceSize->setText(description.sizes());
+    mPieceAngle->setText(description.angle());
+    mPieceMirror->setText(description.mirror());
+    mPiece->show();
+}
+
+void InfoBoxDock::clearPiece()
+{
+    for (QLineEdit* field : {mPieceName, mPieceSize, mPieceAngle, mPieceMirror})
+        field->clear();
+    mPiece->hide();
 }
 
 void InfoBoxDock::showValues()

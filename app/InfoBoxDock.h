@@ -2,13 +2,16 @@
 
 #include <QDockWidget>
 
+class QGroupBox;
 class QLineEdit;
 class QTextBrowser;
 
 namespace VelSystem {
 
-// The information box as a dock: the current tool's instruction page and the live values
-// (dx, dy, distance) a tool shows while it drags.
+class CDbAbstractObject;
+
+// The information box as a dock: the current tool's instruction page, the live values
+// (dx, dy, distance) a tool shows while it drags, and the piece information panel.
 class InfoBoxDock : public QDockWidget
 {
     Q_OBJECT
@@ -19,6 +22,12 @@ public:
     // The text shown for a field of the information box (empty while it has no value).
     QString fieldText(int field) const;
 
+public slots:
+    // Shows the name, size, angle and mirroring of the piece group `object` in the piece
+    // panel, as they are now; anything else empties and hides the panel.
+    void showPiece(const VelSystem::CDbAbstractObject* object);
+    void clearPiece();
+
 private:
     void showValues();
 
@@ -26,6 +35,11 @@ private:
     QLineEdit* mDx = nullptr;
     QLineEdit* mDy = nullptr;
     QLineEdit* mDistance = nullptr;
+    QGroupBox* mPiece = nullptr;
+    QLineEdit* mPieceName = nullptr;
+    QLineEdit* mPieceSize = nullptr;
+    QLineEdit* mPieceAngle = nullptr;
+    QLineEdit* mPieceMirror = nullptr;
 };
 
 } // namespace VelSystem

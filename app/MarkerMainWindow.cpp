@@ -9,6 +9,7 @@
 #include "VelGui/DocumentView.h"
 #include "VelGui/DocumentWindow.h"
 #include "VelGui/VelApplication.h"
+#include "laystore/CDbAbstractObject.h"
 #include "laystore/CDbMarkerDrawing.h"
 #include "laystore/DocumentMak.h"
 #include "laystore/file/EsicupImport.h"
@@ -294,6 +295,7 @@ void MarkerMainWindow::addMarkerWindow(const boost::shared_ptr<DocumentMak>& doc
     scene->setParent(window);
     mUndoGroup->addStack(document->undoStack());
     connect(view, &DocumentView::mousePositionChanged, mStatus, &MarkerStatusBar::showMousePosition);
+    connect(window, &DocumentWindow::pieceInfoChanged, mInfoDock, &InfoBoxDock::showPiece);
     if (mTools)
         mTools->addView(view);
     // Overlaps are searched again after every edit, so that the marks and the count stay true.
@@ -318,6 +320,8 @@ void MarkerMainWindow::onActiveDocumentChanged()
     const boost::shared_ptr<DocumentMak> document = activeMarker();
     mUndoGroup->setActiveStack(document ? document->undoStack() : nullptr);
     mStatus->setDocument(document);
+    // The piece shown belonged to the marker that was active.
+    mInfoDock->clearPiece();
     for (QAction* action : {mSaveAction, mSaveAsAction, mFitAction, mZoomInAction, mZoomOutAction})
         action->setEnabled(document != nullptr);
 }

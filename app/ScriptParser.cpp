@@ -89,6 +89,9 @@ const CheckName kChecks[] = {
     {"message", ScriptStep::ExpectMessage, -1, "expect message TEXT"},
     {"no-message", ScriptStep::ExpectNoMessage, 0, "expect no-message"},
     {"instructions", ScriptStep::ExpectInstructions, -1, "expect instructions TEXT"},
+    {"undo-text", ScriptStep::ExpectUndoText, -1, "expect undo-text TEXT"},
+    {"overlaps", ScriptStep::ExpectOverlaps, 1, "expect overlaps N"},
+    {"same-as-file", ScriptStep::ExpectSameAsFile, 0, "expect same-as-file"},
 };
 
 const char* const kMouseUsage = "%1 X Y [left|right|middle] [shift] [ctrl] [alt]";
@@ -310,7 +313,8 @@ bool ScriptParser::parseExpect(const QStringList& words, ScriptStep* step, QStri
     }
     if (!expectArguments(rest, found->arguments, found->arguments, usage, error))
         return false;
-    if (step->check == ScriptStep::ExpectUndoCount || step->check == ScriptStep::ExpectSelected)
+    if (step->check == ScriptStep::ExpectUndoCount || step->check == ScriptStep::ExpectSelected ||
+        step->check == ScriptStep::ExpectOverlaps)
         return parseCount(rest.at(1), &step->number, error);
     step->text = rest.value(1);
     return true;

@@ -1,6 +1,7 @@
 #include "ScriptRunner.h"
 
 #include "DialogAnswerer.h"
+#include "MarkerDifference.h"
 #include "MarkerMainWindow.h"
 #include "ScriptParser.h"
 #include "ToolController.h"
@@ -12,6 +13,7 @@
 #include "VelGui/DocumentView.h"
 #include "VelGui/ExceptionReport.h"
 #include "laystore/DocumentMak.h"
+#include "laystore/file/MarkerFile.h"
 
 #include <QApplication>
 #include <QFile>
@@ -338,9 +340,11 @@ bool ScriptRunner::save(const ScriptStep& step, QString* done, QString* error)
 bool ScriptRunner::check(const ScriptStep& step, QString* done, QString* error)
 {
     *done = step.source + tr(": ok");
-    if (step.check == ScriptStep::ExpectMessage || step.check == ScriptStep::ExpectNoMessage)
+    switch (step.check) {
+    case ScriptStep::ExpectMessage:
+    case ScriptStep::ExpectNoMessage:
         return checkMessage(step, error);
-    if (step.check == ScriptStep::ExpectTool) {
+    case ScriptStep::ExpectTool:
         if (!mWindow->toolController()) {
             *error = tr("no tool plug-in is loaded");
             return false;
@@ -349,8 +353,7 @@ bool ScriptRunner::check(const ScriptStep& step, QString* done, QString* error)
             return true;
         *error = tr("expected the tool \"%1\", the current tool is \"%2\"").arg(step.text, currentTool());
         return false;
-    }
-    if (step.check == ScriptStep::ExpectInstructions) {
+    case ScriptStep::ExpectInstructions: {
         const QString shown = QTextDocumentFragment::fromHtml(GetInfoBox()->instructions()).toPlainText();
         if (shown.contains(step.text))
             return true;
@@ -358,17 +361,62 @@ bool ScriptRunner::check(const ScriptStep& step, QString* done, QString* error)
             tr("the instructions do not contain \"%1\"; they read \"%2\"").arg(step.text, shown.simplified());
         return false;
     }
+    default:
+        return checkMarker(step, error);
+    }
+}
+
+bool ScriptRunner::checkMarker(const ScriptStep& step, QString* error)
+{
     const boost::shared_ptr<DocumentMak> document = mWindow->activeMarker();
     if (!document) {
         *error = tr("no marker is open");
         return false;
     }
-    const bool undoCount = step.check == ScriptStep::ExpectUndoCount;
-    const int actual = undoCount ? document->undoStack()->index() : document->selection()->count();
-    if (actual == step.number)
+    const QUndoStack* stack = document->undoStack();
+    switch (step.check) {
+    case ScriptStep::ExpectUndoText:
+        if (stack->canUndo() && stack->undoText() == step.text)
+            return true;
+        *error = stack->canUndo() ? tr("expected \"%1\" to undo, the command to undo is \"%2\"")
+                                        .arg(step.text, stack->undoText())
+                                  : tr("expected \"%1\" to undo, there is nothing to undo").arg(step.text);
+        return false;
+    case ScriptStep::ExpectSameAsFile:
+        return checkSameAsFile(*document, error);
+    case ScriptStep::ExpectOverlaps: {
+        const int overlaps = document->findOverlaps();
+        if (overlaps == step.number)
+            return true;
+        *error = tr("expected %1 overlapping pairs of pieces, there are %2").arg(step.number).arg(overlaps);
+        return false;
+    }
+    default: {
+        const bool undoCount = step.check == ScriptStep::ExpectUndoCount;
+        const int actual = undoCount ? stack->index() : document->selection()->count();
+        if (actual == step.number)
+            return true;
+        *error = undoCount ? tr("expected %1 commands to undo, there are %2").arg(step.number).arg(actual)
+                           : tr("expected %1 selected objects, there are %2").arg(step.number).arg(actual);
+        return false;
+    }
+    }
+}
+
+bool ScriptRunner::checkSameAsFile(const DocumentMak& document, QString* error)
+{
+    if (document.fileName().isEmpty()) {
+        *error = tr("the marker has no file to compare with");
+        return false;
+    }
+    const boost::shared_ptr<DocumentMak> saved = MarkerFile::load(document.fileName(), error);
+    if (!saved)
+        return false;
+    const MarkerDifference difference(*saved, document);
+    if (difference.isEmpty())
         return true;
-    *error = undoCount ? tr("expected %1 commands to undo, there are %2").arg(step.number).arg(actual)
-                       : tr("expected %1 selected objects, there are %2").arg(step.number).arg(actual);
+    *error =
+        tr("the marker differs from its file: %1").arg(difference.describe(tr("the file"), tr("the marker")));
     return false;
 }
 

@@ -13,6 +13,7 @@ class QWidget;
 namespace VelSystem {
 
 class DialogAnswerer;
+class DocumentMak;
 class DocumentView;
 class MarkerMainWindow;
 
@@ -52,6 +53,9 @@ private:
     bool save(const ScriptStep& step, QString* done, QString* error);
     bool check(const ScriptStep& step, QString* done, QString* error);
     bool checkMessage(const ScriptStep& step, QString* error);
+    // The checks on the active marker: undo count and text, selection, overlaps, its file.
+    bool checkMarker(const ScriptStep& step, QString* error);
+    bool checkSameAsFile(const DocumentMak& document, QString* error);
 
     // Sends one mouse event of `type` to `view` at the document point `point`.
     void postMouse(DocumentView* view, int type, const QPointF& point, Qt::MouseButton button,

@@ -34,12 +34,15 @@ public:
     };
     enum Check
     {
-        ExpectTool,        // text: the identifier of the current tool
-        ExpectUndoCount,   // number: how many commands undo can take back
-        ExpectSelected,    // number: how many objects are selected
-        ExpectMessage,     // text: part of a message reported since the previous expect message
-        ExpectNoMessage,   // nothing reported since the previous expect message
-        ExpectInstructions // text: part of the instruction page shown
+        ExpectTool,         // text: the identifier of the current tool
+        ExpectUndoCount,    // number: how many commands undo can take back
+        ExpectSelected,     // number: how many objects are selected
+        ExpectMessage,      // text: part of a message reported since the previous expect message
+        ExpectNoMessage,    // nothing reported since the previous expect message
+        ExpectInstructions, // text: part of the instruction page shown
+        ExpectUndoText,     // text: the name of the command undo would take back
+        ExpectOverlaps,     // number: how many pairs of laid pieces overlap
+        ExpectSameAsFile    // the marker holds exactly what its file holds
     };
 
     Kind kind = ChooseTool;

@@ -38,4 +38,9 @@ boost::shared_ptr<Document> DocumentWindow::document() const
     return mView ? mView->document() : boost::shared_ptr<Document>();
 }
 
+void DocumentWindow::updatePieceInfoUi(CDbAbstractObject* object)
+{
+    emit pieceInfoChanged(object);
+}
+
 } // namespace VelSystem

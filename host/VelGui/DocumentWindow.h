@@ -5,6 +5,7 @@
 
 namespace VelSystem {
 
+class CDbAbstractObject;
 class Document;
 class DocumentView;
 
@@ -18,6 +19,15 @@ public:
 
     DocumentView* view() const { return mView; }
     boost::shared_ptr<Document> document() const;
+
+public slots:
+    // Found by name by the tools that change a piece while dragging it (a turn, a mirror):
+    // passes the piece on to the host's piece information panel through pieceInfoChanged.
+    void updatePieceInfoUi(VelSystem::CDbAbstractObject* object);
+
+signals:
+    // `object` is valid only while the signal is delivered: read it, do not keep it.
+    void pieceInfoChanged(VelSystem::CDbAbstractObject* object);
 
 private:
     DocumentView* mView;

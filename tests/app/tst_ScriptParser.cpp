@@ -98,10 +98,13 @@ void tst_ScriptParser::readsDialogAnswersAndChecks()
                                                 "expect selected 0\n"
                                                 "expect message The operation   was \"un  successful\"\n"
                                                 "expect no-message\n"
-                                                "expect instructions Zoom In:\n"),
+                                                "expect instructions Zoom In:\n"
+                                                "expect undo-text Move  Pieces\n"
+                                                "expect overlaps 2\n"
+                                                "expect same-as-file\n"),
                                  &steps, &line, &error),
              qPrintable(error));
-    QCOMPARE(steps.size(), 8);
+    QCOMPARE(steps.size(), 11);
     QVERIFY(steps.at(0).accept);
     const QList<QPair<QString, QString>> fields = {{QStringLiteral("editTop"), QStringLiteral("2.5")},
                                                    {QStringLiteral("editName"), QStringLiteral("two words")},
@@ -121,6 +124,11 @@ void tst_ScriptParser::readsDialogAnswersAndChecks()
     QCOMPARE(steps.at(6).check, ScriptStep::ExpectNoMessage);
     QCOMPARE(steps.at(7).check, ScriptStep::ExpectInstructions);
     QCOMPARE(steps.at(7).text, QStringLiteral("Zoom In:"));
+    QCOMPARE(steps.at(8).check, ScriptStep::ExpectUndoText);
+    QCOMPARE(steps.at(8).text, QStringLiteral("Move Pieces"));
+    QCOMPARE(steps.at(9).check, ScriptStep::ExpectOverlaps);
+    QCOMPARE(steps.at(9).number, 2);
+    QCOMPARE(steps.at(10).check, ScriptStep::ExpectSameAsFile);
 }
 
 void tst_ScriptParser::refusesABadLineWithItsNumber_data()
@@ -175,6 +183,12 @@ void tst_ScriptParser::refusesABadLineWithItsNumber_data()
                                     << "\"-1\" is not a count";
     QTest::newRow("message without text") << "expect message"
                                           << "missing argument; usage: expect message TEXT";
+    QTest::newRow("undo text without text") << "expect undo-text"
+                                            << "missing argument; usage: expect undo-text TEXT";
+    QTest::newRow("overlaps not a count") << "expect overlaps some"
+                                          << "\"some\" is not a count";
+    QTest::newRow("same as a given file") << "expect same-as-file /tmp/x.mak"
+                                          << "too many arguments; usage: expect same-as-file";
     QTest::newRow("open quote") << "save \"/tmp/x.mak"
                                 << "a quote is not closed";
 }

@@ -1,5 +1,5 @@
-#include "app/HostTestMarker.h"
 #include "PlatformNoise.h"
+#include "app/HostTestMarker.h"
 #include "app/HostTestTools.h"
 
 #include "MarkerMainWindow.h"
@@ -102,6 +102,7 @@ private slots:
     void anExceptionInAToolIsReportedAndTheSessionGoesOn();
     void aFailingCheckStopsTheScriptAtItsLine();
     void undoRedoAndSave();
+    void checksOverlapsUndoTextAndTheMarkersFile();
     void anUnreadableScriptRunsNothing();
     void withoutThePluginToolStepsFail();
 
@@ -451,6 +452,55 @@ void tst_ScriptRunner::undoRedoAndSave()
     QCOMPARE(run(QStringLiteral("save %1/missing/x.mak\n").arg(mDir.path())), ScriptRunner::StepFailed);
     QVERIFY2(mErr.startsWith(QStringLiteral("session.txt:1: ")) && mErr.contains(QStringLiteral("x.mak")),
              qPrintable(mErr));
+}
+
+void tst_ScriptRunner::checksOverlapsUndoTextAndTheMarkersFile()
+{
+    openWindow(&mFactory);
+    const boost::shared_ptr<DocumentMak> marker = mWindow->activeMarker();
+    // The test marker's two pockets overlap.
+    QCOMPARE(run(QStringLiteral("expect overlaps 1\nexpect same-as-file\n")), ScriptRunner::Succeeded);
+    QCOMPARE(run(QStringLiteral("expect undo-text Add Fly\n")), ScriptRunner::StepFailed);
+    QCOMPARE(mErr, QStringLiteral("session.txt:1: expected \"Add Fly\" to undo, there is nothing to undo\n"));
+
+    marker->pushAddCmdUndo({LaystoreTest::makePiece(LaystoreTest::flyFacing(), {70.0, 0.0})},
+                           marker->drawing()->getCurrentFabric(), 0, QStringLiteral("Add Fly"));
+    CDbFabricObject* fabric = marker->drawing()->getCurrentFabric();
+    CDbGrPolysObject* pocket = marker->groups(fabric, 0).at(2);
+    const std::unique_ptr<CDbAbstractObject> pocketAsSaved(pocket->clone());
+    GeoPoint2D up(0.0, 30.0);
+    pocket->translate(up);
+    mErr.clear();
+    QCOMPARE(run(QStringLiteral("expect undo-text Add Fly\nexpect overlaps 0\nexpect same-as-file\n")),
+             ScriptRunner::StepFailed);
+    QCOMPARE(mErr,
+             QStringLiteral("session.txt:3: the marker differs from its file: "
+                            "only the file has Pocket 40, turned 0.00°, not mirrored, at 35, 5; "
+                            "only the marker has Pocket 40, turned 0.00°, not mirrored, at 35, 35; "
+                            "only the marker has Front leg 40, turned 0.00°, not mirrored, at 70, 0\n"));
+
+    const QStringList failing = {QStringLiteral("expect undo-text Add"), QStringLiteral("expect overlaps 1")};
+    const QStringList messages = {
+        QStringLiteral("session.txt:1: expected \"Add\" to undo, the command to undo is \"Add Fly\"\n"),
+        QStringLiteral("session.txt:1: expected 1 overlapping pairs of pieces, there are 0\n")};
+    for (int i = 0; i < failing.size(); ++i) {
+        mErr.clear();
+        QCOMPARE(run(failing.at(i)), ScriptRunner::StepFailed);
+        QCOMPARE(mErr, messages.at(i));
+    }
+
+    // Back as the file has it, in another order: the same marker.
+    pocket->exchangeInfos(pocketAsSaved.get());
+    marker->removePiece(pocket, fabric, 0);
+    marker->addPiece(pocket, fabric, 0);
+    marker->undoStack()->undo();
+    mErr.clear();
+    QVERIFY2(run(QStringLiteral("expect same-as-file\n")) == ScriptRunner::Succeeded, qPrintable(mErr));
+    QFile::remove(mFile);
+    mErr.clear();
+    QCOMPARE(run(QStringLiteral("expect same-as-file\n")), ScriptRunner::StepFailed);
+    QVERIFY2(mErr.contains(QStringLiteral("trousers.mak")), qPrintable(mErr));
+    QVERIFY(!HostTest::writeTestMarker(QDir(mDir.path())).isEmpty());
 }
 
 void tst_ScriptRunner::anUnreadableScriptRunsNothing()
