@@ -116,7 +116,6 @@ void ToolMagnetic::mousePressEvent(DocumentView* view, QMouseEvent* event)
 
     const bool hasSelection = mScene->hasSelection();
     CMarkerSelection& selection = *document->markerSelection();
-    // The anchor comes from the selection as it was at the press, whatever the pick below does.
     const QListEx<CDbAbstractObject*> selected = selection.objects();
     if (CDbFabricObject* fabric = document->drawing()->getCurrentFabric())
         fabric->setWorkFields(0, 0.0);
@@ -142,10 +141,10 @@ void ToolMagnetic::mousePressEvent(DocumentView* view, QMouseEvent* event)
     if (pick)
         pickAtPress();
 
-    GeoRectangle bounds;
-    for (const CDbAbstractObject* object : selected)
-        bounds.include(object->boundingRect());
-    mAnchor = mOrigin = bounds.center();
+    // The anchor is the centre of what the drag takes along: a piece picked by this press
+    // jumps under the cursor like a selected one (an empty rectangle's centre would throw
+    // it by the cursor's coordinates).
+    mAnchor = mOrigin = selection.boundingRect().center();
     event->accept();
 }
 

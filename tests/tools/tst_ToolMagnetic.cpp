@@ -127,6 +127,7 @@ private slots:
     void shiftOrMoveLockKeepsTheSelectionInPlace();
     void rubberBandFollowsEvenWithShiftAndSelectsWhatItCovers();
     void clickSelectsWhatIsUnderItOrNothing();
+    void pressOnAnUnselectedPieceTakesItAlong();
     void spaceIsSwallowedDuringAGesture();
     void instructionPageFollowsTheSelection();
     void cursorIsTheMagneticCursor();
@@ -359,6 +360,23 @@ void tst_ToolMagnetic::clickSelectsWhatIsUnderItOrNothing()
     QVERIFY(v.release(start));
     QVERIFY(v.selected().isEmpty());
     QCOMPARE(v.undoStack().count(), 0);
+}
+
+void tst_ToolMagnetic::pressOnAnUnselectedPieceTakesItAlong()
+{
+    MagneticView v;
+    const GeoPoint2D centreAtPress = centre(v.second);
+    const int index = v.indexOf(v.second);
+    v.press(centreAtPress + GeoPoint2D(2.0, 1.0));
+    QCOMPARE(v.selected(), QListEx<CDbAbstractObject*>{v.second});
+
+    const GeoPoint2D drop = v.empty();
+    v.move(drop);
+    QCOMPARE(bounds(v.previews()).center(), drop);
+    QCOMPARE(shownDrag(), dragBy(drop - centreAtPress));
+    expectRecordedMove();
+    v.release(drop);
+    QCOMPARE(centre(v.placed(index)), drop);
 }
 
 void tst_ToolMagnetic::spaceIsSwallowedDuringAGesture()
