@@ -18,13 +18,17 @@
 
 #include "VelCore/KeyboardMonitor.h"
 #include "VelGui/DocumentView.h"
+#include "laystore/CMarkerSelection.h"
 #include "laystore/view/MarkerScene.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QList>
 #include <QMouseEvent>
+#include <QRegularExpression>
 #include <QScrollBar>
+#include <QTest>
+#include <QUndoStack>
 #include <QWheelEvent>
 #include <string>
 
@@ -112,6 +116,29 @@ public:
         return {view.horizontalScrollBar()->value(), view.verticalScrollBar()->value()};
     }
     QCursor cursor() const { return view.viewport()->cursor(); }
+
+    // The marker as a dragging tool changes it: the first layer's objects in drawing order,
+    // the selected ones, the drag previews shown, the undo stack.
+    CDbAbstractObject* objectAt(int index) const
+    {
+        return marker.document->objects(marker.fabric, 0).at(index);
+    }
+    QListEx<CDbAbstractObject*> selection() const { return marker.document->markerSelection()->objects(); }
+    QList<CDbAbstractObject*> dragPreviews() const
+    {
+        QList<CDbAbstractObject*> found;
+        for (CDbAbstractObject* object : marker.document->objects(marker.fabric, 0)) {
+            if (object->isDragged())
+                found << object;
+        }
+        return found;
+    }
+    QUndoStack& undo() const { return *marker.document->undoStack(); }
+    // A drag that ends in a command leaves the transformer's diagnostic line.
+    static void expectDragRecorded()
+    {
+        QTest::ignoreMessage(QtDebugMsg, QRegularExpression("InteractiveTransformer::end\\(\\):"));
+    }
 
     bool press(const GeoPoint2D& point, Qt::MouseButton button = Qt::LeftButton)
     {
