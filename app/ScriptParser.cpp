@@ -20,6 +20,7 @@ const StepWord kSteps[] = {
     {"release", ScriptStep::Release},
     {"click", ScriptStep::Click},
     {"double-click", ScriptStep::DoubleClick},
+    {"double-press", ScriptStep::DoublePress},
     {"move", ScriptStep::Move},
     {"key-press", ScriptStep::KeyPress},
     {"key-release", ScriptStep::KeyRelease},
@@ -197,6 +198,7 @@ bool ScriptParser::parseStep(const QStringList& words, ScriptStep* step, QString
     case ScriptStep::Release:
     case ScriptStep::Click:
     case ScriptStep::DoubleClick:
+    case ScriptStep::DoublePress:
     case ScriptStep::Move:
         return parseMouse(words, step, error);
     case ScriptStep::KeyPress:

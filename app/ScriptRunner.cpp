@@ -153,6 +153,7 @@ bool ScriptRunner::execute(const ScriptStep& step, QString* done, QString* error
     case ScriptStep::Release:
     case ScriptStep::Click:
     case ScriptStep::DoubleClick:
+    case ScriptStep::DoublePress:
     case ScriptStep::Move:
         return sendMouse(step, done, error);
     case ScriptStep::KeyPress:
@@ -239,11 +240,13 @@ bool ScriptRunner::sendMouse(const ScriptStep& step, QString* done, QString* err
         send(QEvent::MouseButtonRelease);
         break;
     case ScriptStep::DoubleClick:
-        // Qt's own order for a double click.
+    case ScriptStep::DoublePress:
+        // Qt's own order for a double click; a double press keeps the second press held.
         send(QEvent::MouseButtonPress);
         send(QEvent::MouseButtonRelease);
         send(QEvent::MouseButtonDblClick);
-        send(QEvent::MouseButtonRelease);
+        if (step.kind == ScriptStep::DoubleClick)
+            send(QEvent::MouseButtonRelease);
         break;
     default:
         send(QEvent::MouseMove);

@@ -20,6 +20,7 @@ public:
         Release,      // point, button, modifiers
         Click,        // point, button, modifiers: press and release
         DoubleClick,  // point, button, modifiers: press, release, double click, release
+        DoublePress,  // point, button, modifiers: press, release, double click; the button stays held
         Move,         // point, modifiers; the buttons pressed before stay held
         KeyPress,     // key, text: its name
         KeyRelease,   // key, text

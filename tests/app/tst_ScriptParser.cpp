@@ -67,10 +67,11 @@ void tst_ScriptParser::readsMouseStepsWithButtonAndModifiers()
                                                 "release 10 20 right shift ALT\n"
                                                 "double-click 1e1 0 ctrl middle\n"
                                                 "click 3 4\n"
-                                                "move 5 6 shift\n"),
+                                                "move 5 6 shift\n"
+                                                "double-press 7 8 right\n"),
                                  &steps, &line, &error),
              qPrintable(error));
-    QCOMPARE(steps.size(), 5);
+    QCOMPARE(steps.size(), 6);
     QCOMPARE(steps.at(0).kind, ScriptStep::Press);
     QCOMPARE(steps.at(0).point, QPointF(10.0, -2.5));
     QCOMPARE(steps.at(0).button, Qt::LeftButton);
@@ -84,6 +85,9 @@ void tst_ScriptParser::readsMouseStepsWithButtonAndModifiers()
     QCOMPARE(steps.at(3).kind, ScriptStep::Click);
     QCOMPARE(steps.at(4).kind, ScriptStep::Move);
     QCOMPARE(steps.at(4).modifiers, Qt::KeyboardModifiers(Qt::ShiftModifier));
+    QCOMPARE(steps.at(5).kind, ScriptStep::DoublePress);
+    QCOMPARE(steps.at(5).point, QPointF(7.0, 8.0));
+    QCOMPARE(steps.at(5).button, Qt::RightButton);
 }
 
 void tst_ScriptParser::readsDialogAnswersAndChecks()

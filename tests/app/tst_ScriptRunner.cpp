@@ -256,13 +256,22 @@ void tst_ScriptRunner::heldKeysAndButtonsShowInMouseEvents()
                                 "release 1 1 right\n"
                                 "release 1 1\n"
                                 "key-release Shift\n"
-                                "press 2 2\n")),
+                                "press 2 2\n"
+                                "release 2 2\n"
+                                "double-press 3 3\n"
+                                "press 3 3 right\n")),
              ScriptRunner::Succeeded);
     const boost::shared_ptr<TestTool> block = tool("block");
-    QCOMPARE(block->pressModifiers, (QList<Qt::KeyboardModifiers>{Qt::ShiftModifier | Qt::AltModifier,
-                                                                  Qt::ShiftModifier, Qt::NoModifier}));
+    QCOMPARE(block->pressModifiers,
+             (QList<Qt::KeyboardModifiers>{Qt::ShiftModifier | Qt::AltModifier, Qt::ShiftModifier,
+                                           Qt::NoModifier, Qt::NoModifier, Qt::NoModifier}));
+    // A double press keeps its second press held.
     QCOMPARE(block->pressButtons,
-             (QList<Qt::MouseButtons>{Qt::LeftButton, Qt::LeftButton | Qt::RightButton, Qt::LeftButton}));
+             (QList<Qt::MouseButtons>{Qt::LeftButton, Qt::LeftButton | Qt::RightButton, Qt::LeftButton,
+                                      Qt::LeftButton, Qt::LeftButton | Qt::RightButton}));
+    QCOMPARE(block->calls.mid(block->calls.size() - 4),
+             (QStringList{QStringLiteral("press"), QStringLiteral("release"), QStringLiteral("double"),
+                          QStringLiteral("press")}));
     QVERIFY2(mOut.contains(QStringLiteral(" with shift+alt\n")), qPrintable(mOut));
 }
 
