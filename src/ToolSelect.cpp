@@ -30,6 +30,7 @@
 #include <QPen>
 #include <QPolygonF>
 #include <QUndoStack>
+#include <algorithm>
 
 namespace VelSystem {
 
@@ -56,6 +57,13 @@ QList<CDbGrPolysObject*> selectedGroups(const CMarkerSelection& selection)
             groups.append(group);
     }
     return groups;
+}
+
+bool allSelected(const CMarkerSelection& selection)
+{
+    const QListEx<CDbAbstractObject*>& objects = selection.objects();
+    return std::all_of(objects.begin(), objects.end(),
+                       [](const CDbAbstractObject* object) { return object->isSelected(); });
 }
 
 // Sets the shared guard for its lifetime, so that an exception cannot leave it set.
@@ -169,9 +177,11 @@ void ToolSelect::pickAtPress(DocumentView* view, const QMouseEvent* event, const
     const bool zeroHeld = KeyboardMonitor::instance().keyPressed(Qt::Key_0);
     const bool shift = event->modifiers().testFlag(Qt::ShiftModifier);
     const bool alt = event->modifiers().testFlag(Qt::AltModifier);
-    // Shift adds to or removes from the selection; any other press starts a new one.
-    bool changed = !shift && mScene->deselectAll(false, false);
     const auto picked = boost::dynamic_pointer_cast<CMarkerSelection>(view->pick(mPressPos));
+    // Shift adds to or removes from the selection; a press on what is already selected keeps
+    // it, so that several pieces are dragged together; any other press starts a new one.
+    const bool onSelection = picked && !picked->isEmpty() && allSelected(*picked);
+    bool changed = !shift && !onSelection && mScene->deselectAll(false, false);
     const CMarkerSelection& selection = *edited.document->markerSelection();
     bool endPress = false;
     if (!picked || picked->isEmpty()) {
@@ -442,10 +452,15 @@ void ToolSelect::editLineText(const CMarkerSelection& picked) const
     if (!line)
         return;
     TextDialog dialog(line->getText(), QApplication::activeWindow());
-    if (dialog.exec() != QDialog::Accepted)
+    if (dialog.exec() != QDialog::Accepted || dialog.text() == line->getText())
         return;
-    line->setText(dialog.text());
-    mScene->document()->emitModified();
+    // An edited copy takes the line's place, so that undo brings the old text back.
+    std::unique_ptr<CDbLineObject> edited(static_cast<CDbLineObject*>(line->clone()));
+    edited->setText(dialog.text());
+    const EditedLayer layer(mScene);
+    layer.document->pushReplaceCmdUndo({line}, {edited.get()}, layer.fabric, layer.layer,
+                                       QCoreApplication::translate("ToolSelect", "Modification"));
+    edited.release();
 }
 
 void ToolSelect::identifySelectedPieces(const CMarkerSelection& selection, CDbFabricObject* fabric) const

@@ -128,6 +128,7 @@ private slots:
     void rubberBandSelectsWhatItMeets();
     void shiftTogglesAndNeverDrags();
     void dragMovesThePiecesAsOneUndoableMove();
+    void pressOnTheSelectionDragsAllOfIt();
     void keysTurnOrAbandonTheDrag();
     void enterDropsThePiecesAndSearchesOverlaps_data();
     void enterDropsThePiecesAndSearchesOverlaps();
@@ -259,6 +260,28 @@ void tst_ToolSelect::dragMovesThePiecesAsOneUndoableMove()
     QVERIFY(matches(view.marker, before));
     view.undo().redo();
     QVERIFY(matches(view.marker, moved));
+}
+
+void tst_ToolSelect::pressOnTheSelectionDragsAllOfIt()
+{
+    SelectView view;
+    view.click(kOnLeg);
+    view.withShift([&] { view.click(kOnPocket); });
+    CDbAbstractObject* pocket = view.objectAt(2);
+    const GeoPoint2D legCorner = view.leg()->boundingRect().leftBottom();
+    const GeoPoint2D pocketCorner = pocket->boundingRect().leftBottom();
+
+    const GeoPoint2D end = kOnLeg + GeoPoint2D(80.0, 0.0);
+    view.press(kOnLeg);
+    QCOMPARE(view.selection().size(), 2);
+    view.move(end);
+    QCOMPARE(view.dragPreviews().size(), 2);
+    view.expectDragRecorded();
+    view.release(end);
+    QCOMPARE(view.undo().count(), 1);
+    const GeoPoint2D moved = view.offset(kOnLeg, end);
+    QCOMPARE(view.leg()->boundingRect().leftBottom(), legCorner + moved);
+    QCOMPARE(view.objectAt(2)->boundingRect().leftBottom(), pocketCorner + moved);
 }
 
 void tst_ToolSelect::keysTurnOrAbandonTheDrag()
@@ -398,22 +421,32 @@ void tst_ToolSelect::altClickEditsALinesText()
         accept ? dialog->accept() : dialog->reject();
     });
 
+    const int index = view.marker.document->objects(view.marker.fabric, 0).indexOf(line);
     view.key(Qt::Key_Alt, true);
     accept = false;
     view.click({80.0, 60.0});
     QCOMPARE(line->getText(), QStringLiteral("Fold"));
+    QCOMPARE(view.undo().count(), 0);
     accept = true;
     QVERIFY(view.press({80.0, 60.0}));
-    QCOMPARE(line->getText(), QStringLiteral("Fold here"));
+    const auto* edited = qobject_cast<CDbLineObject*>(view.objectAt(index));
+    QVERIFY(edited);
+    QCOMPARE(edited->getText(), QStringLiteral("Fold here"));
     QCOMPARE(modified.count(), 1);
     // The press ended with the dialog.
     QVERIFY(!view.move({80.0, 90.0}));
     view.release({80.0, 90.0});
-    QCOMPARE(line->start(), GeoPoint2D(60.0, 60.0));
+    QCOMPARE(edited->start(), GeoPoint2D(60.0, 60.0));
+    // The edit is undoable.
+    QCOMPARE(view.undo().count(), 1);
+    view.undo().undo();
+    QCOMPARE(qobject_cast<CDbLineObject*>(view.objectAt(index))->getText(), QStringLiteral("Fold"));
+    view.undo().redo();
     QCOMPARE(answerer.seen,
              (QStringList{QStringLiteral("VelSystem::TextDialog"), QStringLiteral("VelSystem::TextDialog")}));
 
     // Texts and pieces are only selected.
+    view.click(kEmpty);
     view.click({80.0, 100.0});
     QCOMPARE(view.selection(), QListEx<CDbAbstractObject*>{text});
     view.click(kOnLeg);
