@@ -30,7 +30,6 @@
 #include <QPen>
 #include <QPolygonF>
 #include <QUndoStack>
-#include <algorithm>
 
 namespace VelSystem {
 
@@ -57,13 +56,6 @@ QList<CDbGrPolysObject*> selectedGroups(const CMarkerSelection& selection)
             groups.append(group);
     }
     return groups;
-}
-
-bool allSelected(const CMarkerSelection& selection)
-{
-    const QListEx<CDbAbstractObject*>& objects = selection.objects();
-    return std::all_of(objects.begin(), objects.end(),
-                       [](const CDbAbstractObject* object) { return object->isSelected(); });
 }
 
 // Sets the shared guard for its lifetime, so that an exception cannot leave it set.
@@ -177,11 +169,10 @@ void ToolSelect::pickAtPress(DocumentView* view, const QMouseEvent* event, const
     const bool zeroHeld = KeyboardMonitor::instance().keyPressed(Qt::Key_0);
     const bool shift = event->modifiers().testFlag(Qt::ShiftModifier);
     const bool alt = event->modifiers().testFlag(Qt::AltModifier);
+    // Shift adds to or removes from the selection and Alt adds to it, so that several pieces
+    // are dragged together; any other press starts a new selection.
+    bool changed = !shift && !alt && mScene->deselectAll(false, false);
     const auto picked = boost::dynamic_pointer_cast<CMarkerSelection>(view->pick(mPressPos));
-    // Shift adds to or removes from the selection; a press on what is already selected keeps
-    // it, so that several pieces are dragged together; any other press starts a new one.
-    const bool onSelection = picked && !picked->isEmpty() && allSelected(*picked);
-    bool changed = !shift && !onSelection && mScene->deselectAll(false, false);
     const CMarkerSelection& selection = *edited.document->markerSelection();
     bool endPress = false;
     if (!picked || picked->isEmpty()) {

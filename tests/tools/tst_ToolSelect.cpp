@@ -128,7 +128,7 @@ private slots:
     void rubberBandSelectsWhatItMeets();
     void shiftTogglesAndNeverDrags();
     void dragMovesThePiecesAsOneUndoableMove();
-    void pressOnTheSelectionDragsAllOfIt();
+    void altPressDragsTheWholeSelection();
     void keysTurnOrAbandonTheDrag();
     void enterDropsThePiecesAndSearchesOverlaps_data();
     void enterDropsThePiecesAndSearchesOverlaps();
@@ -262,7 +262,7 @@ void tst_ToolSelect::dragMovesThePiecesAsOneUndoableMove()
     QVERIFY(matches(view.marker, moved));
 }
 
-void tst_ToolSelect::pressOnTheSelectionDragsAllOfIt()
+void tst_ToolSelect::altPressDragsTheWholeSelection()
 {
     SelectView view;
     view.click(kOnLeg);
@@ -271,13 +271,16 @@ void tst_ToolSelect::pressOnTheSelectionDragsAllOfIt()
     const GeoPoint2D legCorner = view.leg()->boundingRect().leftBottom();
     const GeoPoint2D pocketCorner = pocket->boundingRect().leftBottom();
 
+    // Alt keeps the selection, so the press drags all of it.
     const GeoPoint2D end = kOnLeg + GeoPoint2D(80.0, 0.0);
+    view.key(Qt::Key_Alt, true);
     view.press(kOnLeg);
     QCOMPARE(view.selection().size(), 2);
     view.move(end);
     QCOMPARE(view.dragPreviews().size(), 2);
     view.expectDragRecorded();
     view.release(end);
+    view.key(Qt::Key_Alt, false);
     QCOMPARE(view.undo().count(), 1);
     const GeoPoint2D moved = view.offset(kOnLeg, end);
     QCOMPARE(view.leg()->boundingRect().leftBottom(), legCorner + moved);
@@ -445,12 +448,14 @@ void tst_ToolSelect::altClickEditsALinesText()
     QCOMPARE(answerer.seen,
              (QStringList{QStringLiteral("VelSystem::TextDialog"), QStringLiteral("VelSystem::TextDialog")}));
 
-    // Texts and pieces are only selected.
+    // Texts and pieces are only added to the selection.
+    view.key(Qt::Key_Alt, false);
     view.click(kEmpty);
+    view.key(Qt::Key_Alt, true);
     view.click({80.0, 100.0});
     QCOMPARE(view.selection(), QListEx<CDbAbstractObject*>{text});
     view.click(kOnLeg);
-    QCOMPARE(view.selection(), QListEx<CDbAbstractObject*>{view.leg()});
+    QCOMPARE(view.selection(), (QListEx<CDbAbstractObject*>{text, view.leg()}));
     QCOMPARE(answerer.seen.size(), 2);
 }
 
