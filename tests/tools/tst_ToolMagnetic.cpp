@@ -6,7 +6,6 @@
 #include "VelCore/InfoBox.h"
 #include "laystore/CMarkerSelection.h"
 
-#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QUndoStack>
 #include <QVector>
@@ -31,11 +30,6 @@ struct MagneticView : ToolTestView
         marker.document->deselectAll(false, false);
     }
 
-    // The object at `index` in the layer's drawing order: a move puts its copy there.
-    CDbAbstractObject* placed(int index) const
-    {
-        return marker.document->objects(marker.fabric, 0).at(index);
-    }
     int indexOf(CDbAbstractObject* object) const
     {
         return marker.document->objects(marker.fabric, 0).indexOf(object);
@@ -53,20 +47,8 @@ struct MagneticView : ToolTestView
     {
         CMarkerSelection(marker.document.get(), objects).apply();
     }
-    QListEx<CDbAbstractObject*> selected() const { return marker.document->markerSelection()->objects(); }
 
-    // The drag previews in the document.
-    QList<CDbAbstractObject*> previews() const
-    {
-        QList<CDbAbstractObject*> found;
-        for (CDbAbstractObject* object : marker.document->objects(marker.fabric, 0)) {
-            if (object->isDragged())
-                found << object;
-        }
-        return found;
-    }
     QList<SelectRubberBand*> bands() const { return view.findChildren<SelectRubberBand*>(); }
-    QUndoStack& undoStack() const { return *marker.document->undoStack(); }
     bool busy() const { return tool->isBusy(); }
     // A free spot of fabric, `offset` pixels away from a fixed point above the pockets.
     GeoPoint2D empty(const QPoint& offset = QPoint()) const { return at(pixel({60.0, 100.0}) + offset); }
@@ -105,12 +87,6 @@ QVector<double> dragBy(const GeoPoint2D& total)
     return {total.module(), total.x, total.y};
 }
 
-// A drag that ends in a command leaves the transformer's diagnostic line.
-void expectRecordedMove()
-{
-    QTest::ignoreMessage(QtDebugMsg, QRegularExpression("InteractiveTransformer::end\\(\\): "));
-}
-
 } // namespace
 
 class tst_ToolMagnetic : public QObject
@@ -145,8 +121,8 @@ void tst_ToolMagnetic::middleButtonIsNotTakenAndChangesNothing()
     QVERIFY(!v.release(v.empty(QPoint(20, 10)), Qt::MiddleButton));
 
     QVERIFY(LaystoreTest::matches(v.marker, before));
-    QCOMPARE(v.selected(), QListEx<CDbAbstractObject*>{v.first});
-    QCOMPARE(v.undoStack().count(), 0);
+    QCOMPARE(v.selection(), QListEx<CDbAbstractObject*>{v.first});
+    QCOMPARE(v.undo().count(), 0);
     QVERIFY(v.bands().isEmpty());
 }
 
@@ -172,40 +148,40 @@ void tst_ToolMagnetic::dragCentresTheSelectionUnderTheCursorAsOneUndoableMove()
     // A press away from the selection keeps it and draws nothing.
     QVERIFY(v.press(v.empty()));
     QVERIFY(!v.busy());
-    QVERIFY(v.previews().isEmpty());
-    QCOMPARE(v.selected(), QListEx<CDbAbstractObject*>(dragged));
+    QVERIFY(v.dragPreviews().isEmpty());
+    QCOMPARE(v.selection(), QListEx<CDbAbstractObject*>(dragged));
 
     const GeoPoint2D nudge = v.empty(QPoint(2, 1));
     QVERIFY(v.move(nudge));
     QVERIFY(v.busy());
-    QCOMPARE(v.previews().size(), count);
-    QCOMPARE(bounds(v.previews()).center(), nudge);
+    QCOMPARE(v.dragPreviews().size(), count);
+    QCOMPARE(bounds(v.dragPreviews()).center(), nudge);
     QCOMPARE(bounds(dragged).center(), centreAtPress);
     QCOMPARE(shownDrag(), dragBy(nudge - centreAtPress));
 
     // From then on the previews keep to the cursor.
     const GeoPoint2D drop = v.empty(QPoint(-30, -12));
     QVERIFY(v.move(drop));
-    QCOMPARE(bounds(v.previews()).center(), drop);
+    QCOMPARE(bounds(v.dragPreviews()).center(), drop);
     QCOMPARE(shownDrag(), dragBy(drop - centreAtPress));
 
-    expectRecordedMove();
+    v.expectDragRecorded();
     QVERIFY(v.release(drop));
     QVERIFY(!v.busy());
-    QVERIFY(v.previews().isEmpty());
+    QVERIFY(v.dragPreviews().isEmpty());
     QVERIFY(shownDrag().isEmpty());
-    QCOMPARE(v.undoStack().count(), 1);
+    QCOMPARE(v.undo().count(), 1);
     const auto movedBounds = [&v, &indexes] {
         QList<CDbAbstractObject*> moved;
         for (int index : indexes)
-            moved << v.placed(index);
+            moved << v.objectAt(index);
         return bounds(moved);
     };
     QCOMPARE(movedBounds().center(), drop);
 
-    v.undoStack().undo();
+    v.undo().undo();
     QVERIFY(LaystoreTest::matches(v.marker, before));
-    v.undoStack().redo();
+    v.undo().redo();
     QCOMPARE(movedBounds().center(), drop);
 }
 
@@ -239,7 +215,7 @@ void tst_ToolMagnetic::dragEnds()
     QVERIFY(v.busy());
 
     if (recorded)
-        expectRecordedMove();
+        v.expectDragRecorded();
     if (ending == "release") {
         QVERIFY(v.release(drop));
     } else if (ending == "enter held") {
@@ -254,18 +230,18 @@ void tst_ToolMagnetic::dragEnds()
     }
 
     QVERIFY(!v.busy());
-    QVERIFY(v.previews().isEmpty());
+    QVERIFY(v.dragPreviews().isEmpty());
     QVERIFY(shownDrag().isEmpty());
-    QCOMPARE(v.undoStack().count(), recorded ? 1 : 0);
+    QCOMPARE(v.undo().count(), recorded ? 1 : 0);
     QCOMPARE(v.marker.document->overlapCount() > 0, overlapsSearched);
     if (recorded) {
-        QCOMPARE(centre(v.placed(index)), drop);
-        v.undoStack().undo();
+        QCOMPARE(centre(v.objectAt(index)), drop);
+        v.undo().undo();
     }
     QVERIFY(LaystoreTest::matches(v.marker, before));
     // A later move belongs to no gesture.
     QVERIFY(!v.move(v.empty(QPoint(30, 0))));
-    QVERIFY(v.previews().isEmpty());
+    QVERIFY(v.dragPreviews().isEmpty());
 }
 
 void tst_ToolMagnetic::shiftOrMoveLockKeepsTheSelectionInPlace_data()
@@ -291,13 +267,13 @@ void tst_ToolMagnetic::shiftOrMoveLockKeepsTheSelectionInPlace()
     QVERIFY(v.move(v.empty(QPoint(15, 5))));
     QVERIFY(v.move(v.empty(QPoint(25, 5))));
     QVERIFY(!v.busy());
-    QVERIFY(v.previews().isEmpty());
+    QVERIFY(v.dragPreviews().isEmpty());
     QVERIFY(shownDrag().isEmpty());
     QVERIFY(v.release(v.empty(QPoint(25, 5))));
 
-    QCOMPARE(v.undoStack().count(), 0);
+    QCOMPARE(v.undo().count(), 0);
     QVERIFY(LaystoreTest::matches(v.marker, before));
-    QCOMPARE(v.selected(), QListEx<CDbAbstractObject*>{v.first});
+    QCOMPARE(v.selection(), QListEx<CDbAbstractObject*>{v.first});
 }
 
 void tst_ToolMagnetic::rubberBandFollowsEvenWithShiftAndSelectsWhatItCovers()
@@ -316,13 +292,13 @@ void tst_ToolMagnetic::rubberBandFollowsEvenWithShiftAndSelectsWhatItCovers()
     QVERIFY(v.move(v.at(to)));
     QCOMPARE(band->geometry(), QRect(from, to).normalized());
     QVERIFY(!v.busy());
-    QVERIFY(v.previews().isEmpty());
+    QVERIFY(v.dragPreviews().isEmpty());
 
     QVERIFY(v.release(v.at(to)));
     QVERIFY(v.bands().isEmpty());
-    QCOMPARE(v.selected(), (QListEx<CDbAbstractObject*>{v.first, v.second}));
+    QCOMPARE(v.selection(), (QListEx<CDbAbstractObject*>{v.first, v.second}));
     QVERIFY(!announced.isEmpty());
-    QCOMPARE(v.undoStack().count(), 0);
+    QCOMPARE(v.undo().count(), 0);
 
     // Abandoned half way, a band leaves the selection as it was.
     v.marker.document->deselectAll(false, false);
@@ -330,7 +306,7 @@ void tst_ToolMagnetic::rubberBandFollowsEvenWithShiftAndSelectsWhatItCovers()
     v.move(v.at(to));
     v.tool->stop();
     QVERIFY(v.bands().isEmpty());
-    QVERIFY(v.selected().isEmpty());
+    QVERIFY(v.selection().isEmpty());
 }
 
 void tst_ToolMagnetic::clickSelectsWhatIsUnderItOrNothing()
@@ -339,18 +315,18 @@ void tst_ToolMagnetic::clickSelectsWhatIsUnderItOrNothing()
     QSignalSpy announced(&v.scene, &DocumentScene::selectionChangedByTool);
 
     v.click(centre(v.second));
-    QCOMPARE(v.selected(), QListEx<CDbAbstractObject*>{v.second});
+    QCOMPARE(v.selection(), QListEx<CDbAbstractObject*>{v.second});
     QVERIFY(!announced.isEmpty());
     QVERIFY(v.bands().isEmpty());
 
     // A selected object the view hides is not dragged: the press picks afresh, here nothing.
     v.scene.filter().setVisible(CDbAbstractObject::KindGroup, false);
     v.click(centre(v.second));
-    QVERIFY(v.selected().isEmpty());
+    QVERIFY(v.selection().isEmpty());
     v.scene.filter().setVisible(CDbAbstractObject::KindGroup, true);
 
     v.click(v.empty());
-    QVERIFY(v.selected().isEmpty());
+    QVERIFY(v.selection().isEmpty());
     QVERIFY(v.bands().isEmpty());
 
     // A band that comes back to its start is a click too, whatever it crossed on the way.
@@ -358,8 +334,8 @@ void tst_ToolMagnetic::clickSelectsWhatIsUnderItOrNothing()
     v.press(start);
     v.move({66.0, 70.0});
     QVERIFY(v.release(start));
-    QVERIFY(v.selected().isEmpty());
-    QCOMPARE(v.undoStack().count(), 0);
+    QVERIFY(v.selection().isEmpty());
+    QCOMPARE(v.undo().count(), 0);
 }
 
 void tst_ToolMagnetic::pressOnAnUnselectedPieceTakesItAlong()
@@ -368,15 +344,15 @@ void tst_ToolMagnetic::pressOnAnUnselectedPieceTakesItAlong()
     const GeoPoint2D centreAtPress = centre(v.second);
     const int index = v.indexOf(v.second);
     v.press(centreAtPress + GeoPoint2D(2.0, 1.0));
-    QCOMPARE(v.selected(), QListEx<CDbAbstractObject*>{v.second});
+    QCOMPARE(v.selection(), QListEx<CDbAbstractObject*>{v.second});
 
     const GeoPoint2D drop = v.empty();
     v.move(drop);
-    QCOMPARE(bounds(v.previews()).center(), drop);
+    QCOMPARE(bounds(v.dragPreviews()).center(), drop);
     QCOMPARE(shownDrag(), dragBy(drop - centreAtPress));
-    expectRecordedMove();
+    v.expectDragRecorded();
     v.release(drop);
-    QCOMPARE(centre(v.placed(index)), drop);
+    QCOMPARE(centre(v.objectAt(index)), drop);
 }
 
 void tst_ToolMagnetic::spaceIsSwallowedDuringAGesture()
@@ -392,11 +368,11 @@ void tst_ToolMagnetic::spaceIsSwallowedDuringAGesture()
     QVERIFY(v.tool->keyStateChanged(true, Qt::Key_Space));
     QVERIFY(v.tool->keyStateChanged(false, Qt::Key_Space));
     QVERIFY(v.busy());
-    QCOMPARE(centre(v.previews().first()), drop);
+    QCOMPARE(centre(v.dragPreviews().first()), drop);
 
-    expectRecordedMove();
+    v.expectDragRecorded();
     v.release(drop);
-    QCOMPARE(v.undoStack().count(), 1);
+    QCOMPARE(v.undo().count(), 1);
     QVERIFY(!v.tool->keyStateChanged(true, Qt::Key_Space));
 }
 
