@@ -15,18 +15,22 @@ namespace VelSystem {
 namespace {
 
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
-// A contact this close behind the start (cm) is rounding on outlines laid edge to edge.
+// Contacts closer together than this (cm) are one.
 constexpr double kDistanceTolerance = 1e-9;
-// Where along an edge (0..1) a hit counts as landing on the edge's end point.
-constexpr double kEndTolerance = 1e-9;
+// A vertex this far (cm) past an edge at the start has crossed it into a sliver of overlap
+// too small to count (outlines laid edge to edge): it is at the edge, not beyond it.
+constexpr double kSliverDepth = 1e-3;
+// How near an edge's end point (cm) a hit counts as landing on the corner: a vertex passing
+// that close by a corner may only graze it, or enter so little that it leaves again.
+constexpr double kCornerTolerance = 1e-4;
 
 // The moments, along a slide, at which a vertex of one outline meets an edge of the other.
 struct Contacts
 {
     // The first moment a vertex certainly enters the other outline.
     double entry = kInfinity;
-    // Moments a vertex meets another vertex: whether the outlines then share area depends
-    // on the corners' shapes, which a probe settles.
+    // Moments a vertex meets an edge at (or next to) its end, another vertex: whether the
+    // outlines then share area depends on the corners' shapes, which a probe settles.
     std::vector<double> cornerMeetings;
     // Every moment found: the outlines' overlap can only change at one of them.
     std::vector<double> all;
@@ -48,16 +52,17 @@ void castVertices(const GeoPolygon2D& from, const GeoPolygon2D& onto, const GeoP
         if (std::fabs(denominator) <= 1e-12 * edge.module())
             continue;
         const GeoPoint2D normal = GeoPoint2D(edge.y, -edge.x) * outward;
+        const double endTolerance = kCornerTolerance / edge.module();
         for (const GeoPoint2D& p : from.points()) {
             // p + t * direction = q0 + s * edge
             const GeoPoint2D offset = q0 - p;
             const double t = offset.cross(edge) / denominator;
             const double s = offset.cross(direction) / denominator;
-            if (t < -kDistanceTolerance || s < -kEndTolerance || s > 1.0 + kEndTolerance)
+            if (t < -kSliverDepth || s < -endTolerance || s > 1.0 + endTolerance)
                 continue;
             const double at = std::max(t, 0.0);
             contacts.all.push_back(at);
-            if (s < kEndTolerance || s > 1.0 - kEndTolerance)
+            if (s < endTolerance || s > 1.0 - endTolerance)
                 contacts.cornerMeetings.push_back(at);
             else if (direction.dot(normal) < 0.0)
                 contacts.entry = std::min(contacts.entry, at);
@@ -79,13 +84,16 @@ double contactDistance(const GeoPolygon2D& moving, const GeoPolygon2D& obstacle,
     for (double meeting : contacts.cornerMeetings) {
         if (meeting >= best)
             break;
-        // Between two consecutive contacts the overlap does not change: probe halfway.
+        // Between two consecutive contacts the overlap does not change: probe halfway. Right
+        // after a corner meeting the outlines may share only a sliver, so the probe also looks
+        // for crossing edges; outlines sliding along each other share area without any.
         const auto next =
             std::upper_bound(contacts.all.begin(), contacts.all.end(), meeting + kDistanceTolerance);
         const double end = next == contacts.all.end() ? best : std::min(*next, best);
         GeoPolygon2D probe = moving;
         probe.translate(direction * ((meeting + end) / 2.0));
-        if (probe.overlaps(obstacle))
+        if (CDbGrPolysObject::outlinesCross(probe, obstacle) ||
+            CDbGrPolysObject::outlinesOverlap(probe, obstacle))
             return meeting;
     }
     return best;
@@ -133,17 +141,14 @@ void SemiAutomatic::placementAccordingDirection(CDbMarkerDrawing* drawing, short
         return setCode(2);
     const GeoPoint2D direction = path / length;
 
-    // The area's edges, and the marker's end: the right of the other laid pieces.
+    // The area's edges, and the marker's end: the right of the other laid pieces. (Counting
+    // the original of a copy changes nothing: its right is the copy's own.)
     const GeoRectangle box = group->boundingRect();
     const double width = fabric->getFabricLayerWidth(layer);
     const double bottom = group->section() == CDbGrPolysObject::SectionFabric ? 0.0 : width;
-    const QListEx<CDbGrPolysObject*> layerGroups = fabric->layer(layer)->groups();
-    const auto isOther = [group](const CDbGrPolysObject* other) {
-        return other != group && !group->overlaps(*other);
-    };
     double markerEnd = 0.0;
-    for (const CDbGrPolysObject* other : layerGroups) {
-        if (other->section() == CDbGrPolysObject::SectionFabric && isOther(other))
+    for (const CDbGrPolysObject* other : fabric->layer(layer)->groups()) {
+        if (other != group && other->section() == CDbGrPolysObject::SectionFabric)
             markerEnd = std::max(markerEnd, other->boundingRect().xmax);
     }
     double distance = std::min(bandLimit(box.xmin, box.xmax, direction.x, 0.0, markerEnd),
@@ -157,7 +162,8 @@ void SemiAutomatic::placementAccordingDirection(CDbMarkerDrawing* drawing, short
     const std::vector<GeoPolygon2D> moving = outlines(*group);
     for (CDbAbstractObject* object : document->objectsIn(swept, fabric, layer)) {
         auto* other = qobject_cast<CDbGrPolysObject*>(object);
-        if (!other || !isOther(other))
+        // What the group lies on at the start does not hold it back.
+        if (!other || other == group || group->overlaps(*other))
             continue;
         for (const GeoPolygon2D& obstacle : outlines(*other)) {
             const GeoRectangle obstacleBox = obstacle.boundingRect();

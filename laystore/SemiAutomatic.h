@@ -19,7 +19,7 @@ public:
     // as it can go: until it touches another piece group laid on `layer` of `fabric`, the
     // edge of its area (y 0..W on the fabric, W..2W on the standby area, W the layer's
     // width, by the group's section), or x = 0. Towards +x it stops at the marker's end (the
-    // right of the rightmost other group on the layer) and does not move when that end is
+    // right of the rightmost other group laid on the layer) and does not move when that end is
     // behind it. Groups that already overlap `group` where it starts are not obstacles, so a
     // piece lying on another slides out of it (and a copy of a placed group ignores its
     // original). Touching is not overlapping: afterwards `group` touches what stopped it.

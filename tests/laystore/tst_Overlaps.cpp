@@ -9,6 +9,7 @@ using namespace VelSystem;
 using namespace VelSystem::LaystoreTest;
 
 Q_DECLARE_METATYPE(GeoPoint2D)
+Q_DECLARE_METATYPE(std::vector<GeoPoint2D>)
 
 class tst_Overlaps : public QObject
 {
@@ -22,6 +23,8 @@ private slots:
     void pairsOfTwoPieces();
     void slivers_data();
     void slivers();
+    void outlinesTouchingWhereTheOverlayErrs_data();
+    void outlinesTouchingWhereTheOverlayErrs();
     void marksChangeOnlyWhenTheyFlip();
     void indexedSearchAgreesWithAllPairs();
 
@@ -87,6 +90,57 @@ void tst_Overlaps::slivers()
     m->add(waistband(), {10, 10});
     m->add(waistband(), {10, 14 - depth});
     QCOMPARE(m->document->findOverlaps(), pairs);
+}
+
+void tst_Overlaps::outlinesTouchingWhereTheOverlayErrs_data()
+{
+    QTest::addColumn<std::vector<GeoPoint2D>>("first");
+    QTest::addColumn<std::vector<GeoPoint2D>>("second");
+    // Turned pieces left touching by a slide. A turned waistband's corner on a turned pocket's
+    // edge: Boost's overlay answers the whole waistband as shared.
+    QTest::newRow("corner on an edge")
+        << std::vector<GeoPoint2D>{{50.934365617569441, 20.563109170391382},
+                                   {38.504925072871309, 3.636532205576136},
+                                   {26.075484528173178, -13.290044759239112},
+                                   {29.299594426233227, -15.657557243943518},
+                                   {54.15847551562949, 18.195596685686976}}
+        << std::vector<GeoPoint2D>{
+               {40.37079678097021, 11.944696228246324},  {46.56949715514061, 17.001979458525184},
+               {52.768197529311017, 22.059262688804033}, {50.524910200144475, 27.972608777001554},
+               {40.124989453613878, 37.55601362423004},  {31.397647464304043, 35.598080581036392},
+               {27.727588705273071, 27.441447163672329}};
+    // A turned fly facing's corner on a turned leg's edge, the edges beside it nearly parallel:
+    // the overlay makes up a sliver a little above the rounding limit.
+    QTest::newRow("nearly parallel edges")
+        << std::vector<GeoPoint2D>{{43.680634808347563, 8.9755746069888627},
+                                   {45.559715392493658, 18.797440832828286},
+                                   {47.438795976639739, 28.619307058667715},
+                                   {41.545676241136086, 29.746755409155369},
+                                   {38.914963423331564, 15.996142692980172},
+                                   {25.164350707156366, 18.626855510784694},
+                                   {24.036902356668715, 12.733735775281039}}
+        << std::vector<GeoPoint2D>{
+               {24.242057810138363, 33.105726854927781}, {36.02372589251776, 30.827065582021561},
+               {47.80539397489715, 28.548404309115341},  {55.465658504225942, 57.622797636246126},
+               {58.216894665896653, 87.646633160421175}, {66.826601392269694, 121.63005485521003},
+               {55.012569833402949, 129.00763293518321}, {42.851124872205844, 129.32268286102618},
+               {37.598975521732704, 91.634290388007059}, {28.956905318872302, 62.749785500285121}};
+}
+
+void tst_Overlaps::outlinesTouchingWhereTheOverlayErrs()
+{
+    QFETCH(std::vector<GeoPoint2D>, first);
+    QFETCH(std::vector<GeoPoint2D>, second);
+    const GeoPolygon2D a(first);
+    const GeoPolygon2D b(second);
+    QVERIFY(!CDbGrPolysObject::outlinesOverlap(a, b));
+    QVERIFY(!CDbGrPolysObject::outlinesCross(a, b));
+    // Pushed into each other by a hair, they do overlap.
+    GeoPolygon2D pushed = b;
+    pushed.translate((a.centroid() - b.centroid()) * 1e-3);
+    QVERIFY(CDbGrPolysObject::outlinesCross(a, pushed));
+    pushed.translate((a.centroid() - b.centroid()) * 1e-2);
+    QVERIFY(CDbGrPolysObject::outlinesOverlap(a, pushed));
 }
 
 void tst_Overlaps::marksChangeOnlyWhenTheyFlip()

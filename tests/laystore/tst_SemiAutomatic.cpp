@@ -12,6 +12,8 @@ Q_DECLARE_METATYPE(GeoPoint2D)
 Q_DECLARE_METATYPE(GeoRectangle)
 Q_DECLARE_METATYPE(std::vector<GeoPoint2D>)
 
+#include <QRandomGenerator>
+
 // The quick move: a copy of a placed piece slides in a direction until it touches another
 // piece, an edge of its area, or the marker's end.
 class tst_SemiAutomatic : public QObject
@@ -31,6 +33,7 @@ private slots:
     void pieceLyingOnAnotherSlidesOutOfIt();
     void pieceAgainstAnotherSlidesAwayButNotInto();
     void badArgumentsLeaveTheGroupUnchanged();
+    void slidesNeverEndInAnOverlapAndGoAsFarAsTheyCan();
 
 private:
     // Slides an unplaced copy of `placed` from its centre towards centre + `direction`.
@@ -61,6 +64,14 @@ bool touchesAndIsBlockedBy(const CDbGrPolysObject& moved, const CDbGrPolysObject
     GeoPoint2D step = direction / direction.module() * 1e-3;
     further->translate(step);
     return !moved.overlaps(obstacle) && gap(moved, obstacle) < 1e-6 && further->overlaps(obstacle);
+}
+
+// The outline of a one-piece group moved by `delta`.
+GeoPolygon2D movedBy(const CDbGrPolysObject& group, const GeoPoint2D& delta)
+{
+    GeoPolygon2D outline = group.polygon(0).outline().toPolygon();
+    outline.translate(delta);
+    return outline;
 }
 
 } // namespace
@@ -221,6 +232,12 @@ void tst_SemiAutomatic::pieceAgainstAnotherSlidesAwayButNotInto()
     QCOMPARE(slide(band, {-1, 0})->boundingRect().xmin, 0.0);
     // Sliding up along the other's side is not blocked by it either.
     QCOMPARE(slide(band, {0, 1})->boundingRect().ymax, kLayerWidth);
+
+    // Corners resting on the middle of a side: pressed against it, free to leave it.
+    CDbGrPolysObject* resting = m->add(waistband(), {20, 60});
+    m->add(flyFacing(), {62, 55});
+    QCOMPARE(slide(resting, {1, 0})->boundingRect(), resting->boundingRect());
+    QCOMPARE(slide(resting, {-1, 0})->boundingRect().xmin, 0.0);
 }
 
 void tst_SemiAutomatic::badArgumentsLeaveTheGroupUnchanged()
@@ -266,6 +283,53 @@ void tst_SemiAutomatic::badArgumentsLeaveTheGroupUnchanged()
     // Without a code to write, a bad call still does nothing.
     SemiAutomatic::placementAccordingDirection(drawing, 7, m->fabric, 0, copy.get(), centre, left, nullptr);
     QCOMPARE(copy->boundingRect(), before);
+}
+
+void tst_SemiAutomatic::slidesNeverEndInAnOverlapAndGoAsFarAsTheyCan()
+{
+    // Markers crowded with turned pieces, and slides in every direction: wherever a slide
+    // ends, it shares no area with what was in its way, and a step further either would or
+    // leaves the area or the marker.
+    const std::vector<std::vector<GeoPoint2D>> shapes = {frontLeg(), pocketBag(), waistband(), flyFacing()};
+    QRandomGenerator random(qEnvironmentVariableIntValue("SLIDE_SEED") + 20240611);
+    const int rounds =
+        qEnvironmentVariableIsSet("SLIDE_ROUNDS") ? qEnvironmentVariableIntValue("SLIDE_ROUNDS") : 300;
+    int blocked = 0;
+    for (int round = 0; round < rounds; ++round) {
+        m = std::make_unique<Marker>();
+        std::vector<CDbGrPolysObject*> groups;
+        for (int i = 0; i < 8; ++i) {
+            CDbGrPolysObject* g =
+                m->add(shapes[random.bounded(4)], {random.bounded(160.0), random.bounded(100.0)});
+            g->rotate(random.bounded(360.0));
+            groups.push_back(g);
+        }
+        CDbGrPolysObject* moving = groups[random.bounded(8)];
+        const GeoPoint2D direction = GeoPoint2D(1, 0).rotated(random.bounded(360.0));
+        const std::unique_ptr<CDbGrPolysObject> moved = slide(moving, direction);
+        // A step further meets something, if only for a moment: a corner can clip another's.
+        const auto sharesAnyArea = [&](double step) {
+            const GeoPolygon2D further = movedBy(*moved, direction * step);
+            return std::any_of(groups.begin(), groups.end(), [&](const CDbGrPolysObject* other) {
+                return other != moving && !moving->overlaps(*other) &&
+                       CDbGrPolysObject::outlinesCross(further, other->polygon(0).outline().toPolygon());
+            });
+        };
+        const QByteArray where = "round " + QByteArray::number(round);
+        for (const CDbGrPolysObject* other : groups) {
+            if (other != moving && !moving->overlaps(*other))
+                QVERIFY2(!moved->overlaps(*other), where.constData());
+        }
+        const bool stopped = sharesAnyArea(1e-6) || sharesAnyArea(1e-4) || sharesAnyArea(1e-2);
+        const GeoRectangle r = movedBy(*moved, direction * 1e-2).boundingRect();
+        const double bottom = moved->section() == CDbGrPolysObject::SectionFabric ? 0.0 : kLayerWidth;
+        const bool atEdge = r.xmin < 0.0 || r.ymin < bottom || r.ymax > bottom + kLayerWidth ||
+                            (direction.x > 0.0 && r.xmax > m->document->markerLength());
+        QVERIFY2(stopped || atEdge, where.constData());
+        blocked += stopped ? 1 : 0;
+    }
+    // The rounds are meant to be crowded: many slides end against a piece.
+    QVERIFY(blocked > rounds / 3);
 }
 
 QTEST_MAIN(tst_SemiAutomatic)
