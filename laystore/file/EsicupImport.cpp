@@ -136,6 +136,7 @@ void readInstance(const JsonNode& root, double scale, DocumentMak& document)
             polygon.contours().addContour(outline);
             auto group = std::make_unique<CDbGrPolysObject>();
             group->setSection(CDbGrPolysObject::SectionStandby);
+            group->setNeedsIdCheck(true);
             group->addPolygon(polygon);
             document.addPiece(group.get(), &fabric, 0);
             group.release();

@@ -343,6 +343,8 @@ std::unique_ptr<CDbAbstractObject> readGroup(const JsonNode& n, const CDbFabricO
 {
     n.checkKeys({"type", "section", "polygons"});
     auto group = std::make_unique<CDbGrPolysObject>();
+    // The fabric's pieces may be edited after this file was written.
+    group->setNeedsIdCheck(true);
     group->setSection(
         static_cast<short>(n["section"].choice(kSections, CDbGrPolysObject::SectionStandby - 1) + 1));
     const JsonNode polygons = n["polygons"];

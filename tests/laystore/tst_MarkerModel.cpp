@@ -28,6 +28,8 @@ private slots:
     void textExtentFollowsLetterSizeAndAngle_data();
     void textExtentFollowsLetterSizeAndAngle();
     void textAlignmentIsReadFromItsHorizontalFlags();
+    void piecesAreFoundByIndexWithACode();
+    void onlyPlacementAndMatchingLocksForbidMoves();
 };
 
 void tst_MarkerModel::clickInVectorTakesTheNearestOfTheKind()
@@ -226,6 +228,39 @@ void tst_MarkerModel::textAlignmentIsReadFromItsHorizontalFlags()
         QCOMPARE(text.alignment(), c.first);
         QCOMPARE(text.horizontalAlignment(), c.second);
     }
+}
+
+void tst_MarkerModel::piecesAreFoundByIndexWithACode()
+{
+    CDbFabricObject fabric;
+    CDbPieceObject front;
+    front.info().setName(QStringLiteral("Front"));
+    CDbPieceObject back;
+    back.info().setName(QStringLiteral("Back"));
+    fabric.addPiece(front);
+    fabric.addPiece(back);
+
+    short code = -1;
+    QCOMPARE(fabric.findPieceAccordingIndex(1, &code)->name(), QStringLiteral("Back"));
+    QCOMPARE(code, short(0));
+    for (short outside : {short(-1), short(2), short(300)}) {
+        code = -1;
+        QVERIFY(!fabric.findPieceAccordingIndex(outside, &code));
+        QCOMPARE(code, short(1));
+    }
+    QCOMPARE(fabric.findPieceAccordingIndex(0, nullptr)->name(), QStringLiteral("Front"));
+}
+
+void tst_MarkerModel::onlyPlacementAndMatchingLocksForbidMoves()
+{
+    CDbMarkerDrawing drawing;
+    QVERIFY(!drawing.isMoveLocked());
+    drawing.setLockFlags(CDbMarkerDrawing::LockCutting);
+    QVERIFY(!drawing.isMoveLocked());
+    drawing.setLockFlags(CDbMarkerDrawing::LockPlacement);
+    QVERIFY(drawing.isMoveLocked());
+    drawing.setLockFlags(CDbMarkerDrawing::LockMatching | CDbMarkerDrawing::LockCutting);
+    QVERIFY(drawing.isMoveLocked());
 }
 
 QTEST_GUILESS_MAIN(tst_MarkerModel)
