@@ -3,13 +3,17 @@
 // A small marker of real-looking trouser pieces for the Laystore tests: one fabric with two
 // layers 150 cm wide, pieces built at a given left-bottom corner.
 
+#include "VelGeo/GeoBoost.h"
 #include "geo/GeoTestPrint.h"
 #include "laystore/CDbFabricObject.h"
 #include "laystore/CDbGrPolysObject.h"
 #include "laystore/CDbMarkerDrawing.h"
+#include "laystore/CDbTextObject.h"
 #include "laystore/DocumentMak.h"
 
+#include <QUndoStack>
 #include <boost/make_shared.hpp>
+#include <limits>
 #include <memory>
 #include <vector>
 
@@ -78,9 +82,30 @@ struct Marker
         return group;
     }
 
+    CDbTextObject* addText(const QStringList& lines, const GeoPoint2D& centre, short layer = 0)
+    {
+        auto* text = new CDbTextObject();
+        text->setLines(lines);
+        text->setCentre(centre);
+        document->addPiece(text, fabric, layer);
+        return text;
+    }
+
     boost::shared_ptr<DocumentMak> document;
     CDbFabricObject* fabric = nullptr;
 };
+
+// The smallest distance between an outline of `a` and one of `b`.
+inline double outlineGap(const CDbGrPolysObject& a, const CDbGrPolysObject& b)
+{
+    double nearest = std::numeric_limits<double>::infinity();
+    for (const CDbPolygon& p : a.polygons()) {
+        for (const CDbPolygon& q : b.polygons())
+            nearest = std::min(nearest, bg::distance(toBgPolygon(p.outline().toPolygon()),
+                                                     toBgPolygon(q.outline().toPolygon())));
+    }
+    return nearest;
+}
 
 // Deep copies of a layer's objects, in drawing order, to compare a later state with.
 using Snapshot = std::vector<std::unique_ptr<CDbAbstractObject>>;
@@ -106,6 +131,21 @@ inline bool matches(const Marker& m, const Snapshot& expected, short layer = 0)
     }
     const GeoRectangle everywhere(-1e6, -1e6, 1e6, 1e6);
     return m.document->objectsIn(everywhere, m.fabric, layer).size() == objects.size();
+}
+
+// True when undoing the last command returns the layer to `before` and redoing it to
+// `after`, twice over.
+inline bool undoRedoRestores(const Marker& m, const Snapshot& before, const Snapshot& after, short layer = 0)
+{
+    for (int round = 0; round < 2; ++round) {
+        m.document->undoStack()->undo();
+        if (!matches(m, before, layer))
+            return false;
+        m.document->undoStack()->redo();
+        if (!matches(m, after, layer))
+            return false;
+    }
+    return true;
 }
 
 } // namespace LaystoreTest

@@ -31,7 +31,6 @@ private slots:
     void impossibleCallsThrowAndChangeNothing_data();
     void impossibleCallsThrowAndChangeNothing();
     void translateKeepsPlacedPieceInItsAreas();
-    void translateMovesFreelyOffTheMarker();
     void extentCoversAreasAndObjects();
     void lengthAndUtilizationCountLaidPieces();
     void currentFabricAndLayer();
@@ -86,6 +85,15 @@ void tst_DocumentMak::sectionFollowsPosition()
     pocket->translate(delta);
     QCOMPARE(pocket->section(),
              short(laid ? CDbGrPolysObject::SectionStandby : CDbGrPolysObject::SectionFabric));
+
+    // Added without updating the tables, a piece keeps the section it was given.
+    CDbGrPolysObject* kept = makePiece(pocketBag(), {30, bottom});
+    kept->setSection(laid ? CDbGrPolysObject::SectionStandby : CDbGrPolysObject::SectionFabric);
+    m->document->setModifyPolysTable(false);
+    m->document->addPiece(kept, m->fabric, 0);
+    m->document->setModifyPolysTable(true);
+    QCOMPARE(kept->section(),
+             short(laid ? CDbGrPolysObject::SectionStandby : CDbGrPolysObject::SectionFabric));
 }
 
 void tst_DocumentMak::removeTakesObjectOutOfLayerAndSelection()
@@ -121,6 +129,7 @@ void tst_DocumentMak::replaceKeepsDrawingOrderAndSelection()
     CDbGrPolysObject* pocket = m->add(pocketBag(), {40, 0});
     CDbGrPolysObject* band = m->add(waistband(), {70, 0});
     CMarkerSelection(m->document.get(), {pocket}).apply();
+    const Snapshot before = snapshot(*m);
     QSignalSpy removed(m->document.get(), &DocumentMak::objectRemoved);
     QSignalSpy added(m->document.get(), &DocumentMak::objectAdded);
 
@@ -136,16 +145,20 @@ void tst_DocumentMak::replaceKeepsDrawingOrderAndSelection()
     QCOMPARE(m->document->markerSelection()->objects(), QListEx<CDbAbstractObject*>{moved});
     QCOMPARE(moved->section(), short(CDbGrPolysObject::SectionStandby));
     QVERIFY(m->document->objectsIn(GeoRectangle(41, 1, 42, 2), m->fabric, 0).isEmpty());
+
+    // Replacing back, as the plug-in's base command undoes, restores the layer exactly.
+    const Snapshot after = snapshot(*m);
+    m->document->replacePiece(moved, pocket, m->fabric, 0);
+    QVERIFY(matches(*m, before));
+    m->document->replacePiece(pocket, moved, m->fabric, 0);
+    QVERIFY(matches(*m, after));
     delete pocket;
 }
 
 void tst_DocumentMak::indexFollowsMovedObjects()
 {
     CDbGrPolysObject* band = m->add(waistband(), {10, 10});
-    CDbTextObject* label = new CDbTextObject();
-    label->setLines({QStringLiteral("Size 38")});
-    label->setCentre({200, 50});
-    m->document->addPiece(label, m->fabric, 0);
+    CDbTextObject* label = m->addText({QStringLiteral("Size 38")}, {200, 50});
 
     GeoPoint2D delta(300, 0);
     band->translate(delta);
@@ -258,15 +271,19 @@ void tst_DocumentMak::translateKeepsPlacedPieceInItsAreas()
     band->translate(back);
     CDbMarkerShareGlobales::instance()->setNoNegative(true);
     QCOMPARE(back, GeoPoint2D(-20, 0));
-}
+    // So is anything when adjusting is off.
+    CDbAbstractObject::mAdjustOffset = false;
+    GeoPoint2D below(0, -500);
+    band->translate(below);
+    CDbAbstractObject::mAdjustOffset = true;
+    QCOMPARE(below, GeoPoint2D(0, -500));
 
-void tst_DocumentMak::translateMovesFreelyOffTheMarker()
-{
-    std::unique_ptr<CDbGrPolysObject> band(makePiece(waistband(), {5, 20}));
+    // Off the marker a piece moves freely.
+    std::unique_ptr<CDbGrPolysObject> loose(makePiece(waistband(), {5, 20}));
     GeoPoint2D delta(-50, 400);
-    band->translate(delta);
+    loose->translate(delta);
     QCOMPARE(delta, GeoPoint2D(-50, 400));
-    QCOMPARE(band->boundingRect().leftBottom(), GeoPoint2D(-45, 420));
+    QCOMPARE(loose->boundingRect().leftBottom(), GeoPoint2D(-45, 420));
 }
 
 void tst_DocumentMak::extentCoversAreasAndObjects()
@@ -321,10 +338,6 @@ void tst_DocumentMak::currentFabricAndLayer()
     QCOMPARE(code, short(1));
     QCOMPARE(fabric, nullptr);
     QVERIFY(!bare.drawing()->isSetToSingleLayer(nullptr, nullptr));
-
-    // Five pixels are half a centimetre at 10 px/cm.
-    m->document->setViewScale(10);
-    QCOMPARE(drawing->pixelToCmInX(5), 0.5);
 }
 
 QTEST_GUILESS_MAIN(tst_DocumentMak)

@@ -22,10 +22,8 @@ private slots:
     void cleanup() { m.reset(); }
 
     void dropsPolygonsNamingWhatTheFabricLacks();
-    void validGroupOnlyLosesTheFlag();
-    void groupWithoutAValidPieceIsLeftUnchanged_data();
-    void groupWithoutAValidPieceIsLeftUnchanged();
-    void badArgumentsChangeNothing();
+    void contentIsKeptWhenNothingOrAllWouldGo_data();
+    void contentIsKeptWhenNothingOrAllWouldGo();
     void groupsFromOutsideDataNeedTheCheck();
 
 private:
@@ -94,6 +92,8 @@ void tst_GroupIdCheck::dropsPolygonsNamingWhatTheFabricLacks()
         place({polygonOf(0, 1, {0, 0}), polygonOf(1, 1, {30, 0}), polygonOf(1, 0, {60, 0}),
                polygonOf(-1, 0, {0, 30}, true), polygonOf(2, 0, {120, 0}), polygonOf(7, 0, {0, 60}, true)});
     QSignalSpy changed(group, &CDbAbstractObject::changed);
+    // Without a code to write the check still runs; run again, it finds nothing more.
+    group->removeInvalidGrPolysID(m->document->drawing(), m->fabric, nullptr);
     short code = -1;
     group->removeInvalidGrPolysID(m->document->drawing(), m->fabric, &code);
 
@@ -109,60 +109,44 @@ void tst_GroupIdCheck::dropsPolygonsNamingWhatTheFabricLacks()
     QCOMPARE(group->boundingRect(), GeoRectangle(0, 0, 78, 54));
 }
 
-void tst_GroupIdCheck::validGroupOnlyLosesTheFlag()
-{
-    CDbGrPolysObject* group = place({polygonOf(0, 0, {0, 0}), polygonOf(1, 0, {30, 0})});
-    const std::unique_ptr<CDbAbstractObject> before(group->clone());
-    QSignalSpy changed(group, &CDbAbstractObject::changed);
-    short code = -1;
-    group->removeInvalidGrPolysID(m->document->drawing(), m->fabric, &code);
-    QCOMPARE(code, short(0));
-    QVERIFY(!group->needsIdCheck());
-    QVERIFY(group->sameContent(*before));
-    QCOMPARE(changed.count(), 0);
-}
-
-void tst_GroupIdCheck::groupWithoutAValidPieceIsLeftUnchanged_data()
+void tst_GroupIdCheck::contentIsKeptWhenNothingOrAllWouldGo_data()
 {
     QTest::addColumn<std::vector<CDbPolygon>>("polygons");
-    QTest::newRow("pieces gone") << std::vector<CDbPolygon>{polygonOf(2, 0, {0, 0}),
-                                                            polygonOf(5, 0, {30, 0})};
-    QTest::newRow("size gone") << std::vector<CDbPolygon>{polygonOf(1, 1, {0, 0})};
-    QTest::newRow("negative size") << std::vector<CDbPolygon>{polygonOf(0, -1, {0, 0})};
+    QTest::addColumn<QString>("fabric");
+    QTest::addColumn<short>("code");
+    const std::vector<CDbPolygon> valid{polygonOf(0, 0, {0, 0}), polygonOf(1, 0, {30, 0})};
+    const std::vector<CDbPolygon> partly{polygonOf(0, 0, {0, 0}), polygonOf(4, 0, {30, 0})};
+    QTest::newRow("all valid") << valid << "own" << short(0);
+    QTest::newRow("pieces gone") << std::vector<CDbPolygon>{polygonOf(2, 0, {0, 0}), polygonOf(5, 0, {30, 0})}
+                                 << "own" << short(1);
+    QTest::newRow("size gone") << std::vector<CDbPolygon>{polygonOf(1, 1, {0, 0})} << "own" << short(1);
+    QTest::newRow("negative size") << std::vector<CDbPolygon>{polygonOf(0, -1, {0, 0})} << "own" << short(1);
     QTest::newRow("only a block left")
-        << std::vector<CDbPolygon>{polygonOf(-1, 0, {0, 0}, true), polygonOf(3, 0, {30, 0})};
+        << std::vector<CDbPolygon>{polygonOf(-1, 0, {0, 0}, true), polygonOf(3, 0, {30, 0})} << "own"
+        << short(1);
+    QTest::newRow("no drawing") << partly << "no drawing" << short(1);
+    QTest::newRow("no fabric") << partly << "none" << short(1);
+    QTest::newRow("another marker's fabric") << partly << "other" << short(1);
 }
 
-void tst_GroupIdCheck::groupWithoutAValidPieceIsLeftUnchanged()
+void tst_GroupIdCheck::contentIsKeptWhenNothingOrAllWouldGo()
 {
     QFETCH(std::vector<CDbPolygon>, polygons);
+    QFETCH(QString, fabric);
+    QFETCH(short, code);
     CDbGrPolysObject* group = place(polygons);
     const std::unique_ptr<CDbAbstractObject> before(group->clone());
-    short code = -1;
-    group->removeInvalidGrPolysID(m->document->drawing(), m->fabric, &code);
-    QCOMPARE(code, short(1));
-    QVERIFY(group->sameContent(*before));
-    QVERIFY(group->needsIdCheck());
-}
-
-void tst_GroupIdCheck::badArgumentsChangeNothing()
-{
-    CDbGrPolysObject* group = place({polygonOf(0, 0, {0, 0}), polygonOf(4, 0, {30, 0})});
-    const std::unique_ptr<CDbAbstractObject> before(group->clone());
+    QSignalSpy changed(group, &CDbAbstractObject::changed);
     Marker other;
     other.fabric->addPiece(pieceWithSizes(QStringLiteral("Front"), 1));
-    const std::vector<std::pair<CDbMarkerDrawing*, CDbFabricObject*>> calls = {
-        {nullptr, m->fabric}, {m->document->drawing(), nullptr}, {m->document->drawing(), other.fabric}};
-    for (const auto& call : calls) {
-        short code = -1;
-        group->removeInvalidGrPolysID(call.first, call.second, &code);
-        QCOMPARE(code, short(1));
-        QVERIFY(group->sameContent(*before));
-        QVERIFY(group->needsIdCheck());
-    }
-    // Without a code to write the check still runs.
-    group->removeInvalidGrPolysID(m->document->drawing(), m->fabric, nullptr);
-    QCOMPARE(group->polygonCount(), 1);
+    CDbFabricObject* target = fabric == "none" ? nullptr : fabric == "other" ? other.fabric : m->fabric;
+    short result = -1;
+    group->removeInvalidGrPolysID(fabric == "no drawing" ? nullptr : m->document->drawing(), target, &result);
+    QCOMPARE(result, code);
+    QVERIFY(group->sameContent(*before));
+    QCOMPARE(changed.count(), 0);
+    // Only a completed check clears the flag.
+    QCOMPARE(group->needsIdCheck(), code != 0);
 }
 
 void tst_GroupIdCheck::groupsFromOutsideDataNeedTheCheck()

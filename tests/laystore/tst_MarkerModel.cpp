@@ -124,10 +124,14 @@ void tst_MarkerModel::cloneIsDeepAndPreviewIsMarked()
     std::unique_ptr<CDbGrPolysObject> plain(pocket->clone(m.document->drawing(), false));
     QVERIFY(plain->sameContent(*pocket));
 
-    // Not content: a text is never the same as a group.
+    // Not content: a text is never the same as a group. Any object has a preview.
     CDbTextObject text;
     QVERIFY(!text.sameContent(*pocket));
     QVERIFY(!pocket->sameContent(text));
+    const std::unique_ptr<CDbAbstractObject> textPreview(
+        static_cast<const CDbAbstractObject&>(text).clone(m.document->drawing(), true));
+    QVERIFY(qobject_cast<CDbTextObject*>(textPreview.get()) && textPreview->isDragged() &&
+            textPreview->zHint() > text.zHint());
 }
 
 void tst_MarkerModel::onlyBrokenGeometryIsInvalid()

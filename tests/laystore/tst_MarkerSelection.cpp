@@ -21,7 +21,6 @@ private slots:
     void kindFollowsContents();
     void applyMakesExactlyTheseSelected();
     void setSelectedAndToggleReportChanges();
-    void removeLineDeselectsLines();
     void deselectAllNotifiesOnlyWhenAsked();
 
 private:
@@ -39,11 +38,9 @@ void tst_MarkerSelection::init()
     m = std::make_unique<Marker>();
     leg = m->add(frontLeg(), {0, 0});
     pocket = m->add(pocketBag(), {40, 0});
-    label = new CDbTextObject();
-    label->setLines({QStringLiteral("Lot 7")});
+    label = m->addText({QStringLiteral("Lot 7")}, {});
     line = new CDbLineObject();
     line->setPoints({0, 120}, {80, 120});
-    m->document->addPiece(label, m->fabric, 0);
     m->document->addPiece(line, m->fabric, 0);
 }
 
@@ -96,10 +93,7 @@ void tst_MarkerSelection::setSelectedAndToggleReportChanges()
     QVERIFY(m->document->markerSelection()->setSelected(false));
     QVERIFY(selected().isEmpty());
     QVERIFY(!leg->isSelected() && !label->isSelected());
-}
 
-void tst_MarkerSelection::removeLineDeselectsLines()
-{
     CMarkerSelection(m->document.get(), {leg, line}).apply();
     m->document->markerSelection()->removeLine();
     QCOMPARE(selected(), QListEx<CDbAbstractObject*>{leg});

@@ -17,7 +17,11 @@ class tst_Overlaps : public QObject
 
 private slots:
     void init() { m = std::make_unique<Marker>(); }
-    void cleanup() { m.reset(); }
+    void cleanup()
+    {
+        DocumentMak::msCheckOverlaps = true;
+        m.reset();
+    }
 
     void pairsOfTwoPieces_data();
     void pairsOfTwoPieces();
@@ -26,6 +30,9 @@ private slots:
     void outlinesTouchingWhereTheOverlayErrs_data();
     void outlinesTouchingWhereTheOverlayErrs();
     void marksChangeOnlyWhenTheyFlip();
+    void replacementKeepsOverlapMarks();
+    void sharedAreasOfOutlines_data();
+    void sharedAreasOfOutlines();
     void indexedSearchAgreesWithAllPairs();
 
 private:
@@ -164,6 +171,55 @@ void tst_Overlaps::marksChangeOnlyWhenTheyFlip()
     QCOMPARE(m->document->findOverlaps(), 0);
     QCOMPARE(changed.count(), 2);
     QVERIFY(!leg->isOverlapping() && !band->isOverlapping());
+}
+
+void tst_Overlaps::replacementKeepsOverlapMarks()
+{
+    CDbGrPolysObject* leg = m->add(frontLeg(), {0, 0});
+    CDbGrPolysObject* band = m->add(waistband(), {10, 50});
+    CDbGrPolysObject* pocket = m->add(pocketBag(), {60, 0});
+    QCOMPARE(m->document->findOverlaps(), 1);
+    std::vector<std::unique_ptr<CDbGrPolysObject>> replaced;
+    const auto move = [&](CDbGrPolysObject* group, GeoPoint2D delta) {
+        CDbGrPolysObject* copy = group->clone(nullptr, false);
+        copy->translate(delta);
+        m->document->replacePiece(group, copy, m->fabric, 0);
+        replaced.emplace_back(group);
+        return copy;
+    };
+    CDbGrPolysObject* away = move(band, {100, 0});
+    QVERIFY(!leg->isOverlapping() && !away->isOverlapping());
+    QCOMPARE(m->document->overlapCount(), 0);
+    CDbGrPolysObject* onPocket = move(away, {-70, -45});
+    QVERIFY(pocket->isOverlapping() && onPocket->isOverlapping() && !leg->isOverlapping());
+    QCOMPARE(m->document->overlapCount(), m->document->findOverlaps());
+    // Without the check, the marks wait for the next search.
+    DocumentMak::msCheckOverlaps = false;
+    move(onPocket, {200, 0});
+    QVERIFY(pocket->isOverlapping());
+}
+
+void tst_Overlaps::sharedAreasOfOutlines_data()
+{
+    QTest::addColumn<GeoPoint2D>("at");
+    QTest::addColumn<double>("area");
+    // A second waistband against one at the origin; no shared area means no part.
+    QTest::newRow("across") << GeoPoint2D(10, 2) << 32.0 * 2.0;
+    QTest::newRow("the same") << GeoPoint2D(0, 0) << 42.0 * 4.0;
+    QTest::newRow("edge to edge") << GeoPoint2D(0, 4) << 0.0;
+    QTest::newRow("apart") << GeoPoint2D(50, 0) << 0.0;
+}
+
+void tst_Overlaps::sharedAreasOfOutlines()
+{
+    QFETCH(GeoPoint2D, at);
+    QFETCH(double, area);
+    const std::unique_ptr<CDbGrPolysObject> a(makePiece(waistband(), {0, 0})), b(makePiece(waistband(), at));
+    const QList<CDbVectorsObjectTable> shared = a->polygon(0).outline().listeVectorIntersection(
+        b->polygon(0).outline(), a->boundingRect(), b->boundingRect());
+    QCOMPARE(shared.size(), area > 0 ? 1 : 0);
+    if (area > 0)
+        QCOMPARE(shared[0].toPolygon().area(), area);
 }
 
 // Scattered pieces, turned, mirrored and moved about: the search must find every pair that the

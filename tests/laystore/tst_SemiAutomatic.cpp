@@ -1,8 +1,8 @@
 #include "laystore/LaystoreTestMarker.h"
 
-#include "VelGeo/GeoBoost.h"
 #include "laystore/SemiAutomatic.h"
 
+#include <QRandomGenerator>
 #include <QtTest>
 
 using namespace VelSystem;
@@ -11,8 +11,6 @@ using namespace VelSystem::LaystoreTest;
 Q_DECLARE_METATYPE(GeoPoint2D)
 Q_DECLARE_METATYPE(GeoRectangle)
 Q_DECLARE_METATYPE(std::vector<GeoPoint2D>)
-
-#include <QRandomGenerator>
 
 // The quick move: a copy of a placed piece slides in a direction until it touches another
 // piece, an edge of its area, or the marker's end.
@@ -45,27 +43,6 @@ private:
 
 namespace {
 
-double gap(const CDbGrPolysObject& a, const CDbGrPolysObject& b)
-{
-    double nearest = std::numeric_limits<double>::infinity();
-    for (const CDbPolygon& p : a.polygons()) {
-        for (const CDbPolygon& q : b.polygons())
-            nearest = std::min(nearest, bg::distance(toBgPolygon(p.outline().toPolygon()),
-                                                     toBgPolygon(q.outline().toPolygon())));
-    }
-    return nearest;
-}
-
-// The moved group touches `obstacle` without sharing area, and a step further would.
-bool touchesAndIsBlockedBy(const CDbGrPolysObject& moved, const CDbGrPolysObject& obstacle,
-                           const GeoPoint2D& direction)
-{
-    std::unique_ptr<CDbGrPolysObject> further(static_cast<CDbGrPolysObject*>(moved.clone()));
-    GeoPoint2D step = direction / direction.module() * 1e-3;
-    further->translate(step);
-    return !moved.overlaps(obstacle) && gap(moved, obstacle) < 1e-6 && further->overlaps(obstacle);
-}
-
 // The outline of a one-piece group moved by `delta`.
 GeoPolygon2D movedBy(const CDbGrPolysObject& group, const GeoPoint2D& delta)
 {
@@ -74,12 +51,22 @@ GeoPolygon2D movedBy(const CDbGrPolysObject& group, const GeoPoint2D& delta)
     return outline;
 }
 
+// The moved group touches `obstacle` without sharing area, and a step further would.
+bool touchesAndIsBlockedBy(const CDbGrPolysObject& moved, const CDbGrPolysObject& obstacle,
+                           const GeoPoint2D& direction)
+{
+    std::unique_ptr<CDbGrPolysObject> further(moved.clone(nullptr, false));
+    GeoPoint2D step = direction / direction.module() * 1e-3;
+    further->translate(step);
+    return !moved.overlaps(obstacle) && outlineGap(moved, obstacle) < 1e-6 && further->overlaps(obstacle);
+}
+
 } // namespace
 
 std::unique_ptr<CDbGrPolysObject> tst_SemiAutomatic::slide(const CDbGrPolysObject* placed,
                                                            const GeoPoint2D& direction, short* code) const
 {
-    std::unique_ptr<CDbGrPolysObject> copy(static_cast<CDbGrPolysObject*>(placed->clone()));
+    std::unique_ptr<CDbGrPolysObject> copy(placed->clone(nullptr, false));
     const GeoPoint2D centre = copy->boundingRect().center();
     short result = -1;
     SemiAutomatic::placementAccordingDirection(m->document->drawing(), SemiAutomatic::kSlideMode, m->fabric,
@@ -167,8 +154,8 @@ void tst_SemiAutomatic::slideStopsAtTheAreaEdges()
     m->add(waistband(), {200, 0});
     const std::unique_ptr<CDbGrPolysObject> moved = slide(m->add(flyFacing(), from), direction);
     const GeoRectangle r = moved->boundingRect();
-    QVERIFY2(std::fabs(r.xmin - expected.xmin) < 1e-9 && std::fabs(r.ymin - expected.ymin) < 1e-9 &&
-                 std::fabs(r.xmax - expected.xmax) < 1e-9 && std::fabs(r.ymax - expected.ymax) < 1e-9,
+    QVERIFY2(r.leftBottom().equals(expected.leftBottom(), 1e-9) &&
+                 r.rightTop().equals(expected.rightTop(), 1e-9),
              QTest::toString(r));
 }
 
@@ -244,44 +231,35 @@ void tst_SemiAutomatic::badArgumentsLeaveTheGroupUnchanged()
 {
     CDbGrPolysObject* placed = m->add(pocketBag(), {30, 30});
     m->add(waistband(), {200, 0});
-    std::unique_ptr<CDbGrPolysObject> copy(static_cast<CDbGrPolysObject*>(placed->clone()));
+    std::unique_ptr<CDbGrPolysObject> copy(placed->clone(nullptr, false));
     const GeoRectangle before = copy->boundingRect();
-    const GeoPoint2D centre = before.center();
-    const GeoPoint2D left = centre - GeoPoint2D(1, 0);
-    CDbMarkerDrawing* drawing = m->document->drawing();
+    const GeoPoint2D centre = before.center(), left = centre - GeoPoint2D(1, 0);
+    CDbMarkerDrawing* d = m->document->drawing();
+    CDbGrPolysObject* g = copy.get();
     Marker other;
-
-    struct Call
-    {
-        CDbMarkerDrawing* drawing;
-        short mode;
-        CDbFabricObject* fabric;
-        short layer;
-        CDbGrPolysObject* group;
-        GeoPoint2D target;
-        short code;
-    };
-    const std::vector<Call> calls = {
-        {nullptr, 1, m->fabric, 0, copy.get(), left, 1},
-        {drawing, 1, nullptr, 0, copy.get(), left, 1},
-        {drawing, 1, m->fabric, 0, nullptr, left, 1},
-        {drawing, 1, m->fabric, 2, copy.get(), left, 1},
-        {drawing, 1, m->fabric, -1, copy.get(), left, 1},
-        {drawing, 0, m->fabric, 0, copy.get(), left, 1},
-        {drawing, 2, m->fabric, 0, copy.get(), left, 1},
-        {drawing, 1, other.fabric, 0, copy.get(), left, 1},
-        {other.document->drawing(), 1, m->fabric, 0, copy.get(), left, 1},
-        {drawing, 1, m->fabric, 0, copy.get(), centre, 2},
-    };
-    for (const Call& call : calls) {
+    // drawing, mode, fabric, layer, group, target, expected code
+    const std::vector<
+        std::tuple<CDbMarkerDrawing*, short, CDbFabricObject*, short, CDbGrPolysObject*, GeoPoint2D, short>>
+        calls = {{nullptr, 1, m->fabric, 0, g, left, 1},
+                 {d, 1, nullptr, 0, g, left, 1},
+                 {d, 1, m->fabric, 0, nullptr, left, 1},
+                 {d, 1, m->fabric, 2, g, left, 1},
+                 {d, 1, m->fabric, -1, g, left, 1},
+                 {d, 0, m->fabric, 0, g, left, 1},
+                 {d, 2, m->fabric, 0, g, left, 1},
+                 {d, 1, other.fabric, 0, g, left, 1},
+                 {other.document->drawing(), 1, m->fabric, 0, g, left, 1},
+                 {d, 1, m->fabric, 0, g, centre, 2}};
+    for (const auto& c : calls) {
         short code = -1;
-        SemiAutomatic::placementAccordingDirection(call.drawing, call.mode, call.fabric, call.layer,
-                                                   call.group, centre, call.target, &code);
-        QCOMPARE(code, call.code);
+        SemiAutomatic::placementAccordingDirection(std::get<0>(c), std::get<1>(c), std::get<2>(c),
+                                                   std::get<3>(c), std::get<4>(c), centre, std::get<5>(c),
+                                                   &code);
+        QCOMPARE(code, std::get<6>(c));
         QCOMPARE(copy->boundingRect(), before);
     }
     // Without a code to write, a bad call still does nothing.
-    SemiAutomatic::placementAccordingDirection(drawing, 7, m->fabric, 0, copy.get(), centre, left, nullptr);
+    SemiAutomatic::placementAccordingDirection(d, 7, m->fabric, 0, g, centre, left, nullptr);
     QCOMPARE(copy->boundingRect(), before);
 }
 

@@ -14,11 +14,7 @@
 #include "ScriptRunner.h"
 
 #include "VelCore/KeyboardMonitor.h"
-#include "VelGeo/GeoBoost.h"
-#include "laystore/CDbFabricObject.h"
-#include "laystore/CDbGrPolysObject.h"
-#include "laystore/CDbMarkerDrawing.h"
-#include "laystore/DocumentMak.h"
+#include "laystore/LaystoreTestMarker.h"
 #include "laystore/file/MarkerFile.h"
 
 #include <QLineEdit>
@@ -28,7 +24,6 @@
 #include <QtTest>
 #include <algorithm>
 #include <cmath>
-#include <limits>
 #include <memory>
 
 using namespace VelSystem;
@@ -62,18 +57,6 @@ const CDbGrPolysObject* asGroup(const CDbAbstractObject* object)
     return qobject_cast<const CDbGrPolysObject*>(object);
 }
 
-// The smallest distance between an outline of `a` and one of `b`.
-double outlineDistance(const CDbGrPolysObject& a, const CDbGrPolysObject& b)
-{
-    double nearest = std::numeric_limits<double>::infinity();
-    for (const CDbPolygon& p : a.polygons()) {
-        for (const CDbPolygon& q : b.polygons())
-            nearest = std::min(nearest, bg::distance(toBgPolygon(p.outline().toPolygon()),
-                                                     toBgPolygon(q.outline().toPolygon())));
-    }
-    return nearest;
-}
-
 } // namespace
 
 class tst_EditingSessions : public QObject
@@ -90,10 +73,10 @@ private slots:
     void aWaitingPieceIsLaidAndSlidToItsNeighbour();
 
 private:
-    // Runs the session `name` on the copy of the sample; its steps are read into `steps`.
-    void runSession(const QString& name, QVector<ScriptStep>* steps);
-    // The one piece group the session moved: as the sample has it and as the saved copy has it.
-    void movedPiece(const CDbGrPolysObject** before, const CDbGrPolysObject** after);
+    // Runs the session `name` on the copy of the sample, reading its steps into `steps`, and
+    // finds the one piece group it moved: as the sample has it and as the saved copy has it.
+    void runSession(const QString& name, QVector<ScriptStep>* steps, const CDbGrPolysObject** before,
+                    const CDbGrPolysObject** after);
     QString field(const char* name) const;
 
     PluginModule mModule;
@@ -142,7 +125,8 @@ void tst_EditingSessions::cleanup()
     KeyboardMonitor::instance().releaseAll();
 }
 
-void tst_EditingSessions::runSession(const QString& name, QVector<ScriptStep>* steps)
+void tst_EditingSessions::runSession(const QString& name, QVector<ScriptStep>* steps,
+                                     const CDbGrPolysObject** before, const CDbGrPolysObject** after)
 {
     const QString path = QString::fromUtf8(kSessions) + name;
     QFile file(path);
@@ -162,10 +146,7 @@ void tst_EditingSessions::runSession(const QString& name, QVector<ScriptStep>* s
              qPrintable((mSink->errors + mSink->messages).join(QLatin1Char('\n'))));
     mSaved = MarkerFile::load(mCopy, &error);
     QVERIFY2(mSaved, qPrintable(error));
-}
 
-void tst_EditingSessions::movedPiece(const CDbGrPolysObject** before, const CDbGrPolysObject** after)
-{
     const MarkerDifference difference(*mSample, *mSaved);
     const QString what =
         difference.describe(QStringLiteral("the sample"), QStringLiteral("the saved marker"));
@@ -187,12 +168,9 @@ QString tst_EditingSessions::field(const char* name) const
 void tst_EditingSessions::aDraggedPieceTurnedOnTheWaySnapsToAFreePlace()
 {
     QVector<ScriptStep> steps;
-    runSession(QStringLiteral("drag-turn-snap.txt"), &steps);
-    if (QTest::currentTestFailed())
-        return;
     const CDbGrPolysObject* before = nullptr;
     const CDbGrPolysObject* after = nullptr;
-    movedPiece(&before, &after);
+    runSession(QStringLiteral("drag-turn-snap.txt"), &steps, &before, &after);
     if (QTest::currentTestFailed())
         return;
     const GeoPoint2D press = stepPoint(steps, ScriptStep::Press);
@@ -237,12 +215,9 @@ void tst_EditingSessions::aDraggedPieceTurnedOnTheWaySnapsToAFreePlace()
 void tst_EditingSessions::aWaitingPieceIsLaidAndSlidToItsNeighbour()
 {
     QVector<ScriptStep> steps;
-    runSession(QStringLiteral("lay-waiting-piece.txt"), &steps);
-    if (QTest::currentTestFailed())
-        return;
     const CDbGrPolysObject* before = nullptr;
     const CDbGrPolysObject* after = nullptr;
-    movedPiece(&before, &after);
+    runSession(QStringLiteral("lay-waiting-piece.txt"), &steps, &before, &after);
     if (QTest::currentTestFailed())
         return;
     QVERIFY(before->hitTest(stepPoint(steps, ScriptStep::Press), 0.0));
@@ -262,7 +237,7 @@ void tst_EditingSessions::aWaitingPieceIsLaidAndSlidToItsNeighbour()
     for (const CDbGrPolysObject* group : mSaved->groups(fabric, 0)) {
         if (group == after || group->section() != CDbGrPolysObject::SectionFabric)
             continue;
-        const double d = outlineDistance(*after, *group);
+        const double d = LaystoreTest::outlineGap(*after, *group);
         if (d < distance) {
             distance = d;
             nearest = group;
