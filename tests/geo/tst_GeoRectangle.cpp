@@ -12,7 +12,6 @@ class tst_GeoRectangle : public QObject
 private slots:
     void defaultIsInvalid();
     void includeMakesValid();
-    void normalisedFromTwoCorners();
     void containsIncludesBorders();
     void intersect();
     void expandAndTranslate();
@@ -56,16 +55,14 @@ void tst_GeoRectangle::includeMakesValid()
     GeoRectangle fromInvalid;
     fromInvalid.include(GeoRectangle(1, 2, 3, 4));
     QCOMPARE(fromInvalid, GeoRectangle(1, 2, 3, 4));
-}
 
-void tst_GeoRectangle::normalisedFromTwoCorners()
-{
-    const GeoRectangle r(GeoPoint2D(4, -1), GeoPoint2D(-2, 3));
-    QCOMPARE(r.leftBottom(), GeoPoint2D(-2, -1));
-    QCOMPARE(r.rightTop(), GeoPoint2D(4, 3));
-    GeoRectangle s;
-    s.setRect(-2, -1, 4, 3);
-    QCOMPARE(s, r);
+    // Corners given in any order are normalised.
+    const GeoRectangle corners(GeoPoint2D(4, -1), GeoPoint2D(-2, 3));
+    QCOMPARE(corners.leftBottom(), GeoPoint2D(-2, -1));
+    QCOMPARE(corners.rightTop(), GeoPoint2D(4, 3));
+    GeoRectangle set;
+    set.setRect(-2, -1, 4, 3);
+    QCOMPARE(set, corners);
 }
 
 void tst_GeoRectangle::containsIncludesBorders()
