@@ -23,45 +23,38 @@ public:
 // Registered while the test program loads, as a library's commands are.
 const CmdRegistration<FirstCmd> registration(QStringLiteral("Test.AtLoad"));
 
+const QString kName = QStringLiteral("Test.Cmd");
+
+int countOf(const QString& name)
+{
+    const std::vector<QString> names = CmdsManager::instance()->commandNames();
+    return int(std::count(names.begin(), names.end(), name));
+}
+
 } // namespace
 
 class tst_CmdsManager : public QObject
 {
     Q_OBJECT
 private slots:
-    void cleanup();
-    void registeredAtLoad();
+    void cleanup() { CmdsManager::instance()->unregisterCommand(kName); }
     void createKnownAndUnknown();
     void replaceAndUnregister();
     void refusesIncompleteRegistrations();
 };
 
-void tst_CmdsManager::cleanup()
-{
-    CmdsManager::instance()->unregisterCommand(QStringLiteral("Test.Cmd"));
-}
-
-void tst_CmdsManager::registeredAtLoad()
-{
-    QVERIFY(CmdsManager::instance()->hasCommand(QStringLiteral("Test.AtLoad")));
-    const std::unique_ptr<AbstractCmd> cmd =
-        CmdsManager::instance()->createCommand(QStringLiteral("Test.AtLoad"));
-    QVERIFY(dynamic_cast<FirstCmd*>(cmd.get()));
-    // The base accepts any parameters.
-    QCOMPARE(cmd->setDocument(nullptr, {QVariant(1)}), short(0));
-}
-
 void tst_CmdsManager::createKnownAndUnknown()
 {
     CmdsManager* manager = CmdsManager::instance();
-    QCOMPARE(manager, CmdsManager::instance());
-    manager->registerCommand(QStringLiteral("Test.Cmd"), [] { return new SecondCmd(); });
-    QVERIFY(manager->hasCommand(QStringLiteral("Test.Cmd")));
-    const std::vector<QString> names = manager->commandNames();
-    QVERIFY(std::find(names.begin(), names.end(), QStringLiteral("Test.Cmd")) != names.end());
+    const std::unique_ptr<AbstractCmd> atLoad = manager->createCommand(QStringLiteral("Test.AtLoad"));
+    QVERIFY(dynamic_cast<FirstCmd*>(atLoad.get()));
+    QCOMPARE(atLoad->setDocument(nullptr, {QVariant(1)}), short(0)); // the base accepts any parameters
 
-    const auto first = manager->createCommand(QStringLiteral("Test.Cmd"));
-    const auto second = manager->createCommand(QStringLiteral("Test.Cmd"));
+    manager->registerCommand(kName, [] { return new SecondCmd(); });
+    QVERIFY(manager->hasCommand(kName));
+    QCOMPARE(countOf(kName), 1);
+    const auto first = manager->createCommand(kName);
+    const auto second = manager->createCommand(kName);
     QVERIFY(dynamic_cast<SecondCmd*>(first.get()));
     QVERIFY(first.get() != second.get()); // every request gets its own command
     QCOMPARE(first->setDocument(nullptr, {}), short(3));
@@ -74,14 +67,14 @@ void tst_CmdsManager::createKnownAndUnknown()
 void tst_CmdsManager::replaceAndUnregister()
 {
     CmdsManager* manager = CmdsManager::instance();
-    manager->registerCommand(QStringLiteral("Test.Cmd"), [] { return new FirstCmd(); });
-    manager->registerCommand(QStringLiteral("Test.Cmd"), [] { return new SecondCmd(); });
-    QVERIFY(dynamic_cast<SecondCmd*>(manager->createCommand(QStringLiteral("Test.Cmd")).get()));
-    const std::vector<QString> names = manager->commandNames();
-    QCOMPARE(int(std::count(names.begin(), names.end(), QStringLiteral("Test.Cmd"))), 1);
+    manager->registerCommand(kName, [] { return new FirstCmd(); });
+    manager->registerCommand(kName, [] { return new SecondCmd(); });
+    QVERIFY(dynamic_cast<SecondCmd*>(manager->createCommand(kName).get()));
+    QCOMPARE(countOf(kName), 1);
 
-    manager->unregisterCommand(QStringLiteral("Test.Cmd"));
-    QVERIFY(!manager->createCommand(QStringLiteral("Test.Cmd")));
+    manager->unregisterCommand(kName);
+    QVERIFY(!manager->createCommand(kName));
+    QCOMPARE(countOf(kName), 0);
     QVERIFY(manager->hasCommand(QStringLiteral("Test.AtLoad")));
 }
 
@@ -89,8 +82,8 @@ void tst_CmdsManager::refusesIncompleteRegistrations()
 {
     CmdsManager* manager = CmdsManager::instance();
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("refused.*Test.Cmd"));
-    manager->registerCommand(QStringLiteral("Test.Cmd"), CmdsManager::Factory());
-    QVERIFY(!manager->hasCommand(QStringLiteral("Test.Cmd")));
+    manager->registerCommand(kName, CmdsManager::Factory());
+    QVERIFY(!manager->hasCommand(kName));
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("refused"));
     manager->registerCommand(QString(), [] { return new FirstCmd(); });
     QVERIFY(!manager->hasCommand(QString()));

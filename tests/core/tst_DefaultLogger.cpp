@@ -8,54 +8,37 @@ class tst_DefaultLogger : public QObject
 {
     Q_OBJECT
 private slots:
-    void cleanup();
+    void cleanup() { DefaultLogger::setSink(DefaultLogger::Sink()); }
     void sinkReceivesWholeLines();
-    void levelsOutsideTheRangeAreClamped();
     void withoutSinkLinesGoToTheQtStream();
-
-private:
-    QList<QPair<int, QString>> mLines;
 };
-
-void tst_DefaultLogger::cleanup()
-{
-    DefaultLogger::setSink(DefaultLogger::Sink());
-    mLines.clear();
-}
 
 void tst_DefaultLogger::sinkReceivesWholeLines()
 {
-    const DefaultLogger::Sink previous = DefaultLogger::setSink([this](int level, const QString& line) {
-        mLines.append({level, line});
-    });
-    QVERIFY(!previous);
+    QList<QPair<int, QString>> lines;
+    QVERIFY(!DefaultLogger::setSink([&lines](int level, const QString& line) {
+        lines.append({level, line});
+    }));
     {
         DefaultLogger logger(2);
         logger << "tool" << QStringLiteral("cutdown") << std::string("failed:") << 42LL << 2.5;
-        QVERIFY(mLines.isEmpty()); // written only when the logger goes
+        QVERIFY(lines.isEmpty()); // written only when the logger goes
     }
     DefaultLogger(1) << "size" << 7 << std::size_t(3) << short(-2);
     DefaultLogger(0) << "";
     DefaultLogger(3) << "x";
+    DefaultLogger(9) << "high"; // levels outside the range are clamped
+    DefaultLogger(-4) << "low";
 
-    QCOMPARE(mLines.size(), 4);
-    QCOMPARE(mLines[0], qMakePair(2, QStringLiteral("WARNING tool cutdown failed: 42 2.5")));
-    QCOMPARE(mLines[1], qMakePair(1, QStringLiteral("INFO size 7 3 -2")));
-    QCOMPARE(mLines[2], qMakePair(0, QStringLiteral("DEBUG ")));
-    QCOMPARE(mLines[3], qMakePair(3, QStringLiteral("ERROR x")));
-
+    const QList<QPair<int, QString>> expected = {{2, "WARNING tool cutdown failed: 42 2.5"},
+                                                 {1, "INFO size 7 3 -2"},
+                                                 {0, "DEBUG "},
+                                                 {3, "ERROR x"},
+                                                 {3, "ERROR high"},
+                                                 {0, "DEBUG low"}};
+    QCOMPARE(lines, expected);
     // Replacing the sink answers the one installed before.
     QVERIFY(DefaultLogger::setSink(DefaultLogger::Sink()));
-}
-
-void tst_DefaultLogger::levelsOutsideTheRangeAreClamped()
-{
-    DefaultLogger::setSink([this](int level, const QString& line) { mLines.append({level, line}); });
-    DefaultLogger(9) << "high";
-    DefaultLogger(-4) << "low";
-    QCOMPARE(mLines.size(), 2);
-    QCOMPARE(mLines[0], qMakePair(3, QStringLiteral("ERROR high")));
-    QCOMPARE(mLines[1], qMakePair(0, QStringLiteral("DEBUG low")));
 }
 
 void tst_DefaultLogger::withoutSinkLinesGoToTheQtStream()

@@ -13,14 +13,13 @@ class tst_KeyboardMonitor : public QObject
 private slots:
     void initTestCase();
     void init();
-    void cleanup();
+    void cleanup() { mWidget.reset(); }
     void followsRealKeyEvents();
-    void followsModifierKeys();
     void ignoresAutoRepeat();
-    void testsCanHoldKeys();
-    void releasesEverythingWhenTheApplicationIsLeft();
+    void heldKeysEndByReleaseOrLeavingTheApplication();
 
 private:
+    bool pressed(int key) const { return KeyboardMonitor::instance().keyPressed(key); }
     std::unique_ptr<QWidget> mWidget;
 };
 
@@ -37,89 +36,67 @@ void tst_KeyboardMonitor::init()
     mWidget->show();
 }
 
-void tst_KeyboardMonitor::cleanup()
-{
-    mWidget.reset();
-}
-
 void tst_KeyboardMonitor::followsRealKeyEvents()
 {
-    KeyboardMonitor& monitor = KeyboardMonitor::instance();
-    QSignalSpy changed(&monitor, &KeyboardMonitor::keyChanged);
-
+    QSignalSpy changed(&KeyboardMonitor::instance(), &KeyboardMonitor::keyChanged);
     QTest::keyPress(mWidget.get(), Qt::Key_Space);
-    QVERIFY(monitor.keyPressed(Qt::Key_Space));
-    QVERIFY(!monitor.keyPressed(Qt::Key_A));
+    QVERIFY(pressed(Qt::Key_Space));
+    QVERIFY(!pressed(Qt::Key_A));
     QTest::keyPress(mWidget.get(), Qt::Key_A);
-    QVERIFY(monitor.keyPressed(Qt::Key_A));
+    QVERIFY(pressed(Qt::Key_A));
     QTest::keyRelease(mWidget.get(), Qt::Key_Space);
-    QVERIFY(!monitor.keyPressed(Qt::Key_Space));
-    QVERIFY(monitor.keyPressed(Qt::Key_A));
+    QVERIFY(!pressed(Qt::Key_Space));
+    QVERIFY(pressed(Qt::Key_A));
     QTest::keyRelease(mWidget.get(), Qt::Key_A);
-    QVERIFY(!monitor.keyPressed(Qt::Key_A));
-
+    QVERIFY(!pressed(Qt::Key_A));
     // One signal per change, although the application sees each event more than once.
     QCOMPARE(changed.size(), 4);
     QCOMPARE(changed[0], QVariantList({int(Qt::Key_Space), true}));
     QCOMPARE(changed[2], QVariantList({int(Qt::Key_Space), false}));
-}
-
-void tst_KeyboardMonitor::followsModifierKeys()
-{
-    KeyboardMonitor& monitor = KeyboardMonitor::instance();
-    QTest::keyPress(mWidget.get(), Qt::Key_Alt);
-    QVERIFY(monitor.keyPressed(Qt::Key_Alt));
-    QTest::keyRelease(mWidget.get(), Qt::Key_Alt);
-    QVERIFY(!monitor.keyPressed(Qt::Key_Alt));
 
     // A key typed with a modifier presses the modifier first and releases it last.
     QTest::keyPress(mWidget.get(), Qt::Key_Z, Qt::ControlModifier);
-    QVERIFY(monitor.keyPressed(Qt::Key_Control));
-    QVERIFY(monitor.keyPressed(Qt::Key_Z));
+    QVERIFY(pressed(Qt::Key_Control));
+    QVERIFY(pressed(Qt::Key_Z));
     QTest::keyRelease(mWidget.get(), Qt::Key_Z, Qt::ControlModifier);
-    QVERIFY(!monitor.keyPressed(Qt::Key_Z));
-    QVERIFY(!monitor.keyPressed(Qt::Key_Control));
+    QVERIFY(!pressed(Qt::Key_Z));
+    QVERIFY(!pressed(Qt::Key_Control));
 }
 
 void tst_KeyboardMonitor::ignoresAutoRepeat()
 {
-    KeyboardMonitor& monitor = KeyboardMonitor::instance();
     QTest::keyPress(mWidget.get(), Qt::Key_Plus);
-    QSignalSpy changed(&monitor, &KeyboardMonitor::keyChanged);
+    QSignalSpy changed(&KeyboardMonitor::instance(), &KeyboardMonitor::keyChanged);
     // Holding a key repeats release/press pairs flagged as auto-repeat.
     QKeyEvent release(QEvent::KeyRelease, Qt::Key_Plus, Qt::NoModifier, QString(), true);
     QApplication::sendEvent(mWidget.get(), &release);
-    QVERIFY(monitor.keyPressed(Qt::Key_Plus));
+    QVERIFY(pressed(Qt::Key_Plus));
     QKeyEvent press(QEvent::KeyPress, Qt::Key_Plus, Qt::NoModifier, QString(), true);
     QApplication::sendEvent(mWidget.get(), &press);
     QVERIFY(changed.isEmpty());
 }
 
-void tst_KeyboardMonitor::testsCanHoldKeys()
+void tst_KeyboardMonitor::heldKeysEndByReleaseOrLeavingTheApplication()
 {
     KeyboardMonitor& monitor = KeyboardMonitor::instance();
     QSignalSpy changed(&monitor, &KeyboardMonitor::keyChanged);
     monitor.setKeyPressed(Qt::Key_Alt, true);
     monitor.setKeyPressed(Qt::Key_Alt, true);
-    QVERIFY(monitor.keyPressed(Qt::Key_Alt));
+    QVERIFY(pressed(Qt::Key_Alt));
     QCOMPARE(changed.size(), 1);
     // A real release ends a key a test held.
     QTest::keyRelease(mWidget.get(), Qt::Key_Alt);
-    QVERIFY(!monitor.keyPressed(Qt::Key_Alt));
+    QVERIFY(!pressed(Qt::Key_Alt));
     monitor.setKeyPressed(Qt::Key_Alt, false);
     QCOMPARE(changed.size(), 2);
-}
 
-void tst_KeyboardMonitor::releasesEverythingWhenTheApplicationIsLeft()
-{
-    KeyboardMonitor& monitor = KeyboardMonitor::instance();
     QTest::keyPress(mWidget.get(), Qt::Key_Shift);
     monitor.setKeyPressed(Qt::Key_Space, true);
-    QSignalSpy changed(&monitor, &KeyboardMonitor::keyChanged);
+    changed.clear();
     QEvent deactivate(QEvent::ApplicationDeactivate);
     QApplication::sendEvent(qApp, &deactivate);
-    QVERIFY(!monitor.keyPressed(Qt::Key_Shift));
-    QVERIFY(!monitor.keyPressed(Qt::Key_Space));
+    QVERIFY(!pressed(Qt::Key_Shift));
+    QVERIFY(!pressed(Qt::Key_Space));
     QCOMPARE(changed.size(), 2);
 }
 

@@ -11,51 +11,28 @@ class tst_VelCoreApplication : public QObject
 {
     Q_OBJECT
 private slots:
-    void cleanup();
+    void cleanup() { VelCoreApplication::instance()->setSink(VelCoreApplication::Sink()); }
     void sinkRecordsEveryReport();
     void withoutSinkReportsBecomeWarningsOffscreen();
     void mainWindowIsForgottenWhenDeleted();
-    void clipboardRoundTrip();
-
-private:
-    struct Report
-    {
-        VelCoreApplication::ReportKind kind;
-        QString text, title;
-        int flags;
-    };
-    QList<Report> mReports;
+    void clipboardIsTheApplications();
 };
-
-void tst_VelCoreApplication::cleanup()
-{
-    VelCoreApplication::instance()->setSink(VelCoreApplication::Sink());
-    mReports.clear();
-}
 
 void tst_VelCoreApplication::sinkRecordsEveryReport()
 {
     VelCoreApplication* app = VelCoreApplication::instance();
-    QCOMPARE(app, VelCoreApplication::instance());
-    QVERIFY(!app->setSink(
-        [this](VelCoreApplication::ReportKind kind, const QString& text, const QString& title, int flags) {
-            mReports.append({kind, text, title, flags});
-        }));
+    QStringList reports;
+    QVERIFY(!app->setSink([&reports](VelCoreApplication::ReportKind kind, const QString& text,
+                                     const QString& title, int flags) {
+        reports << QStringLiteral("%1|%2|%3|%4").arg(kind).arg(text, title).arg(flags);
+    }));
     QSignalSpy reported(app, &VelCoreApplication::reported);
-
     app->showMessage(QStringLiteral("Select a piece first"));
     app->showError(QStringLiteral("Unexpected Error"), QStringLiteral("Invalid Operation"), 3);
-
-    QCOMPARE(mReports.size(), 2);
-    QCOMPARE(mReports[0].kind, VelCoreApplication::Message);
-    QCOMPARE(mReports[0].text, QStringLiteral("Select a piece first"));
-    QVERIFY(mReports[0].title.isEmpty());
-    QCOMPARE(mReports[0].flags, 0);
-    QCOMPARE(mReports[1].kind, VelCoreApplication::Error);
-    QCOMPARE(mReports[1].text, QStringLiteral("Unexpected Error"));
-    QCOMPARE(mReports[1].title, QStringLiteral("Invalid Operation"));
-    QCOMPARE(mReports[1].flags, 3);
-
+    QCOMPARE(reports,
+             QStringList(
+                 {QStringLiteral("%1|Select a piece first||0").arg(VelCoreApplication::Message),
+                  QStringLiteral("%1|Unexpected Error|Invalid Operation|3").arg(VelCoreApplication::Error)}));
     QCOMPARE(reported.size(), 2);
     QCOMPARE(reported[0],
              QVariantList({int(VelCoreApplication::Message), QStringLiteral("Select a piece first")}));
@@ -64,12 +41,11 @@ void tst_VelCoreApplication::sinkRecordsEveryReport()
     // Replacing the sink answers the recording one, which then hears nothing more.
     QVERIFY(app->setSink([](VelCoreApplication::ReportKind, const QString&, const QString&, int) {}));
     app->showMessage(QStringLiteral("later"));
-    QCOMPARE(mReports.size(), 2);
+    QCOMPARE(reports.size(), 2);
 }
 
 void tst_VelCoreApplication::withoutSinkReportsBecomeWarningsOffscreen()
 {
-    QCOMPARE(QGuiApplication::platformName(), QStringLiteral("offscreen"));
     QSignalSpy reported(VelCoreApplication::instance(), &VelCoreApplication::reported);
     QTest::ignoreMessage(QtWarningMsg, "Message: Pieces overlap");
     VelCoreApplication::instance()->showMessage(QStringLiteral("Pieces overlap"));
@@ -87,10 +63,9 @@ void tst_VelCoreApplication::mainWindowIsForgottenWhenDeleted()
     QVERIFY(!VelCoreApplication::instance()->mainWindow());
 }
 
-void tst_VelCoreApplication::clipboardRoundTrip()
+void tst_VelCoreApplication::clipboardIsTheApplications()
 {
     VelCoreApplication::instance()->clipboard().setText(QStringLiteral("12.50 cm"));
-    QCOMPARE(VelCoreApplication::instance()->clipboard().text(), QStringLiteral("12.50 cm"));
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("12.50 cm"));
 }
 

@@ -6,70 +6,63 @@ using VelSystem::VelLocale;
 
 Q_DECLARE_METATYPE(VelLocale::LengthUnit)
 
+namespace {
+
+const QLocale kEnglish(QLocale::English, QLocale::UnitedStates);
+const QLocale kGerman(QLocale::German, QLocale::Germany);
+
+} // namespace
+
 class tst_VelLocale : public QObject
 {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
+    void cleanup() { VelLocale::setLengthUnit(VelLocale::Centimetre); }
     void formatLength_data();
     void formatLength();
+    void unknownUnitIsIgnored();
     void roundTrip_data();
     void roundTrip();
-    void germanUsesTheComma();
-    void unitSymbolConverts_data();
-    void unitSymbolConverts();
-    void badText_data();
-    void badText();
+    void parseLength_data();
+    void parseLength();
     void angles();
 };
 
-void tst_VelLocale::init()
-{
-    VelLocale::setLengthUnit(VelLocale::Centimetre);
-}
-
-void tst_VelLocale::cleanup()
-{
-    VelLocale::setLengthUnit(VelLocale::Centimetre);
-}
-
 void tst_VelLocale::formatLength_data()
 {
+    QTest::addColumn<QLocale>("qlocale");
     QTest::addColumn<VelLocale::LengthUnit>("unit");
     QTest::addColumn<double>("centimetres");
-    QTest::addColumn<QString>("plain");
     QTest::addColumn<QString>("withUnit");
-    QTest::newRow("cm") << VelLocale::Centimetre << 12.5 << "12.50"
-                        << "12.50 cm";
-    QTest::newRow("cm, rounded") << VelLocale::Centimetre << 3.14159 << "3.14"
-                                 << "3.14 cm";
-    QTest::newRow("cm, long, no group separator") << VelLocale::Centimetre << 12345.678 << "12345.68"
-                                                  << "12345.68 cm";
-    QTest::newRow("mm") << VelLocale::Millimetre << 12.5 << "125.0"
-                        << "125.0 mm";
-    QTest::newRow("inch") << VelLocale::Inch << 2.54 << "1.000"
-                          << "1.000 in";
-    QTest::newRow("negative") << VelLocale::Millimetre << -0.25 << "-2.5"
-                              << "-2.5 mm";
-    QTest::newRow("tiny negative is zero") << VelLocale::Centimetre << -0.001 << "0.00"
-                                           << "0.00 cm";
+    const QLocale c = QLocale::c();
+    QTest::newRow("cm") << c << VelLocale::Centimetre << 12.5 << "12.50 cm";
+    QTest::newRow("cm, rounded") << c << VelLocale::Centimetre << 3.14159 << "3.14 cm";
+    QTest::newRow("cm, no group separator") << c << VelLocale::Centimetre << 12345.678 << "12345.68 cm";
+    QTest::newRow("mm") << c << VelLocale::Millimetre << 12.5 << "125.0 mm";
+    QTest::newRow("inch") << c << VelLocale::Inch << 2.54 << "1.000 in";
+    QTest::newRow("negative") << c << VelLocale::Millimetre << -0.25 << "-2.5 mm";
+    QTest::newRow("tiny negative is zero") << c << VelLocale::Centimetre << -0.001 << "0.00 cm";
+    QTest::newRow("German comma") << kGerman << VelLocale::Centimetre << 1234.5 << "1234,50 cm";
 }
 
 void tst_VelLocale::formatLength()
 {
+    QFETCH(QLocale, qlocale);
     QFETCH(VelLocale::LengthUnit, unit);
     QFETCH(double, centimetres);
-    QFETCH(QString, plain);
     QFETCH(QString, withUnit);
     VelLocale::setLengthUnit(unit);
-    QCOMPARE(VelLocale::lengthUnit(), unit);
+    const VelLocale locale(qlocale);
+    QCOMPARE(locale.formatLength(centimetres, VelLocale::WithUnit), withUnit);
+    QCOMPARE(locale.formatLength(centimetres), withUnit.section(QLatin1Char(' '), 0, 0));
+}
+
+void tst_VelLocale::unknownUnitIsIgnored()
+{
+    VelLocale::setLengthUnit(VelLocale::Inch);
     QTest::ignoreMessage(QtWarningMsg, "VelLocale: unknown length unit 3 ignored");
     VelLocale::setLengthUnit(static_cast<VelLocale::LengthUnit>(3));
-    QCOMPARE(VelLocale::lengthUnit(), unit);
-    const VelLocale locale(QLocale::c());
-    QCOMPARE(locale.formatLength(centimetres), plain);
-    QCOMPARE(locale.formatLength(centimetres, VelLocale::WithUnit), withUnit);
+    QCOMPARE(VelLocale::lengthUnit(), VelLocale::Inch);
 }
 
 void tst_VelLocale::roundTrip_data()
@@ -77,14 +70,12 @@ void tst_VelLocale::roundTrip_data()
     QTest::addColumn<VelLocale::LengthUnit>("unit");
     QTest::addColumn<QLocale>("qlocale");
     QTest::addColumn<double>("resolution"); // half the last shown decimal, in cm
-    const QLocale english(QLocale::English, QLocale::UnitedStates);
-    const QLocale german(QLocale::German, QLocale::Germany);
-    QTest::newRow("cm, English") << VelLocale::Centimetre << english << 0.005;
-    QTest::newRow("mm, English") << VelLocale::Millimetre << english << 0.005;
-    QTest::newRow("inch, English") << VelLocale::Inch << english << 0.0005 * 2.54;
-    QTest::newRow("cm, German") << VelLocale::Centimetre << german << 0.005;
-    QTest::newRow("mm, German") << VelLocale::Millimetre << german << 0.005;
-    QTest::newRow("inch, German") << VelLocale::Inch << german << 0.0005 * 2.54;
+    for (const QLocale& locale : {kEnglish, kGerman}) {
+        const QByteArray name = locale.name().toLatin1();
+        QTest::newRow("cm " + name) << VelLocale::Centimetre << locale << 0.005;
+        QTest::newRow("mm " + name) << VelLocale::Millimetre << locale << 0.005;
+        QTest::newRow("inch " + name) << VelLocale::Inch << locale << 0.0005 * 2.54;
+    }
 }
 
 void tst_VelLocale::roundTrip()
@@ -106,82 +97,49 @@ void tst_VelLocale::roundTrip()
     }
 }
 
-void tst_VelLocale::germanUsesTheComma()
+void tst_VelLocale::parseLength_data()
 {
-    const VelLocale german(QLocale(QLocale::German, QLocale::Germany));
-    QCOMPARE(german.formatLength(1.5), QStringLiteral("1,50"));
-    QCOMPARE(german.formatLength(1234.5, VelLocale::WithUnit), QStringLiteral("1234,50 cm"));
-    QCOMPARE(german.formatAngle(22.5), QStringLiteral("22,50"));
-
-    VelLocale::Result r = german.parseLength(QStringLiteral("1,5"));
-    QVERIFY(r.ok && r.complete);
-    QCOMPARE(r.value, 1.5);
-    // The dot is read as a decimal point, never as a thousands separator.
-    r = german.parseLength(QStringLiteral("1.5"));
-    QVERIFY(r.ok && r.complete);
-    QCOMPARE(r.value, 1.5);
-    r = german.parseLength(QStringLiteral("1.250"));
-    QVERIFY(r.ok && r.complete);
-    QCOMPARE(r.value, 1.25);
-    // In English the comma is no decimal separator: only the 1 is read.
-    const VelLocale english(QLocale(QLocale::English, QLocale::UnitedStates));
-    for (const QString& text : {QStringLiteral("1,5"), QStringLiteral("1,250")}) {
-        r = english.parseLength(text);
-        QVERIFY(r.ok && !r.complete);
-        QCOMPARE(r.value, 1.0);
-    }
-}
-
-void tst_VelLocale::unitSymbolConverts_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<double>("centimetres");
-    // The user's unit is millimetres; a symbol overrides it.
-    QTest::newRow("user's unit") << "25" << 2.5;
-    QTest::newRow("mm") << "25 mm" << 2.5;
-    QTest::newRow("cm") << "25 cm" << 25.0;
-    QTest::newRow("cm without a space") << "25cm" << 25.0;
-    QTest::newRow("in") << "2 in" << 5.08;
-    QTest::newRow("upper case") << " 2 IN " << 5.08;
-    QTest::newRow("negative") << "-1.5cm" << -1.5;
-}
-
-void tst_VelLocale::unitSymbolConverts()
-{
-    QFETCH(QString, text);
-    QFETCH(double, centimetres);
-    VelLocale::setLengthUnit(VelLocale::Millimetre);
-    const VelLocale::Result r = VelLocale(QLocale::c()).parseLength(text);
-    QVERIFY(r.ok && r.complete);
-    QVERIFY(qAbs(r.value - centimetres) < 1e-12);
-}
-
-void tst_VelLocale::badText_data()
-{
+    QTest::addColumn<QLocale>("qlocale");
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("ok");
-    QTest::addColumn<double>("value");
-    QTest::newRow("empty") << "" << false << 0.0;
-    QTest::newRow("blank") << "   " << false << 0.0;
-    QTest::newRow("garbage") << "abc" << false << 0.0;
-    QTest::newRow("a unit alone") << "cm" << false << 0.0;
-    QTest::newRow("a sign alone") << "-" << false << 0.0;
-    QTest::newRow("infinity") << "inf" << false << 0.0;
-    QTest::newRow("not a number") << "nan" << false << 0.0;
-    QTest::newRow("number then letters") << "12abc" << true << 12.0;
-    QTest::newRow("number then an unknown unit") << "3.5 km" << true << 3.5;
-    QTest::newRow("two numbers") << "4 5" << true << 4.0;
+    QTest::addColumn<bool>("complete");
+    QTest::addColumn<double>("centimetres");
+    const QLocale c = QLocale::c();
+    // The user's unit is millimetres; a symbol overrides it.
+    QTest::newRow("user's unit") << c << "25" << true << true << 2.5;
+    QTest::newRow("mm") << c << "25 mm" << true << true << 2.5;
+    QTest::newRow("cm") << c << "25 cm" << true << true << 25.0;
+    QTest::newRow("cm without a space") << c << "25cm" << true << true << 25.0;
+    QTest::newRow("in") << c << "2 in" << true << true << 5.08;
+    QTest::newRow("upper case") << c << " 2 IN " << true << true << 5.08;
+    QTest::newRow("negative") << c << "-1.5cm" << true << true << -1.5;
+    QTest::newRow("German comma") << kGerman << "1,5 cm" << true << true << 1.5;
+    // The dot is read as a decimal point, never as a thousands separator.
+    QTest::newRow("German dot") << kGerman << "1.5 cm" << true << true << 1.5;
+    QTest::newRow("German dot, three decimals") << kGerman << "1.250 cm" << true << true << 1.25;
+    // In English the comma is no decimal separator: only the 1 is read.
+    QTest::newRow("English comma") << kEnglish << "1,5" << true << false << 0.1;
+    QTest::newRow("English comma, three decimals") << kEnglish << "1,250" << true << false << 0.1;
+    QTest::newRow("number then letters") << c << "12abc" << true << false << 1.2;
+    QTest::newRow("number then an unknown unit") << c << "3.5 km" << true << false << 0.35;
+    QTest::newRow("two numbers") << c << "4 5" << true << false << 0.4;
+    for (const char* bad : {"", "   ", "abc", "cm", "-", "inf", "nan"})
+        QTest::newRow(qPrintable(QStringLiteral("bad '%1'").arg(QLatin1String(bad))))
+            << c << bad << false << false << 0.0;
 }
 
-void tst_VelLocale::badText()
+void tst_VelLocale::parseLength()
 {
+    QFETCH(QLocale, qlocale);
     QFETCH(QString, text);
     QFETCH(bool, ok);
-    QFETCH(double, value);
-    const VelLocale::Result r = VelLocale(QLocale::c()).parseLength(text);
+    QFETCH(bool, complete);
+    QFETCH(double, centimetres);
+    VelLocale::setLengthUnit(VelLocale::Millimetre);
+    const VelLocale::Result r = VelLocale(qlocale).parseLength(text);
     QCOMPARE(r.ok, ok);
-    QVERIFY(!r.complete);
-    QCOMPARE(r.value, value);
+    QCOMPARE(r.complete, complete);
+    QVERIFY2(qAbs(r.value - centimetres) < 1e-12, qPrintable(QString::number(r.value)));
 }
 
 void tst_VelLocale::angles()
@@ -190,6 +148,7 @@ void tst_VelLocale::angles()
     const VelLocale locale(QLocale::c());
     QCOMPARE(locale.formatAngle(45), QStringLiteral("45.00"));
     QCOMPARE(locale.formatAngle(12.345, VelLocale::WithUnit), QStringLiteral("12.35\u00B0"));
+    QCOMPARE(VelLocale(kGerman).formatAngle(22.5), QStringLiteral("22,50"));
 
     for (const QString& text :
          {QStringLiteral("30.5"), QStringLiteral("30.5\u00B0"), QStringLiteral(" 30.5 \u00B0 ")}) {
