@@ -44,176 +44,161 @@ class tst_CutdownPositionDialog : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
+    void initTestCase() { DialogTest::setUpDialogTests(); }
 
-    void showsTheGivenAxesAndOffsets();
-    void bothOffsetsTakeTheRangeOfTheHorizontalAxis_data();
-    void bothOffsetsTakeTheRangeOfTheHorizontalAxis();
-    void rangeStaysWhenAnotherAxisIsChosen();
-    void okStoresTheChosenAxesAndOffsets();
-    void outOfRangeOffsetKeepsTheDialogOpenAndTheValues();
-    void readOnlyFormClosesOnlyWithCancel();
-    void axesOnlyFormHidesTheOffsetsAndReadsThemAsZero();
-    void unknownAxisChecksNothingAndIsStoredAsZero();
-};
-
-void tst_CutdownPositionDialog::initTestCase()
-{
-    DialogTest::setUpDialogTests();
-}
-
-void tst_CutdownPositionDialog::showsTheGivenAxesAndOffsets()
-{
-    CutdownPositionDialog dialog(false, kFirst, kSecond, 2, 1.5, 1, -2.0);
-    QVERIFY(radio(dialog, "radioHorizontalCenter")->isChecked());
-    QVERIFY(!radio(dialog, "radioHorizontalTop")->isChecked());
-    QVERIFY(radio(dialog, "radioVerticalRight")->isChecked());
-    QCOMPARE(editOffsetX(dialog)->text(), QStringLiteral("1.50 cm"));
-    QCOMPARE(editOffsetY(dialog)->text(), QStringLiteral("-2.00 cm"));
-    QVERIFY(button(dialog, QDialogButtonBox::Ok)->isEnabled());
-    // The captions keep their trailing blank.
-    QCOMPARE(child<QLabel>(&dialog, "label")->text(), QStringLiteral("Y Offset: "));
-    QCOMPARE(child<QLabel>(&dialog, "label_2")->text(), QStringLiteral("X Offset: "));
-}
-
-void tst_CutdownPositionDialog::bothOffsetsTakeTheRangeOfTheHorizontalAxis_data()
-{
-    QTest::addColumn<short>("horizontalAxis");
-    QTest::addColumn<double>("minimum");
-    QTest::addColumn<double>("maximum");
-    QTest::newRow("top") << short(0) << -10.0 << 6.0;
-    QTest::newRow("center") << short(1) << -8.0 << 8.0;
-    QTest::newRow("bottom") << short(2) << -6.0 << 10.0;
-    QTest::newRow("unknown") << short(3) << 0.0 << 0.0;
-}
-
-void tst_CutdownPositionDialog::bothOffsetsTakeTheRangeOfTheHorizontalAxis()
-{
-    QFETCH(short, horizontalAxis);
-    QFETCH(double, minimum);
-    QFETCH(double, maximum);
-    CutdownPositionDialog dialog(false, kFirst, kSecond, 0, 0.0, horizontalAxis, 0.0);
-    for (QLineEdit* edit : {editOffsetX(dialog), editOffsetY(dialog)}) {
-        const auto* validator = qobject_cast<const VelValidator*>(edit->validator());
-        QVERIFY(validator);
-        QCOMPARE(validator->minimum(), minimum);
-        QCOMPARE(validator->maximum(), maximum);
-        bool parsed = false;
-        bool inRange = false;
-        // The ends are accepted with a hair to spare, a hundredth beyond them is not.
-        validator->rangeCheck(QString::number(maximum + 5e-13, 'g', 17), &parsed, &inRange);
-        QVERIFY(parsed && inRange);
-        validator->rangeCheck(QString::number(minimum - 5e-13, 'g', 17), &parsed, &inRange);
-        QVERIFY(parsed && inRange);
-        validator->rangeCheck(QString::number(maximum + 0.01), &parsed, &inRange);
-        QVERIFY(parsed && !inRange);
-        validator->rangeCheck(QString::number(minimum - 0.01), &parsed, &inRange);
-        QVERIFY(parsed && !inRange);
+    void showsTheGivenAxesAndOffsets()
+    {
+        CutdownPositionDialog dialog(false, kFirst, kSecond, 2, 1.5, 1, -2.0);
+        QVERIFY(radio(dialog, "radioHorizontalCenter")->isChecked());
+        QVERIFY(!radio(dialog, "radioHorizontalTop")->isChecked());
+        QVERIFY(radio(dialog, "radioVerticalRight")->isChecked());
+        QCOMPARE(editOffsetX(dialog)->text(), QStringLiteral("1.50 cm"));
+        QCOMPARE(editOffsetY(dialog)->text(), QStringLiteral("-2.00 cm"));
+        QVERIFY(button(dialog, QDialogButtonBox::Ok)->isEnabled());
+        // The captions keep their trailing blank.
+        QCOMPARE(child<QLabel>(&dialog, "label")->text(), QStringLiteral("Y Offset: "));
+        QCOMPARE(child<QLabel>(&dialog, "label_2")->text(), QStringLiteral("X Offset: "));
     }
-}
 
-void tst_CutdownPositionDialog::rangeStaysWhenAnotherAxisIsChosen()
-{
-    RecordingSink sink;
-    CutdownPositionDialog dialog(false, kFirst, kSecond, 0, 0.0, 1, 0.0);
-    // Top would allow no more than 6; the range of Center, given at the start, still holds.
-    radio(dialog, "radioHorizontalTop")->click();
-    editOffsetY(dialog)->setText(QStringLiteral("7.5"));
-    dialog.accept();
-    QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    QVERIFY(sink.messages.isEmpty());
-    QCOMPARE(dialog.horizontalAxis(), short(0));
-    QCOMPARE(dialog.offsetY(), 7.5);
-}
+    void bothOffsetsTakeTheRangeOfTheHorizontalAxis_data()
+    {
+        QTest::addColumn<short>("horizontalAxis");
+        QTest::addColumn<double>("minimum");
+        QTest::addColumn<double>("maximum");
+        QTest::newRow("top") << short(0) << -10.0 << 6.0;
+        QTest::newRow("center") << short(1) << -8.0 << 8.0;
+        QTest::newRow("bottom") << short(2) << -6.0 << 10.0;
+        QTest::newRow("unknown") << short(3) << 0.0 << 0.0;
+    }
 
-void tst_CutdownPositionDialog::okStoresTheChosenAxesAndOffsets()
-{
-    RecordingSink sink;
-    CutdownPositionDialog dialog(false, kFirst, kSecond, 0, 0.0, 1, 0.0);
-    DialogTest::answerModal([](QWidget* modal) {
-        auto* dialog = qobject_cast<QDialog*>(modal);
-        radio(*dialog, "radioHorizontalBottom")->click();
-        radio(*dialog, "radioVerticalCenter")->click();
-        editOffsetX(*dialog)->setText(QStringLiteral("-7.25"));
-        editOffsetY(*dialog)->setText(QStringLiteral("8 cm"));
-        button(*dialog, QDialogButtonBox::Ok)->click();
-    });
-    QCOMPARE(dialog.exec(), int(QDialog::Accepted));
-    QVERIFY(sink.messages.isEmpty());
-    QCOMPARE(dialog.horizontalAxis(), short(2));
-    QCOMPARE(dialog.verticalAxis(), short(1));
-    QCOMPARE(dialog.offsetX(), -7.25);
-    QCOMPARE(dialog.offsetY(), 8.0);
-}
+    void bothOffsetsTakeTheRangeOfTheHorizontalAxis()
+    {
+        QFETCH(short, horizontalAxis);
+        QFETCH(double, minimum);
+        QFETCH(double, maximum);
+        CutdownPositionDialog dialog(false, kFirst, kSecond, 0, 0.0, horizontalAxis, 0.0);
+        for (QLineEdit* edit : {editOffsetX(dialog), editOffsetY(dialog)}) {
+            const auto* validator = qobject_cast<const VelValidator*>(edit->validator());
+            QVERIFY(validator);
+            QCOMPARE(validator->minimum(), minimum);
+            QCOMPARE(validator->maximum(), maximum);
+            bool parsed = false;
+            bool inRange = false;
+            // The ends are accepted with a hair to spare, a hundredth beyond them is not.
+            validator->rangeCheck(QString::number(maximum + 5e-13, 'g', 17), &parsed, &inRange);
+            QVERIFY(parsed && inRange);
+            validator->rangeCheck(QString::number(minimum - 5e-13, 'g', 17), &parsed, &inRange);
+            QVERIFY(parsed && inRange);
+            validator->rangeCheck(QString::number(maximum + 0.01), &parsed, &inRange);
+            QVERIFY(parsed && !inRange);
+            validator->rangeCheck(QString::number(minimum - 0.01), &parsed, &inRange);
+            QVERIFY(parsed && !inRange);
+        }
+    }
 
-void tst_CutdownPositionDialog::outOfRangeOffsetKeepsTheDialogOpenAndTheValues()
-{
-    RecordingSink sink;
-    CutdownPositionDialog dialog(false, kFirst, kSecond, 0, 1.0, 1, 2.0);
-    radio(dialog, "radioHorizontalTop")->click();
-    editOffsetY(dialog)->setText(QStringLiteral("9"));
-    dialog.accept();
-    QVERIFY(dialog.result() != QDialog::Accepted);
-    QCOMPARE(sink.messages,
-             QStringList(QStringLiteral(
-                 "The value of \"Y Offset\" is out of range. Enter a value from -8.00 cm to 8.00 cm.")));
-    QCOMPARE(dialog.focusWidget(), editOffsetY(dialog));
-    QCOMPARE(dialog.horizontalAxis(), short(1));
-    QCOMPARE(dialog.offsetY(), 2.0);
-    QCOMPARE(dialog.offsetX(), 1.0);
-}
+    void rangeStaysWhenAnotherAxisIsChosen()
+    {
+        RecordingSink sink;
+        CutdownPositionDialog dialog(false, kFirst, kSecond, 0, 0.0, 1, 0.0);
+        // Top would allow no more than 6; the range of Center, given at the start, still holds.
+        radio(dialog, "radioHorizontalTop")->click();
+        editOffsetY(dialog)->setText(QStringLiteral("7.5"));
+        dialog.accept();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QVERIFY(sink.messages.isEmpty());
+        QCOMPARE(dialog.horizontalAxis(), short(0));
+        QCOMPARE(dialog.offsetY(), 7.5);
+    }
 
-void tst_CutdownPositionDialog::readOnlyFormClosesOnlyWithCancel()
-{
-    CutdownPositionDialog dialog(true, kFirst, kSecond, 1, 0.5, 2, -1.0);
-    QCOMPARE(editOffsetX(dialog)->text(), QStringLiteral("0.50 cm"));
-    QCOMPARE(editOffsetY(dialog)->text(), QStringLiteral("-1.00 cm"));
-    QVERIFY(radio(dialog, "radioVerticalCenter")->isChecked());
-    QVERIFY(radio(dialog, "radioHorizontalBottom")->isChecked());
-    bool stillOpenAfterOk = false;
-    DialogTest::answerModal([&stillOpenAfterOk](QWidget* modal) {
-        auto* dialog = qobject_cast<QDialog*>(modal);
-        QTest::mouseClick(button(*dialog, QDialogButtonBox::Ok), Qt::LeftButton);
-        stillOpenAfterOk = dialog->isVisible();
-        button(*dialog, QDialogButtonBox::Cancel)->click();
-    });
-    QCOMPARE(dialog.exec(), int(QDialog::Rejected));
-    QVERIFY(stillOpenAfterOk);
-    QVERIFY(!button(dialog, QDialogButtonBox::Ok)->isEnabled());
-    QCOMPARE(dialog.offsetX(), 0.5);
-}
+    void okStoresTheChosenAxesAndOffsets()
+    {
+        RecordingSink sink;
+        CutdownPositionDialog dialog(false, kFirst, kSecond, 0, 0.0, 1, 0.0);
+        DialogTest::answerModal([](QWidget* modal) {
+            auto* dialog = qobject_cast<QDialog*>(modal);
+            radio(*dialog, "radioHorizontalBottom")->click();
+            radio(*dialog, "radioVerticalCenter")->click();
+            editOffsetX(*dialog)->setText(QStringLiteral("-7.25"));
+            editOffsetY(*dialog)->setText(QStringLiteral("8 cm"));
+            button(*dialog, QDialogButtonBox::Ok)->click();
+        });
+        QCOMPARE(dialog.exec(), int(QDialog::Accepted));
+        QVERIFY(sink.messages.isEmpty());
+        QCOMPARE(dialog.horizontalAxis(), short(2));
+        QCOMPARE(dialog.verticalAxis(), short(1));
+        QCOMPARE(dialog.offsetX(), -7.25);
+        QCOMPARE(dialog.offsetY(), 8.0);
+    }
 
-void tst_CutdownPositionDialog::axesOnlyFormHidesTheOffsetsAndReadsThemAsZero()
-{
-    RecordingSink sink;
-    CutdownPositionDialog dialog(2, 0);
-    for (const char* name : {"editOffsetX", "editOffsetY", "label", "label_2"})
-        QVERIFY2(!child<QWidget>(&dialog, name)->isVisibleTo(&dialog), name);
-    for (const char* name :
-         {"groupBox", "groupBox_2", "radioVerticalRight", "radioHorizontalTop", "buttonBox"})
-        QVERIFY2(child<QWidget>(&dialog, name)->isVisibleTo(&dialog), name);
-    radio(dialog, "radioVerticalLeft")->click();
-    dialog.accept();
-    QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    QVERIFY(sink.messages.isEmpty());
-    QCOMPARE(dialog.verticalAxis(), short(0));
-    QCOMPARE(dialog.horizontalAxis(), short(0));
-    QCOMPARE(dialog.offsetX(), 0.0);
-    QCOMPARE(dialog.offsetY(), 0.0);
-}
+    void outOfRangeOffsetKeepsTheDialogOpenAndTheValues()
+    {
+        RecordingSink sink;
+        CutdownPositionDialog dialog(false, kFirst, kSecond, 0, 1.0, 1, 2.0);
+        radio(dialog, "radioHorizontalTop")->click();
+        editOffsetY(dialog)->setText(QStringLiteral("9"));
+        dialog.accept();
+        QVERIFY(dialog.result() != QDialog::Accepted);
+        QCOMPARE(sink.messages,
+                 QStringList(QStringLiteral(
+                     "The value of \"Y Offset\" is out of range. Enter a value from -8.00 cm to 8.00 cm.")));
+        QCOMPARE(dialog.focusWidget(), editOffsetY(dialog));
+        QCOMPARE(dialog.horizontalAxis(), short(1));
+        QCOMPARE(dialog.offsetY(), 2.0);
+        QCOMPARE(dialog.offsetX(), 1.0);
+    }
 
-void tst_CutdownPositionDialog::unknownAxisChecksNothingAndIsStoredAsZero()
-{
-    CutdownPositionDialog dialog(false, kFirst, kSecond, 5, 0.0, -1, 0.0);
-    const QList<QRadioButton*> radios = dialog.findChildren<QRadioButton*>();
-    QCOMPARE(radios.size(), 6);
-    for (const QRadioButton* button : radios)
-        QVERIFY2(!button->isChecked(), qPrintable(button->objectName()));
-    dialog.accept();
-    QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    QCOMPARE(dialog.verticalAxis(), short(0));
-    QCOMPARE(dialog.horizontalAxis(), short(0));
-}
+    void readOnlyFormClosesOnlyWithCancel()
+    {
+        CutdownPositionDialog dialog(true, kFirst, kSecond, 1, 0.5, 2, -1.0);
+        QCOMPARE(editOffsetX(dialog)->text(), QStringLiteral("0.50 cm"));
+        QCOMPARE(editOffsetY(dialog)->text(), QStringLiteral("-1.00 cm"));
+        QVERIFY(radio(dialog, "radioVerticalCenter")->isChecked());
+        QVERIFY(radio(dialog, "radioHorizontalBottom")->isChecked());
+        bool stillOpenAfterOk = false;
+        DialogTest::answerModal([&stillOpenAfterOk](QWidget* modal) {
+            auto* dialog = qobject_cast<QDialog*>(modal);
+            QTest::mouseClick(button(*dialog, QDialogButtonBox::Ok), Qt::LeftButton);
+            stillOpenAfterOk = dialog->isVisible();
+            button(*dialog, QDialogButtonBox::Cancel)->click();
+        });
+        QCOMPARE(dialog.exec(), int(QDialog::Rejected));
+        QVERIFY(stillOpenAfterOk);
+        QVERIFY(!button(dialog, QDialogButtonBox::Ok)->isEnabled());
+        QCOMPARE(dialog.offsetX(), 0.5);
+    }
+
+    void axesOnlyFormHidesTheOffsetsAndReadsThemAsZero()
+    {
+        RecordingSink sink;
+        CutdownPositionDialog dialog(2, 0);
+        for (const char* name : {"editOffsetX", "editOffsetY", "label", "label_2"})
+            QVERIFY2(!child<QWidget>(&dialog, name)->isVisibleTo(&dialog), name);
+        for (const char* name :
+             {"groupBox", "groupBox_2", "radioVerticalRight", "radioHorizontalTop", "buttonBox"})
+            QVERIFY2(child<QWidget>(&dialog, name)->isVisibleTo(&dialog), name);
+        radio(dialog, "radioVerticalLeft")->click();
+        dialog.accept();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QVERIFY(sink.messages.isEmpty());
+        QCOMPARE(dialog.verticalAxis(), short(0));
+        QCOMPARE(dialog.horizontalAxis(), short(0));
+        QCOMPARE(dialog.offsetX(), 0.0);
+        QCOMPARE(dialog.offsetY(), 0.0);
+    }
+
+    void unknownAxisChecksNothingAndIsStoredAsZero()
+    {
+        CutdownPositionDialog dialog(false, kFirst, kSecond, 5, 0.0, -1, 0.0);
+        const QList<QRadioButton*> radios = dialog.findChildren<QRadioButton*>();
+        QCOMPARE(radios.size(), 6);
+        for (const QRadioButton* button : radios)
+            QVERIFY2(!button->isChecked(), qPrintable(button->objectName()));
+        dialog.accept();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.verticalAxis(), short(0));
+        QCOMPARE(dialog.horizontalAxis(), short(0));
+    }
+};
 
 QTEST_MAIN(tst_CutdownPositionDialog)
 #include "tst_CutdownPositionDialog.moc"

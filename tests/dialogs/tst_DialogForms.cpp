@@ -17,6 +17,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QMap>
 #include <QPushButton>
 #include <QSet>
 #include <QSettings>
@@ -165,162 +166,121 @@ class tst_DialogForms : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void cleanupTestCase();
+    void initTestCase()
+    {
+        QVERIFY(mSettingsDir.isValid());
+        DialogTest::setUpDialogTests();
+        // The desktop's usual font, as under a real display; the offscreen platform's own is larger.
+        QApplication::setFont(QFont(QStringLiteral("Sans Serif"), 9));
+        QCoreApplication::setOrganizationName(QStringLiteral("VelSystemTests"));
+        QCoreApplication::setApplicationName(QStringLiteral("tst_DialogForms"));
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, mSettingsDir.path());
+        QSettings().setValue(QStringLiteral("text_list"), QStringList({"Front", "Back"}));
+        mEngine = CDbMarkerShareGlobales::instance()->getAutomaticMarkerEngine();
+    }
 
-    void showsEveryWidgetItsFormNames_data();
-    void showsEveryWidgetItsFormNames();
-    void textsGoThroughTheFormsContexts_data();
-    void textsGoThroughTheFormsContexts();
-    void distanceDialogTabsFromCopyToTheCheckBoxes();
+    void cleanupTestCase() { CDbMarkerShareGlobales::instance()->setAutomaticMarkerEngine(mEngine); }
+
+    void showsEveryWidgetItsFormNames_data()
+    {
+        QTest::addColumn<int>("index");
+        DialogData data;
+        const auto variants = data.variants();
+        for (int i = 0; i < variants.size(); ++i)
+            QTest::newRow(qPrintable(variants[i].first)) << i;
+    }
+
+    // Shown on a screen, every widget of the form is there, visible unless the dialog hides
+    // it on purpose, and gets at least the room it needs: no caption or value is cut off. With
+    // MARKER_DIALOG_SNAPSHOTS set to a folder, each dialog is also saved there as a picture.
+    void showsEveryWidgetItsFormNames()
+    {
+        QFETCH(int, index);
+        DialogData data;
+        const Variant shown = data.variants().at(index).second;
+        const std::unique_ptr<QDialog> dialog(shown.make());
+        if (shown.size.isValid())
+            QCOMPARE(dialog->size(), shown.size);
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+
+        const QStringList names = formWidgets(shown.form);
+        QVERIFY(!names.isEmpty());
+        for (const QString& name : names) {
+            const QWidget* widget = dialog->findChild<QWidget*>(name);
+            QVERIFY2(widget, qPrintable(name));
+            QCOMPARE(widget->isVisible(), !shown.hidden.contains(name));
+            if (!widget->isVisible())
+                continue;
+            const QSize needed = widget->minimumSizeHint();
+            QVERIFY2(widget->width() >= needed.width() && widget->height() >= needed.height(),
+                     qPrintable(QStringLiteral("%1 is %2x%3, needs %4x%5")
+                                    .arg(name)
+                                    .arg(widget->width())
+                                    .arg(widget->height())
+                                    .arg(needed.width())
+                                    .arg(needed.height())));
+            if (const auto* edit = qobject_cast<const QLineEdit*>(widget)) {
+                // The frame and the inner margins take about 4 pixels on each side.
+                const int textWidth = edit->fontMetrics().horizontalAdvance(edit->text()) + 8;
+                QVERIFY2(edit->width() >= textWidth, qPrintable(QStringLiteral("%1 shows \"%2\" in %3 pixels")
+                                                                    .arg(name, edit->text())
+                                                                    .arg(edit->width())));
+            }
+            const QRect inDialog(widget->mapTo(dialog.get(), QPoint(0, 0)), widget->size());
+            QVERIFY2(dialog->rect().contains(inDialog), qPrintable(name));
+        }
+
+        const QString snapshots = qEnvironmentVariable("MARKER_DIALOG_SNAPSHOTS");
+        if (!snapshots.isEmpty()) {
+            QVERIFY(QDir().mkpath(snapshots));
+            QVERIFY(dialog->grab().save(
+                QDir(snapshots).filePath(QTest::currentDataTag() + QStringLiteral(".png"))));
+        }
+    }
+
+    void textsGoThroughTheFormsContexts()
+    {
+        const QMap<QString, QString> titles = {{"CutdownPosition", "Cut Down Position"},
+                                               {"PieceCut", "Piece Cut"},
+                                               {"SeamValue", "Seam Value"},
+                                               {"TextInfo", "Text Info"},
+                                               {"Text", "Text"},
+                                               {"LinkProperties", "Link Properties"},
+                                               {"LinkPieceIdentification", "Piece Identification"},
+                                               {"ToolRuler", "Point to Point Distance"}};
+        ContextTranslator translator;
+        DialogData data;
+        for (const auto& variant : data.variants()) {
+            const QString context = variant.first.section(QLatin1Char('-'), 0, 0);
+            QVERIFY2(titles.contains(context), qPrintable(context));
+            const std::unique_ptr<QDialog> dialog(variant.second.make());
+            QCOMPARE(dialog->objectName(), context);
+            QCOMPARE(dialog->windowTitle(),
+                     ContextTranslator::tagged(qPrintable(context), qPrintable(titles.value(context))));
+        }
+    }
+
+    void distanceDialogTabsFromCopyToTheCheckBoxes()
+    {
+        P2PDistanceDialog dialog(GeoPoint2D(0.0, 0.0), GeoPoint2D(1.0, 1.0), nullptr, nullptr);
+        dialog.setAttribute(Qt::WA_DeleteOnClose, false);
+        QWidget* widget = DialogTest::child<QWidget>(&dialog, "buttonCopy");
+        QStringList order;
+        do {
+            if (widget != &dialog && (widget->focusPolicy() & Qt::TabFocus))
+                order << widget->objectName();
+            widget = widget->nextInFocusChain();
+        } while (widget->objectName() != QLatin1String("buttonCopy") && order.size() < 20);
+        QCOMPARE(order, QStringList({"buttonCopy", "buttonOk", "checkDistance", "checkDistanceX",
+                                     "checkDistanceY", "checkAngle", "checkOpening"}));
+        QVERIFY(DialogTest::child<QPushButton>(&dialog, "buttonOk")->isDefault());
+    }
 
 private:
     QTemporaryDir mSettingsDir;
     QString mEngine;
 };
-
-void tst_DialogForms::initTestCase()
-{
-    QVERIFY(mSettingsDir.isValid());
-    DialogTest::setUpDialogTests();
-    // The desktop's usual font, as under a real display; the offscreen platform's own is larger.
-    QApplication::setFont(QFont(QStringLiteral("Sans Serif"), 9));
-    QCoreApplication::setOrganizationName(QStringLiteral("VelSystemTests"));
-    QCoreApplication::setApplicationName(QStringLiteral("tst_DialogForms"));
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, mSettingsDir.path());
-    QSettings().setValue(QStringLiteral("text_list"), QStringList({"Front", "Back"}));
-    mEngine = CDbMarkerShareGlobales::instance()->getAutomaticMarkerEngine();
-}
-
-void tst_DialogForms::cleanupTestCase()
-{
-    CDbMarkerShareGlobales::instance()->setAutomaticMarkerEngine(mEngine);
-}
-
-void tst_DialogForms::showsEveryWidgetItsFormNames_data()
-{
-    QTest::addColumn<QString>("variant");
-    DialogData data;
-    for (const auto& variant : data.variants())
-        QTest::newRow(qPrintable(variant.first)) << variant.first;
-}
-
-// Shown on a screen, every widget of the form is there, visible unless the dialog hides
-// it on purpose, and gets at least the room it needs: no caption or value is cut off. With
-// MARKER_DIALOG_SNAPSHOTS set to a folder, each dialog is also saved there as a picture.
-void tst_DialogForms::showsEveryWidgetItsFormNames()
-{
-    QFETCH(QString, variant);
-    DialogData data;
-    Variant shown;
-    for (const auto& candidate : data.variants()) {
-        if (candidate.first == variant)
-            shown = candidate.second;
-    }
-    const std::unique_ptr<QDialog> dialog(shown.make());
-    if (shown.size.isValid())
-        QCOMPARE(dialog->size(), shown.size);
-    dialog->show();
-    QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
-
-    const QStringList names = formWidgets(shown.form);
-    QVERIFY(!names.isEmpty());
-    for (const QString& name : names) {
-        const QWidget* widget = dialog->findChild<QWidget*>(name);
-        QVERIFY2(widget, qPrintable(name));
-        QCOMPARE(widget->isVisible(), !shown.hidden.contains(name));
-        if (!widget->isVisible())
-            continue;
-        const QSize needed = widget->minimumSizeHint();
-        QVERIFY2(widget->width() >= needed.width() && widget->height() >= needed.height(),
-                 qPrintable(QStringLiteral("%1 is %2x%3, needs %4x%5")
-                                .arg(name)
-                                .arg(widget->width())
-                                .arg(widget->height())
-                                .arg(needed.width())
-                                .arg(needed.height())));
-        if (const auto* edit = qobject_cast<const QLineEdit*>(widget)) {
-            // The frame and the inner margins take about 4 pixels on each side.
-            const int textWidth = edit->fontMetrics().horizontalAdvance(edit->text()) + 8;
-            QVERIFY2(edit->width() >= textWidth, qPrintable(QStringLiteral("%1 shows \"%2\" in %3 pixels")
-                                                                .arg(name, edit->text())
-                                                                .arg(edit->width())));
-        }
-        const QRect inDialog(widget->mapTo(dialog.get(), QPoint(0, 0)), widget->size());
-        QVERIFY2(dialog->rect().contains(inDialog), qPrintable(name));
-    }
-
-    const QString snapshots = qEnvironmentVariable("MARKER_DIALOG_SNAPSHOTS");
-    if (!snapshots.isEmpty()) {
-        QVERIFY(QDir().mkpath(snapshots));
-        QVERIFY(dialog->grab().save(QDir(snapshots).filePath(variant + QStringLiteral(".png"))));
-    }
-}
-
-void tst_DialogForms::textsGoThroughTheFormsContexts_data()
-{
-    QTest::addColumn<QString>("variant");
-    QTest::addColumn<QString>("context");
-    QTest::addColumn<QString>("title");
-    QTest::newRow("cut-down position") << "CutdownPosition"
-                                       << "CutdownPosition"
-                                       << "Cut Down Position";
-    QTest::newRow("piece cut") << "PieceCut"
-                               << "PieceCut"
-                               << "Piece Cut";
-    QTest::newRow("seam value") << "SeamValue"
-                                << "SeamValue"
-                                << "Seam Value";
-    QTest::newRow("text info") << "TextInfo"
-                               << "TextInfo"
-                               << "Text Info";
-    QTest::newRow("text") << "Text"
-                          << "Text"
-                          << "Text";
-    QTest::newRow("link properties") << "LinkProperties"
-                                     << "LinkProperties"
-                                     << "Link Properties";
-    QTest::newRow("piece identification") << "LinkPieceIdentification"
-                                          << "LinkPieceIdentification"
-                                          << "Piece Identification";
-    QTest::newRow("distance") << "ToolRuler"
-                              << "ToolRuler"
-                              << "Point to Point Distance";
-}
-
-void tst_DialogForms::textsGoThroughTheFormsContexts()
-{
-    QFETCH(QString, variant);
-    QFETCH(QString, context);
-    QFETCH(QString, title);
-    ContextTranslator translator;
-    DialogData data;
-    for (const auto& candidate : data.variants()) {
-        if (candidate.first != variant)
-            continue;
-        const std::unique_ptr<QDialog> dialog(candidate.second.make());
-        QCOMPARE(dialog->objectName(), context);
-        QCOMPARE(dialog->windowTitle(), ContextTranslator::tagged(qPrintable(context), qPrintable(title)));
-        return;
-    }
-    QFAIL("no such dialog");
-}
-
-void tst_DialogForms::distanceDialogTabsFromCopyToTheCheckBoxes()
-{
-    P2PDistanceDialog dialog(GeoPoint2D(0.0, 0.0), GeoPoint2D(1.0, 1.0), nullptr, nullptr);
-    dialog.setAttribute(Qt::WA_DeleteOnClose, false);
-    QWidget* widget = DialogTest::child<QWidget>(&dialog, "buttonCopy");
-    QStringList order;
-    do {
-        if (widget != &dialog && (widget->focusPolicy() & Qt::TabFocus))
-            order << widget->objectName();
-        widget = widget->nextInFocusChain();
-    } while (widget->objectName() != QLatin1String("buttonCopy") && order.size() < 20);
-    QCOMPARE(order, QStringList({"buttonCopy", "buttonOk", "checkDistance", "checkDistanceX",
-                                 "checkDistanceY", "checkAngle", "checkOpening"}));
-    QVERIFY(DialogTest::child<QPushButton>(&dialog, "buttonOk")->isDefault());
-}
 
 QTEST_MAIN(tst_DialogForms)
 #include "tst_DialogForms.moc"

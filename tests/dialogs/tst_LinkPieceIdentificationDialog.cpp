@@ -39,67 +39,59 @@ class tst_LinkPieceIdentificationDialog : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
+    void initTestCase() { DialogTest::setUpDialogTests(); }
 
-    void showsWhoThePieceIs();
-    void showsZeroQuantityAndAForeignPiece();
+    void showsWhoThePieceIs()
+    {
+        ContextTranslator translator;
+        CDbFabricObject fabric;
+        fabric.addPiece(CDbPieceObject());
+        fabric.addPiece(CDbPieceObject());
+        CDbPieceObject back;
+        back.setVELPieceQuantity(4);
+        back.setVELPieceSingle(false);
+        const short index = fabric.addPiece(back);
+        PieceInfo info = frontInfo();
+        LinkPieceIdentificationDialog dialog(&info, fabric.piece(index), &fabric);
+
+        QCOMPARE(shown(dialog, "labelSelectedPiece"), QString::number(index));
+        QCOMPARE(shown(dialog, "labelPattern"), QStringLiteral("P-204"));
+        // Identification texts are shown as they are, never as markup.
+        QCOMPARE(shown(dialog, "labelPieceName"), QStringLiteral("<b>Front</b>"));
+        QCOMPARE(child<QLabel>(&dialog, "labelPieceName")->textFormat(), Qt::PlainText);
+        QCOMPARE(shown(dialog, "labelDescription"), QStringLiteral("Front panel"));
+        QCOMPARE(shown(dialog, "labelPieceCode"), QStringLiteral("FR"));
+        QCOMPARE(shown(dialog, "labelReferenceCode"), QStringLiteral("REF 7"));
+        QCOMPARE(shown(dialog, "labelQtyNumber"), QStringLiteral("4"));
+        QCOMPARE(shown(dialog, "labelQtyName"),
+                 ContextTranslator::tagged("Velsystem::LinkPieceIdentificationDialog", "Paired"));
+        QCOMPARE(shown(dialog, "labelFabric"), QStringLiteral("Plaid wool"));
+        QCOMPARE(shown(dialog, "labelMarkerID"), QStringLiteral("M-12"));
+
+        const QList<QAbstractButton*> buttons = child<QDialogButtonBox>(&dialog, "buttonBox")->buttons();
+        QCOMPARE(buttons.size(), 1);
+        buttons.first()->click();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    }
+
+    void showsZeroQuantityAndAForeignPiece()
+    {
+        CDbFabricObject fabric;
+        fabric.addPiece(CDbPieceObject());
+        CDbPieceObject stranger;
+        stranger.setVELPieceQuantity(0);
+        stranger.setVELPieceSingle(true);
+        PieceInfo info;
+        LinkPieceIdentificationDialog dialog(&info, &stranger, &fabric);
+        short code = 0;
+        const short index = fabric.getPieceIndex(&stranger, &code);
+        QVERIFY(index < 0);
+        QCOMPARE(shown(dialog, "labelSelectedPiece"), QString::number(index));
+        QCOMPARE(shown(dialog, "labelQtyNumber"), QStringLiteral("0"));
+        QCOMPARE(shown(dialog, "labelQtyName"), QStringLiteral("Single"));
+        QCOMPARE(shown(dialog, "labelPattern"), QString());
+    }
 };
-
-void tst_LinkPieceIdentificationDialog::initTestCase()
-{
-    DialogTest::setUpDialogTests();
-}
-
-void tst_LinkPieceIdentificationDialog::showsWhoThePieceIs()
-{
-    ContextTranslator translator;
-    CDbFabricObject fabric;
-    fabric.addPiece(CDbPieceObject());
-    fabric.addPiece(CDbPieceObject());
-    CDbPieceObject back;
-    back.setVELPieceQuantity(4);
-    back.setVELPieceSingle(false);
-    const short index = fabric.addPiece(back);
-    PieceInfo info = frontInfo();
-    LinkPieceIdentificationDialog dialog(&info, fabric.piece(index), &fabric);
-
-    QCOMPARE(shown(dialog, "labelSelectedPiece"), QString::number(index));
-    QCOMPARE(shown(dialog, "labelPattern"), QStringLiteral("P-204"));
-    // Identification texts are shown as they are, never as markup.
-    QCOMPARE(shown(dialog, "labelPieceName"), QStringLiteral("<b>Front</b>"));
-    QCOMPARE(child<QLabel>(&dialog, "labelPieceName")->textFormat(), Qt::PlainText);
-    QCOMPARE(shown(dialog, "labelDescription"), QStringLiteral("Front panel"));
-    QCOMPARE(shown(dialog, "labelPieceCode"), QStringLiteral("FR"));
-    QCOMPARE(shown(dialog, "labelReferenceCode"), QStringLiteral("REF 7"));
-    QCOMPARE(shown(dialog, "labelQtyNumber"), QStringLiteral("4"));
-    QCOMPARE(shown(dialog, "labelQtyName"),
-             ContextTranslator::tagged("Velsystem::LinkPieceIdentificationDialog", "Paired"));
-    QCOMPARE(shown(dialog, "labelFabric"), QStringLiteral("Plaid wool"));
-    QCOMPARE(shown(dialog, "labelMarkerID"), QStringLiteral("M-12"));
-
-    const QList<QAbstractButton*> buttons = child<QDialogButtonBox>(&dialog, "buttonBox")->buttons();
-    QCOMPARE(buttons.size(), 1);
-    buttons.first()->click();
-    QCOMPARE(dialog.result(), int(QDialog::Accepted));
-}
-
-void tst_LinkPieceIdentificationDialog::showsZeroQuantityAndAForeignPiece()
-{
-    CDbFabricObject fabric;
-    fabric.addPiece(CDbPieceObject());
-    CDbPieceObject stranger;
-    stranger.setVELPieceQuantity(0);
-    stranger.setVELPieceSingle(true);
-    PieceInfo info;
-    LinkPieceIdentificationDialog dialog(&info, &stranger, &fabric);
-    short code = 0;
-    const short index = fabric.getPieceIndex(&stranger, &code);
-    QVERIFY(index < 0);
-    QCOMPARE(shown(dialog, "labelSelectedPiece"), QString::number(index));
-    QCOMPARE(shown(dialog, "labelQtyNumber"), QStringLiteral("0"));
-    QCOMPARE(shown(dialog, "labelQtyName"), QStringLiteral("Single"));
-    QCOMPARE(shown(dialog, "labelPattern"), QString());
-}
 
 QTEST_MAIN(tst_LinkPieceIdentificationDialog)
 #include "tst_LinkPieceIdentificationDialog.moc"
