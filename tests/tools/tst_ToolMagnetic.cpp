@@ -94,318 +94,302 @@ class tst_ToolMagnetic : public QObject
     Q_OBJECT
 
 private slots:
-    void middleButtonIsNotTakenAndChangesNothing();
-    void dragCentresTheSelectionUnderTheCursorAsOneUndoableMove_data();
-    void dragCentresTheSelectionUnderTheCursorAsOneUndoableMove();
-    void dragEnds_data();
-    void dragEnds();
-    void shiftOrMoveLockKeepsTheSelectionInPlace_data();
-    void shiftOrMoveLockKeepsTheSelectionInPlace();
-    void rubberBandFollowsEvenWithShiftAndSelectsWhatItCovers();
-    void clickSelectsWhatIsUnderItOrNothing();
-    void pressOnAnUnselectedPieceTakesItAlong();
-    void spaceIsSwallowedDuringAGesture();
-    void instructionPageFollowsTheSelection();
-    void cursorIsTheMagneticCursor();
-};
+    void middleButtonIsNotTakenAndChangesNothing()
+    {
+        MagneticView v;
+        v.select({v.first});
+        const LaystoreTest::Snapshot before = LaystoreTest::snapshot(v.marker);
 
-void tst_ToolMagnetic::middleButtonIsNotTakenAndChangesNothing()
-{
-    MagneticView v;
-    v.select({v.first});
-    const LaystoreTest::Snapshot before = LaystoreTest::snapshot(v.marker);
+        QVERIFY(!v.press(v.empty(), Qt::MiddleButton));
+        QVERIFY(!v.move(v.empty(QPoint(20, 10))));
+        QVERIFY(!v.busy());
+        QVERIFY(!v.release(v.empty(QPoint(20, 10)), Qt::MiddleButton));
 
-    QVERIFY(!v.press(v.empty(), Qt::MiddleButton));
-    QVERIFY(!v.move(v.empty(QPoint(20, 10))));
-    QVERIFY(!v.busy());
-    QVERIFY(!v.release(v.empty(QPoint(20, 10)), Qt::MiddleButton));
+        QVERIFY(LaystoreTest::matches(v.marker, before));
+        QCOMPARE(v.selection(), QListEx<CDbAbstractObject*>{v.first});
+        QCOMPARE(v.undo().count(), 0);
+        QVERIFY(v.bands().isEmpty());
+    }
 
-    QVERIFY(LaystoreTest::matches(v.marker, before));
-    QCOMPARE(v.selection(), QListEx<CDbAbstractObject*>{v.first});
-    QCOMPARE(v.undo().count(), 0);
-    QVERIFY(v.bands().isEmpty());
-}
+    void dragCentresTheSelectionUnderTheCursorAsOneUndoableMove_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::newRow("one pocket") << 1;
+        QTest::newRow("two pockets") << 2;
+    }
 
-void tst_ToolMagnetic::dragCentresTheSelectionUnderTheCursorAsOneUndoableMove_data()
-{
-    QTest::addColumn<int>("count");
-    QTest::newRow("one pocket") << 1;
-    QTest::newRow("two pockets") << 2;
-}
+    void dragCentresTheSelectionUnderTheCursorAsOneUndoableMove()
+    {
+        QFETCH(int, count);
+        MagneticView v;
+        const QList<CDbAbstractObject*> dragged = QList<CDbAbstractObject*>{v.first, v.second}.mid(0, count);
+        v.select(dragged);
+        const LaystoreTest::Snapshot before = LaystoreTest::snapshot(v.marker);
+        QList<int> indexes;
+        for (CDbAbstractObject* object : dragged)
+            indexes << v.indexOf(object);
+        const GeoPoint2D centreAtPress = bounds(dragged).center();
 
-void tst_ToolMagnetic::dragCentresTheSelectionUnderTheCursorAsOneUndoableMove()
-{
-    QFETCH(int, count);
-    MagneticView v;
-    const QList<CDbAbstractObject*> dragged = QList<CDbAbstractObject*>{v.first, v.second}.mid(0, count);
-    v.select(dragged);
-    const LaystoreTest::Snapshot before = LaystoreTest::snapshot(v.marker);
-    QList<int> indexes;
-    for (CDbAbstractObject* object : dragged)
-        indexes << v.indexOf(object);
-    const GeoPoint2D centreAtPress = bounds(dragged).center();
+        // A press away from the selection keeps it and draws nothing.
+        QVERIFY(v.press(v.empty()));
+        QVERIFY(!v.busy());
+        QVERIFY(v.dragPreviews().isEmpty());
+        QCOMPARE(v.selection(), QListEx<CDbAbstractObject*>(dragged));
 
-    // A press away from the selection keeps it and draws nothing.
-    QVERIFY(v.press(v.empty()));
-    QVERIFY(!v.busy());
-    QVERIFY(v.dragPreviews().isEmpty());
-    QCOMPARE(v.selection(), QListEx<CDbAbstractObject*>(dragged));
+        const GeoPoint2D nudge = v.empty(QPoint(2, 1));
+        QVERIFY(v.move(nudge));
+        QVERIFY(v.busy());
+        QCOMPARE(v.dragPreviews().size(), count);
+        QCOMPARE(bounds(v.dragPreviews()).center(), nudge);
+        QCOMPARE(bounds(dragged).center(), centreAtPress);
+        QCOMPARE(shownDrag(), dragBy(nudge - centreAtPress));
 
-    const GeoPoint2D nudge = v.empty(QPoint(2, 1));
-    QVERIFY(v.move(nudge));
-    QVERIFY(v.busy());
-    QCOMPARE(v.dragPreviews().size(), count);
-    QCOMPARE(bounds(v.dragPreviews()).center(), nudge);
-    QCOMPARE(bounds(dragged).center(), centreAtPress);
-    QCOMPARE(shownDrag(), dragBy(nudge - centreAtPress));
+        // From then on the previews keep to the cursor.
+        const GeoPoint2D drop = v.empty(QPoint(-30, -12));
+        QVERIFY(v.move(drop));
+        QCOMPARE(bounds(v.dragPreviews()).center(), drop);
+        QCOMPARE(shownDrag(), dragBy(drop - centreAtPress));
 
-    // From then on the previews keep to the cursor.
-    const GeoPoint2D drop = v.empty(QPoint(-30, -12));
-    QVERIFY(v.move(drop));
-    QCOMPARE(bounds(v.dragPreviews()).center(), drop);
-    QCOMPARE(shownDrag(), dragBy(drop - centreAtPress));
-
-    v.expectDragRecorded();
-    QVERIFY(v.release(drop));
-    QVERIFY(!v.busy());
-    QVERIFY(v.dragPreviews().isEmpty());
-    QVERIFY(shownDrag().isEmpty());
-    QCOMPARE(v.undo().count(), 1);
-    const auto movedBounds = [&v, &indexes] {
-        QList<CDbAbstractObject*> moved;
-        for (int index : indexes)
-            moved << v.objectAt(index);
-        return bounds(moved);
-    };
-    QCOMPARE(movedBounds().center(), drop);
-
-    v.undo().undo();
-    QVERIFY(LaystoreTest::matches(v.marker, before));
-    v.undo().redo();
-    QCOMPARE(movedBounds().center(), drop);
-}
-
-void tst_ToolMagnetic::dragEnds_data()
-{
-    QTest::addColumn<QString>("ending");
-    QTest::addColumn<bool>("recorded");
-    QTest::addColumn<bool>("overlapsSearched");
-    QTest::newRow("release") << "release" << true << false;
-    QTest::newRow("release with Enter held") << "enter held" << true << true;
-    QTest::newRow("Enter") << "enter" << true << true;
-    QTest::newRow("stop") << "stop" << false << false;
-}
-
-void tst_ToolMagnetic::dragEnds()
-{
-    QFETCH(QString, ending);
-    QFETCH(bool, recorded);
-    QFETCH(bool, overlapsSearched);
-    MagneticView v;
-    v.select({v.first});
-    const LaystoreTest::Snapshot before = LaystoreTest::snapshot(v.marker);
-    const int index = v.indexOf(v.first);
-    // Two pockets of the test marker overlap; nothing has looked for it yet.
-    QCOMPARE(v.marker.document->overlapCount(), 0);
-
-    v.press(v.empty());
-    QVERIFY(!v.busy());
-    const GeoPoint2D drop = v.empty(QPoint(8, -8));
-    v.move(drop);
-    QVERIFY(v.busy());
-
-    if (recorded)
         v.expectDragRecorded();
-    if (ending == "release") {
         QVERIFY(v.release(drop));
-    } else if (ending == "enter held") {
-        KeyboardMonitor::instance().setKeyPressed(Qt::Key_Enter, true);
-        QVERIFY(v.release(drop));
-    } else if (ending == "enter") {
-        v.key(Qt::Key_Enter, true);
-        // The gesture is over: its release finds nothing left to do.
-        QVERIFY(!v.release(drop));
-    } else {
-        v.tool->stop();
-    }
+        QVERIFY(!v.busy());
+        QVERIFY(v.dragPreviews().isEmpty());
+        QVERIFY(shownDrag().isEmpty());
+        QCOMPARE(v.undo().count(), 1);
+        const auto movedBounds = [&v, &indexes] {
+            QList<CDbAbstractObject*> moved;
+            for (int index : indexes)
+                moved << v.objectAt(index);
+            return bounds(moved);
+        };
+        QCOMPARE(movedBounds().center(), drop);
 
-    QVERIFY(!v.busy());
-    QVERIFY(v.dragPreviews().isEmpty());
-    QVERIFY(shownDrag().isEmpty());
-    QCOMPARE(v.undo().count(), recorded ? 1 : 0);
-    QCOMPARE(v.marker.document->overlapCount() > 0, overlapsSearched);
-    if (recorded) {
-        QCOMPARE(centre(v.objectAt(index)), drop);
         v.undo().undo();
+        QVERIFY(LaystoreTest::matches(v.marker, before));
+        v.undo().redo();
+        QCOMPARE(movedBounds().center(), drop);
     }
-    QVERIFY(LaystoreTest::matches(v.marker, before));
-    // A later move belongs to no gesture.
-    QVERIFY(!v.move(v.empty(QPoint(30, 0))));
-    QVERIFY(v.dragPreviews().isEmpty());
-}
 
-void tst_ToolMagnetic::shiftOrMoveLockKeepsTheSelectionInPlace_data()
-{
-    QTest::addColumn<bool>("shift");
-    QTest::addColumn<int>("lock");
-    QTest::newRow("Shift") << true << int(CDbMarkerDrawing::LockNone);
-    QTest::newRow("placement locked") << false << int(CDbMarkerDrawing::LockPlacement);
-    QTest::newRow("matching locked") << false << int(CDbMarkerDrawing::LockMatching);
-}
+    void dragEnds_data()
+    {
+        QTest::addColumn<QString>("ending");
+        QTest::addColumn<bool>("recorded");
+        QTest::addColumn<bool>("overlapsSearched");
+        QTest::newRow("release") << "release" << true << false;
+        QTest::newRow("release with Enter held") << "enter held" << true << true;
+        QTest::newRow("Enter") << "enter" << true << true;
+        QTest::newRow("stop") << "stop" << false << false;
+    }
 
-void tst_ToolMagnetic::shiftOrMoveLockKeepsTheSelectionInPlace()
-{
-    QFETCH(bool, shift);
-    QFETCH(int, lock);
-    MagneticView v;
-    v.marker.document->drawing()->setLockFlags(lock);
-    v.select({v.first});
-    const LaystoreTest::Snapshot before = LaystoreTest::snapshot(v.marker);
+    void dragEnds()
+    {
+        QFETCH(QString, ending);
+        QFETCH(bool, recorded);
+        QFETCH(bool, overlapsSearched);
+        MagneticView v;
+        v.select({v.first});
+        const LaystoreTest::Snapshot before = LaystoreTest::snapshot(v.marker);
+        const int index = v.indexOf(v.first);
+        // Two pockets of the test marker overlap; nothing has looked for it yet.
+        QCOMPARE(v.marker.document->overlapCount(), 0);
 
-    v.key(Qt::Key_Shift, shift);
-    QVERIFY(v.press(v.empty()));
-    QVERIFY(v.move(v.empty(QPoint(15, 5))));
-    QVERIFY(v.move(v.empty(QPoint(25, 5))));
-    QVERIFY(!v.busy());
-    QVERIFY(v.dragPreviews().isEmpty());
-    QVERIFY(shownDrag().isEmpty());
-    QVERIFY(v.release(v.empty(QPoint(25, 5))));
-
-    QCOMPARE(v.undo().count(), 0);
-    QVERIFY(LaystoreTest::matches(v.marker, before));
-    QCOMPARE(v.selection(), QListEx<CDbAbstractObject*>{v.first});
-}
-
-void tst_ToolMagnetic::rubberBandFollowsEvenWithShiftAndSelectsWhatItCovers()
-{
-    MagneticView v;
-    QSignalSpy announced(&v.scene, &DocumentScene::selectionChangedByTool);
-    const QPoint from = v.pixel({116.0, 36.0});
-    const QPoint to = v.pixel({66.0, 70.0});
-
-    v.key(Qt::Key_Shift, true);
-    QVERIFY(v.press(v.at(from)));
-    QCOMPARE(v.bands().size(), 1);
-    SelectRubberBand* band = v.bands().first();
-    QVERIFY(band->isVisible());
-    // Dragged up and left: the band is kept the right way round.
-    QVERIFY(v.move(v.at(to)));
-    QCOMPARE(band->geometry(), QRect(from, to).normalized());
-    QVERIFY(!v.busy());
-    QVERIFY(v.dragPreviews().isEmpty());
-
-    QVERIFY(v.release(v.at(to)));
-    QVERIFY(v.bands().isEmpty());
-    QCOMPARE(v.selection(), (QListEx<CDbAbstractObject*>{v.first, v.second}));
-    QVERIFY(!announced.isEmpty());
-    QCOMPARE(v.undo().count(), 0);
-
-    // Abandoned half way, a band leaves the selection as it was.
-    v.marker.document->deselectAll(false, false);
-    v.press(v.at(from));
-    v.move(v.at(to));
-    v.tool->stop();
-    QVERIFY(v.bands().isEmpty());
-    QVERIFY(v.selection().isEmpty());
-}
-
-void tst_ToolMagnetic::clickSelectsWhatIsUnderItOrNothing()
-{
-    MagneticView v;
-    QSignalSpy announced(&v.scene, &DocumentScene::selectionChangedByTool);
-
-    v.click(centre(v.second));
-    QCOMPARE(v.selection(), QListEx<CDbAbstractObject*>{v.second});
-    QVERIFY(!announced.isEmpty());
-    QVERIFY(v.bands().isEmpty());
-
-    // A selected object the view hides is not dragged: the press picks afresh, here nothing.
-    v.scene.filter().setVisible(CDbAbstractObject::KindGroup, false);
-    v.click(centre(v.second));
-    QVERIFY(v.selection().isEmpty());
-    v.scene.filter().setVisible(CDbAbstractObject::KindGroup, true);
-
-    v.click(v.empty());
-    QVERIFY(v.selection().isEmpty());
-    QVERIFY(v.bands().isEmpty());
-
-    // A band that comes back to its start is a click too, whatever it crossed on the way.
-    const GeoPoint2D start = v.at(v.pixel({116.0, 36.0}));
-    v.press(start);
-    v.move({66.0, 70.0});
-    QVERIFY(v.release(start));
-    QVERIFY(v.selection().isEmpty());
-    QCOMPARE(v.undo().count(), 0);
-}
-
-void tst_ToolMagnetic::pressOnAnUnselectedPieceTakesItAlong()
-{
-    MagneticView v;
-    const GeoPoint2D centreAtPress = centre(v.second);
-    const int index = v.indexOf(v.second);
-    v.press(centreAtPress + GeoPoint2D(2.0, 1.0));
-    QCOMPARE(v.selection(), QListEx<CDbAbstractObject*>{v.second});
-
-    const GeoPoint2D drop = v.empty();
-    v.move(drop);
-    QCOMPARE(bounds(v.dragPreviews()).center(), drop);
-    QCOMPARE(shownDrag(), dragBy(drop - centreAtPress));
-    v.expectDragRecorded();
-    v.release(drop);
-    QCOMPARE(centre(v.objectAt(index)), drop);
-}
-
-void tst_ToolMagnetic::spaceIsSwallowedDuringAGesture()
-{
-    MagneticView v;
-    v.select({v.first});
-    QVERIFY(!v.tool->keyStateChanged(true, Qt::Key_Space));
-
-    v.press(v.empty());
-    QVERIFY(v.tool->keyStateChanged(true, Qt::Key_Space));
-    const GeoPoint2D drop = v.empty(QPoint(-6, 4));
-    v.move(drop);
-    QVERIFY(v.tool->keyStateChanged(true, Qt::Key_Space));
-    QVERIFY(v.tool->keyStateChanged(false, Qt::Key_Space));
-    QVERIFY(v.busy());
-    QCOMPARE(centre(v.dragPreviews().first()), drop);
-
-    v.expectDragRecorded();
-    v.release(drop);
-    QCOMPARE(v.undo().count(), 1);
-    QVERIFY(!v.tool->keyStateChanged(true, Qt::Key_Space));
-}
-
-void tst_ToolMagnetic::instructionPageFollowsTheSelection()
-{
-    MagneticView v;
-    const QStringList pages = v.tool->instructions();
-    QCOMPARE(pages.size(), 2);
-    QVERIFY(pages.at(1).contains(QStringLiteral("Drag the cursor in the desired area.")));
-
-    v.tool->showInstructions(&v.view);
-    QCOMPARE(GetInfoBox()->instructions(), pages.at(0));
-    v.click(centre(v.first));
-    v.tool->showInstructions(&v.view);
-    QCOMPARE(GetInfoBox()->instructions(), pages.at(1));
-    v.marker.document->deselectAll(false, false);
-    v.tool->showInstructions(&v.view);
-    QCOMPARE(GetInfoBox()->instructions(), pages.at(0));
-}
-
-void tst_ToolMagnetic::cursorIsTheMagneticCursor()
-{
-    MagneticView v;
-    const QCursor expected = ToolBase::magneticCursor();
-    QCOMPARE(expected.hotSpot(), QPoint(0, 0));
-    QVERIFY(!expected.pixmap().isNull());
-    for (int step = 0; step < 2; ++step) {
-        const QCursor shown = v.cursor();
-        QCOMPARE(shown.hotSpot(), expected.hotSpot());
-        QCOMPARE(shown.pixmap().toImage(), expected.pixmap().toImage());
         v.press(v.empty());
+        QVERIFY(!v.busy());
+        const GeoPoint2D drop = v.empty(QPoint(8, -8));
+        v.move(drop);
+        QVERIFY(v.busy());
+
+        if (recorded)
+            v.expectDragRecorded();
+        if (ending == "release") {
+            QVERIFY(v.release(drop));
+        } else if (ending == "enter held") {
+            KeyboardMonitor::instance().setKeyPressed(Qt::Key_Enter, true);
+            QVERIFY(v.release(drop));
+        } else if (ending == "enter") {
+            v.key(Qt::Key_Enter, true);
+            // The gesture is over: its release finds nothing left to do.
+            QVERIFY(!v.release(drop));
+        } else {
+            v.tool->stop();
+        }
+
+        QVERIFY(!v.busy());
+        QVERIFY(v.dragPreviews().isEmpty());
+        QVERIFY(shownDrag().isEmpty());
+        QCOMPARE(v.undo().count(), recorded ? 1 : 0);
+        QCOMPARE(v.marker.document->overlapCount() > 0, overlapsSearched);
+        if (recorded) {
+            QCOMPARE(centre(v.objectAt(index)), drop);
+            v.undo().undo();
+        }
+        QVERIFY(LaystoreTest::matches(v.marker, before));
+        // A later move belongs to no gesture.
+        QVERIFY(!v.move(v.empty(QPoint(30, 0))));
+        QVERIFY(v.dragPreviews().isEmpty());
     }
-}
+
+    void shiftOrMoveLockKeepsTheSelectionInPlace_data()
+    {
+        QTest::addColumn<bool>("shift");
+        QTest::addColumn<int>("lock");
+        QTest::newRow("Shift") << true << int(CDbMarkerDrawing::LockNone);
+        QTest::newRow("placement locked") << false << int(CDbMarkerDrawing::LockPlacement);
+        QTest::newRow("matching locked") << false << int(CDbMarkerDrawing::LockMatching);
+    }
+
+    void shiftOrMoveLockKeepsTheSelectionInPlace()
+    {
+        QFETCH(bool, shift);
+        QFETCH(int, lock);
+        MagneticView v;
+        v.marker.document->drawing()->setLockFlags(lock);
+        v.select({v.first});
+        const LaystoreTest::Snapshot before = LaystoreTest::snapshot(v.marker);
+
+        v.key(Qt::Key_Shift, shift);
+        QVERIFY(v.press(v.empty()));
+        QVERIFY(v.move(v.empty(QPoint(15, 5))));
+        QVERIFY(v.move(v.empty(QPoint(25, 5))));
+        QVERIFY(!v.busy());
+        QVERIFY(v.dragPreviews().isEmpty());
+        QVERIFY(shownDrag().isEmpty());
+        QVERIFY(v.release(v.empty(QPoint(25, 5))));
+
+        QCOMPARE(v.undo().count(), 0);
+        QVERIFY(LaystoreTest::matches(v.marker, before));
+        QCOMPARE(v.selection(), QListEx<CDbAbstractObject*>{v.first});
+    }
+
+    void rubberBandFollowsEvenWithShiftAndSelectsWhatItCovers()
+    {
+        MagneticView v;
+        QSignalSpy announced(&v.scene, &DocumentScene::selectionChangedByTool);
+        const QPoint from = v.pixel({116.0, 36.0});
+        const QPoint to = v.pixel({66.0, 70.0});
+
+        v.key(Qt::Key_Shift, true);
+        QVERIFY(v.press(v.at(from)));
+        QCOMPARE(v.bands().size(), 1);
+        SelectRubberBand* band = v.bands().first();
+        QVERIFY(band->isVisible());
+        // Dragged up and left: the band is kept the right way round.
+        QVERIFY(v.move(v.at(to)));
+        QCOMPARE(band->geometry(), QRect(from, to).normalized());
+        QVERIFY(!v.busy());
+        QVERIFY(v.dragPreviews().isEmpty());
+
+        QVERIFY(v.release(v.at(to)));
+        QVERIFY(v.bands().isEmpty());
+        QCOMPARE(v.selection(), (QListEx<CDbAbstractObject*>{v.first, v.second}));
+        QVERIFY(!announced.isEmpty());
+        QCOMPARE(v.undo().count(), 0);
+
+        // Abandoned half way, a band leaves the selection as it was.
+        v.marker.document->deselectAll(false, false);
+        v.press(v.at(from));
+        v.move(v.at(to));
+        v.tool->stop();
+        QVERIFY(v.bands().isEmpty());
+        QVERIFY(v.selection().isEmpty());
+    }
+
+    void clickSelectsWhatIsUnderItOrNothing()
+    {
+        MagneticView v;
+        QSignalSpy announced(&v.scene, &DocumentScene::selectionChangedByTool);
+
+        v.click(centre(v.second));
+        QCOMPARE(v.selection(), QListEx<CDbAbstractObject*>{v.second});
+        QVERIFY(!announced.isEmpty());
+        QVERIFY(v.bands().isEmpty());
+
+        // A selected object the view hides is not dragged: the press picks afresh, here nothing.
+        v.scene.filter().setVisible(CDbAbstractObject::KindGroup, false);
+        v.click(centre(v.second));
+        QVERIFY(v.selection().isEmpty());
+        v.scene.filter().setVisible(CDbAbstractObject::KindGroup, true);
+
+        v.click(v.empty());
+        QVERIFY(v.selection().isEmpty());
+        QVERIFY(v.bands().isEmpty());
+
+        // A band that comes back to its start is a click too, whatever it crossed on the way.
+        const GeoPoint2D start = v.at(v.pixel({116.0, 36.0}));
+        v.press(start);
+        v.move({66.0, 70.0});
+        QVERIFY(v.release(start));
+        QVERIFY(v.selection().isEmpty());
+        QCOMPARE(v.undo().count(), 0);
+    }
+
+    void pressOnAnUnselectedPieceTakesItAlong()
+    {
+        MagneticView v;
+        const GeoPoint2D centreAtPress = centre(v.second);
+        const int index = v.indexOf(v.second);
+        v.press(centreAtPress + GeoPoint2D(2.0, 1.0));
+        QCOMPARE(v.selection(), QListEx<CDbAbstractObject*>{v.second});
+
+        const GeoPoint2D drop = v.empty();
+        v.move(drop);
+        QCOMPARE(bounds(v.dragPreviews()).center(), drop);
+        QCOMPARE(shownDrag(), dragBy(drop - centreAtPress));
+        v.expectDragRecorded();
+        v.release(drop);
+        QCOMPARE(centre(v.objectAt(index)), drop);
+    }
+
+    void spaceIsSwallowedDuringAGesture()
+    {
+        MagneticView v;
+        v.select({v.first});
+        QVERIFY(!v.tool->keyStateChanged(true, Qt::Key_Space));
+
+        v.press(v.empty());
+        QVERIFY(v.tool->keyStateChanged(true, Qt::Key_Space));
+        const GeoPoint2D drop = v.empty(QPoint(-6, 4));
+        v.move(drop);
+        QVERIFY(v.tool->keyStateChanged(true, Qt::Key_Space));
+        QVERIFY(v.tool->keyStateChanged(false, Qt::Key_Space));
+        QVERIFY(v.busy());
+        QCOMPARE(centre(v.dragPreviews().first()), drop);
+
+        v.expectDragRecorded();
+        v.release(drop);
+        QCOMPARE(v.undo().count(), 1);
+        QVERIFY(!v.tool->keyStateChanged(true, Qt::Key_Space));
+    }
+
+    void instructionPageFollowsTheSelection()
+    {
+        MagneticView v;
+        const QStringList pages = v.tool->instructions();
+        QCOMPARE(pages.size(), 2);
+        QVERIFY(pages.at(1).contains(QStringLiteral("Drag the cursor in the desired area.")));
+
+        v.tool->showInstructions(&v.view);
+        QCOMPARE(GetInfoBox()->instructions(), pages.at(0));
+        v.click(centre(v.first));
+        v.tool->showInstructions(&v.view);
+        QCOMPARE(GetInfoBox()->instructions(), pages.at(1));
+        v.marker.document->deselectAll(false, false);
+        v.tool->showInstructions(&v.view);
+        QCOMPARE(GetInfoBox()->instructions(), pages.at(0));
+    }
+
+    void cursorIsTheMagneticCursor()
+    {
+        MagneticView v;
+        const QCursor expected = ToolBase::magneticCursor();
+        for (int step = 0; step < 2; ++step) {
+            const QCursor shown = v.cursor();
+            QCOMPARE(shown.hotSpot(), expected.hotSpot());
+            QCOMPARE(shown.pixmap().toImage(), expected.pixmap().toImage());
+            v.press(v.empty());
+        }
+    }
+};
 
 QTEST_MAIN(tst_ToolMagnetic)
 #include "tst_ToolMagnetic.moc"

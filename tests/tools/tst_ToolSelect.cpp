@@ -123,419 +123,403 @@ class tst_ToolSelect : public QObject
 private slots:
     void initTestCase() { HostTest::silencePlatformNoise(); }
 
-    void clickSelectsWithoutMoving_data();
-    void clickSelectsWithoutMoving();
-    void rubberBandSelectsWhatItMeets();
-    void shiftTogglesAndNeverDrags();
-    void dragMovesThePiecesAsOneUndoableMove();
-    void altPressDragsTheWholeSelection();
-    void keysTurnOrAbandonTheDrag();
-    void enterDropsThePiecesAndSearchesOverlaps_data();
-    void enterDropsThePiecesAndSearchesOverlaps();
-    void quickMoveSlidesThePieceUntilItTouches();
-    void lockedMarkerRefusesMoves_data();
-    void lockedMarkerRefusesMoves();
-    void altClickEditsALinesText();
-    void linkedDocumentShowsPiecesAndLinks();
-    void stopLeavesNothingBehind();
-};
+    void clickSelectsWithoutMoving_data()
+    {
+        QTest::addColumn<Qt::MouseButton>("button");
+        QTest::newRow("left") << Qt::LeftButton;
+        QTest::newRow("right") << Qt::RightButton;
+    }
 
-void tst_ToolSelect::clickSelectsWithoutMoving_data()
-{
-    QTest::addColumn<Qt::MouseButton>("button");
-    QTest::newRow("left") << Qt::LeftButton;
-    QTest::newRow("right") << Qt::RightButton;
-}
+    void clickSelectsWithoutMoving()
+    {
+        QFETCH(Qt::MouseButton, button);
+        SelectView view;
+        const auto before = snapshot(view.marker);
+        QSignalSpy announced(&view.scene, &DocumentScene::selectionChangedByTool);
 
-void tst_ToolSelect::clickSelectsWithoutMoving()
-{
-    QFETCH(Qt::MouseButton, button);
-    SelectView view;
-    const auto before = snapshot(view.marker);
-    QSignalSpy announced(&view.scene, &DocumentScene::selectionChangedByTool);
+        QVERIFY(view.press(kOnLeg, button));
+        // A tremor under the start-drag distance.
+        QVERIFY(!view.move(view.at(view.pixel(kOnLeg) + QPoint(4, 5))));
+        QVERIFY(!view.pointer().isBusy());
+        QVERIFY(view.release(kOnLeg, button));
+        QCOMPARE(view.selection(), QListEx<CDbAbstractObject*>{view.leg()});
+        QVERIFY(!announced.isEmpty());
 
-    QVERIFY(view.press(kOnLeg, button));
-    // A tremor under the start-drag distance.
-    QVERIFY(!view.move(view.at(view.pixel(kOnLeg) + QPoint(4, 5))));
-    QVERIFY(!view.pointer().isBusy());
-    QVERIFY(view.release(kOnLeg, button));
-    QCOMPARE(view.selection(), QListEx<CDbAbstractObject*>{view.leg()});
-    QVERIFY(!announced.isEmpty());
+        // Another click replaces the selection; one on empty fabric clears it.
+        view.click(kOnPocket, button);
+        QCOMPARE(view.selection(), QListEx<CDbAbstractObject*>{view.objectAt(2)});
+        view.click(kEmpty, button);
+        QVERIFY(view.selection().isEmpty());
+        QVERIFY(!view.band());
+        QCOMPARE(view.undo().count(), 0);
+        QVERIFY(matches(view.marker, before));
 
-    // Another click replaces the selection; one on empty fabric clears it.
-    view.click(kOnPocket, button);
-    QCOMPARE(view.selection(), QListEx<CDbAbstractObject*>{view.objectAt(2)});
-    view.click(kEmpty, button);
-    QVERIFY(view.selection().isEmpty());
-    QVERIFY(!view.band());
-    QCOMPARE(view.undo().count(), 0);
-    QVERIFY(matches(view.marker, before));
+        // The middle button is not the pointer's.
+        QVERIFY(!view.press(kOnLeg, Qt::MiddleButton));
+        QVERIFY(view.selection().isEmpty());
+    }
 
-    // The middle button is not the pointer's.
-    QVERIFY(!view.press(kOnLeg, Qt::MiddleButton));
-    QVERIFY(view.selection().isEmpty());
-}
+    void rubberBandSelectsWhatItMeets()
+    {
+        SelectView view;
+        const GeoPoint2D corner(29.0, 20.0);
+        view.click(kOnLeg);
+        QVERIFY(view.press(kEmpty));
+        QVERIFY(view.selection().isEmpty());
+        QVERIFY(view.move(corner));
+        QVERIFY(view.band() && view.band()->isVisible());
+        QCOMPARE(view.band()->geometry(), QRect(view.pixel(kEmpty), view.pixel(corner)).normalized());
+        QVERIFY(view.release(corner));
+        QVERIFY(!view.band());
+        QCOMPARE(view.selection(), (QListEx<CDbAbstractObject*>{view.objectAt(1), view.objectAt(2)}));
 
-void tst_ToolSelect::rubberBandSelectsWhatItMeets()
-{
-    SelectView view;
-    const GeoPoint2D corner(29.0, 20.0);
-    view.click(kOnLeg);
-    QVERIFY(view.press(kEmpty));
-    QVERIFY(view.selection().isEmpty());
-    QVERIFY(view.move(corner));
-    QVERIFY(view.band() && view.band()->isVisible());
-    QCOMPARE(view.band()->geometry(), QRect(view.pixel(kEmpty), view.pixel(corner)).normalized());
-    QVERIFY(view.release(corner));
-    QVERIFY(!view.band());
-    QCOMPARE(view.selection(), (QListEx<CDbAbstractObject*>{view.objectAt(1), view.objectAt(2)}));
-
-    // Brought back to where it started, the band selects nothing.
-    view.press(kEmpty);
-    view.move(corner);
-    view.release(kEmpty);
-    QVERIFY(view.selection().isEmpty());
-
-    // With Shift the band adds to the selection.
-    view.click(kOnLeg);
-    view.withShift([&] {
+        // Brought back to where it started, the band selects nothing.
         view.press(kEmpty);
         view.move(corner);
-        view.release(corner);
-    });
-    QCOMPARE(view.selection().size(), 3);
-}
-
-void tst_ToolSelect::shiftTogglesAndNeverDrags()
-{
-    SelectView view;
-    const auto before = snapshot(view.marker);
-    view.click(kOnLeg);
-    view.withShift([&] { view.click(kOnPocket); });
-    QCOMPARE(view.selection(), (QListEx<CDbAbstractObject*>{view.leg(), view.objectAt(2)}));
-    view.withShift([&] { view.click(kOnLeg); });
-    QCOMPARE(view.selection(), QListEx<CDbAbstractObject*>{view.objectAt(2)});
-
-    view.withShift([&] {
-        view.press(kOnPocket);
+        view.release(kEmpty);
         QVERIFY(view.selection().isEmpty());
-        view.move(kOnPocket + GeoPoint2D(30.0, 40.0));
+
+        // With Shift the band adds to the selection.
+        view.click(kOnLeg);
+        view.withShift([&] {
+            view.press(kEmpty);
+            view.move(corner);
+            view.release(corner);
+        });
+        QCOMPARE(view.selection().size(), 3);
+    }
+
+    void shiftTogglesAndNeverDrags()
+    {
+        SelectView view;
+        const auto before = snapshot(view.marker);
+        view.click(kOnLeg);
+        view.withShift([&] { view.click(kOnPocket); });
+        QCOMPARE(view.selection(), (QListEx<CDbAbstractObject*>{view.leg(), view.objectAt(2)}));
+        view.withShift([&] { view.click(kOnLeg); });
+        QCOMPARE(view.selection(), QListEx<CDbAbstractObject*>{view.objectAt(2)});
+
+        view.withShift([&] {
+            view.press(kOnPocket);
+            QVERIFY(view.selection().isEmpty());
+            view.move(kOnPocket + GeoPoint2D(30.0, 40.0));
+            QVERIFY(!view.pointer().isBusy());
+            QCOMPARE(view.dragPreviews().size(), 0);
+            view.release(kOnPocket + GeoPoint2D(0.25, 0.0));
+        });
+        QVERIFY(view.selection().isEmpty());
+        QCOMPARE(view.undo().count(), 0);
+        QVERIFY(matches(view.marker, before));
+    }
+
+    void dragMovesThePiecesAsOneUndoableMove()
+    {
+        SelectView view;
+        const auto before = snapshot(view.marker);
+        const GeoPoint2D middle = kOnLeg + GeoPoint2D(30.0, 10.0);
+        const GeoPoint2D end = kOnLeg + GeoPoint2D(60.0, 20.0);
+        view.press(kOnLeg);
+        QVERIFY(!view.pointer().isBusy());
+        // Space would switch tools in the middle of the drag; only a gesture swallows it.
+        QVERIFY(view.tool->keyStateChanged(true, Qt::Key_Space));
+        QVERIFY(view.move(middle));
+        QVERIFY(view.pointer().isBusy());
+        QCOMPARE(GetInfoBox()->value(InfoBox::Dx), view.offset(kOnLeg, middle).x);
+        QCOMPARE(GetInfoBox()->value(InfoBox::Dy), view.offset(kOnLeg, middle).y);
+        view.move(end);
+        QCOMPARE(view.dragPreviews().size(), 1);
+        QCOMPARE(view.leg()->boundingRect().leftBottom(), GeoPoint2D());
+
+        view.expectDragRecorded();
+        QVERIFY(view.release(end));
+        QVERIFY(!view.pointer().isBusy());
+        QVERIFY(!view.tool->keyStateChanged(true, Qt::Key_Space));
+        QCOMPARE(view.dragPreviews().size(), 0);
+        QVERIFY(!GetInfoBox()->hasValue(InfoBox::Dx) && !GetInfoBox()->hasValue(InfoBox::Dy));
+        QCOMPARE(view.undo().count(), 1);
+        QCOMPARE(view.leg()->boundingRect().leftBottom(), view.offset(kOnLeg, end));
+        const auto moved = snapshot(view.marker);
+        view.undo().undo();
+        QVERIFY(matches(view.marker, before));
+        view.undo().redo();
+        QVERIFY(matches(view.marker, moved));
+    }
+
+    void altPressDragsTheWholeSelection()
+    {
+        SelectView view;
+        view.click(kOnLeg);
+        view.withShift([&] { view.click(kOnPocket); });
+        CDbAbstractObject* pocket = view.objectAt(2);
+        const GeoPoint2D legCorner = view.leg()->boundingRect().leftBottom();
+        const GeoPoint2D pocketCorner = pocket->boundingRect().leftBottom();
+
+        // Alt keeps the selection, so the press drags all of it.
+        const GeoPoint2D end = kOnLeg + GeoPoint2D(80.0, 0.0);
+        view.key(Qt::Key_Alt, true);
+        view.press(kOnLeg);
+        QCOMPARE(view.selection().size(), 2);
+        view.move(end);
+        QCOMPARE(view.dragPreviews().size(), 2);
+        view.expectDragRecorded();
+        view.release(end);
+        view.key(Qt::Key_Alt, false);
+        QCOMPARE(view.undo().count(), 1);
+        const GeoPoint2D moved = view.offset(kOnLeg, end);
+        QCOMPARE(view.leg()->boundingRect().leftBottom(), legCorner + moved);
+        QCOMPARE(view.objectAt(2)->boundingRect().leftBottom(), pocketCorner + moved);
+    }
+
+    void keysTurnOrAbandonTheDrag()
+    {
+        SelectView view;
+        const GeoPoint2D end = kOnLeg + GeoPoint2D(60.0, 20.0);
+        view.press(kOnLeg);
+        view.move(end);
+        view.key(Qt::Key_5, true);
+        view.key(Qt::Key_5, false);
+        QVERIFY(view.pointer().isBusy());
+        view.expectDragRecorded();
+        view.release(end);
+        QCOMPARE(view.undo().count(), 1);
+        QCOMPARE(view.leg()->polygon(0).rotation(), 180.0);
+
+        // A line cannot turn: the key ends its drag, and nothing is recorded.
+        CDbLineObject* line = view.addLine({100.0, 40.0}, {140.0, 40.0}, QString());
+        const auto before = snapshot(view.marker);
+        view.press({120.0, 40.0});
+        view.move({120.0, 70.0});
+        QCOMPARE(view.dragPreviews().size(), 1);
+        view.key(Qt::Key_5, true);
         QVERIFY(!view.pointer().isBusy());
         QCOMPARE(view.dragPreviews().size(), 0);
-        view.release(kOnPocket + GeoPoint2D(0.25, 0.0));
-    });
-    QVERIFY(view.selection().isEmpty());
-    QCOMPARE(view.undo().count(), 0);
-    QVERIFY(matches(view.marker, before));
-}
-
-void tst_ToolSelect::dragMovesThePiecesAsOneUndoableMove()
-{
-    SelectView view;
-    const auto before = snapshot(view.marker);
-    const GeoPoint2D middle = kOnLeg + GeoPoint2D(30.0, 10.0);
-    const GeoPoint2D end = kOnLeg + GeoPoint2D(60.0, 20.0);
-    view.press(kOnLeg);
-    QVERIFY(!view.pointer().isBusy());
-    // Space would switch tools in the middle of the drag; only a gesture swallows it.
-    QVERIFY(view.tool->keyStateChanged(true, Qt::Key_Space));
-    QVERIFY(view.move(middle));
-    QVERIFY(view.pointer().isBusy());
-    QCOMPARE(GetInfoBox()->value(InfoBox::Dx), view.offset(kOnLeg, middle).x);
-    QCOMPARE(GetInfoBox()->value(InfoBox::Dy), view.offset(kOnLeg, middle).y);
-    view.move(end);
-    QCOMPARE(view.dragPreviews().size(), 1);
-    QCOMPARE(view.leg()->boundingRect().leftBottom(), GeoPoint2D());
-
-    view.expectDragRecorded();
-    QVERIFY(view.release(end));
-    QVERIFY(!view.pointer().isBusy());
-    QVERIFY(!view.tool->keyStateChanged(true, Qt::Key_Space));
-    QCOMPARE(view.dragPreviews().size(), 0);
-    QVERIFY(!GetInfoBox()->hasValue(InfoBox::Dx) && !GetInfoBox()->hasValue(InfoBox::Dy));
-    QCOMPARE(view.undo().count(), 1);
-    QCOMPARE(view.leg()->boundingRect().leftBottom(), view.offset(kOnLeg, end));
-    const auto moved = snapshot(view.marker);
-    view.undo().undo();
-    QVERIFY(matches(view.marker, before));
-    view.undo().redo();
-    QVERIFY(matches(view.marker, moved));
-}
-
-void tst_ToolSelect::altPressDragsTheWholeSelection()
-{
-    SelectView view;
-    view.click(kOnLeg);
-    view.withShift([&] { view.click(kOnPocket); });
-    CDbAbstractObject* pocket = view.objectAt(2);
-    const GeoPoint2D legCorner = view.leg()->boundingRect().leftBottom();
-    const GeoPoint2D pocketCorner = pocket->boundingRect().leftBottom();
-
-    // Alt keeps the selection, so the press drags all of it.
-    const GeoPoint2D end = kOnLeg + GeoPoint2D(80.0, 0.0);
-    view.key(Qt::Key_Alt, true);
-    view.press(kOnLeg);
-    QCOMPARE(view.selection().size(), 2);
-    view.move(end);
-    QCOMPARE(view.dragPreviews().size(), 2);
-    view.expectDragRecorded();
-    view.release(end);
-    view.key(Qt::Key_Alt, false);
-    QCOMPARE(view.undo().count(), 1);
-    const GeoPoint2D moved = view.offset(kOnLeg, end);
-    QCOMPARE(view.leg()->boundingRect().leftBottom(), legCorner + moved);
-    QCOMPARE(view.objectAt(2)->boundingRect().leftBottom(), pocketCorner + moved);
-}
-
-void tst_ToolSelect::keysTurnOrAbandonTheDrag()
-{
-    SelectView view;
-    const GeoPoint2D end = kOnLeg + GeoPoint2D(60.0, 20.0);
-    view.press(kOnLeg);
-    view.move(end);
-    view.key(Qt::Key_5, true);
-    view.key(Qt::Key_5, false);
-    QVERIFY(view.pointer().isBusy());
-    view.expectDragRecorded();
-    view.release(end);
-    QCOMPARE(view.undo().count(), 1);
-    QCOMPARE(view.leg()->polygon(0).rotation(), 180.0);
-
-    // A line cannot turn: the key ends its drag, and nothing is recorded.
-    CDbLineObject* line = view.addLine({100.0, 40.0}, {140.0, 40.0}, QString());
-    const auto before = snapshot(view.marker);
-    view.press({120.0, 40.0});
-    view.move({120.0, 70.0});
-    QCOMPARE(view.dragPreviews().size(), 1);
-    view.key(Qt::Key_5, true);
-    QVERIFY(!view.pointer().isBusy());
-    QCOMPARE(view.dragPreviews().size(), 0);
-    view.release({120.0, 70.0});
-    QCOMPARE(view.undo().count(), 1);
-    QVERIFY(matches(view.marker, before));
-    QCOMPARE(line->start(), GeoPoint2D(100.0, 40.0));
-}
-
-void tst_ToolSelect::enterDropsThePiecesAndSearchesOverlaps_data()
-{
-    QTest::addColumn<bool>("pressEnter");
-    QTest::addColumn<bool>("holdAtRelease");
-    QTest::newRow("pressed during the drag") << true << false;
-    QTest::newRow("held at the release") << false << true;
-    QTest::newRow("no Enter") << false << false;
-}
-
-// The two pockets overlap from the start; only an overlap search marks them.
-void tst_ToolSelect::enterDropsThePiecesAndSearchesOverlaps()
-{
-    QFETCH(bool, pressEnter);
-    QFETCH(bool, holdAtRelease);
-    SelectView view;
-    const auto* pocket = qobject_cast<CDbGrPolysObject*>(view.objectAt(1));
-    const GeoPoint2D end = kOnLeg + GeoPoint2D(60.0, 20.0);
-    view.press(kOnLeg);
-    view.move(end);
-    view.expectDragRecorded();
-    if (pressEnter) {
-        view.key(Qt::Key_Enter, true);
-        QVERIFY(!view.pointer().isBusy());
+        view.release({120.0, 70.0});
         QCOMPARE(view.undo().count(), 1);
+        QVERIFY(matches(view.marker, before));
+        QCOMPARE(line->start(), GeoPoint2D(100.0, 40.0));
     }
-    KeyboardMonitor::instance().setKeyPressed(Qt::Key_Enter, holdAtRelease);
-    // After Enter the pieces stay where they were dropped.
-    view.move(end + GeoPoint2D(10.0, 0.0));
-    view.release(end + GeoPoint2D(10.0, 0.0));
-    QCOMPARE(view.undo().count(), 1);
-    QCOMPARE(view.leg()->boundingRect().leftBottom(),
-             view.offset(kOnLeg, pressEnter ? end : end + GeoPoint2D(10.0, 0.0)));
-    QCOMPARE(pocket->isOverlapping(), pressEnter || holdAtRelease);
-}
 
-void tst_ToolSelect::quickMoveSlidesThePieceUntilItTouches()
-{
-    SelectView view;
-    const auto before = snapshot(view.marker);
-    // Near enough to the leg's corner to pick it, but outside its box: nothing.
-    QVERIFY(!view.doubleClick({27.5, 30.0}));
-    QCOMPARE(view.selection(), QListEx<CDbAbstractObject*>{view.leg()});
-    QVERIFY(!view.directionLine());
-    QVERIFY(matches(view.marker, before));
-    // Up and right from the leg's centre.
-    QVERIFY(view.doubleClick({20.0, 55.0}));
-    verifyLegSlidToAPocket(view, before);
+    void enterDropsThePiecesAndSearchesOverlaps_data()
+    {
+        QTest::addColumn<bool>("pressEnter");
+        QTest::addColumn<bool>("holdAtRelease");
+        QTest::newRow("pressed during the drag") << true << false;
+        QTest::newRow("held at the release") << false << true;
+        QTest::newRow("no Enter") << false << false;
+    }
 
-    // With 0 held a press draws the line from the selection's centre; the release slides.
-    const GeoPoint2D target(30.0, 58.0);
-    view.key(Qt::Key_0, true);
-    view.press(kOnLeg);
-    QCOMPARE(view.selection(), QListEx<CDbAbstractObject*>{view.leg()});
-    QVERIFY(view.directionLine());
-    QCOMPARE(view.directionLine()->line().p1(), QPointF(13.5, 50.0));
-    QCOMPARE(view.directionLine()->zValue(), DocumentScene::kTopMostZValue);
-    view.move(target);
-    const GeoPoint2D shown = view.at(view.pixel(target));
-    QCOMPARE(view.directionLine()->line().p2(), QPointF(shown.x, shown.y));
-    QVERIFY(!view.pointer().isBusy());
-    view.release(target);
-    verifyLegSlidToAPocket(view, before);
-}
-
-void tst_ToolSelect::lockedMarkerRefusesMoves_data()
-{
-    QTest::addColumn<int>("lock");
-    QTest::addColumn<bool>("moves");
-    QTest::newRow("placement") << int(CDbMarkerDrawing::LockPlacement) << false;
-    QTest::newRow("matching") << int(CDbMarkerDrawing::LockMatching) << false;
-    QTest::newRow("cutting") << int(CDbMarkerDrawing::LockCutting) << true;
-}
-
-void tst_ToolSelect::lockedMarkerRefusesMoves()
-{
-    QFETCH(int, lock);
-    QFETCH(bool, moves);
-    SelectView view;
-    view.marker.document->drawing()->setLockFlags(lock);
-    const GeoPoint2D end = kOnLeg + GeoPoint2D(60.0, 20.0);
-    view.doubleClick({20.0, 55.0});
-    QVERIFY(!view.directionLine());
-    QCOMPARE(view.undo().count(), moves ? 1 : 0);
-    view.press(kOnLeg);
-    view.move(end);
-    QCOMPARE(view.pointer().isBusy(), moves);
-    QCOMPARE(view.dragPreviews().size(), moves ? 1 : 0);
-    if (moves)
+    // The two pockets overlap from the start; only an overlap search marks them.
+    void enterDropsThePiecesAndSearchesOverlaps()
+    {
+        QFETCH(bool, pressEnter);
+        QFETCH(bool, holdAtRelease);
+        SelectView view;
+        const auto* pocket = qobject_cast<CDbGrPolysObject*>(view.objectAt(1));
+        const GeoPoint2D end = kOnLeg + GeoPoint2D(60.0, 20.0);
+        view.press(kOnLeg);
+        view.move(end);
         view.expectDragRecorded();
-    view.release(end);
-    QCOMPARE(view.undo().count(), moves ? 2 : 0);
-}
-
-void tst_ToolSelect::altClickEditsALinesText()
-{
-    SelectView view;
-    CDbLineObject* line = view.addLine({60.0, 60.0}, {100.0, 60.0}, QStringLiteral("Fold"));
-    auto* text = new CDbTextObject;
-    text->setLines({QStringLiteral("Lot 4")});
-    text->setCentre({80.0, 100.0});
-    view.marker.document->addPiece(text, view.marker.fabric, 0);
-    QSignalSpy modified(view.marker.document.get(), &Document::modified);
-    bool accept = true;
-    ModalAnswerer answerer([&accept](QDialog* dialog) {
-        dialog->findChild<QTextEdit*>()->setPlainText(QStringLiteral("Fold here"));
-        accept ? dialog->accept() : dialog->reject();
-    });
-
-    const int index = view.marker.document->objects(view.marker.fabric, 0).indexOf(line);
-    view.key(Qt::Key_Alt, true);
-    accept = false;
-    view.click({80.0, 60.0});
-    QCOMPARE(line->getText(), QStringLiteral("Fold"));
-    QCOMPARE(view.undo().count(), 0);
-    accept = true;
-    QVERIFY(view.press({80.0, 60.0}));
-    const auto* edited = qobject_cast<CDbLineObject*>(view.objectAt(index));
-    QVERIFY(edited);
-    QCOMPARE(edited->getText(), QStringLiteral("Fold here"));
-    QCOMPARE(modified.count(), 1);
-    // The press ended with the dialog.
-    QVERIFY(!view.move({80.0, 90.0}));
-    view.release({80.0, 90.0});
-    QCOMPARE(edited->start(), GeoPoint2D(60.0, 60.0));
-    // The edit is undoable.
-    QCOMPARE(view.undo().count(), 1);
-    view.undo().undo();
-    QCOMPARE(qobject_cast<CDbLineObject*>(view.objectAt(index))->getText(), QStringLiteral("Fold"));
-    view.undo().redo();
-    QCOMPARE(answerer.seen,
-             (QStringList{QStringLiteral("VelSystem::TextDialog"), QStringLiteral("VelSystem::TextDialog")}));
-
-    // Texts and pieces are only added to the selection.
-    view.key(Qt::Key_Alt, false);
-    view.click(kEmpty);
-    view.key(Qt::Key_Alt, true);
-    view.click({80.0, 100.0});
-    QCOMPARE(view.selection(), QListEx<CDbAbstractObject*>{text});
-    view.click(kOnLeg);
-    QCOMPARE(view.selection(), (QListEx<CDbAbstractObject*>{text, view.leg()}));
-    QCOMPARE(answerer.seen.size(), 2);
-}
-
-void tst_ToolSelect::linkedDocumentShowsPiecesAndLinks()
-{
-    SelectView view;
-    const auto before = snapshot(view.marker);
-    auto linkDoc = std::make_unique<CDbDocumentLinkObject>();
-    // Two pieces of the link view and two links: one passes through kOnLeg, one far from it.
-    for (short piece : {0, 1}) {
-        CDbVectorsObjectTable outline;
-        for (const GeoPoint2D& p :
-             {GeoPoint2D(10.0 + 20.0 * piece, 50.0), GeoPoint2D(15.0 + 20.0 * piece, 90.0),
-              GeoPoint2D(5.0 + 20.0 * piece, 90.0)})
-            outline.append(CDbMarkerPointObject(p));
-        CDbPolygon polygon;
-        polygon.setPieceIndex(piece);
-        polygon.contours().addContour(outline);
-        linkDoc->getCurrentPolyListDocumentLink().append(polygon);
+        if (pressEnter) {
+            view.key(Qt::Key_Enter, true);
+            QVERIFY(!view.pointer().isBusy());
+            QCOMPARE(view.undo().count(), 1);
+        }
+        KeyboardMonitor::instance().setKeyPressed(Qt::Key_Enter, holdAtRelease);
+        // After Enter the pieces stay where they were dropped.
+        view.move(end + GeoPoint2D(10.0, 0.0));
+        view.release(end + GeoPoint2D(10.0, 0.0));
+        QCOMPARE(view.undo().count(), 1);
+        QCOMPARE(view.leg()->boundingRect().leftBottom(),
+                 view.offset(kOnLeg, pressEnter ? end : end + GeoPoint2D(10.0, 0.0)));
+        QCOMPARE(pocket->isOverlapping(), pressEnter || holdAtRelease);
     }
-    CDbTwainLinkPiecesObject through, far;
-    through.setEnds({0, 1, true}, {1, 1, true});
-    far.setEnds({0, 2, true}, {1, 2, true});
-    CDbTwainLinkPiecesObjectTable* links = linkDoc->getCurrentPiecesLinkListDocumentLink();
-    links->add(far);
-    links->add(through);
-    view.marker.document->drawing()->setLinkDoc(std::move(linkDoc));
-    QStringList names;
-    ModalAnswerer answerer([&names](QDialog* dialog) {
-        if (auto* name = dialog->findChild<QLabel*>(QStringLiteral("labelPieceName")))
-            names << name->text();
-        dialog->reject();
-    });
 
-    QVERIFY(view.doubleClick(kOnLeg));
-    QCOMPARE(answerer.seen, (QStringList{QStringLiteral("VelSystem::LinkPieceIdentificationDialog"),
-                                         QStringLiteral("VelSystem::LinkPropertiesDialog")}));
-    QCOMPARE(names, QStringList{QStringLiteral("Front leg")});
+    void quickMoveSlidesThePieceUntilItTouches()
+    {
+        SelectView view;
+        const auto before = snapshot(view.marker);
+        // Near enough to the leg's corner to pick it, but outside its box: nothing.
+        QVERIFY(!view.doubleClick({27.5, 30.0}));
+        QCOMPARE(view.selection(), QListEx<CDbAbstractObject*>{view.leg()});
+        QVERIFY(!view.directionLine());
+        QVERIFY(matches(view.marker, before));
+        // Up and right from the leg's centre.
+        QVERIFY(view.doubleClick({20.0, 55.0}));
+        verifyLegSlidToAPocket(view, before);
 
-    // With 0 held a press identifies the piece and ends there.
-    view.key(Qt::Key_0, true);
-    view.press(kOnPocket);
-    QVERIFY(!view.directionLine());
-    view.release(kOnPocket);
-    QCOMPARE(names, (QStringList{QStringLiteral("Front leg"), QStringLiteral("Pocket")}));
-    QCOMPARE(view.undo().count(), 0);
-    QVERIFY(matches(view.marker, before));
-}
+        // With 0 held a press draws the line from the selection's centre; the release slides.
+        const GeoPoint2D target(30.0, 58.0);
+        view.key(Qt::Key_0, true);
+        view.press(kOnLeg);
+        QCOMPARE(view.selection(), QListEx<CDbAbstractObject*>{view.leg()});
+        QVERIFY(view.directionLine());
+        QCOMPARE(view.directionLine()->line().p1(), QPointF(13.5, 50.0));
+        QCOMPARE(view.directionLine()->zValue(), DocumentScene::kTopMostZValue);
+        view.move(target);
+        const GeoPoint2D shown = view.at(view.pixel(target));
+        QCOMPARE(view.directionLine()->line().p2(), QPointF(shown.x, shown.y));
+        QVERIFY(!view.pointer().isBusy());
+        view.release(target);
+        verifyLegSlidToAPocket(view, before);
+    }
 
-void tst_ToolSelect::stopLeavesNothingBehind()
-{
-    SelectView view;
-    const auto before = snapshot(view.marker);
-    const GeoPoint2D end = kOnLeg + GeoPoint2D(60.0, 20.0);
-    view.press(kOnLeg);
-    view.move(end);
-    view.key(Qt::Key_5, true);
-    view.tool->stop();
-    QVERIFY(!view.pointer().isBusy());
-    QCOMPARE(view.dragPreviews().size(), 0);
-    QVERIFY(!GetInfoBox()->hasValue(InfoBox::Dx));
-    view.release(end);
+    void lockedMarkerRefusesMoves_data()
+    {
+        QTest::addColumn<int>("lock");
+        QTest::addColumn<bool>("moves");
+        QTest::newRow("placement") << int(CDbMarkerDrawing::LockPlacement) << false;
+        QTest::newRow("matching") << int(CDbMarkerDrawing::LockMatching) << false;
+        QTest::newRow("cutting") << int(CDbMarkerDrawing::LockCutting) << true;
+    }
 
-    view.press(kEmpty);
-    view.move(kOnLeg);
-    QVERIFY(view.band());
-    view.tool->stop();
-    QVERIFY(!view.band());
-    view.release(kOnLeg);
-    QVERIFY(view.selection().isEmpty());
+    void lockedMarkerRefusesMoves()
+    {
+        QFETCH(int, lock);
+        QFETCH(bool, moves);
+        SelectView view;
+        view.marker.document->drawing()->setLockFlags(lock);
+        const GeoPoint2D end = kOnLeg + GeoPoint2D(60.0, 20.0);
+        view.doubleClick({20.0, 55.0});
+        QVERIFY(!view.directionLine());
+        QCOMPARE(view.undo().count(), moves ? 1 : 0);
+        view.press(kOnLeg);
+        view.move(end);
+        QCOMPARE(view.pointer().isBusy(), moves);
+        QCOMPARE(view.dragPreviews().size(), moves ? 1 : 0);
+        if (moves)
+            view.expectDragRecorded();
+        view.release(end);
+        QCOMPARE(view.undo().count(), moves ? 2 : 0);
+    }
 
-    view.key(Qt::Key_0, true);
-    view.press(kOnLeg);
-    QVERIFY(view.directionLine());
-    view.tool->stop();
-    QVERIFY(!view.directionLine());
-    view.release(end);
-    QCOMPARE(view.undo().count(), 0);
-    QVERIFY(matches(view.marker, before));
-}
+    void altClickEditsALinesText()
+    {
+        SelectView view;
+        CDbLineObject* line = view.addLine({60.0, 60.0}, {100.0, 60.0}, QStringLiteral("Fold"));
+        auto* text = new CDbTextObject;
+        text->setLines({QStringLiteral("Lot 4")});
+        text->setCentre({80.0, 100.0});
+        view.marker.document->addPiece(text, view.marker.fabric, 0);
+        QSignalSpy modified(view.marker.document.get(), &Document::modified);
+        bool accept = true;
+        ModalAnswerer answerer([&accept](QDialog* dialog) {
+            dialog->findChild<QTextEdit*>()->setPlainText(QStringLiteral("Fold here"));
+            accept ? dialog->accept() : dialog->reject();
+        });
+
+        const int index = view.marker.document->objects(view.marker.fabric, 0).indexOf(line);
+        view.key(Qt::Key_Alt, true);
+        accept = false;
+        view.click({80.0, 60.0});
+        QCOMPARE(line->getText(), QStringLiteral("Fold"));
+        QCOMPARE(view.undo().count(), 0);
+        accept = true;
+        QVERIFY(view.press({80.0, 60.0}));
+        const auto* edited = qobject_cast<CDbLineObject*>(view.objectAt(index));
+        QVERIFY(edited);
+        QCOMPARE(edited->getText(), QStringLiteral("Fold here"));
+        QCOMPARE(modified.count(), 1);
+        // The press ended with the dialog.
+        QVERIFY(!view.move({80.0, 90.0}));
+        view.release({80.0, 90.0});
+        QCOMPARE(edited->start(), GeoPoint2D(60.0, 60.0));
+        // The edit is undoable.
+        QCOMPARE(view.undo().count(), 1);
+        view.undo().undo();
+        QCOMPARE(qobject_cast<CDbLineObject*>(view.objectAt(index))->getText(), QStringLiteral("Fold"));
+        view.undo().redo();
+        QCOMPARE(answerer.seen, (QStringList{QStringLiteral("VelSystem::TextDialog"),
+                                             QStringLiteral("VelSystem::TextDialog")}));
+
+        // Texts and pieces are only added to the selection.
+        view.key(Qt::Key_Alt, false);
+        view.click(kEmpty);
+        view.key(Qt::Key_Alt, true);
+        view.click({80.0, 100.0});
+        QCOMPARE(view.selection(), QListEx<CDbAbstractObject*>{text});
+        view.click(kOnLeg);
+        QCOMPARE(view.selection(), (QListEx<CDbAbstractObject*>{text, view.leg()}));
+        QCOMPARE(answerer.seen.size(), 2);
+    }
+
+    void linkedDocumentShowsPiecesAndLinks()
+    {
+        SelectView view;
+        const auto before = snapshot(view.marker);
+        auto linkDoc = std::make_unique<CDbDocumentLinkObject>();
+        // Two pieces of the link view and two links: one passes through kOnLeg, one far from it.
+        for (short piece : {0, 1}) {
+            CDbVectorsObjectTable outline;
+            for (const GeoPoint2D& p :
+                 {GeoPoint2D(10.0 + 20.0 * piece, 50.0), GeoPoint2D(15.0 + 20.0 * piece, 90.0),
+                  GeoPoint2D(5.0 + 20.0 * piece, 90.0)})
+                outline.append(CDbMarkerPointObject(p));
+            CDbPolygon polygon;
+            polygon.setPieceIndex(piece);
+            polygon.contours().addContour(outline);
+            linkDoc->getCurrentPolyListDocumentLink().append(polygon);
+        }
+        CDbTwainLinkPiecesObject through, far;
+        through.setEnds({0, 1, true}, {1, 1, true});
+        far.setEnds({0, 2, true}, {1, 2, true});
+        CDbTwainLinkPiecesObjectTable* links = linkDoc->getCurrentPiecesLinkListDocumentLink();
+        links->add(far);
+        links->add(through);
+        view.marker.document->drawing()->setLinkDoc(std::move(linkDoc));
+        QStringList names;
+        ModalAnswerer answerer([&names](QDialog* dialog) {
+            if (auto* name = dialog->findChild<QLabel*>(QStringLiteral("labelPieceName")))
+                names << name->text();
+            dialog->reject();
+        });
+
+        QVERIFY(view.doubleClick(kOnLeg));
+        QCOMPARE(answerer.seen, (QStringList{QStringLiteral("VelSystem::LinkPieceIdentificationDialog"),
+                                             QStringLiteral("VelSystem::LinkPropertiesDialog")}));
+        QCOMPARE(names, QStringList{QStringLiteral("Front leg")});
+
+        // With 0 held a press identifies the piece and ends there.
+        view.key(Qt::Key_0, true);
+        view.press(kOnPocket);
+        QVERIFY(!view.directionLine());
+        view.release(kOnPocket);
+        QCOMPARE(names, (QStringList{QStringLiteral("Front leg"), QStringLiteral("Pocket")}));
+        QCOMPARE(view.undo().count(), 0);
+        QVERIFY(matches(view.marker, before));
+    }
+
+    void stopLeavesNothingBehind()
+    {
+        SelectView view;
+        const auto before = snapshot(view.marker);
+        const GeoPoint2D end = kOnLeg + GeoPoint2D(60.0, 20.0);
+        view.press(kOnLeg);
+        view.move(end);
+        view.key(Qt::Key_5, true);
+        view.tool->stop();
+        QVERIFY(!view.pointer().isBusy());
+        QCOMPARE(view.dragPreviews().size(), 0);
+        QVERIFY(!GetInfoBox()->hasValue(InfoBox::Dx));
+        view.release(end);
+
+        view.press(kEmpty);
+        view.move(kOnLeg);
+        QVERIFY(view.band());
+        view.tool->stop();
+        QVERIFY(!view.band());
+        view.release(kOnLeg);
+        QVERIFY(view.selection().isEmpty());
+
+        view.key(Qt::Key_0, true);
+        view.press(kOnLeg);
+        QVERIFY(view.directionLine());
+        view.tool->stop();
+        QVERIFY(!view.directionLine());
+        view.release(end);
+        QCOMPARE(view.undo().count(), 0);
+        QVERIFY(matches(view.marker, before));
+    }
+};
 
 QTEST_MAIN(tst_ToolSelect)
 #include "tst_ToolSelect.moc"

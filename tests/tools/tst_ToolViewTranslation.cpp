@@ -18,137 +18,108 @@ class tst_ToolViewTranslation : public QObject
     Q_OBJECT
 
 private slots:
-    void wheelZoomsByWholeNotchesAndKeepsTheRest_data();
-    void wheelZoomsByWholeNotchesAndKeepsTheRest();
-    void wheelZoomsAroundTheMouse();
-    void startForgetsPartialNotches();
-    void dragWithAnyButtonMovesTheScrollBarsByTheDrag_data();
-    void dragWithAnyButtonMovesTheScrollBarsByTheDrag();
-    void movesPanOnlyBetweenPressAndRelease();
-    void stopEndsTheDrag();
-    void cursorIsAClosedHandWhileDragging();
-};
-
-void tst_ToolViewTranslation::wheelZoomsByWholeNotchesAndKeepsTheRest_data()
-{
-    QTest::addColumn<QList<int>>("deltas");
-    // The zoom, from the start, after each delta.
-    QTest::addColumn<QList<double>>("zooms");
-    QTest::newRow("60 then 60") << QList<int>{60, 60} << QList<double>{1.0, kNotchIn};
-    QTest::newRow("-240") << QList<int>{-240} << QList<double>{0.79405921};
-    // Opposite partial notches cancel: a remainder left behind would complete the last notch early.
-    QTest::newRow("100 then -100") << QList<int>{100, -100, 119, 1} << QList<double>{1.0, 1.0, 1.0, kNotchIn};
-    QTest::newRow("-100 then -100") << QList<int>{-100, -100, 80, 40}
-                                    << QList<double>{1.0, kNotchOut, kNotchOut, kNotchOut};
-    QTest::newRow("in and out") << QList<int>{120, -120} << QList<double>{kNotchIn, 1.0};
-    QTest::newRow("three and a half")
-        << QList<int>{420, 60} << QList<double>{kNotchIn * kNotchIn * kNotchIn, std::pow(kNotchIn, 4)};
-}
-
-void tst_ToolViewTranslation::wheelZoomsByWholeNotchesAndKeepsTheRest()
-{
-    QFETCH(QList<int>, deltas);
-    QFETCH(QList<double>, zooms);
-    ToolTestView view("handgrip");
-    const GeoPoint2D point = view.at(QPoint(200, 150));
-    for (int i = 0; i < deltas.size(); ++i) {
-        view.wheel(point, deltas[i]);
-        QCOMPARE(view.zoom(), zooms[i]);
+    void wheelZoomsByWholeNotchesAndKeepsTheRest_data()
+    {
+        QTest::addColumn<QList<int>>("deltas");
+        // The zoom, from the start, after each delta.
+        QTest::addColumn<QList<double>>("zooms");
+        QTest::newRow("60 then 60") << QList<int>{60, 60} << QList<double>{1.0, kNotchIn};
+        QTest::newRow("-240") << QList<int>{-240} << QList<double>{0.79405921};
+        // Opposite partial notches cancel: a remainder left behind would complete the last notch early.
+        QTest::newRow("100 then -100")
+            << QList<int>{100, -100, 119, 1} << QList<double>{1.0, 1.0, 1.0, kNotchIn};
+        QTest::newRow("-100 then -100")
+            << QList<int>{-100, -100, 80, 40} << QList<double>{1.0, kNotchOut, kNotchOut, kNotchOut};
+        // A restart of the tool forgets a partial notch.
+        QTest::newRow("60, restart, 60, 60")
+            << QList<int>{60, 0, 60, 60} << QList<double>{1.0, 1.0, 1.0, kNotchIn};
+        QTest::newRow("in and out") << QList<int>{120, -120} << QList<double>{kNotchIn, 1.0};
+        QTest::newRow("three and a half")
+            << QList<int>{420, 60} << QList<double>{kNotchIn * kNotchIn * kNotchIn, std::pow(kNotchIn, 4)};
     }
-}
 
-void tst_ToolViewTranslation::wheelZoomsAroundTheMouse()
-{
-    ToolTestView view("handgrip");
-    const QPoint pixel(90, 330);
-    const GeoPoint2D point = view.at(pixel);
-    view.wheel(point, 360);
-    QCOMPARE(view.zoom(), kNotchIn * kNotchIn * kNotchIn);
-    QVERIFY((view.pixel(point) - pixel).manhattanLength() <= 1);
+    void wheelZoomsByWholeNotchesAndKeepsTheRest()
+    {
+        QFETCH(QList<int>, deltas);
+        QFETCH(QList<double>, zooms);
+        ToolTestView view("handgrip");
+        const GeoPoint2D point = view.at(QPoint(200, 150));
+        for (int i = 0; i < deltas.size(); ++i) {
+            if (deltas[i] == 0)
+                view.tool->start();
+            else
+                view.wheel(point, deltas[i]);
+            QCOMPARE(view.zoom(), zooms[i]);
+        }
+    }
 
-    QWheelEvent wheel(QPointF(50, 50), QPointF(50, 50), QPoint(), QPoint(0, 30), Qt::NoButton, Qt::NoModifier,
-                      Qt::NoScrollPhase, false);
-    QVERIFY(view.tool->wheelEvent(&view.view, &wheel));
-}
+    void wheelZoomsAroundTheMouse()
+    {
+        ToolTestView view("handgrip");
+        const QPoint pixel(90, 330);
+        const GeoPoint2D point = view.at(pixel);
+        view.wheel(point, 360);
+        QCOMPARE(view.zoom(), kNotchIn * kNotchIn * kNotchIn);
+        QVERIFY((view.pixel(point) - pixel).manhattanLength() <= 1);
 
-void tst_ToolViewTranslation::startForgetsPartialNotches()
-{
-    ToolTestView view("handgrip");
-    const GeoPoint2D point = view.at(QPoint(200, 150));
-    view.wheel(point, 60);
-    view.tool->start();
-    view.wheel(point, 60);
-    QCOMPARE(view.zoom(), 1.0);
-    view.wheel(point, 60);
-    QCOMPARE(view.zoom(), kNotchIn);
-}
+        QWheelEvent wheel(QPointF(50, 50), QPointF(50, 50), QPoint(), QPoint(0, 30), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QVERIFY(view.tool->wheelEvent(&view.view, &wheel));
+    }
 
-void tst_ToolViewTranslation::dragWithAnyButtonMovesTheScrollBarsByTheDrag_data()
-{
-    QTest::addColumn<Qt::MouseButton>("button");
-    QTest::newRow("left") << Qt::LeftButton;
-    QTest::newRow("right") << Qt::RightButton;
-    QTest::newRow("middle") << Qt::MiddleButton;
-}
+    void dragWithAnyButtonMovesTheScrollBarsByTheDrag_data()
+    {
+        QTest::addColumn<Qt::MouseButton>("button");
+        QTest::newRow("left") << Qt::LeftButton;
+        QTest::newRow("right") << Qt::RightButton;
+        QTest::newRow("middle") << Qt::MiddleButton;
+    }
 
-void tst_ToolViewTranslation::dragWithAnyButtonMovesTheScrollBarsByTheDrag()
-{
-    QFETCH(Qt::MouseButton, button);
-    ToolTestView view("handgrip");
-    const QPoint from(300, 200);
-    const GeoPoint2D grabbed = view.at(from);
-    const QPoint before = view.scrollValues();
+    void dragWithAnyButtonMovesTheScrollBarsByTheDrag()
+    {
+        QFETCH(Qt::MouseButton, button);
+        ToolTestView view("handgrip");
+        const QPoint from(300, 200);
+        const GeoPoint2D grabbed = view.at(from);
+        const QPoint before = view.scrollValues();
 
-    QVERIFY(view.press(grabbed, button));
-    QCOMPARE(view.scrollValues(), before);
-    // Positions are taken before each move: the view scrolls under the mouse.
-    QVERIFY(view.move(view.at(from + QPoint(30, -20))));
-    QCOMPARE(view.scrollValues(), before + QPoint(-30, 20));
-    QVERIFY(view.move(view.at(from + QPoint(30, -20) + QPoint(-70, 45))));
-    QCOMPARE(view.scrollValues(), before + QPoint(40, -25));
-    // The grabbed point followed the mouse.
-    QCOMPARE(view.pixel(grabbed), from + QPoint(-40, 25));
-    QVERIFY(view.release(view.at(from + QPoint(-40, 25)), button));
-    QCOMPARE(view.zoom(), 1.0);
-}
+        QVERIFY(view.press(grabbed, button));
+        QCOMPARE(view.scrollValues(), before);
+        // Positions are taken before each move: the view scrolls under the mouse.
+        QVERIFY(view.move(view.at(from + QPoint(30, -20))));
+        QCOMPARE(view.scrollValues(), before + QPoint(-30, 20));
+        QVERIFY(view.move(view.at(from + QPoint(30, -20) + QPoint(-70, 45))));
+        QCOMPARE(view.scrollValues(), before + QPoint(40, -25));
+        // The grabbed point followed the mouse.
+        QCOMPARE(view.pixel(grabbed), from + QPoint(-40, 25));
+        QVERIFY(view.release(view.at(from + QPoint(-40, 25)), button));
+        QCOMPARE(view.zoom(), 1.0);
+    }
 
-void tst_ToolViewTranslation::movesPanOnlyBetweenPressAndRelease()
-{
-    ToolTestView view("handgrip");
-    const QPoint before = view.scrollValues();
-    QVERIFY(!view.move(view.at(QPoint(100, 100))));
-    QVERIFY(!view.move(view.at(QPoint(160, 140))));
-    QVERIFY(!view.release(view.at(QPoint(160, 140))));
-    QCOMPARE(view.scrollValues(), before);
+    void panLastsFromPressToReleaseOrStop()
+    {
+        ToolTestView view("handgrip");
+        const QPoint before = view.scrollValues();
+        QCOMPARE(view.cursor().shape(), Qt::OpenHandCursor);
+        QVERIFY(!view.move(view.at(QPoint(100, 100))));
+        QVERIFY(!view.move(view.at(QPoint(160, 140))));
+        QVERIFY(!view.release(view.at(QPoint(160, 140))));
+        QCOMPARE(view.scrollValues(), before);
 
-    view.press(view.at(QPoint(100, 100)));
-    view.release(view.at(QPoint(100, 100)));
-    QVERIFY(!view.move(view.at(QPoint(200, 200))));
-    QCOMPARE(view.scrollValues(), before);
-}
+        view.press(view.at(QPoint(100, 100)), Qt::RightButton);
+        QCOMPARE(view.cursor().shape(), Qt::ClosedHandCursor);
+        view.release(view.at(QPoint(100, 100)), Qt::RightButton);
+        QCOMPARE(view.cursor().shape(), Qt::OpenHandCursor);
+        QVERIFY(!view.move(view.at(QPoint(200, 200))));
+        QCOMPARE(view.scrollValues(), before);
 
-void tst_ToolViewTranslation::stopEndsTheDrag()
-{
-    ToolTestView view("handgrip");
-    view.press(view.at(QPoint(100, 100)));
-    view.tool->stop();
-    const QPoint before = view.scrollValues();
-    QVERIFY(!view.move(view.at(QPoint(150, 150))));
-    QCOMPARE(view.scrollValues(), before);
-    QCOMPARE(view.cursor().shape(), Qt::OpenHandCursor);
-}
-
-void tst_ToolViewTranslation::cursorIsAClosedHandWhileDragging()
-{
-    ToolTestView view("handgrip");
-    QCOMPARE(view.cursor().shape(), Qt::OpenHandCursor);
-    view.press(view.at(QPoint(100, 100)), Qt::RightButton);
-    QCOMPARE(view.cursor().shape(), Qt::ClosedHandCursor);
-    view.move(view.at(QPoint(120, 100)));
-    QCOMPARE(view.cursor().shape(), Qt::ClosedHandCursor);
-    view.release(view.at(QPoint(120, 100)), Qt::RightButton);
-    QCOMPARE(view.cursor().shape(), Qt::OpenHandCursor);
-}
+        view.press(view.at(QPoint(100, 100)));
+        view.tool->stop();
+        QVERIFY(!view.move(view.at(QPoint(150, 150))));
+        QCOMPARE(view.scrollValues(), before);
+        QCOMPARE(view.cursor().shape(), Qt::OpenHandCursor);
+    }
+};
 
 QTEST_MAIN(tst_ToolViewTranslation)
 #include "tst_ToolViewTranslation.moc"
