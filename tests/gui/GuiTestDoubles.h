@@ -1,11 +1,13 @@
 #pragma once
 
 // Test doubles of the host framework's abstract classes: a document that records the picks
-// it is asked for, and a tool that records the events it receives.
+// it is asked for, a tool that records the events it receives, and recorders of the reports
+// and log lines.
 
 #include "VelConjoin/Document.h"
 #include "VelConjoin/Selection.h"
 #include "VelConjoin/ViewFilter.h"
+#include "VelCore/DefaultLogger.h"
 #include "VelCore/VelCoreApplication.h"
 #include "VelGui/AbstractTool.h"
 
@@ -165,6 +167,24 @@ public:
 
 private:
     VelCoreApplication::Sink mPrevious;
+};
+
+// Records the logger's lines while it lives.
+class RecordingLog
+{
+public:
+    RecordingLog()
+    {
+        mPrevious = DefaultLogger::setSink([this](int, const QString& line) { lines << line; });
+    }
+    ~RecordingLog() { DefaultLogger::setSink(mPrevious); }
+    RecordingLog(const RecordingLog&) = delete;
+    RecordingLog& operator=(const RecordingLog&) = delete;
+
+    QStringList lines;
+
+private:
+    DefaultLogger::Sink mPrevious;
 };
 
 } // namespace VelSystem

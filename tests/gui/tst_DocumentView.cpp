@@ -1,6 +1,5 @@
 #include "gui/GuiTestDoubles.h"
 
-#include "VelCore/DefaultLogger.h"
 #include "VelGui/DocumentScene.h"
 #include "VelGui/DocumentView.h"
 
@@ -41,6 +40,16 @@ void sendKey(QWidget* widget, QEvent::Type type, int key, bool autoRepeat = fals
     QApplication::sendEvent(widget, &event);
 }
 
+QString keyCall(char sign, int key)
+{
+    return QStringLiteral("key%1%2").arg(sign).arg(key);
+}
+
+bool near(const QPointF& a, const QPointF& b, double tolerance = 1e-9)
+{
+    return (a - b).manhattanLength() <= tolerance;
+}
+
 } // namespace
 
 class tst_DocumentView : public QObject
@@ -51,18 +60,13 @@ private slots:
     void init();
     void cleanup();
 
-    void showsYUpward();
-    void setScaleReportsAndClamps();
+    void showsYUpwardAndClampsTheScale();
     void scaleKeepsThePointUnderTheCentre();
-    void fitToRectShowsTheWholeRectangle();
-    void fitToDocumentUsesTheExtent();
+    void fitShowsTheWholeRectangle();
     void resizeRefitsUntilTheUserZooms();
-    void pickConvertsFivePixelsToCentimetres();
-    void pickPolygonMapsPixelsToTheDocument();
+    void picksConvertPixelsToTheDocument();
     void eventsReachTheToolInInterfaceOrder();
-    void autoRepeatedKeysAreNotRouted();
-    void unhandledWheelZoomsAboutTheMouse();
-    void handledWheelDoesNotZoom();
+    void wheelZoomsAboutTheMouseUnlessTheToolTakesIt();
     void cursorFollowsTheTool();
     void toolExceptionsAreReportedAndTheToolStopped_data();
     void toolExceptionsAreReportedAndTheToolStopped();
@@ -73,8 +77,6 @@ private:
     std::unique_ptr<DocumentScene> mScene;
     std::unique_ptr<DocumentView> mView;
     boost::shared_ptr<RecordingTool> mTool;
-    QStringList mLog;
-    DefaultLogger::Sink mPreviousLog;
 };
 
 void tst_DocumentView::init()
@@ -86,38 +88,23 @@ void tst_DocumentView::init()
     mView->show();
     QVERIFY(QTest::qWaitForWindowExposed(mView.get()));
     mTool = boost::make_shared<RecordingTool>();
-    mLog.clear();
-    mPreviousLog = DefaultLogger::setSink([this](int level, const QString& line) {
-        if (level >= 3)
-            mLog << line;
-    });
 }
 
 void tst_DocumentView::cleanup()
 {
-    DefaultLogger::setSink(mPreviousLog);
     mView.reset();
     mScene.reset();
-    mDocument.reset();
-    mTool.reset();
 }
 
-void tst_DocumentView::showsYUpward()
-{
-    mView->setScale(10.0);
-    const QPoint bottom = mView->mapFromScene(QPointF(0.0, 0.0));
-    const QPoint top = mView->mapFromScene(QPointF(0.0, 10.0));
-    QCOMPARE(bottom.y() - top.y(), 100);
-    QCOMPARE(mView->mapFromScene(QPointF(10.0, 0.0)).x() - bottom.x(), 100);
-}
-
-void tst_DocumentView::setScaleReportsAndClamps()
+void tst_DocumentView::showsYUpwardAndClampsTheScale()
 {
     QSignalSpy spy(mView.get(), &DocumentView::scaleChanged);
     mView->setScale(25.0);
-    QCOMPARE(mView->getScale(), 25.0);
     QCOMPARE(spy.count(), 1);
     QCOMPARE(spy.at(0).at(0).toDouble(), 25.0);
+    const QPoint bottom = mView->mapFromScene(QPointF(0.0, 0.0));
+    QCOMPARE(bottom.y() - mView->mapFromScene(QPointF(0.0, 4.0)).y(), 100);
+    QCOMPARE(mView->mapFromScene(QPointF(4.0, 0.0)).x() - bottom.x(), 100);
 
     mView->setScale(0.0);
     mView->setScale(-3.0);
@@ -134,20 +121,13 @@ void tst_DocumentView::scaleKeepsThePointUnderTheCentre()
     const QPointF before = mView->mapToScene(centre);
     mView->scale(2.0, centre);
     QCOMPARE(mView->getScale(), 20.0);
-    const QPointF after = mView->mapToScene(centre);
     // Scroll positions are whole pixels: half a pixel of rounding on each axis.
-    QVERIFY2((after - before).manhattanLength() <= 1.0 / mView->getScale(),
-             qPrintable(QStringLiteral("moved from (%1, %2) to (%3, %4)")
-                            .arg(before.x())
-                            .arg(before.y())
-                            .arg(after.x())
-                            .arg(after.y())));
-
+    QVERIFY(near(mView->mapToScene(centre), before, 1.0 / mView->getScale()));
     mView->scale(0.5, QPoint(390, 10));
     QCOMPARE(mView->getScale(), 10.0);
 }
 
-void tst_DocumentView::fitToRectShowsTheWholeRectangle()
+void tst_DocumentView::fitShowsTheWholeRectangle()
 {
     const GeoRectangle rect(100.0, 20.0, 300.0, 60.0);
     mView->fitToRect(rect);
@@ -157,26 +137,20 @@ void tst_DocumentView::fitToRectShowsTheWholeRectangle()
     QVERIFY(viewport.contains(leftBottom));
     QVERIFY(viewport.contains(rightTop));
     // The wide rectangle fills the width, less a few pixels of margin, and is centred.
-    const int shownWidth = rightTop.x() - leftBottom.x();
-    QVERIFY(shownWidth >= viewport.width() - 20);
+    QVERIFY(rightTop.x() - leftBottom.x() >= viewport.width() - 20);
     QVERIFY(qAbs((leftBottom.y() + rightTop.y()) / 2 - viewport.center().y()) <= 2);
     QVERIFY(qAbs((leftBottom.x() + rightTop.x()) / 2 - viewport.center().x()) <= 2);
-}
 
-void tst_DocumentView::fitToDocumentUsesTheExtent()
-{
+    // The document's tall extent fills the height.
     mDocument->setExtent(GeoRectangle(0.0, 0.0, 40.0, 80.0));
     mView->fitToDocument();
-    // The tall extent fills the height.
-    const double expected = (mView->viewport()->height() - 16) / 80.0;
-    QVERIFY(qAbs(mView->getScale() - expected) < 1e-9);
-    QVERIFY(mView->viewport()->rect().contains(mView->mapFromScene(QPointF(40.0, 80.0))));
+    QVERIFY(qAbs(mView->getScale() - (viewport.height() - 16) / 80.0) < 1e-9);
+    QVERIFY(viewport.contains(mView->mapFromScene(QPointF(40.0, 80.0))));
 }
 
 void tst_DocumentView::resizeRefitsUntilTheUserZooms()
 {
-    const GeoRectangle rect(0.0, 0.0, 100.0, 10.0);
-    mView->fitToRect(rect);
+    mView->fitToRect(GeoRectangle(0.0, 0.0, 100.0, 10.0));
     const double fitted = mView->getScale();
     mView->resize(800, 300);
     QTRY_VERIFY(mView->getScale() > 1.5 * fitted);
@@ -187,33 +161,24 @@ void tst_DocumentView::resizeRefitsUntilTheUserZooms()
     QCOMPARE(mView->getScale(), 3.0);
 }
 
-void tst_DocumentView::pickConvertsFivePixelsToCentimetres()
+void tst_DocumentView::picksConvertPixelsToTheDocument()
 {
     mView->setScale(20.0);
     const QPoint pixel(123, 77);
-    const QPointF expected = mView->mapToScene(pixel);
-    const boost::shared_ptr<Selection> picked = mView->pick(pixel);
-    QVERIFY(picked);
-    QCOMPARE(picked->count(), 1);
-    QCOMPARE(mDocument->pickedTolerance, 5.0 / 20.0);
-    QVERIFY(qAbs(mDocument->pickedPoint.x - expected.x()) < 1e-9);
-    QVERIFY(qAbs(mDocument->pickedPoint.y - expected.y()) < 1e-9);
+    QCOMPARE(mView->pick(pixel)->count(), 1);
+    QCOMPARE(mDocument->pickedTolerance, 5.0 / 20.0); // five pixels
+    QVERIFY(near(QPointF(mDocument->pickedPoint.x, mDocument->pickedPoint.y), mView->mapToScene(pixel)));
     QCOMPARE(mDocument->pickedFilter, &mScene->filter());
     QCOMPARE(mDocument->pickedAtScale, 20.0);
-}
 
-void tst_DocumentView::pickPolygonMapsPixelsToTheDocument()
-{
     mView->setScale(10.0);
-    const QPolygonF pixels({QPointF(10, 10), QPointF(110, 10), QPointF(110, 60)});
-    const boost::shared_ptr<Selection> picked = mView->pick(pixels);
-    QCOMPARE(picked->count(), 2);
-    QCOMPARE(mDocument->pickedPolygon.size(), 3);
+    QCOMPARE(mView->pick(QPolygonF({QPointF(10, 10), QPointF(110, 10), QPointF(110, 60)}))->count(), 2);
     const QPointF first = mView->mapToScene(QPoint(10, 10));
-    QVERIFY((mDocument->pickedPolygon.at(0) - first).manhattanLength() < 1e-9);
     // 100 pixels to the right is 10 cm; 50 pixels down is 5 cm lower.
-    QVERIFY(qAbs(mDocument->pickedPolygon.at(1).x() - first.x() - 10.0) < 1e-9);
-    QVERIFY(qAbs(mDocument->pickedPolygon.at(2).y() - first.y() + 5.0) < 1e-9);
+    QCOMPARE(mDocument->pickedPolygon.size(), 3);
+    QVERIFY(near(mDocument->pickedPolygon.at(0), first));
+    QVERIFY(near(mDocument->pickedPolygon.at(1), first + QPointF(10.0, 0.0)));
+    QVERIFY(near(mDocument->pickedPolygon.at(2), first + QPointF(10.0, -5.0)));
 }
 
 void tst_DocumentView::eventsReachTheToolInInterfaceOrder()
@@ -232,34 +197,18 @@ void tst_DocumentView::eventsReachTheToolInInterfaceOrder()
     sendMouse(viewport, QEvent::MouseButtonRelease, at, Qt::NoButton);
     sendMouse(viewport, QEvent::MouseButtonDblClick, at, Qt::LeftButton);
     sendMouse(viewport, QEvent::MouseButtonRelease, at, Qt::NoButton);
+    // Auto-repeated key events are not routed.
     sendKey(mView.get(), QEvent::KeyPress, Qt::Key_Alt);
+    sendKey(mView.get(), QEvent::KeyPress, Qt::Key_Alt, true);
+    sendKey(mView.get(), QEvent::KeyRelease, Qt::Key_Alt, true);
     sendKey(mView.get(), QEvent::KeyRelease, Qt::Key_Alt);
 
-    const QStringList expected = {"press",
-                                  "move",
-                                  "release",
-                                  "press",
-                                  "release",
-                                  "double",
-                                  "release",
-                                  QStringLiteral("key+%1").arg(Qt::Key_Alt),
-                                  QStringLiteral("key-%1").arg(Qt::Key_Alt)};
-    QCOMPARE(mTool->calls, expected);
+    QCOMPARE(mTool->calls, QStringList({"press", "move", "release", "press", "release", "double", "release",
+                                        keyCall('+', Qt::Key_Alt), keyCall('-', Qt::Key_Alt)}));
     QCOMPARE(mTool->positions.first(), QPointF(at));
 }
 
-void tst_DocumentView::autoRepeatedKeysAreNotRouted()
-{
-    mView->setTool(mTool);
-    sendKey(mView.get(), QEvent::KeyPress, Qt::Key_Space);
-    sendKey(mView.get(), QEvent::KeyPress, Qt::Key_Space, true);
-    sendKey(mView.get(), QEvent::KeyRelease, Qt::Key_Space, true);
-    sendKey(mView.get(), QEvent::KeyRelease, Qt::Key_Space);
-    QCOMPARE(mTool->calls, QStringList({QStringLiteral("key+%1").arg(Qt::Key_Space),
-                                        QStringLiteral("key-%1").arg(Qt::Key_Space)}));
-}
-
-void tst_DocumentView::unhandledWheelZoomsAboutTheMouse()
+void tst_DocumentView::wheelZoomsAboutTheMouseUnlessTheToolTakesIt()
 {
     mView->setTool(mTool);
     mView->setScale(10.0);
@@ -268,24 +217,17 @@ void tst_DocumentView::unhandledWheelZoomsAboutTheMouse()
     sendWheel(mView->viewport(), mouse, 120);
     QCOMPARE(mTool->calls, QStringList({"wheel"}));
     QVERIFY(qAbs(mView->getScale() - 12.5) < 1e-9);
-    QVERIFY((mView->mapToScene(mouse) - before).manhattanLength() <= 1.0 / mView->getScale());
-
+    QVERIFY(near(mView->mapToScene(mouse), before, 1.0 / mView->getScale()));
     sendWheel(mView->viewport(), mouse, -240);
     QVERIFY(qAbs(mView->getScale() - 12.5 / 1.5625) < 1e-9);
-}
 
-void tst_DocumentView::handledWheelDoesNotZoom()
-{
-    mTool->handlesWheel = true;
-    mView->setTool(mTool);
     mView->setScale(10.0);
-    sendWheel(mView->viewport(), QPoint(30, 30), 120);
-    QCOMPARE(mTool->calls, QStringList({"wheel"}));
+    mTool->handlesWheel = true;
+    sendWheel(mView->viewport(), mouse, 120);
     QCOMPARE(mView->getScale(), 10.0);
-
     // Without a tool the view zooms by itself.
     mView->setTool({});
-    sendWheel(mView->viewport(), QPoint(30, 30), 120);
+    sendWheel(mView->viewport(), mouse, 120);
     QVERIFY(qAbs(mView->getScale() - 12.5) < 1e-9);
 }
 
@@ -294,20 +236,17 @@ void tst_DocumentView::cursorFollowsTheTool()
     mTool->cursorShape = Qt::PointingHandCursor;
     mView->setTool(mTool);
     QCOMPARE(mView->viewport()->cursor().shape(), Qt::PointingHandCursor);
-
     mTool->cursorShape = Qt::IBeamCursor;
     sendMouse(mView->viewport(), QEvent::MouseMove, QPoint(5, 5), Qt::NoButton);
     QCOMPARE(mView->viewport()->cursor().shape(), Qt::IBeamCursor);
-
     mTool->cursorShape = Qt::ClosedHandCursor;
     emit mTool->cursorChanged();
     QCOMPARE(mView->viewport()->cursor().shape(), Qt::ClosedHandCursor);
 
     // A tool no longer current does not steer the cursor.
-    const boost::shared_ptr<RecordingTool> old = mTool;
     mView->setTool(boost::make_shared<RecordingTool>());
-    old->cursorShape = Qt::WaitCursor;
-    emit old->cursorChanged();
+    mTool->cursorShape = Qt::WaitCursor;
+    emit mTool->cursorChanged();
     QCOMPARE(mView->viewport()->cursor().shape(), Qt::CrossCursor);
 }
 
@@ -316,12 +255,9 @@ void tst_DocumentView::toolExceptionsAreReportedAndTheToolStopped_data()
     QTest::addColumn<int>("kind");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("logged");
-    QTest::newRow("runtime_error") << 0 << "The piece has no outline."
-                                   << "The piece has no outline.";
-    QTest::newRow("boost::exception") << 1 << "Error during blocking."
-                                      << "ToolBlock.cpp";
-    QTest::newRow("int") << 2 << "Unexpected Error"
-                         << "Unexpected Error";
+    QTest::newRow("runtime_error") << 0 << "The piece has no outline." << QStringLiteral("no outline");
+    QTest::newRow("boost::exception") << 1 << "Error during blocking." << QStringLiteral("ToolBlock.cpp");
+    QTest::newRow("int") << 2 << "Unexpected Error" << QStringLiteral("Unexpected Error");
 }
 
 void tst_DocumentView::toolExceptionsAreReportedAndTheToolStopped()
@@ -330,6 +266,7 @@ void tst_DocumentView::toolExceptionsAreReportedAndTheToolStopped()
     QFETCH(QString, text);
     QFETCH(QString, logged);
     RecordingSink sink;
+    RecordingLog log;
     mView->setTool(mTool);
     mTool->failure = [kind, text] {
         if (kind == 0)
@@ -344,14 +281,14 @@ void tst_DocumentView::toolExceptionsAreReportedAndTheToolStopped()
     sendMouse(mView->viewport(), QEvent::MouseButtonPress, QPoint(20, 20), Qt::LeftButton);
     QCOMPARE(sink.errors, QStringList({text}));
     QCOMPARE(mTool->calls, QStringList({"press", "stop"}));
-    QCOMPARE(mLog.size(), 1);
-    QVERIFY2(mLog.first().contains(logged), qPrintable(mLog.first()));
+    QCOMPARE(log.lines.size(), 1);
+    QVERIFY2(log.lines.first().contains(logged), qPrintable(log.lines.first()));
 
     // The view keeps working: the next events reach the tool again.
     mTool->failure = nullptr;
     sendMouse(mView->viewport(), QEvent::MouseButtonRelease, QPoint(20, 20), Qt::NoButton);
     sendKey(mView.get(), QEvent::KeyPress, Qt::Key_Shift);
-    QCOMPARE(mTool->calls.mid(2), QStringList({"release", QStringLiteral("key+%1").arg(Qt::Key_Shift)}));
+    QCOMPARE(mTool->calls.mid(2), QStringList({"release", keyCall('+', Qt::Key_Shift)}));
     QCOMPARE(sink.errors.size(), 1);
 }
 
@@ -360,11 +297,9 @@ void tst_DocumentView::mouseMovesReachTheRulers()
     mView->setScale(10.0);
     QSignalSpy spy(mView.get(), &DocumentView::mousePositionChanged);
     const QPoint at(200, 100);
-    const QPointF expected = mView->mapToScene(at);
     sendMouse(mView->viewport(), QEvent::MouseMove, at, Qt::NoButton);
     QCOMPARE(spy.count(), 1);
-    QVERIFY(qAbs(spy.at(0).at(0).toDouble() - expected.x()) < 1e-9);
-    QVERIFY(qAbs(spy.at(0).at(1).toDouble() - expected.y()) < 1e-9);
+    QVERIFY(near(QPointF(spy.at(0).at(0).toDouble(), spy.at(0).at(1).toDouble()), mView->mapToScene(at)));
 }
 
 QTEST_MAIN(tst_DocumentView)

@@ -51,10 +51,8 @@ private slots:
     void documentWindowTitleFollowsTheDocument();
     void addedWindowBecomesTheActiveDocument();
     void closingTheLastWindowClearsTheActiveDocument();
-    void refreshRepaintsAndAnnounces();
     void textListSlotOpensTheEditor();
-    void textListEditsTheStoredPhrases();
-    void cancelledTextListKeepsThePhrases();
+    void textListStoresOnlyAcceptedEdits();
 
 private:
     QTemporaryDir mSettingsDir;
@@ -112,6 +110,10 @@ void tst_MainWindow::addedWindowBecomesTheActiveDocument()
     mainWindow.workspace()->setActiveSubWindow(mainWindow.workspace()->subWindowList().first());
     QCOMPARE(mainWindow.activeMdiChild(), firstWindow);
     QCOMPARE(VelApplication::instance()->activeDocument(), boost::shared_ptr<Document>(first));
+
+    QSignalSpy refreshed(&mainWindow, &MainWindow::refreshed);
+    mainWindow.refresh();
+    QCOMPARE(refreshed.count(), 1);
 }
 
 void tst_MainWindow::closingTheLastWindowClearsTheActiveDocument()
@@ -132,15 +134,6 @@ void tst_MainWindow::closingTheLastWindowClearsTheActiveDocument()
     QVERIFY(!VelApplication::instance()->activeDocument());
 }
 
-void tst_MainWindow::refreshRepaintsAndAnnounces()
-{
-    MainWindow mainWindow;
-    QSignalSpy spy(&mainWindow, &MainWindow::refreshed);
-    mainWindow.addDocumentWindow(newWindow(boost::make_shared<RecordingDocument>(), &mainWindow));
-    mainWindow.refresh();
-    QCOMPARE(spy.count(), 1);
-}
-
 void tst_MainWindow::textListSlotOpensTheEditor()
 {
     MainWindow mainWindow;
@@ -157,11 +150,18 @@ void tst_MainWindow::textListSlotOpensTheEditor()
     QCOMPARE(opened, QStringLiteral("Front|Back"));
 }
 
-void tst_MainWindow::textListEditsTheStoredPhrases()
+void tst_MainWindow::textListStoresOnlyAcceptedEdits()
 {
+    TextListDialog cancelled;
+    cancelled.addText();
+    cancelled.findChild<QListWidget*>(QStringLiteral("listTexts"))
+        ->currentItem()
+        ->setText(QStringLiteral("New"));
+    cancelled.reject();
+    QCOMPARE(QSettings().value(TextListDialog::kSettingsKey).toStringList(), QStringList({"Front", "Back"}));
+
     TextListDialog dialog;
     auto* list = dialog.findChild<QListWidget*>(QStringLiteral("listTexts"));
-    QVERIFY(list);
     QCOMPARE(list->count(), 2);
     list->setCurrentRow(0);
     dialog.removeCurrentText();
@@ -173,17 +173,6 @@ void tst_MainWindow::textListEditsTheStoredPhrases()
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QCOMPARE(QSettings().value(TextListDialog::kSettingsKey).toStringList(),
              QStringList({"Back panel", "Sleeve"}));
-}
-
-void tst_MainWindow::cancelledTextListKeepsThePhrases()
-{
-    TextListDialog dialog;
-    dialog.addText();
-    dialog.findChild<QListWidget*>(QStringLiteral("listTexts"))
-        ->currentItem()
-        ->setText(QStringLiteral("New"));
-    dialog.reject();
-    QCOMPARE(QSettings().value(TextListDialog::kSettingsKey).toStringList(), QStringList({"Front", "Back"}));
 }
 
 QTEST_MAIN(tst_MainWindow)

@@ -70,64 +70,43 @@ class tst_VelDialog : public QObject
     Q_OBJECT
 
 private slots:
-    void refusesAnOutOfRangeField();
-    void namesAFieldByItsAccessibleName();
-    void namesAFieldByItsBuddyLabel();
-    void tellsWhenARequiredFieldIsEmpty();
+    void refusesABadFieldNamingIt_data();
+    void refusesABadFieldNamingIt();
     void acceptsValuesInRange();
 };
 
-void tst_VelDialog::refusesAnOutOfRangeField()
+void tst_VelDialog::refusesABadFieldNamingIt_data()
 {
-    RecordingSink sink;
-    OffsetDialog dialog;
-    dialog.editX->setText(QStringLiteral("9"));
-    dialog.accept();
-    QVERIFY(dialog.result() != QDialog::Accepted);
-    QCOMPARE(sink.messages.size(), 1);
-    const QString message = sink.messages.first();
-    QVERIFY2(message.contains(QStringLiteral("\"Offset X\"")), qPrintable(message));
-    QVERIFY2(message.contains(QStringLiteral("out of range")), qPrintable(message));
-    QVERIFY2(message.contains(QStringLiteral("-8.00 cm to 8.00 cm")), qPrintable(message));
-    QCOMPARE(dialog.focusWidget(), dialog.editX);
-    QCOMPARE(dialog.editX->selectedText(), QStringLiteral("9"));
+    QTest::addColumn<int>("field");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("out of range, by its form label")
+        << 0 << "9"
+        << "\"Offset X\" is out of range. Enter a value from -8.00 cm to 8.00 cm";
+    QTest::newRow("empty") << 0 << ""
+                           << "\"Offset X\" needs a value";
+    QTest::newRow("not a number, by its accessible name") << 1 << "2,5.1"
+                                                          << "\"Offset Y\" is not a valid number";
+    QTest::newRow("by its buddy label") << 2 << "-400"
+                                        << "\"Width\" is out of range";
 }
 
-void tst_VelDialog::namesAFieldByItsAccessibleName()
+void tst_VelDialog::refusesABadFieldNamingIt()
 {
+    QFETCH(int, field);
+    QFETCH(QString, text);
+    QFETCH(QString, message);
     RecordingSink sink;
     OffsetDialog dialog;
-    dialog.editY->setText(QStringLiteral("2,5.1"));
+    QLineEdit* edit = QList<QLineEdit*>{dialog.editX, dialog.editY, dialog.editWidth}.at(field);
+    edit->setText(text);
     dialog.accept();
     QVERIFY(dialog.result() != QDialog::Accepted);
     QCOMPARE(sink.messages.size(), 1);
-    QVERIFY2(sink.messages.first().contains(QStringLiteral("\"Offset Y\" is not a valid number")),
-             qPrintable(sink.messages.first()));
-    QCOMPARE(dialog.focusWidget(), dialog.editY);
-}
-
-void tst_VelDialog::namesAFieldByItsBuddyLabel()
-{
-    RecordingSink sink;
-    OffsetDialog dialog;
-    dialog.editWidth->setText(QStringLiteral("-400"));
-    dialog.accept();
-    QVERIFY(dialog.result() != QDialog::Accepted);
-    QCOMPARE(sink.messages.size(), 1);
-    QVERIFY2(sink.messages.first().contains(QStringLiteral("\"Width\" is out of range")),
-             qPrintable(sink.messages.first()));
-}
-
-void tst_VelDialog::tellsWhenARequiredFieldIsEmpty()
-{
-    RecordingSink sink;
-    OffsetDialog dialog;
-    dialog.editX->clear();
-    dialog.accept();
-    QVERIFY(dialog.result() != QDialog::Accepted);
-    QCOMPARE(sink.messages.size(), 1);
-    QVERIFY2(sink.messages.first().contains(QStringLiteral("\"Offset X\" needs a value")),
-             qPrintable(sink.messages.first()));
+    QVERIFY2(sink.messages.first().contains(message), qPrintable(sink.messages.first()));
+    // The field is ready to be corrected.
+    QCOMPARE(dialog.focusWidget(), edit);
+    QCOMPARE(edit->selectedText(), text);
 }
 
 void tst_VelDialog::acceptsValuesInRange()

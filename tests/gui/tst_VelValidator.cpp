@@ -1,14 +1,45 @@
 #include "VelGui/VelValidator.h"
 
 #include <QtTest>
+#include <memory>
 
 using namespace VelSystem;
+
+namespace {
+
+QString flags(bool parsed, bool inRange)
+{
+    return QStringLiteral("%1 %2").arg(parsed).arg(inRange);
+}
+
+// The flags rangeCheck sets, the same whatever they held before.
+QString rangeCheck(const VelValidator& validator, const QString& text)
+{
+    bool parsed = false;
+    bool inRange = false;
+    validator.rangeCheck(text, &parsed, &inRange);
+    bool parsedAgain = true;
+    bool inRangeAgain = true;
+    validator.rangeCheck(text, &parsedAgain, &inRangeAgain);
+    if (parsed != parsedAgain || inRange != inRangeAgain)
+        return QStringLiteral("flags left unset");
+    return flags(parsed, inRange);
+}
+
+QValidator::State validate(const VelValidator& validator, QString text)
+{
+    int pos = text.size();
+    return validator.validate(text, pos);
+}
+
+} // namespace
 
 class tst_VelValidator : public QObject
 {
     Q_OBJECT
 
 private slots:
+    void init();
     void cleanup() { VelLocale::setLengthUnit(VelLocale::Centimetre); }
 
     void validateNeverRefusesTyping_data();
@@ -22,13 +53,14 @@ private slots:
     void rangeTextFollowsTheLengthUnit();
 
 private:
-    static VelValidator* lengthValidator(QObject* parent)
-    {
-        auto* validator = new VelValidator(VelValidator::Length, -8.0, 8.0, parent);
-        validator->setLocale(QLocale::c());
-        return validator;
-    }
+    std::unique_ptr<VelValidator> mLength;
 };
+
+void tst_VelValidator::init()
+{
+    mLength = std::make_unique<VelValidator>(VelValidator::Length, -8.0, 8.0);
+    mLength->setLocale(QLocale::c());
+}
 
 void tst_VelValidator::validateNeverRefusesTyping_data()
 {
@@ -49,33 +81,24 @@ void tst_VelValidator::validateNeverRefusesTyping()
 {
     QFETCH(QString, input);
     QFETCH(int, state);
-    QObject owner;
-    VelValidator* validator = lengthValidator(&owner);
-    int pos = input.size();
-    QCOMPARE(int(validator->validate(input, pos)), state);
+    QCOMPARE(int(validate(*mLength, input)), state);
 }
 
 void tst_VelValidator::fixupKeepsTheLongestNumber_data()
 {
     QTest::addColumn<QString>("input");
     QTest::addColumn<QString>("fixed");
-    QTest::newRow("junk at the end") << "12.5abc"
-                                     << "12.50 cm";
-    QTest::newRow("already fine") << "3"
-                                  << "3.00 cm";
-    QTest::newRow("nothing parses") << "abc"
-                                    << "abc";
-    QTest::newRow("empty stays") << ""
-                                 << "";
+    QTest::newRow("junk at the end") << "12.5abc" << QStringLiteral("12.50 cm");
+    QTest::newRow("already fine") << "3" << QStringLiteral("3.00 cm");
+    QTest::newRow("nothing parses") << "abc" << QStringLiteral("abc");
+    QTest::newRow("empty stays") << "" << QString();
 }
 
 void tst_VelValidator::fixupKeepsTheLongestNumber()
 {
     QFETCH(QString, input);
     QFETCH(QString, fixed);
-    QObject owner;
-    VelValidator* validator = lengthValidator(&owner);
-    validator->fixup(input);
+    mLength->fixup(input);
     QCOMPARE(input, fixed);
 }
 
@@ -92,6 +115,7 @@ void tst_VelValidator::rangeCheckAtTheLimits_data()
     QTest::newRow("maximum in millimetres") << "80 mm" << true << true;
     QTest::newRow("beyond in millimetres") << "81mm" << true << false;
     QTest::newRow("junk") << "8x" << false << false;
+    QTest::newRow("blank") << "  " << false << false;
 }
 
 void tst_VelValidator::rangeCheckAtTheLimits()
@@ -99,66 +123,36 @@ void tst_VelValidator::rangeCheckAtTheLimits()
     QFETCH(QString, text);
     QFETCH(bool, parsed);
     QFETCH(bool, inRange);
-    QObject owner;
-    VelValidator* validator = lengthValidator(&owner);
-    bool isParsed = !parsed;
-    bool isInRange = !inRange;
-    validator->rangeCheck(text, &isParsed, &isInRange);
-    QCOMPARE(isParsed, parsed);
-    QCOMPARE(isInRange, inRange);
+    QCOMPARE(rangeCheck(*mLength, text), flags(parsed, inRange));
 }
 
 void tst_VelValidator::emptyInputFollowsTheEmptyFlag()
 {
-    QObject owner;
-    VelValidator* validator = lengthValidator(&owner);
-    bool parsed = true;
-    bool inRange = true;
-    validator->rangeCheck(QStringLiteral("  "), &parsed, &inRange);
-    QVERIFY(!parsed);
-    QVERIFY(!inRange);
-
-    validator->setEmptyAllowed(true);
-    validator->rangeCheck(QString(), &parsed, &inRange);
-    QVERIFY(parsed);
-    QVERIFY(inRange);
-    QString empty;
-    int pos = 0;
-    QCOMPARE(validator->validate(empty, pos), QValidator::Acceptable);
+    mLength->setEmptyAllowed(true);
+    QCOMPARE(rangeCheck(*mLength, QString()), flags(true, true));
+    QCOMPARE(validate(*mLength, QString()), QValidator::Acceptable);
 }
 
 void tst_VelValidator::anglesUseTheAngleFormat()
 {
     VelValidator validator(VelValidator::Angle, -360.0, 360.0);
     validator.setLocale(QLocale::c());
-    QString input = QStringLiteral("45\u00B0");
-    int pos = 0;
-    QCOMPARE(validator.validate(input, pos), QValidator::Acceptable);
+    QCOMPARE(validate(validator, QStringLiteral("45\u00B0")), QValidator::Acceptable);
     QString typed = QStringLiteral("90.5q");
     validator.fixup(typed);
     QCOMPARE(typed, QStringLiteral("90.50\u00B0"));
-    bool parsed = false;
-    bool inRange = true;
-    validator.rangeCheck(QStringLiteral("361"), &parsed, &inRange);
-    QVERIFY(parsed);
-    QVERIFY(!inRange);
+    QCOMPARE(rangeCheck(validator, QStringLiteral("361")), flags(true, false));
     QCOMPARE(validator.rangeText(), QStringLiteral("-360.00\u00B0 to 360.00\u00B0"));
 }
 
 void tst_VelValidator::rangeTextFollowsTheLengthUnit()
 {
-    QObject owner;
-    VelValidator* validator = lengthValidator(&owner);
-    QCOMPARE(validator->rangeText(), QStringLiteral("-8.00 cm to 8.00 cm"));
+    QCOMPARE(mLength->rangeText(), QStringLiteral("-8.00 cm to 8.00 cm"));
     VelLocale::setLengthUnit(VelLocale::Millimetre);
-    QCOMPARE(validator->rangeText(), QStringLiteral("-80.0 mm to 80.0 mm"));
+    QCOMPARE(mLength->rangeText(), QStringLiteral("-80.0 mm to 80.0 mm"));
     // A bare number is now read in millimetres.
-    bool parsed = false;
-    bool inRange = false;
-    validator->rangeCheck(QStringLiteral("80"), &parsed, &inRange);
-    QVERIFY(inRange);
-    validator->rangeCheck(QStringLiteral("81"), &parsed, &inRange);
-    QVERIFY(!inRange);
+    QCOMPARE(rangeCheck(*mLength, QStringLiteral("80")), flags(true, true));
+    QCOMPARE(rangeCheck(*mLength, QStringLiteral("81")), flags(true, false));
 }
 
 QTEST_MAIN(tst_VelValidator)
