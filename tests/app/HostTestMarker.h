@@ -1,12 +1,13 @@
 #pragma once
 
 // A marker file for the host's tests: three pieces laid on the fabric (two pockets
-// overlapping) and a waistband waiting in the standby area.
+// overlapping) and a waistband waiting in the standby area; and small helpers around it.
 
 #include "laystore/LaystoreTestMarker.h"
 #include "laystore/file/MarkerFile.h"
 
 #include <QDir>
+#include <QFile>
 
 namespace VelSystem {
 namespace HostTest {
@@ -52,6 +53,28 @@ inline QString writeTestMarker(const QDir& dir, const QString& name = QStringLit
     const QString path = dir.filePath(name);
     QString error;
     return MarkerFile::save(*marker.document, path, &error) ? path : QString();
+}
+
+// Adds the fly facing at `x` on the current layer through the undo stack, as "Add Fly".
+inline void addFly(DocumentMak& marker, double x = 70.0)
+{
+    marker.pushAddCmdUndo({LaystoreTest::makePiece(LaystoreTest::flyFacing(), {x, 0.0})},
+                          marker.drawing()->getCurrentFabric(), 0, QStringLiteral("Add Fly"));
+}
+
+// The number of piece groups on the first layer of the marker file at `path` (-1 when unreadable).
+inline int savedGroupCount(const QString& path)
+{
+    QString error;
+    const boost::shared_ptr<DocumentMak> saved = MarkerFile::load(path, &error);
+    return saved ? saved->groups(saved->drawing()->getCurrentFabric(), 0).size() : -1;
+}
+
+// Writes `bytes` to `path`; false when it could not.
+inline bool writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 } // namespace HostTest

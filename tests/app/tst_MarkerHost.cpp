@@ -127,10 +127,7 @@ void tst_MarkerHost::bundledSamplesOpen()
 void tst_MarkerHost::aFileThatFailsToLoadIsReported()
 {
     const QString broken = mDir.filePath(QStringLiteral("broken.mak"));
-    QFile file(broken);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("{\"format\": \"marker\", \"version\": ");
-    file.close();
+    QVERIFY(HostTest::writeFile(broken, "{\"format\": \"marker\", \"version\": "));
     const QString png = mDir.filePath(QStringLiteral("broken.png"));
     const Run run = runHost({QStringLiteral("--screenshot"), png, broken});
     QVERIFY(run.exitCode > 0);
@@ -160,10 +157,7 @@ void tst_MarkerHost::aBadCommandLineIsRefused()
 QString tst_MarkerHost::writeScript(const QString& name, const QString& steps)
 {
     const QString path = mDir.filePath(name);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(steps.toUtf8()) < 0)
-        return QString();
-    return path;
+    return HostTest::writeFile(path, steps.toUtf8()) ? path : QString();
 }
 
 void tst_MarkerHost::aScriptedSessionSwitchesToolsWithShortcutKeys()
@@ -178,6 +172,7 @@ void tst_MarkerHost::aScriptedSessionSwitchesToolsWithShortcutKeys()
                                                                "expect tool select\n"
                                                                "key-press Space\n"
                                                                "expect tool zoom\n"
+                                                               "expect instructions Zoom In:\n"
                                                                "key-release Space\n"
                                                                "key-release Control\n"
                                                                "expect tool ruler\n"
@@ -190,11 +185,13 @@ void tst_MarkerHost::aScriptedSessionSwitchesToolsWithShortcutKeys()
     const Run run = runHost({QStringLiteral("--script"), script, marker});
     QVERIFY2(run.exitCode == 0, qPrintable(run.err));
     const QStringList lines = run.out.split(QLatin1Char('\n'));
-    QCOMPARE(lines.size(), 14);
+    QCOMPARE(lines.size(), 15);
+    QCOMPARE(lines.at(1), QStringLiteral("tool ruler (Ruler)"));
     QCOMPARE(lines.at(2), QStringLiteral("key-press Control (tool: select)"));
     QCOMPARE(lines.at(4), QStringLiteral("key-press Space (tool: zoom)"));
-    QCOMPARE(lines.at(7), QStringLiteral("key-release Control (tool: ruler)"));
-    QCOMPARE(lines.at(9), QStringLiteral("key-press Space (tool: handgrip)"));
+    QCOMPARE(lines.at(8), QStringLiteral("key-release Control (tool: ruler)"));
+    QCOMPARE(lines.at(9), QStringLiteral("expect tool ruler: ok"));
+    QCOMPARE(lines.at(10), QStringLiteral("key-press Space (tool: handgrip)"));
     QVERIFY(!QImage(png).isNull());
 }
 

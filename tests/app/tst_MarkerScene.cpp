@@ -52,19 +52,15 @@ private slots:
     void init();
     void cleanup();
 
-    void oneItemPerPlacedObject();
-    void itemsFollowAddedAndRemovedObjects();
-    void onlyTheChangedObjectsItemIsTouched();
+    void oneItemPerPlacedObjectFollowingItsChanges();
     void previewsAndTextsDrawAbovePieces();
     void textLinesAlignInsideABlockCentredOnItsCentre_data();
     void textLinesAlignInsideABlockCentredOnItsCentre();
-    void layerAreasShowBothAreasOfEveryLayer();
-    void markerEndFollowsTheLaidPieces();
+    void layerAreasShowBothAreasOfEveryLayerAndTheMarkerEnd();
     void overlapSelectionAndFabricAreDrawnDistinctly();
     void otherLayersAreFadedAndUnlabelled();
-    void filterHidesAKind();
+    void filterHidesAKindAndTheDocumentOutlivesTheScene();
     void marginsGrowWhenZoomingOut();
-    void documentOutlivesTheScene();
 
 private:
     std::unique_ptr<Marker> mMarker;
@@ -84,7 +80,7 @@ void tst_MarkerScene::cleanup()
     mMarker.reset();
 }
 
-void tst_MarkerScene::oneItemPerPlacedObject()
+void tst_MarkerScene::oneItemPerPlacedObjectFollowingItsChanges()
 {
     const QListEx<CDbAbstractObject*> objects = mMarker->document->objects(mMarker->fabric, 0);
     QCOMPARE(objects.size(), 4);
@@ -95,10 +91,7 @@ void tst_MarkerScene::oneItemPerPlacedObject()
         QCOMPARE(item->scene(), mScene.get());
         QVERIFY(item->boundingRect().contains(rectOf(object)));
     }
-}
 
-void tst_MarkerScene::itemsFollowAddedAndRemovedObjects()
-{
     CDbGrPolysObject* added = mMarker->add(LaystoreTest::flyFacing(), {80.0, 0.0}, 1);
     QCOMPARE(mScene->objectItemCount(), 5);
     QVERIFY(mScene->itemFor(added));
@@ -115,10 +108,8 @@ void tst_MarkerScene::itemsFollowAddedAndRemovedObjects()
     QVERIFY(!mScene->itemFor(current));
     QVERIFY(mScene->itemFor(replacement));
     QCOMPARE(mScene->objectItemCount(), 4);
-}
 
-void tst_MarkerScene::onlyTheChangedObjectsItemIsTouched()
-{
+    // Only the changed object's item is touched.
     const QListEx<CDbGrPolysObject*> groups = mMarker->document->groups(mMarker->fabric, 0);
     const QRectF otherBefore = mScene->itemFor(groups[1])->boundingRect();
     GeoPoint2D delta(60.0, 0.0);
@@ -182,7 +173,7 @@ void tst_MarkerScene::textLinesAlignInsideABlockCentredOnItsCentre()
     QVERIFY(glyphs.intersects(QRectF(block.left(), 50.5, quarter, 2.0)));
 }
 
-void tst_MarkerScene::layerAreasShowBothAreasOfEveryLayer()
+void tst_MarkerScene::layerAreasShowBothAreasOfEveryLayerAndTheMarkerEnd()
 {
     const QList<LayerAreaItem*>& areas = mScene->layerAreas();
     QCOMPARE(areas.size(), 2);
@@ -200,11 +191,7 @@ void tst_MarkerScene::layerAreasShowBothAreasOfEveryLayer()
     // Labels stay readable: above every piece.
     for (QGraphicsItem* label : areas[0]->labels())
         QCOMPARE(label->scene(), mScene.get());
-}
 
-void tst_MarkerScene::markerEndFollowsTheLaidPieces()
-{
-    const QList<LayerAreaItem*>& areas = mScene->layerAreas();
     QCOMPARE(areas[0]->markerEnd(), HostTest::kMarkerLength);
     QCOMPARE(areas[0]->markerEndLabel(), QStringLiteral("Length 53.00 cm"));
     // Only the layer being edited shows its end.
@@ -267,7 +254,7 @@ void tst_MarkerScene::otherLayersAreFadedAndUnlabelled()
     QCOMPARE(areas[1]->markerEndLabel(), QStringLiteral("Length 30.00 cm"));
 }
 
-void tst_MarkerScene::filterHidesAKind()
+void tst_MarkerScene::filterHidesAKindAndTheDocumentOutlivesTheScene()
 {
     mScene->filter().setVisible(CDbAbstractObject::KindGroup, false);
     mScene->applyFilter();
@@ -279,6 +266,13 @@ void tst_MarkerScene::filterHidesAKind()
     mScene->filter().setVisible(CDbAbstractObject::KindGroup, true);
     mScene->applyFilter();
     QVERIFY(mScene->itemFor(leg)->isVisible());
+
+    // The document keeps working without the scene it once had.
+    mScene.reset();
+    GeoPoint2D delta(5.0, 0.0);
+    added->translate(delta);
+    mMarker->document->emitModified();
+    QVERIFY(mMarker->document->contains(mMarker->add(LaystoreTest::flyFacing(), {120.0, 0.0})));
 }
 
 void tst_MarkerScene::marginsGrowWhenZoomingOut()
@@ -292,17 +286,6 @@ void tst_MarkerScene::marginsGrowWhenZoomingOut()
     mScene->viewScaleChanged(0.5);
     QVERIFY(mScene->penMargin() >= 8.0);
     QVERIFY(mScene->itemFor(leg)->boundingRect().contains(rectOf(leg).adjusted(-8.0, -8.0, 8.0, 8.0)));
-}
-
-void tst_MarkerScene::documentOutlivesTheScene()
-{
-    mScene.reset();
-    // The document keeps working without the scene it once had.
-    CDbGrPolysObject* added = mMarker->add(LaystoreTest::flyFacing(), {90.0, 0.0});
-    GeoPoint2D delta(5.0, 0.0);
-    added->translate(delta);
-    mMarker->document->emitModified();
-    QVERIFY(mMarker->document->contains(added));
 }
 
 QTEST_MAIN(tst_MarkerScene)

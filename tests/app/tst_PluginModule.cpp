@@ -1,4 +1,5 @@
 #include "PluginModule.h"
+#include "app/HostTestMarker.h"
 
 #include "VelGui/ToolFactory.h"
 
@@ -47,10 +48,7 @@ void tst_PluginModule::aFileThatIsNoModuleIsRefused()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("markerplugin.so"));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("not a module");
-    file.close();
+    QVERIFY(HostTest::writeFile(path, "not a module"));
     PluginModule module;
     QString error;
     QVERIFY(!module.load(path, &error));

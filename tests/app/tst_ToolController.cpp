@@ -4,7 +4,6 @@
 #include "MarkerMainWindow.h"
 #include "ToolController.h"
 
-#include "VelCore/DefaultLogger.h"
 #include "VelCore/InfoBox.h"
 #include "VelCore/KeyboardMonitor.h"
 #include "VelGui/DocumentView.h"
@@ -98,8 +97,8 @@ void tst_ToolController::choosingAToolStopsThePreviousAndHandsTheNextToEveryView
     QVERIFY(tools->chooseTool("zoom"));
     const boost::shared_ptr<HostTest::TestTool> block = mFactory.tool("block");
     const boost::shared_ptr<HostTest::TestTool> zoom = mFactory.tool("zoom");
-    QCOMPARE(block->calls, (QStringList{QStringLiteral("start"), QStringLiteral("stop")}));
-    QCOMPARE(zoom->calls, QStringList{QStringLiteral("start")});
+    QCOMPARE(block->calls, QStringList({"start", "stop"}));
+    QCOMPARE(zoom->calls, QStringList({"start"}));
     QCOMPARE(changed.size(), 1);
     QCOMPARE(changed.first().first().toString(), QStringLiteral("zoom"));
     // Both windows, the one opened before the factory came and the one after.
@@ -145,8 +144,7 @@ void tst_ToolController::heldShortcutKeysSelectATemporaryToolUntilReleased()
     QCOMPARE(tools.currentId(), std::string("hand"));
     letGo(Qt::Key_Space);
     QCOMPARE(tools.currentId(), std::string("block"));
-    QCOMPARE(mFactory.tool("pointer")->calls, (QStringList{QStringLiteral("start"), QStringLiteral("stop"),
-                                                           QStringLiteral("start"), QStringLiteral("stop")}));
+    QCOMPARE(mFactory.tool("pointer")->calls, QStringList({"start", "stop", "start", "stop"}));
     QCOMPARE(mFactory.tool("block")->calls.count(QStringLiteral("start")), 3);
 }
 
@@ -189,10 +187,7 @@ void tst_ToolController::choosingWhileATemporaryToolIsShownEndsTheTemporaryTool(
 void tst_ToolController::anExceptionLeavingAToolIsReportedAndTheToolStaysCurrent()
 {
     RecordingSink sink;
-    QStringList log;
-    const DefaultLogger::Sink previousLog =
-        DefaultLogger::setSink([&log](int, const QString& line) { log << line; });
-    const auto restoreLog = qScopeGuard([&] { DefaultLogger::setSink(previousLog); });
+    RecordingLog log;
     MarkerMainWindow window;
     QVERIFY(window.openFile(mFile));
     window.setToolFactory(&mFactory);
@@ -202,7 +197,7 @@ void tst_ToolController::anExceptionLeavingAToolIsReportedAndTheToolStaysCurrent
     QKeyEvent press(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
     QApplication::sendEvent(window.activeView(), &press);
     QCOMPARE(sink.errors, QStringList{QStringLiteral("no keys today")});
-    QCOMPARE(log, QStringList{QStringLiteral("ERROR keyStateChanged: no keys today")});
+    QCOMPARE(log.lines, QStringList{QStringLiteral("ERROR keyStateChanged: no keys today")});
     // The boundary stopped the tool; it stays the current tool and takes the next event.
     QVERIFY(pointer->calls.endsWith(QStringLiteral("stop")));
     QCOMPARE(window.toolController()->currentId(), std::string("pointer"));
