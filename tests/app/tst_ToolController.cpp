@@ -38,13 +38,10 @@ private slots:
     void init();
     void cleanup();
 
-    void startsWithTheFirstEnabledToolWhenThereIsNoPointer();
+    void startsWithTheFirstEnabledToolAndRefusesDisabledOnes();
     void choosingAToolStopsThePreviousAndHandsTheNextToEveryView();
-    void aDisabledOrUnknownToolCannotBeChosen();
     void heldShortcutKeysSelectATemporaryToolUntilReleased();
-    void otherKeysHeldWithTheShortcutSelectNothing();
-    void aBusyToolKeepsItsPlaceWhileShortcutKeysArePressed();
-    void choosingWhileATemporaryToolIsShownEndsTheTemporaryTool();
+    void aBusyToolKeepsItsPlaceAndChoosingEndsATemporaryTool();
     void anExceptionLeavingAToolIsReportedAndTheToolStaysCurrent();
     void closingTheWindowReleasesEveryToolFirst();
 
@@ -72,7 +69,7 @@ void tst_ToolController::cleanup()
     KeyboardMonitor::instance().releaseAll();
 }
 
-void tst_ToolController::startsWithTheFirstEnabledToolWhenThereIsNoPointer()
+void tst_ToolController::startsWithTheFirstEnabledToolAndRefusesDisabledOnes()
 {
     ToolController tools(&mFactory);
     QCOMPARE(tools.entries().size(), 5);
@@ -82,6 +79,11 @@ void tst_ToolController::startsWithTheFirstEnabledToolWhenThereIsNoPointer()
     QCOMPARE(tools.entry("zoom")->shortcutKeys, (std::vector<int>{Qt::Key_Control, Qt::Key_Space}));
     QCOMPARE(tools.entry("zoom")->name, QStringLiteral("ZOOM"));
     QVERIFY(!tools.entry("spacer")->enabled);
+    // A disabled or unknown tool cannot be chosen.
+    QVERIFY(!tools.chooseTool("spacer"));
+    QVERIFY(!tools.chooseTool("Block"));
+    QCOMPARE(tools.currentId(), std::string("block"));
+    QCOMPARE(mFactory.tool("block")->calls.size(), 1);
 }
 
 void tst_ToolController::choosingAToolStopsThePreviousAndHandsTheNextToEveryView()
@@ -115,15 +117,6 @@ void tst_ToolController::choosingAToolStopsThePreviousAndHandsTheNextToEveryView
     QCOMPARE(zoom->calls.size(), 1);
 }
 
-void tst_ToolController::aDisabledOrUnknownToolCannotBeChosen()
-{
-    ToolController tools(&mFactory);
-    QVERIFY(!tools.chooseTool("spacer"));
-    QVERIFY(!tools.chooseTool("Block"));
-    QCOMPARE(tools.currentId(), std::string("block"));
-    QCOMPARE(mFactory.tool("block")->calls.size(), 1);
-}
-
 void tst_ToolController::heldShortcutKeysSelectATemporaryToolUntilReleased()
 {
     ToolController tools(&mFactory);
@@ -146,11 +139,8 @@ void tst_ToolController::heldShortcutKeysSelectATemporaryToolUntilReleased()
     QCOMPARE(tools.currentId(), std::string("block"));
     QCOMPARE(mFactory.tool("pointer")->calls, QStringList({"start", "stop", "start", "stop"}));
     QCOMPARE(mFactory.tool("block")->calls.count(QStringLiteral("start")), 3);
-}
 
-void tst_ToolController::otherKeysHeldWithTheShortcutSelectNothing()
-{
-    ToolController tools(&mFactory);
+    // Other keys held with the shortcut select nothing.
     hold(Qt::Key_Shift);
     hold(Qt::Key_Control);
     QCOMPARE(tools.currentId(), std::string("block"));
@@ -162,7 +152,7 @@ void tst_ToolController::otherKeysHeldWithTheShortcutSelectNothing()
     QCOMPARE(tools.currentId(), std::string("block"));
 }
 
-void tst_ToolController::aBusyToolKeepsItsPlaceWhileShortcutKeysArePressed()
+void tst_ToolController::aBusyToolKeepsItsPlaceAndChoosingEndsATemporaryTool()
 {
     ToolController tools(&mFactory);
     mFactory.tool("block")->busy = true;
@@ -172,12 +162,7 @@ void tst_ToolController::aBusyToolKeepsItsPlaceWhileShortcutKeysArePressed()
     mFactory.tool("block")->busy = false;
     hold(Qt::Key_Space);
     QCOMPARE(tools.currentId(), std::string("hand"));
-}
-
-void tst_ToolController::choosingWhileATemporaryToolIsShownEndsTheTemporaryTool()
-{
-    ToolController tools(&mFactory);
-    hold(Qt::Key_Space);
+    // Choosing while a temporary tool is shown ends the temporary tool.
     QVERIFY(tools.chooseTool("zoom"));
     letGo(Qt::Key_Space);
     QCOMPARE(tools.currentId(), std::string("zoom"));

@@ -45,8 +45,7 @@ private slots:
     void hasOneButtonPerToolInTheFactorysOrder();
     void buttonsShowTheNormalHoverAndDownImages();
     void theHandGripHasADrawnButton();
-    void startsWithThePointerAndItsInstructions();
-    void clickingAButtonMakesItsToolCurrent();
+    void startsWithThePointerAndAClickMakesAToolCurrent();
     void heldShortcutKeysShowTheTemporaryTool();
     void stateImagePathInsertsTheStateBeforeTheExtension();
     void theModuleUnloadsOnceTheWindowReleasedItsTools();
@@ -133,17 +132,14 @@ void tst_ToolPalette::theHandGripHasADrawnButton()
     QCOMPARE(mWindow->activeView()->tool()->id(), std::string("handgrip"));
 }
 
-void tst_ToolPalette::startsWithThePointerAndItsInstructions()
+void tst_ToolPalette::startsWithThePointerAndAClickMakesAToolCurrent()
 {
     QCOMPARE(mWindow->toolController()->currentId(), std::string("select"));
     QVERIFY(mWindow->toolPalette()->button("select")->isChecked());
     QCOMPARE(mWindow->activeView()->tool()->id(), std::string("select"));
     QVERIFY(GetInfoBox()->instructions().contains(QStringLiteral("Move Single Piece:")));
     QVERIFY(mWindow->toolPalette()->isVisibleTo(mWindow));
-}
 
-void tst_ToolPalette::clickingAButtonMakesItsToolCurrent()
-{
     ToolPalette* palette = mWindow->toolPalette();
     palette->button("ruler")->click();
     QCOMPARE(mWindow->toolController()->currentId(), std::string("ruler"));
