@@ -10,6 +10,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <algorithm>
+#include <benchmark/benchmark.h>
 #include <boost/make_shared.hpp>
 
 namespace VelSystem {
@@ -21,6 +22,20 @@ constexpr double kGap = 1.0;
 constexpr double kOverlap = 4.0;
 
 } // namespace
+
+const TrousersMarker* TrousersMarker::shared(benchmark::State& state)
+{
+    static TrousersMarker shapes;
+    static QString error;
+    static const bool loaded =
+        shapes.load(QStringLiteral(MARKER_DATASETS_DIR "/esicup/trousers.json"), &error);
+    if (!loaded) {
+        state.SkipWithError(
+            ("skipped: the trousers dataset is not available (" + error.toStdString() + ")").c_str());
+        return nullptr;
+    }
+    return &shapes;
+}
 
 bool TrousersMarker::load(const QString& path, QString* error)
 {

@@ -6,6 +6,10 @@
 #include <boost/shared_ptr.hpp>
 #include <vector>
 
+namespace benchmark {
+class State;
+}
+
 namespace VelSystem {
 
 class CDbFabricObject;
@@ -19,6 +23,9 @@ public:
     // Reads the instance's shapes; false with `error` set when the file is missing or
     // malformed.
     bool load(const QString& path, QString* error);
+    // The shapes of the datasets' trousers instance, read once; null, with `state` skipped
+    // and told why, when the datasets are absent.
+    static const TrousersMarker* shared(benchmark::State& state);
 
     // A document whose current layer holds `count` laid pieces in rows 1000 cm long, 1 cm
     // apart; every `overlapEvery`-th piece is pushed 4 cm into its left neighbour (0: none).

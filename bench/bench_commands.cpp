@@ -28,16 +28,8 @@ constexpr int kDragPieces = 1000;
 // without the dataset.
 boost::shared_ptr<DocumentMak> trousers(int count, benchmark::State& state)
 {
-    static TrousersMarker shapes;
-    static QString error;
-    static const bool loaded =
-        shapes.load(QStringLiteral(MARKER_DATASETS_DIR "/esicup/trousers.json"), &error);
-    if (!loaded) {
-        state.SkipWithError(
-            ("skipped: the trousers dataset is not available (" + error.toStdString() + ")").c_str());
-        return nullptr;
-    }
-    return shapes.build(count, 0);
+    const TrousersMarker* shapes = TrousersMarker::shared(state);
+    return shapes ? shapes->build(count, 0) : nullptr;
 }
 
 CDbFabricObject* fabricOf(const DocumentMak& document)

@@ -25,18 +25,12 @@ constexpr int kOverlapEvery = 10;
 boost::shared_ptr<DocumentMak> marker(int count, benchmark::State& state)
 {
     static std::map<int, boost::shared_ptr<DocumentMak>> built;
-    static TrousersMarker trousers;
-    static QString error;
-    static const bool loaded =
-        trousers.load(QStringLiteral(MARKER_DATASETS_DIR "/esicup/trousers.json"), &error);
-    if (!loaded) {
-        state.SkipWithError(
-            ("skipped: the trousers dataset is not available (" + error.toStdString() + ")").c_str());
+    const TrousersMarker* trousers = TrousersMarker::shared(state);
+    if (!trousers)
         return nullptr;
-    }
     auto& document = built[count];
     if (!document)
-        document = trousers.build(count, kOverlapEvery);
+        document = trousers->build(count, kOverlapEvery);
     return document;
 }
 

@@ -93,21 +93,15 @@ private:
 
 PointerDrag::PointerDrag(int pieces, QGraphicsView::ViewportUpdateMode updates, benchmark::State& state)
 {
-    static TrousersMarker shapes;
-    static QString error;
-    static const bool loaded =
-        shapes.load(QStringLiteral(MARKER_DATASETS_DIR "/esicup/trousers.json"), &error);
-    if (!loaded) {
-        state.SkipWithError(
-            ("skipped: the trousers dataset is not available (" + error.toStdString() + ")").c_str());
+    const TrousersMarker* shapes = TrousersMarker::shared(state);
+    if (!shapes)
         return;
-    }
     mTool = VelToolFactory::instance().createTool("select");
     if (!mTool) {
         state.SkipWithError("the plug-in has no pointer tool \"select\"");
         return;
     }
-    mDocument = shapes.build(pieces, 0);
+    mDocument = shapes->build(pieces, 0);
     mScene = std::make_unique<MarkerScene>(mDocument);
     mView = std::make_unique<DocumentView>(mScene.get());
     mView->setViewportUpdateMode(updates);
