@@ -39,12 +39,6 @@ constexpr int kDragFields = InfoBox::Dx | InfoBox::Dy | InfoBox::Distance;
 // refresh); one transformation at a time, whichever magnetic tool started it.
 bool sTransformingByKey = false;
 
-GeoPoint2D scenePoint(const DocumentView* view, const QPoint& pixel)
-{
-    const QPointF point = view->mapToScene(pixel);
-    return {point.x(), point.y()};
-}
-
 boost::shared_ptr<DocumentMak> markerDocument(const DocumentScene* scene)
 {
     return boost::dynamic_pointer_cast<DocumentMak>(scene ? scene->document() : nullptr);
@@ -112,7 +106,7 @@ void ToolMagnetic::mousePressEvent(DocumentView* view, QMouseEvent* event)
     mScene = view->scene();
     mView = view;
     mPressPos = event->pos();
-    const GeoPoint2D pressPoint = scenePoint(view, mPressPos);
+    const GeoPoint2D pressPoint = view->scenePoint(mPressPos);
 
     const bool hasSelection = mScene->hasSelection();
     CMarkerSelection& selection = *document->markerSelection();
@@ -187,7 +181,7 @@ void ToolMagnetic::mouseMoveEvent(DocumentView* view, QMouseEvent* event)
             mTransformer = std::make_unique<InteractiveTransformer>(mScene);
             mBusy = true;
         }
-        const GeoPoint2D cursor = scenePoint(view, event->pos());
+        const GeoPoint2D cursor = view->scenePoint(event->pos());
         const GeoPoint2D delta = cursor - mAnchor;
         const GeoPoint2D total = cursor - mOrigin;
         mTransformer->translate(delta);

@@ -29,6 +29,7 @@
 #include <QMouseEvent>
 #include <QPen>
 #include <QPolygonF>
+#include <QScopedValueRollback>
 #include <QUndoStack>
 
 namespace VelSystem {
@@ -42,12 +43,6 @@ constexpr double kLinkTolerancePixels = 5.0;
 // The live values a drag shows: its displacement and the distance the other dragging tools add.
 constexpr int kDragFields = InfoBox::Dx | InfoBox::Dy | InfoBox::Distance;
 
-GeoPoint2D scenePoint(const DocumentView* view, const QPoint& pixel)
-{
-    const QPointF point = view->mapToScene(pixel);
-    return {point.x(), point.y()};
-}
-
 QList<CDbGrPolysObject*> selectedGroups(const CMarkerSelection& selection)
 {
     QList<CDbGrPolysObject*> groups;
@@ -57,19 +52,6 @@ QList<CDbGrPolysObject*> selectedGroups(const CMarkerSelection& selection)
     }
     return groups;
 }
-
-// Sets the shared guard for its lifetime, so that an exception cannot leave it set.
-class GuardSetter
-{
-public:
-    explicit GuardSetter(bool& guard) : mGuard(guard) { mGuard = true; }
-    ~GuardSetter() { mGuard = false; }
-    GuardSetter(const GuardSetter&) = delete;
-    GuardSetter& operator=(const GuardSetter&) = delete;
-
-private:
-    bool& mGuard;
-};
 
 } // namespace
 
@@ -157,7 +139,7 @@ void ToolSelect::mousePressEvent(DocumentView* view, QMouseEvent* event)
     mView = view;
     mPressPos = event->pos();
     mLastBandPos = mPressPos;
-    mPressScenePos = scenePoint(view, mPressPos);
+    mPressScenePos = view->scenePoint(mPressPos);
     mLastScenePos = mPressScenePos;
     if (CMarkerSelection::mSelectionItems)
         pickAtPress(view, event, edited);
@@ -270,7 +252,7 @@ void ToolSelect::mouseMoveEvent(DocumentView* view, QMouseEvent* event)
         event->accept();
         return;
     }
-    const GeoPoint2D current = scenePoint(view, event->pos());
+    const GeoPoint2D current = view->scenePoint(event->pos());
     if (mDirectionMode) {
         // The line keeps the centre its gesture started from: the slide goes from there.
         if (mLineScene)
@@ -307,7 +289,7 @@ void ToolSelect::mouseReleaseEvent(DocumentView* view, QMouseEvent* event)
     if (mDirectionMode && edited.document && !edited.drawing->isMoveLocked()) {
         // A selection led by another kind of object is left as it is, line included, until
         // the next press.
-        if (!slideSelectedGroup(edited, scenePoint(view, event->pos())))
+        if (!slideSelectedGroup(edited, view->scenePoint(event->pos())))
             return;
     } else if (mRubberBand) {
         // A click that trembled is a click: Shift+click must not pick again what it toggled.
@@ -390,7 +372,7 @@ void ToolSelect::mouseDoubleClickEvent(DocumentView* view, QMouseEvent* event)
         return;
     }
     const CMarkerSelection& selection = *edited.document->markerSelection();
-    const GeoPoint2D point = scenePoint(view, mPressPos);
+    const GeoPoint2D point = view->scenePoint(mPressPos);
     if (edited.drawing->getLinkDoc()) {
         identifySelectedPieces(selection, edited.fabric);
         editLinksAt(*edited.drawing, edited.fabric, point);
@@ -427,7 +409,7 @@ bool ToolSelect::keyStateChanged(bool pressed, int key)
             document->findOverlaps();
         stop();
     } else if (mTransformer && !msTransformingByKey) {
-        const GuardSetter guard(msTransformingByKey);
+        const QScopedValueRollback<bool> guard(msTransformingByKey, true);
         if (!mTransformer->transformByKey(key)) {
             const boost::shared_ptr<Document> document = mScene->document();
             stop();

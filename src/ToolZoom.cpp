@@ -93,8 +93,7 @@ void ToolZoom::stop()
 void ToolZoom::mousePressEvent(DocumentView* view, QMouseEvent* event)
 {
     mPressed = true;
-    const QPointF scenePoint = view->mapToScene(event->pos());
-    mPressPoint = GeoPoint2D(scenePoint.x(), scenePoint.y());
+    mPressPoint = view->scenePoint(event->pos());
     event->accept();
     view->updateCursor(*this);
     mPressTime = mClock();

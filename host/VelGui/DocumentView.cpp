@@ -69,8 +69,13 @@ boost::shared_ptr<Selection> DocumentView::pick(const QPoint& pixel) const
     if (!doc)
         return {};
     doc->setViewScale(getScale());
+    return doc->pick(scenePoint(pixel), kPickTolerance / getScale(), &filter());
+}
+
+GeoPoint2D DocumentView::scenePoint(const QPoint& pixel) const
+{
     const QPointF point = toScene(QPointF(pixel));
-    return doc->pick(GeoPoint2D(point.x(), point.y()), kPickTolerance / getScale(), &filter());
+    return {point.x(), point.y()};
 }
 
 boost::shared_ptr<Selection> DocumentView::pick(const QPolygonF& pixels) const

@@ -36,6 +36,9 @@ public:
     // The objects inside or crossing a polygon given in view pixels.
     boost::shared_ptr<Selection> pick(const QPolygonF& pixels) const;
 
+    // The document point a viewport pixel shows.
+    GeoPoint2D scenePoint(const QPoint& pixel) const;
+
     // Pixels per centimetre.
     double getScale() const;
     // Multiplies the scale by `factor`, keeping the document point under `centre`
