@@ -6,122 +6,10 @@
 #include "laystore/CDbMarkerShareGlobales.h"
 
 #include <algorithm>
-#include <cmath>
-#include <limits>
 #include <stdexcept>
 #include <utility>
 
 namespace VelSystem {
-
-namespace {
-
-using Segment = bg::model::referring_segment<const GeoPoint2D>;
-
-// A shared part at least this large (cm²) is a visible overlap, far above the rounding
-// slivers between outlines laid edge to edge that GeoPolygon2D::overlaps ignores.
-constexpr double kCertainOverlap = 1e-4;
-// Shared parts below this (cm²) are those slivers: even a 1e-10 cm seam over a 100 m marker
-// stays below it.
-constexpr double kSliverArea = 1e-8;
-// How far off an outline a computed crossing point of two outlines may land, relative to the
-// size of the two: Boost's overlay snaps its points to a grid over their extent (about 2e-8
-// of it); bogus parts lie centimetres off.
-constexpr double kOnOutline = 1e-6;
-// How far inside an outline (cm) a corner lies beyond doubt.
-constexpr double kClearOfOutline = 1e-7;
-constexpr double kPi = 3.14159265358979323846;
-
-// Distance from `p` to the nearest edge of `outline`, leaving out the two edges at vertex
-// `skip` (-1: none).
-double distanceToEdges(const std::vector<GeoPoint2D>& outline, const GeoPoint2D& p, int skip)
-{
-    const int n = static_cast<int>(outline.size());
-    double best = std::numeric_limits<double>::infinity();
-    for (int i = 0; i < n; ++i) {
-        const int j = (i + 1) % n;
-        if (i != skip && j != skip)
-            best = std::min(best, bg::comparable_distance(p, Segment(outline[static_cast<size_t>(i)],
-                                                                     outline[static_cast<size_t>(j)])));
-    }
-    return std::sqrt(best);
-}
-
-// True when a vertex of `a` lies so deep inside `b` that the outlines surely overlap. Near a
-// vertex, within a radius r that reaches neither `b`'s outline nor `a`'s other edges, `a` is
-// the sector between the vertex's two edges, and that sector lies inside `b`.
-bool sharesSector(const GeoPolygon2D& a, const GeoPolygon2D& b, const BgPolygon& bArea)
-{
-    const std::vector<GeoPoint2D>& points = a.points();
-    const int n = a.size();
-    const GeoRectangle bBox = b.boundingRect();
-    const double orientation = a.signedArea() > 0.0 ? 1.0 : -1.0;
-    for (int i = 0; i < n; ++i) {
-        const GeoPoint2D& v = points[static_cast<size_t>(i)];
-        if (!bBox.contains(v) || !bg::within(v, bArea))
-            continue;
-        const GeoPoint2D previous = points[static_cast<size_t>((i + n - 1) % n)] - v;
-        const GeoPoint2D next = points[static_cast<size_t>((i + 1) % n)] - v;
-        const double r = std::min({distanceToEdges(b.points(), v, -1), previous.module(), next.module(),
-                                   distanceToEdges(points, v, i)});
-        // The interior angle: from the next edge to the previous one, on the inside.
-        double angle = std::atan2(orientation * next.cross(previous), next.dot(previous));
-        if (angle < 0.0)
-            angle += 2.0 * kPi;
-        if (angle * r * r / 2.0 >= kCertainOverlap)
-            return true;
-    }
-    return false;
-}
-
-// True when every corner of `part` lies inside `outline` or within `tolerance` of it.
-bool liesIn(const BgPolygon& part, const BgPolygon& outline, double tolerance)
-{
-    return std::all_of(part.outer().begin(), part.outer().end(),
-                       [&](const GeoPoint2D& p) { return bg::distance(p, outline) <= tolerance; });
-}
-
-// True when a corner of `a` lies inside `b`, clear of its outline.
-bool cornerInside(const GeoPolygon2D& a, const GeoPolygon2D& b, const BgPolygon& bArea)
-{
-    return std::any_of(a.points().begin(), a.points().end(), [&](const GeoPoint2D& v) {
-        return bg::within(v, bArea) && distanceToEdges(b.points(), v, -1) > kClearOfOutline;
-    });
-}
-
-// True when the outlines share more than a rounding sliver. Boost's overlay can answer a
-// whole outline as the shared part of two outlines that only touch, with a corner on the
-// other's edge (as a slide leaves them): a part counts only when it lies in both outlines.
-// Where outlines touch along nearly parallel edges its rounding can also make up slivers:
-// these count only when edges really cross or a corner lies inside the other outline.
-bool sharesArea(const GeoPolygon2D& a, const GeoPolygon2D& b, const BgPolygon& aArea, const BgPolygon& bArea)
-{
-    GeoRectangle extent = a.boundingRect();
-    extent.include(b.boundingRect());
-    BgMultiPolygon common;
-    bg::intersection(aArea, bArea, common);
-    const double tolerance = kOnOutline * (extent.width() + extent.height());
-    double shared = 0.0;
-    for (const BgPolygon& part : common) {
-        if (liesIn(part, aArea, tolerance) && liesIn(part, bArea, tolerance))
-            shared += bg::area(part);
-    }
-    if (shared <= kSliverArea)
-        return false;
-    return shared >= kCertainOverlap || CDbGrPolysObject::outlinesCross(a, b) || cornerInside(a, b, bArea) ||
-           cornerInside(b, a, aArea);
-}
-
-} // namespace
-
-bool CDbGrPolysObject::outlinesOverlap(const GeoPolygon2D& a, const GeoPolygon2D& b)
-{
-    if (a.size() < 3 || b.size() < 3 || !a.boundingRect().intersect(b.boundingRect()))
-        return false;
-    const BgPolygon aArea = toBgPolygon(a);
-    const BgPolygon bArea = toBgPolygon(b);
-    // A cheaper proof settles most overlapping pairs.
-    return sharesSector(a, b, bArea) || sharesSector(b, a, aArea) || sharesArea(a, b, aArea, bArea);
-}
 
 CDbGrPolysObject::CDbGrPolysObject() = default;
 
@@ -233,7 +121,7 @@ bool CDbGrPolysObject::overlaps(const CDbGrPolysObject& other) const
             continue;
         const GeoPolygon2D outline = a.outline().toPolygon();
         for (const CDbPolygon& b : other.mPolygons) {
-            if (!b.contours().isEmpty() && outlinesOverlap(outline, b.outline().toPolygon()))
+            if (!b.contours().isEmpty() && outline.overlaps(b.outline().toPolygon()))
                 return true;
         }
     }
@@ -305,32 +193,6 @@ void CDbGrPolysObject::removeInvalidGrPolysID(CDbMarkerDrawing* drawing, CDbFabr
         return;
     mPolygons = std::move(kept);
     emitChanged();
-}
-
-bool CDbGrPolysObject::outlinesCross(const GeoPolygon2D& a, const GeoPolygon2D& b)
-{
-    // Sides are told apart beyond rounding: the cross products compared are scaled by both
-    // edges' lengths.
-    constexpr double kSide = 1e-12;
-    const int n = a.size();
-    const int m = b.size();
-    for (int i = 0; i < n; ++i) {
-        const GeoPoint2D& p = a[i];
-        const GeoPoint2D e = a[(i + 1) % n] - p;
-        for (int j = 0; j < m; ++j) {
-            const GeoPoint2D& q = b[j];
-            const GeoPoint2D f = b[(j + 1) % m] - q;
-            const double scale = kSide * e.module() * f.module();
-            const double q0 = e.cross(q - p);
-            const double q1 = e.cross(q + f - p);
-            const double p0 = f.cross(p - q);
-            const double p1 = f.cross(p + e - q);
-            if (((q0 > scale && q1 < -scale) || (q0 < -scale && q1 > scale)) &&
-                ((p0 > scale && p1 < -scale) || (p0 < -scale && p1 > scale)))
-                return true;
-        }
-    }
-    return false;
 }
 
 void CDbGrPolysObject::setOverlapping(bool overlapping)

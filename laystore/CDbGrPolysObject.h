@@ -43,12 +43,6 @@ public:
     // True when an outline of this group and one of `other` share area; outlines that only
     // touch do not overlap, an outline inside another does.
     bool overlaps(const CDbGrPolysObject& other) const;
-    // The same for two outlines.
-    static bool outlinesOverlap(const GeoPolygon2D& a, const GeoPolygon2D& b);
-    // True when an edge of outline `a` crosses an edge of `b` from one side to the other, each
-    // at a point inside the other: there the outlines surely share area, however little.
-    // Edges that only touch or run along each other do not cross.
-    static bool outlinesCross(const GeoPolygon2D& a, const GeoPolygon2D& b);
     // The area of the pieces' outlines (blocking polygons aside), in cm².
     double area() const;
 

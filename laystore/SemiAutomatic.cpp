@@ -92,8 +92,7 @@ double contactDistance(const GeoPolygon2D& moving, const GeoPolygon2D& obstacle,
         const double end = next == contacts.all.end() ? best : std::min(*next, best);
         GeoPolygon2D probe = moving;
         probe.translate(direction * ((meeting + end) / 2.0));
-        if (CDbGrPolysObject::outlinesCross(probe, obstacle) ||
-            CDbGrPolysObject::outlinesOverlap(probe, obstacle))
+        if (probe.crosses(obstacle) || probe.overlaps(obstacle))
             return meeting;
     }
     return best;

@@ -42,6 +42,10 @@ public:
     // True when the interiors share area (touching edges or corners do not count, nor
     // rounding slivers thinner than any visible overlap).
     bool overlaps(const GeoPolygon2D& o) const;
+    // True when an edge of this outline crosses an edge of `o` from one side to the other,
+    // each at a point inside the other: there the outlines surely share area, however little.
+    // Edges that only touch or run along each other do not cross.
+    bool crosses(const GeoPolygon2D& o) const;
     bool isFinite() const;
 
     void translate(const GeoPoint2D& d);

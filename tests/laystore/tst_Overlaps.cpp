@@ -140,14 +140,14 @@ void tst_Overlaps::outlinesTouchingWhereTheOverlayErrs()
     QFETCH(std::vector<GeoPoint2D>, second);
     const GeoPolygon2D a(first);
     const GeoPolygon2D b(second);
-    QVERIFY(!CDbGrPolysObject::outlinesOverlap(a, b));
-    QVERIFY(!CDbGrPolysObject::outlinesCross(a, b));
+    QVERIFY(!a.overlaps(b));
+    QVERIFY(!a.crosses(b));
     // Pushed into each other by a hair, they do overlap.
     GeoPolygon2D pushed = b;
     pushed.translate((a.centroid() - b.centroid()) * 1e-3);
-    QVERIFY(CDbGrPolysObject::outlinesCross(a, pushed));
+    QVERIFY(a.crosses(pushed));
     pushed.translate((a.centroid() - b.centroid()) * 1e-2);
-    QVERIFY(CDbGrPolysObject::outlinesOverlap(a, pushed));
+    QVERIFY(a.overlaps(pushed));
 }
 
 void tst_Overlaps::marksChangeOnlyWhenTheyFlip()

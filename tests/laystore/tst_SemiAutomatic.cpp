@@ -290,7 +290,7 @@ void tst_SemiAutomatic::slidesNeverEndInAnOverlapAndGoAsFarAsTheyCan()
             const GeoPolygon2D further = movedBy(*moved, direction * step);
             return std::any_of(groups.begin(), groups.end(), [&](const CDbGrPolysObject* other) {
                 return other != moving && !moving->overlaps(*other) &&
-                       CDbGrPolysObject::outlinesCross(further, other->polygon(0).outline().toPolygon());
+                       further.crosses(other->polygon(0).outline().toPolygon());
             });
         };
         const QByteArray where = "round " + QByteArray::number(round);
