@@ -9,6 +9,7 @@
 #include "laystore/CDbMarkerDrawing.h"
 #include "laystore/DocumentMak.h"
 
+#include "TestMain.h"
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QTemporaryDir>
@@ -185,5 +186,5 @@ void tst_InfoBoxDock::anotherActiveMarkerEmptiesThePanel()
     QCOMPARE(field("fieldPieceName"), QString());
 }
 
-QTEST_MAIN(tst_InfoBoxDock)
+MARKER_TEST(tst_InfoBoxDock)
 #include "tst_InfoBoxDock.moc"

@@ -1,5 +1,6 @@
 #include "app/HostTestMarker.h"
 
+#include "TestMain.h"
 #include <QCoreApplication>
 #include <QDir>
 #include <QImage>
@@ -262,5 +263,5 @@ void tst_MarkerHost::aMissingPluginIsReportedAndTheViewerStillWorks()
              qPrintable(scripted.err));
 }
 
-QTEST_MAIN(tst_MarkerHost)
+MARKER_TEST(tst_MarkerHost)
 #include "tst_MarkerHost.moc"

@@ -11,6 +11,7 @@
 #include "VelGui/VelApplication.h"
 #include "laystore/DocumentMak.h"
 
+#include "TestMain.h"
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMdiArea>
@@ -233,5 +234,5 @@ void tst_MarkerMainWindow::closingWithChangesAsksFirst()
     QCOMPARE(HostTest::savedGroupCount(mFile), 4);
 }
 
-QTEST_MAIN(tst_MarkerMainWindow)
+MARKER_TEST(tst_MarkerMainWindow)
 #include "tst_MarkerMainWindow.moc"

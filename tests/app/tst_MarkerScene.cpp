@@ -8,6 +8,7 @@
 #include "laystore/view/PieceGroupItem.h"
 #include "laystore/view/SceneDrawing.h"
 
+#include "TestMain.h"
 #include <QtTest>
 #include <memory>
 
@@ -288,5 +289,5 @@ void tst_MarkerScene::marginsGrowWhenZoomingOut()
     QVERIFY(mScene->itemFor(leg)->boundingRect().contains(rectOf(leg).adjusted(-8.0, -8.0, 8.0, 8.0)));
 }
 
-QTEST_MAIN(tst_MarkerScene)
+MARKER_TEST(tst_MarkerScene)
 #include "tst_MarkerScene.moc"

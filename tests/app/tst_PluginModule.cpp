@@ -3,6 +3,7 @@
 
 #include "VelGui/ToolFactory.h"
 
+#include "TestMain.h"
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -68,5 +69,5 @@ void tst_PluginModule::aLibraryWithoutTheEntryIsRefused()
     QVERIFY(!module.factory());
 }
 
-QTEST_MAIN(tst_PluginModule)
+MARKER_TEST(tst_PluginModule)
 #include "tst_PluginModule.moc"

@@ -1,5 +1,6 @@
 #include "ScriptParser.h"
 
+#include "TestMain.h"
 #include <QtTest>
 
 using namespace VelSystem;
@@ -230,5 +231,5 @@ void tst_ScriptParser::namesKeys()
         QVERIFY2(ScriptParser::keyCode(name.first) == name.second, qPrintable(name.first));
 }
 
-QTEST_MAIN(tst_ScriptParser)
+MARKER_TEST(tst_ScriptParser)
 #include "tst_ScriptParser.moc"

@@ -11,6 +11,7 @@
 #include "VelGui/DocumentView.h"
 #include "laystore/DocumentMak.h"
 
+#include "TestMain.h"
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
@@ -446,5 +447,5 @@ void tst_ScriptRunner::withoutThePluginToolStepsFail()
              QStringLiteral("session.txt:3: no tool plug-in is loaded\n"));
 }
 
-QTEST_MAIN(tst_ScriptRunner)
+MARKER_TEST(tst_ScriptRunner)
 #include "tst_ScriptRunner.moc"

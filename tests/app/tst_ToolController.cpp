@@ -8,6 +8,7 @@
 #include "VelCore/KeyboardMonitor.h"
 #include "VelGui/DocumentView.h"
 
+#include "TestMain.h"
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -204,5 +205,5 @@ void tst_ToolController::closingTheWindowReleasesEveryToolFirst()
         QVERIFY2(made.second.expired(), made.first.c_str());
 }
 
-QTEST_MAIN(tst_ToolController)
+MARKER_TEST(tst_ToolController)
 #include "tst_ToolController.moc"

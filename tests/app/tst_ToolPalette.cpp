@@ -11,6 +11,7 @@
 #include "VelGui/DocumentView.h"
 #include "VelGui/ToolFactory.h"
 
+#include "TestMain.h"
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
@@ -181,5 +182,5 @@ void tst_ToolPalette::theModuleUnloadsOnceTheWindowReleasedItsTools()
     QVERIFY2(mModule.load(PluginModule::defaultPath(), &error), qPrintable(error));
 }
 
-QTEST_MAIN(tst_ToolPalette)
+MARKER_TEST(tst_ToolPalette)
 #include "tst_ToolPalette.moc"

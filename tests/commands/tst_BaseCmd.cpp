@@ -4,6 +4,7 @@
 #include "Commands/BaseCmd.h"
 #include "laystore/CMarkerSelection.h"
 
+#include "TestMain.h"
 #include <QtTest>
 #include <functional>
 #include <stdexcept>
@@ -168,5 +169,5 @@ QListEx<CDbAbstractObject*> tst_BaseCmd::looseRow(int count, double x)
     return row;
 }
 
-QTEST_MAIN(tst_BaseCmd)
+MARKER_TEST(tst_BaseCmd)
 #include "tst_BaseCmd.moc"

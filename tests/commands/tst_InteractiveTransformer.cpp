@@ -10,6 +10,7 @@
 #include "VelGui/MainWindow.h"
 #include "laystore/CMarkerSelection.h"
 
+#include "TestMain.h"
 #include <QPointF>
 #include <QRegularExpression>
 #include <QUndoStack>
@@ -258,5 +259,5 @@ QListEx<CDbAbstractObject*> tst_InteractiveTransformer::previews() const
     return found;
 }
 
-QTEST_MAIN(tst_InteractiveTransformer)
+MARKER_TEST(tst_InteractiveTransformer)
 #include "tst_InteractiveTransformer.moc"

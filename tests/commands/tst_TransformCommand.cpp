@@ -7,6 +7,7 @@
 #include "laystore/CDbMarkerShareGlobales.h"
 #include "laystore/CDbTextObject.h"
 
+#include "TestMain.h"
 #include <QPointer>
 #include <QUndoStack>
 #include <QtTest>
@@ -264,5 +265,5 @@ TransformCommand* tst_TransformCommand::create(const QListEx<CDbAbstractObject*>
     return TransformCommand::create(m->document, m->fabric, 0, sources, copiesOf(sources), offset);
 }
 
-QTEST_MAIN(tst_TransformCommand)
+MARKER_TEST(tst_TransformCommand)
 #include "tst_TransformCommand.moc"

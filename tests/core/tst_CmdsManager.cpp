@@ -1,6 +1,7 @@
 #include "VelCore/AbstractCmd.h"
 #include "VelCore/CmdsManager.h"
 
+#include "TestMain.h"
 #include <QtTest>
 
 using namespace VelSystem;
@@ -89,5 +90,5 @@ void tst_CmdsManager::refusesIncompleteRegistrations()
     QVERIFY(!manager->hasCommand(QString()));
 }
 
-QTEST_APPLESS_MAIN(tst_CmdsManager)
+MARKER_TEST(tst_CmdsManager)
 #include "tst_CmdsManager.moc"

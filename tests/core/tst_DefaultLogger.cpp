@@ -1,5 +1,6 @@
 #include "VelCore/DefaultLogger.h"
 
+#include "TestMain.h"
 #include <QtTest>
 
 using VelSystem::DefaultLogger;
@@ -51,5 +52,5 @@ void tst_DefaultLogger::withoutSinkLinesGoToTheQtStream()
     DefaultLogger(3) << "broken";
 }
 
-QTEST_APPLESS_MAIN(tst_DefaultLogger)
+MARKER_TEST(tst_DefaultLogger)
 #include "tst_DefaultLogger.moc"

@@ -1,6 +1,7 @@
 #include "VelConjoin/Document.h"
 #include "VelConjoin/Selection.h"
 
+#include "TestMain.h"
 #include <QSignalSpy>
 #include <QUndoStack>
 #include <QtTest>
@@ -80,5 +81,5 @@ void tst_Document::modifiedFollowsTheUndoStack()
     QVERIFY(!document.isModified());
 }
 
-QTEST_APPLESS_MAIN(tst_Document)
+MARKER_TEST(tst_Document)
 #include "tst_Document.moc"

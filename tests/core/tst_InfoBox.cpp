@@ -1,5 +1,6 @@
 #include "VelCore/InfoBox.h"
 
+#include "TestMain.h"
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -52,5 +53,5 @@ void tst_InfoBox::instructions()
     QCOMPARE(changed[0][0].toString(), QStringLiteral("<p>Click a piece</p>"));
 }
 
-QTEST_APPLESS_MAIN(tst_InfoBox)
+MARKER_TEST(tst_InfoBox)
 #include "tst_InfoBox.moc"

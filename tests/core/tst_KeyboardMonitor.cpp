@@ -1,5 +1,6 @@
 #include "VelCore/KeyboardMonitor.h"
 
+#include "TestMain.h"
 #include <QSignalSpy>
 #include <QWidget>
 #include <QtTest>
@@ -100,5 +101,5 @@ void tst_KeyboardMonitor::heldKeysEndByReleaseOrLeavingTheApplication()
     QCOMPARE(changed.size(), 2);
 }
 
-QTEST_MAIN(tst_KeyboardMonitor)
+MARKER_TEST(tst_KeyboardMonitor)
 #include "tst_KeyboardMonitor.moc"

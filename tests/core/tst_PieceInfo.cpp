@@ -1,5 +1,6 @@
 #include "VelConjoin/PieceInfo.h"
 
+#include "TestMain.h"
 #include <QtTest>
 
 using VelSystem::PieceInfo;
@@ -30,5 +31,5 @@ void tst_PieceInfo::everyFieldTakesPartInEquality()
     }
 }
 
-QTEST_APPLESS_MAIN(tst_PieceInfo)
+MARKER_TEST(tst_PieceInfo)
 #include "tst_PieceInfo.moc"

@@ -1,5 +1,6 @@
 #include "VelConjoin/PointFeature.h"
 
+#include "TestMain.h"
 #include <QtTest>
 
 using namespace VelSystem;
@@ -54,5 +55,5 @@ void tst_PointFeature::matchLinkCapability()
     QCOMPARE(point.stateMatchLinkVectorON(matchOnly), expected);
 }
 
-QTEST_APPLESS_MAIN(tst_PointFeature)
+MARKER_TEST(tst_PointFeature)
 #include "tst_PointFeature.moc"

@@ -1,5 +1,6 @@
 #include "VelCore/VelCoreApplication.h"
 
+#include "TestMain.h"
 #include <QClipboard>
 #include <QSignalSpy>
 #include <QWidget>
@@ -69,5 +70,5 @@ void tst_VelCoreApplication::clipboardIsTheApplications()
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("12.50 cm"));
 }
 
-QTEST_MAIN(tst_VelCoreApplication)
+MARKER_TEST(tst_VelCoreApplication)
 #include "tst_VelCoreApplication.moc"

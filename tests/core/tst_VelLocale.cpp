@@ -1,5 +1,6 @@
 #include "VelCore/VelLocale.h"
 
+#include "TestMain.h"
 #include <QtTest>
 
 using VelSystem::VelLocale;
@@ -165,5 +166,5 @@ void tst_VelLocale::angles()
     QVERIFY(qAbs(r.value + 90.13) < 1e-9);
 }
 
-QTEST_APPLESS_MAIN(tst_VelLocale)
+MARKER_TEST(tst_VelLocale)
 #include "tst_VelLocale.moc"

@@ -1,5 +1,6 @@
 #include "VelCore/VelText.h"
 
+#include "TestMain.h"
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QtTest>
@@ -43,5 +44,5 @@ void tst_VelText::modifierNames()
     QCOMPARE(VelSystem::keyToString(Qt::AltModifier), QStringLiteral("Alt"));
 }
 
-QTEST_MAIN(tst_VelText)
+MARKER_TEST(tst_VelText)
 #include "tst_VelText.moc"

@@ -1,3 +1,4 @@
+#include "TestMain.h"
 #include "dialogs/DialogTestSupport.h"
 
 #include "Dialog/CutdownPositionDialog.h"
@@ -200,5 +201,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_CutdownPositionDialog)
+MARKER_TEST(tst_CutdownPositionDialog)
 #include "tst_CutdownPositionDialog.moc"

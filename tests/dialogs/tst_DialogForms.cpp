@@ -1,3 +1,4 @@
+#include "TestMain.h"
 #include "dialogs/DialogTestSupport.h"
 
 #include "frame/ContextTranslator.h"
@@ -282,5 +283,5 @@ private:
     QString mEngine;
 };
 
-QTEST_MAIN(tst_DialogForms)
+MARKER_TEST(tst_DialogForms)
 #include "tst_DialogForms.moc"

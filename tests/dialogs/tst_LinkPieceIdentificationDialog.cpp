@@ -1,3 +1,4 @@
+#include "TestMain.h"
 #include "dialogs/DialogTestSupport.h"
 
 #include "frame/ContextTranslator.h"
@@ -93,5 +94,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_LinkPieceIdentificationDialog)
+MARKER_TEST(tst_LinkPieceIdentificationDialog)
 #include "tst_LinkPieceIdentificationDialog.moc"

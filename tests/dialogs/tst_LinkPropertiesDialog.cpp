@@ -1,3 +1,4 @@
+#include "TestMain.h"
 #include "dialogs/DialogTestSupport.h"
 
 #include "frame/ContextTranslator.h"
@@ -319,5 +320,5 @@ private:
     QString mEngine;
 };
 
-QTEST_MAIN(tst_LinkPropertiesDialog)
+MARKER_TEST(tst_LinkPropertiesDialog)
 #include "tst_LinkPropertiesDialog.moc"

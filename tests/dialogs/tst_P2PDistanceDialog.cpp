@@ -1,3 +1,4 @@
+#include "TestMain.h"
 #include "dialogs/DialogTestSupport.h"
 
 #include "Dialog/P2PDistanceDialog.h"
@@ -154,5 +155,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_P2PDistanceDialog)
+MARKER_TEST(tst_P2PDistanceDialog)
 #include "tst_P2PDistanceDialog.moc"

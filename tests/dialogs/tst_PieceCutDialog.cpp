@@ -1,3 +1,4 @@
+#include "TestMain.h"
 #include "dialogs/DialogTestSupport.h"
 
 #include "frame/ContextTranslator.h"
@@ -202,5 +203,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_PieceCutDialog)
+MARKER_TEST(tst_PieceCutDialog)
 #include "tst_PieceCutDialog.moc"

@@ -1,3 +1,4 @@
+#include "TestMain.h"
 #include "dialogs/DialogTestSupport.h"
 
 #include "frame/ContextTranslator.h"
@@ -68,5 +69,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_SeamValueDialog)
+MARKER_TEST(tst_SeamValueDialog)
 #include "tst_SeamValueDialog.moc"

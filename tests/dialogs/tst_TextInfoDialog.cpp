@@ -1,3 +1,4 @@
+#include "TestMain.h"
 #include "dialogs/DialogTestSupport.h"
 
 #include "frame/ContextTranslator.h"
@@ -356,5 +357,5 @@ private:
     CDbTextObject mText;
 };
 
-QTEST_MAIN(tst_TextInfoDialog)
+MARKER_TEST(tst_TextInfoDialog)
 #include "tst_TextInfoDialog.moc"

@@ -6,6 +6,7 @@
 #include "laystore/file/EsicupImport.h"
 #include "laystore/file/MarkerFile.h"
 
+#include "TestMain.h"
 #include <QFile>
 #include <QUndoStack>
 #include <QtTest>
@@ -210,5 +211,5 @@ void tst_EsicupImport::badScaleIsRefused()
                                    "scaled by 1e+06"));
 }
 
-QTEST_GUILESS_MAIN(tst_EsicupImport)
+MARKER_TEST(tst_EsicupImport)
 #include "tst_EsicupImport.moc"

@@ -6,6 +6,7 @@
 #include "laystore/DocumentMak.h"
 #include "laystore/file/MarkerFile.h"
 
+#include "TestMain.h"
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -605,5 +606,5 @@ void tst_MarkerFile::unloadableDocumentIsNotSaved()
     QCOMPARE(readAll(path), QByteArray("previous contents"));
 }
 
-QTEST_GUILESS_MAIN(tst_MarkerFile)
+MARKER_TEST(tst_MarkerFile)
 #include "tst_MarkerFile.moc"

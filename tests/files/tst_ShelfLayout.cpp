@@ -1,6 +1,7 @@
 #include "geo/GeoTestPrint.h"
 #include "laystore/file/ShelfLayout.h"
 
+#include "TestMain.h"
 #include <QtTest>
 #include <random>
 
@@ -64,5 +65,5 @@ void tst_ShelfLayout::boxHigherThanTheBandIsRefused()
     QVERIFY(corners.empty());
 }
 
-QTEST_GUILESS_MAIN(tst_ShelfLayout)
+MARKER_TEST(tst_ShelfLayout)
 #include "tst_ShelfLayout.moc"

@@ -5,6 +5,7 @@
 #include "NonFatalError.h"
 #include "ThrowSite.h"
 
+#include "TestMain.h"
 #include <QtTest>
 #include <boost/exception/get_error_info.hpp>
 #include <string>
@@ -105,5 +106,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_ThrowSite)
+MARKER_TEST(tst_ThrowSite)
 #include "tst_ThrowSite.moc"

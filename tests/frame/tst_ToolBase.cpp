@@ -11,6 +11,7 @@
 #include "laystore/CMarkerSelection.h"
 #include "laystore/DocumentMak.h"
 
+#include "TestMain.h"
 #include <QImage>
 #include <QMouseEvent>
 #include <QScrollBar>
@@ -207,5 +208,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_ToolBase)
+MARKER_TEST(tst_ToolBase)
 #include "tst_ToolBase.moc"

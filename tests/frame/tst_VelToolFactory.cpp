@@ -8,6 +8,7 @@
 #include "VelCore/DefaultLogger.h"
 #include "VelCore/VelText.h"
 
+#include "TestMain.h"
 #include <QImage>
 #include <QtTest>
 
@@ -183,5 +184,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_VelToolFactory)
+MARKER_TEST(tst_VelToolFactory)
 #include "tst_VelToolFactory.moc"

@@ -3,6 +3,7 @@
 #include "VelGui/AbstractTool.h"
 #include "VelGui/ToolFactory.h"
 
+#include "TestMain.h"
 #include <QFile>
 #include <QLibrary>
 #include <QProcess>
@@ -93,5 +94,5 @@ void tst_markerplugin::exportsOnlyTheEntry()
     QCOMPARE(ours, QStringList{QStringLiteral("T markerplugin")});
 }
 
-QTEST_MAIN(tst_markerplugin)
+MARKER_TEST(tst_markerplugin)
 #include "tst_markerplugin.moc"

@@ -1,6 +1,7 @@
 #include "GeoTestPrint.h"
 #include "VelGeo/GeoPoint2D.h"
 
+#include "TestMain.h"
 #include <QtTest>
 #include <cmath>
 #include <limits>
@@ -157,5 +158,5 @@ void tst_GeoPoint2D::equalsAndFinite()
     QVERIFY(!GeoPoint2D(0, -std::numeric_limits<double>::infinity()).isFinite());
 }
 
-QTEST_APPLESS_MAIN(tst_GeoPoint2D)
+MARKER_TEST(tst_GeoPoint2D)
 #include "tst_GeoPoint2D.moc"

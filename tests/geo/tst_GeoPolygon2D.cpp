@@ -2,6 +2,7 @@
 #include "VelGeo/GeoBoost.h"
 #include "VelGeo/GeoPolygon2D.h"
 
+#include "TestMain.h"
 #include <QPainterPath>
 #include <QPolygonF>
 #include <QtTest>
@@ -259,5 +260,5 @@ void tst_GeoPolygon2D::toBgPolygonClosesAndOrients()
     QCOMPARE(int(VelSystem::toBgPolygon(closed).outer().size()), 7);
 }
 
-QTEST_APPLESS_MAIN(tst_GeoPolygon2D)
+MARKER_TEST(tst_GeoPolygon2D)
 #include "tst_GeoPolygon2D.moc"

@@ -1,6 +1,7 @@
 #include "GeoTestPrint.h"
 #include "VelGeo/GeoRectangle.h"
 
+#include "TestMain.h"
 #include <QtTest>
 
 using VelSystem::GeoPoint2D;
@@ -107,5 +108,5 @@ void tst_GeoRectangle::expandAndTranslate()
     QVERIFY(!invalid.isValid());
 }
 
-QTEST_APPLESS_MAIN(tst_GeoRectangle)
+MARKER_TEST(tst_GeoRectangle)
 #include "tst_GeoRectangle.moc"

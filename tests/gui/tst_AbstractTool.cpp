@@ -3,6 +3,7 @@
 #include "VelCore/InfoBox.h"
 #include "VelGui/ToolFactory.h"
 
+#include "TestMain.h"
 #include <QtTest>
 
 using namespace VelSystem;
@@ -70,5 +71,5 @@ void tst_AbstractTool::factoryInstructionsCallTheRegisteredFunction()
     QVERIFY(factory.instructions("unknown").isEmpty());
 }
 
-QTEST_MAIN(tst_AbstractTool)
+MARKER_TEST(tst_AbstractTool)
 #include "tst_AbstractTool.moc"

@@ -2,6 +2,7 @@
 
 #include "VelGui/DocumentScene.h"
 
+#include "TestMain.h"
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -50,5 +51,5 @@ void tst_DocumentScene::emitSelectionChangedReachesTheDocument()
     QCOMPARE(sceneSpy.count(), 1);
 }
 
-QTEST_MAIN(tst_DocumentScene)
+MARKER_TEST(tst_DocumentScene)
 #include "tst_DocumentScene.moc"

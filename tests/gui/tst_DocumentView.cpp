@@ -3,6 +3,7 @@
 #include "VelGui/DocumentScene.h"
 #include "VelGui/DocumentView.h"
 
+#include "TestMain.h"
 #include <QApplication>
 #include <QSignalSpy>
 #include <QtTest>
@@ -302,5 +303,5 @@ void tst_DocumentView::mouseMovesReachTheRulers()
     QVERIFY(near(QPointF(spy.at(0).at(0).toDouble(), spy.at(0).at(1).toDouble()), mView->mapToScene(at)));
 }
 
-QTEST_MAIN(tst_DocumentView)
+MARKER_TEST(tst_DocumentView)
 #include "tst_DocumentView.moc"

@@ -7,6 +7,7 @@
 #include "VelGui/TextListDialog.h"
 #include "VelGui/VelApplication.h"
 
+#include "TestMain.h"
 #include <QApplication>
 #include <QListWidget>
 #include <QMdiArea>
@@ -175,5 +176,5 @@ void tst_MainWindow::textListStoresOnlyAcceptedEdits()
              QStringList({"Back panel", "Sleeve"}));
 }
 
-QTEST_MAIN(tst_MainWindow)
+MARKER_TEST(tst_MainWindow)
 #include "tst_MainWindow.moc"

@@ -1,5 +1,6 @@
 #include "VelGui/VelCursor.h"
 
+#include "TestMain.h"
 #include <QImage>
 #include <QPixmap>
 #include <QtTest>
@@ -90,5 +91,5 @@ void tst_VelCursor::invertedSettingSwitchesEveryCursor()
         QCOMPARE(imageOf(accessors()[i]()), normal[i]);
 }
 
-QTEST_MAIN(tst_VelCursor)
+MARKER_TEST(tst_VelCursor)
 #include "tst_VelCursor.moc"

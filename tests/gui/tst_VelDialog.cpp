@@ -3,6 +3,7 @@
 #include "VelGui/VelDialog.h"
 #include "VelGui/VelValidator.h"
 
+#include "TestMain.h"
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -121,5 +122,5 @@ void tst_VelDialog::acceptsValuesInRange()
     QVERIFY(sink.errors.isEmpty());
 }
 
-QTEST_MAIN(tst_VelDialog)
+MARKER_TEST(tst_VelDialog)
 #include "tst_VelDialog.moc"

@@ -1,5 +1,6 @@
 #include "VelGui/VelValidator.h"
 
+#include "TestMain.h"
 #include <QtTest>
 #include <memory>
 
@@ -155,5 +156,5 @@ void tst_VelValidator::rangeTextFollowsTheLengthUnit()
     QCOMPARE(rangeCheck(*mLength, QStringLiteral("81")), flags(true, false));
 }
 
-QTEST_MAIN(tst_VelValidator)
+MARKER_TEST(tst_VelValidator)
 #include "tst_VelValidator.moc"

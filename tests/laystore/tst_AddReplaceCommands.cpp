@@ -4,6 +4,7 @@
 #include "laystore/CDbTextObject.h"
 #include "laystore/CMarkerSelection.h"
 
+#include "TestMain.h"
 #include <QPointer>
 #include <QSignalSpy>
 #include <QUndoStack>
@@ -168,5 +169,5 @@ void tst_AddReplaceCommands::impossiblePushThrowsAndLeavesEverything()
     delete loose.data();
 }
 
-QTEST_GUILESS_MAIN(tst_AddReplaceCommands)
+MARKER_TEST(tst_AddReplaceCommands)
 #include "tst_AddReplaceCommands.moc"

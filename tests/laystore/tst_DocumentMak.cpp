@@ -4,6 +4,7 @@
 #include "laystore/CDbTextObject.h"
 #include "laystore/CMarkerSelection.h"
 
+#include "TestMain.h"
 #include <QPointer>
 #include <QSignalSpy>
 #include <QtTest>
@@ -340,5 +341,5 @@ void tst_DocumentMak::currentFabricAndLayer()
     QVERIFY(!bare.drawing()->isSetToSingleLayer(nullptr, nullptr));
 }
 
-QTEST_GUILESS_MAIN(tst_DocumentMak)
+MARKER_TEST(tst_DocumentMak)
 #include "tst_DocumentMak.moc"

@@ -3,6 +3,7 @@
 #include "laystore/file/EsicupImport.h"
 #include "laystore/file/MarkerFile.h"
 
+#include "TestMain.h"
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -179,5 +180,5 @@ void tst_GroupIdCheck::groupsFromOutsideDataNeedTheCheck()
         QVERIFY(group->needsIdCheck());
 }
 
-QTEST_GUILESS_MAIN(tst_GroupIdCheck)
+MARKER_TEST(tst_GroupIdCheck)
 #include "tst_GroupIdCheck.moc"

@@ -4,6 +4,7 @@
 #include "laystore/CDbMarkerShareGlobales.h"
 #include "laystore/commands/GroupTransformCmd.h"
 
+#include "TestMain.h"
 #include <QUndoStack>
 #include <QtTest>
 
@@ -157,5 +158,5 @@ void tst_GroupTransformCommands::wrongParametersChangeNothing()
     QVERIFY(target->sameContent(*before));
 }
 
-QTEST_MAIN(tst_GroupTransformCommands)
+MARKER_TEST(tst_GroupTransformCommands)
 #include "tst_GroupTransformCommands.moc"

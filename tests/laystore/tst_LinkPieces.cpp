@@ -3,6 +3,7 @@
 #include "laystore/CDbDocumentLinkObject.h"
 #include "laystore/CDbTwainLinkPiecesObjectTable.h"
 
+#include "TestMain.h"
 #include <QtTest>
 
 using namespace VelSystem;
@@ -159,5 +160,5 @@ void tst_LinkPieces::drawingOwnsItsLinkData()
     QVERIFY(!drawing->getLinkDoc());
 }
 
-QTEST_GUILESS_MAIN(tst_LinkPieces)
+MARKER_TEST(tst_LinkPieces)
 #include "tst_LinkPieces.moc"

@@ -3,6 +3,7 @@
 #include "laystore/CDbLineObject.h"
 #include "laystore/CDbTextObject.h"
 
+#include "TestMain.h"
 #include <QSignalSpy>
 #include <QtTest>
 #include <limits>
@@ -267,5 +268,5 @@ void tst_MarkerModel::onlyPlacementAndMatchingLocksForbidMoves()
     QVERIFY(drawing.isMoveLocked());
 }
 
-QTEST_GUILESS_MAIN(tst_MarkerModel)
+MARKER_TEST(tst_MarkerModel)
 #include "tst_MarkerModel.moc"

@@ -4,6 +4,7 @@
 #include "laystore/CDbTextObject.h"
 #include "laystore/CMarkerSelection.h"
 
+#include "TestMain.h"
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -115,5 +116,5 @@ void tst_MarkerSelection::deselectAllNotifiesOnlyWhenAsked()
     QCOMPARE(announced.count(), 1);
 }
 
-QTEST_GUILESS_MAIN(tst_MarkerSelection)
+MARKER_TEST(tst_MarkerSelection)
 #include "tst_MarkerSelection.moc"

@@ -1,5 +1,6 @@
 #include "laystore/LaystoreTestMarker.h"
 
+#include "TestMain.h"
 #include <QSet>
 #include <QSignalSpy>
 #include <QtTest>
@@ -260,5 +261,5 @@ void tst_Overlaps::indexedSearchAgreesWithAllPairs()
         QCOMPARE(group->isOverlapping(), marked.contains(group));
 }
 
-QTEST_GUILESS_MAIN(tst_Overlaps)
+MARKER_TEST(tst_Overlaps)
 #include "tst_Overlaps.moc"

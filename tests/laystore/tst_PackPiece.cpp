@@ -3,6 +3,7 @@
 #include "laystore/CDbMarkerShareGlobales.h"
 #include "laystore/CDbPackPiece.h"
 
+#include "TestMain.h"
 #include <QtTest>
 
 using namespace VelSystem;
@@ -110,5 +111,5 @@ void tst_PackPiece::impossibleSearchesAreRefused()
     QVERIFY(packer.getAvailablePosition().isEmpty());
 }
 
-QTEST_MAIN(tst_PackPiece)
+MARKER_TEST(tst_PackPiece)
 #include "tst_PackPiece.moc"

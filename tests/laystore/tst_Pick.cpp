@@ -5,6 +5,7 @@
 #include "laystore/CDbTextObject.h"
 #include "laystore/CMarkerSelection.h"
 
+#include "TestMain.h"
 #include <QtTest>
 
 using namespace VelSystem;
@@ -140,5 +141,5 @@ void tst_Pick::rubberBandTakesInsideAndCrossing()
     QVERIFY(m->document->pick(flat, nullptr)->isEmpty());
 }
 
-QTEST_GUILESS_MAIN(tst_Pick)
+MARKER_TEST(tst_Pick)
 #include "tst_Pick.moc"

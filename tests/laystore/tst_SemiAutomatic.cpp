@@ -2,6 +2,7 @@
 
 #include "laystore/SemiAutomatic.h"
 
+#include "TestMain.h"
 #include <QRandomGenerator>
 #include <QtTest>
 
@@ -310,5 +311,5 @@ void tst_SemiAutomatic::slidesNeverEndInAnOverlapAndGoAsFarAsTheyCan()
     QVERIFY(blocked > rounds / 3);
 }
 
-QTEST_MAIN(tst_SemiAutomatic)
+MARKER_TEST(tst_SemiAutomatic)
 #include "tst_SemiAutomatic.moc"

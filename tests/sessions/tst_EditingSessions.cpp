@@ -17,6 +17,7 @@
 #include "laystore/LaystoreTestMarker.h"
 #include "laystore/file/MarkerFile.h"
 
+#include "TestMain.h"
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -254,5 +255,5 @@ void tst_EditingSessions::aWaitingPieceIsLaidAndSlidToItsNeighbour()
     QCOMPARE(mSaved->findOverlaps(), 0);
 }
 
-QTEST_MAIN(tst_EditingSessions)
+MARKER_TEST(tst_EditingSessions)
 #include "tst_EditingSessions.moc"

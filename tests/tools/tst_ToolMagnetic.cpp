@@ -6,6 +6,7 @@
 #include "VelCore/InfoBox.h"
 #include "laystore/CMarkerSelection.h"
 
+#include "TestMain.h"
 #include <QSignalSpy>
 #include <QUndoStack>
 #include <QVector>
@@ -391,5 +392,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_ToolMagnetic)
+MARKER_TEST(tst_ToolMagnetic)
 #include "tst_ToolMagnetic.moc"

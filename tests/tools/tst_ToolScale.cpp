@@ -5,6 +5,7 @@
 #include "VelGui/VelCursor.h"
 #include "laystore/CMarkerSelection.h"
 
+#include "TestMain.h"
 #include <QUndoStack>
 #include <QtTest>
 
@@ -66,5 +67,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_ToolScale)
+MARKER_TEST(tst_ToolScale)
 #include "tst_ToolScale.moc"

@@ -12,6 +12,7 @@
 #include "laystore/CDbTwainLinkPiecesObjectTable.h"
 #include "laystore/CMarkerSelection.h"
 
+#include "TestMain.h"
 #include <QDialog>
 #include <QGraphicsLineItem>
 #include <QLabel>
@@ -521,5 +522,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_ToolSelect)
+MARKER_TEST(tst_ToolSelect)
 #include "tst_ToolSelect.moc"

@@ -1,5 +1,6 @@
 #include "tools/ToolTestView.h"
 
+#include "TestMain.h"
 #include <QtTest>
 
 using namespace VelSystem;
@@ -121,5 +122,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_ToolViewTranslation)
+MARKER_TEST(tst_ToolViewTranslation)
 #include "tst_ToolViewTranslation.moc"

@@ -4,6 +4,7 @@
 
 #include "VelGui/VelCursor.h"
 
+#include "TestMain.h"
 #include <QGraphicsRectItem>
 #include <QtTest>
 #include <memory>
@@ -295,5 +296,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_ToolZoom)
+MARKER_TEST(tst_ToolZoom)
 #include "tst_ToolZoom.moc"
