@@ -54,17 +54,18 @@ template <class E>
 
 } // namespace VelSystem
 
-// Throws `exception` (a FatalError or AssertionError) with the current function, source
-// path and line.
-#define VEL_THROW(exception)                                                                                 \
+// Throws `exception` (a FatalError or AssertionError) with the current function and source
+// path. The line is given, not taken from __LINE__: the host's reports name fixed lines that
+// must not move when the file is edited.
+#define VEL_THROW(line, exception)                                                                           \
     do {                                                                                                     \
         static constexpr ::VelSystem::ThrowSite<sizeof(__FILE__)> velThrowSite(__FILE__);                    \
-        ::VelSystem::throwWithSite((exception), BOOST_CURRENT_FUNCTION, velThrowSite.path(), __LINE__);      \
+        ::VelSystem::throwWithSite((exception), BOOST_CURRENT_FUNCTION, velThrowSite.path(), (line));        \
     } while (false)
 
 // A state the tool's own logic excludes: throws AssertionError "Invalid Operation".
-#define VEL_ASSERT(condition)                                                                                \
+#define VEL_ASSERT(line, condition)                                                                          \
     do {                                                                                                     \
         if (!(condition))                                                                                    \
-            VEL_THROW(::VelSystem::AssertionError::invalidOperation());                                      \
+            VEL_THROW((line), ::VelSystem::AssertionError::invalidOperation());                              \
     } while (false)

@@ -18,11 +18,13 @@ inline QDebug debugAtSite(const char* path, int line, const char* function)
 
 } // namespace VelSystem
 
-// qDebug() with the current source path, line and function in front: VEL_DEBUG_SITE() << text;
-#define VEL_DEBUG_SITE()                                                                                     \
+// qDebug() with the current source path, the given line and function in front:
+// VEL_DEBUG_SITE(223, BOOST_CURRENT_FUNCTION) << text; the line is fixed like a throw site's,
+// and the function is passed so that a line written from a lambda names the function around it.
+#define VEL_DEBUG_SITE(line, function)                                                                       \
     ::VelSystem::debugAtSite(                                                                                \
         [] {                                                                                                 \
             static constexpr ::VelSystem::ThrowSite<sizeof(__FILE__)> site(__FILE__);                        \
             return site.path();                                                                              \
         }(),                                                                                                 \
-        __LINE__, BOOST_CURRENT_FUNCTION)
+        (line), (function))

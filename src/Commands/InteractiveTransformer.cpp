@@ -216,7 +216,8 @@ AbstractCmd* InteractiveTransformer::end()
         qDeleteAll(copies);
         return nullptr;
     }
-    VEL_DEBUG_SITE() << "InteractiveTransformer::end():" << QPointF(d->offset.x, d->offset.y);
+    VEL_DEBUG_SITE(430, BOOST_CURRENT_FUNCTION)
+        << "InteractiveTransformer::end():" << QPointF(d->offset.x, d->offset.y);
     return TransformCommand::create(d->document, d->fabric, d->layer, sources, copies, d->offset);
 }
 

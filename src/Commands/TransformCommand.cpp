@@ -36,7 +36,7 @@ TransformCommand* TransformCommand::create(const boost::shared_ptr<DocumentMak>&
     if (!document)
         return nullptr;
     if (sources.size() != copies.size())
-        VEL_THROW(AssertionError::invalidOperation());
+        VEL_THROW(99, AssertionError::invalidOperation());
     auto command = std::make_unique<TransformCommand>(document, fabric, layer);
     for (int i = 0; i < sources.size(); ++i) {
         CDbAbstractObject* source = sources[i];
@@ -131,7 +131,9 @@ void TransformCommand::redo()
     const bool modifyPolysTable = document->getModifyPolysTable();
     DocumentMak::msCheckOverlaps = false;
     document->setModifyPolysTable(false);
-    runReported([this] { redoExchanges(); }, [] { VEL_DEBUG_SITE() << "Occur some unexpected error."; });
+    const char* function = BOOST_CURRENT_FUNCTION;
+    runReported([this] { redoExchanges(); },
+                [function] { VEL_DEBUG_SITE(223, function) << "Occur some unexpected error."; });
     DocumentMak::msCheckOverlaps = checkOverlaps;
     document->setModifyPolysTable(modifyPolysTable);
     updateOwnership(*document);
@@ -146,7 +148,9 @@ void TransformCommand::undo()
         return;
     const bool modifyPolysTable = document->getModifyPolysTable();
     document->setModifyPolysTable(false);
-    runReported([this] { undoExchanges(); }, [] { VEL_DEBUG_SITE() << "Occur some unexpected error."; });
+    const char* function = BOOST_CURRENT_FUNCTION;
+    runReported([this] { undoExchanges(); },
+                [function] { VEL_DEBUG_SITE(214, function) << "Occur some unexpected error."; });
     document->setModifyPolysTable(modifyPolysTable);
     updateOwnership(*document);
 }

@@ -142,23 +142,32 @@ private slots:
             QCOMPARE(QString(*boost::get_error_info<boost::throw_file>(e)),
                      QStringLiteral("src\\Commands\\TransformCommand"));
             QVERIFY(QString(*boost::get_error_info<boost::throw_function>(e)).contains("create"));
+            QCOMPARE(*boost::get_error_info<boost::throw_line>(e), 99);
         }
         qDeleteAll(copies);
     }
 
-    void failedRedoIsLoggedAndShown()
+    // The debug line names the fixed line and the function, not the lambda that writes it.
+    void failedRedoAndUndoAreLoggedAndShown()
     {
+        QUndoStack* stack = m->document->undoStack();
         TransformCommand* command = create({pocket}, {5, 0});
         // Out of the document, the pocket belongs to the command from now on.
         m->document->removePiece(pocket, m->fabric, 0);
-        QTest::ignoreMessage(QtDebugMsg,
-                             QRegularExpression("^src\\\\Commands\\\\TransformCommand \\d+ .*redo.* "
-                                                "Occur some unexpected error\\.$"));
-        m->document->undoStack()->push(command);
+        QTest::ignoreMessage(QtDebugMsg, "src\\Commands\\TransformCommand 223 virtual void "
+                                         "VelSystem::TransformCommand::redo() Occur some unexpected error.");
+        stack->push(command);
         QCOMPARE(reports->errors.size(), 1);
         QVERIFY(reports->errors[0].contains("not on layer"));
+
+        stack->push(create({band}, {5, 0}));
+        m->document->removePiece(m->document->objects(m->fabric, 0).last(), m->fabric, 0);
+        QTest::ignoreMessage(QtDebugMsg, "src\\Commands\\TransformCommand 214 virtual void "
+                                         "VelSystem::TransformCommand::undo() Occur some unexpected error.");
+        stack->undo();
+        QCOMPARE(reports->errors.size(), 2);
         reports->errors.clear();
-        m->document->undoStack()->clear();
+        stack->clear();
     }
 
     void droppedCommandsDeleteOnlyObjectsOutOfTheDocument()
