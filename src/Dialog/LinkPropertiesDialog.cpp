@@ -9,8 +9,6 @@
 #include "laystore/CDbMarkerShareGlobales.h"
 #include "laystore/CDbTwainLinkPiecesObject.h"
 
-#include <algorithm>
-
 namespace VelSystem {
 
 namespace {
@@ -35,9 +33,11 @@ void uncheck(QCheckBox* box)
     box->setChecked(false);
 }
 
-void installLengthValidator(QLineEdit* edit, double minimum, double maximum)
+VelValidator* installLengthValidator(QLineEdit* edit, double minimum, double maximum)
 {
-    edit->setValidator(new VelValidator(VelValidator::Length, minimum, maximum, edit));
+    auto* validator = new VelValidator(VelValidator::Length, minimum, maximum, edit);
+    edit->setValidator(validator);
+    return validator;
 }
 
 // Offsets are allowed only within one repeat; without a repeat the field is not checked.
@@ -75,13 +75,14 @@ LinkPropertiesDialog::LinkPropertiesDialog(CDbTwainLinkPiecesObject* link, CDbFa
     boundOffset(ui->offsetY, mRepeatY);
     ui->offsetX->setText(locale.formatLength(mLink->offsetX(), VelLocale::WithUnit));
     ui->offsetY->setText(locale.formatLength(mLink->offsetY(), VelLocale::WithUnit));
-    installLengthValidator(ui->edit_swatch_distance_x, 0.0, kLargestSwatchDistance);
-    installLengthValidator(ui->edit_swatch_distance_y, 0.0, kLargestSwatchDistance);
-    // A link without a limit shows 0, which OK turns back into no limit.
-    ui->edit_swatch_distance_x->setText(
-        locale.formatLength(std::max(0.0, mLink->maxSwatchDistanceX()), VelLocale::WithUnit));
-    ui->edit_swatch_distance_y->setText(
-        locale.formatLength(std::max(0.0, mLink->maxSwatchDistanceY()), VelLocale::WithUnit));
+    // An axis without a limit shows an empty field, which OK saves as no limit again; a 0 shown
+    // there would come back as a limit of 0.
+    const auto showSwatchDistance = [&locale](QLineEdit* edit, double distance) {
+        installLengthValidator(edit, 0.0, kLargestSwatchDistance)->setEmptyAllowed(true);
+        edit->setText(distance < 0.0 ? QString() : locale.formatLength(distance, VelLocale::WithUnit));
+    };
+    showSwatchDistance(ui->edit_swatch_distance_x, mLink->maxSwatchDistanceX());
+    showSwatchDistance(ui->edit_swatch_distance_y, mLink->maxSwatchDistanceY());
     updateState();
 }
 
@@ -257,8 +258,12 @@ void LinkPropertiesDialog::accept()
     };
     const double offsetX = lengthOf(ui->offsetX, 0.0);
     const double offsetY = lengthOf(ui->offsetY, 0.0);
-    double swatchX = lengthOf(ui->edit_swatch_distance_x, CDbTwainLinkPiecesObject::kNoSwatchLimit);
-    double swatchY = lengthOf(ui->edit_swatch_distance_y, CDbTwainLinkPiecesObject::kNoSwatchLimit);
+    const auto swatchDistanceOf = [&lengthOf](const QLineEdit* edit) {
+        return edit->text().trimmed().isEmpty() ? CDbTwainLinkPiecesObject::kNoSwatchLimit
+                                                : lengthOf(edit, CDbTwainLinkPiecesObject::kNoSwatchLimit);
+    };
+    double swatchX = swatchDistanceOf(ui->edit_swatch_distance_x);
+    double swatchY = swatchDistanceOf(ui->edit_swatch_distance_y);
     if (qAbs(swatchX) <= kZeroDistance && qAbs(swatchY) <= kZeroDistance)
         swatchX = swatchY = CDbTwainLinkPiecesObject::kNoSwatchLimit;
 

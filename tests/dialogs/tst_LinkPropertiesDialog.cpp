@@ -125,31 +125,61 @@ private slots:
         }
     }
 
-    void twoZeroSwatchDistancesMeanNoLimit()
+    // No limit shows as an empty field and survives OK; 0 on both axes also means no limit.
+    void swatchDistancesSurviveOk_data()
     {
-        RecordingSink sink;
-        // A link without limits shows 0 in both fields and keeps no limit.
-        mLink.setMaxSwatchDistances(Link::kNoSwatchLimit, Link::kNoSwatchLimit);
+        QTest::addColumn<double>("storedX");
+        QTest::addColumn<double>("storedY");
+        QTest::addColumn<QString>("shownX");
+        QTest::addColumn<QString>("shownY");
+        QTest::addColumn<QString>("typedY");
+        QTest::addColumn<double>("savedX");
+        QTest::addColumn<double>("savedY");
+        const double none = Link::kNoSwatchLimit;
+        QTest::newRow("no limits") << none << none << ""
+                                   << ""
+                                   << "" << none << none;
+        QTest::newRow("no limit in x only") << none << 4.0 << ""
+                                            << "4.00 cm"
+                                            << "4" << none << 4.0;
+        QTest::newRow("a limit typed") << none << none << ""
+                                       << ""
+                                       << "5000" << none << 5000.0;
+        QTest::newRow("one zero is a limit") << 0.0 << 4.0 << "0.00 cm"
+                                             << "4.00 cm"
+                                             << "4" << 0.0 << 4.0;
+        QTest::newRow("two zeros") << 0.0 << 4.0 << "0.00 cm"
+                                   << "4.00 cm"
+                                   << "0" << none << none;
+    }
+
+    void swatchDistancesSurviveOk()
+    {
+        QFETCH(double, storedX);
+        QFETCH(double, storedY);
+        QFETCH(QString, typedY);
+        mLink.setMaxSwatchDistances(storedX, storedY);
         LinkPropertiesDialog dialog(&mLink, &mFabric);
-        QCOMPARE(edit(dialog, "edit_swatch_distance_x")->text(), QStringLiteral("0.00 cm"));
-        QCOMPARE(edit(dialog, "edit_swatch_distance_y")->text(), QStringLiteral("0.00 cm"));
+        QTEST(edit(dialog, "edit_swatch_distance_x")->text(), "shownX");
+        QTEST(edit(dialog, "edit_swatch_distance_y")->text(), "shownY");
+        edit(dialog, "edit_swatch_distance_y")->setText(typedY);
         dialog.accept();
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
-        QCOMPARE(mLink.maxSwatchDistanceX(), Link::kNoSwatchLimit);
-        QCOMPARE(mLink.maxSwatchDistanceY(), Link::kNoSwatchLimit);
+        QTEST(mLink.maxSwatchDistanceX(), "savedX");
+        QTEST(mLink.maxSwatchDistanceY(), "savedY");
+    }
 
-        LinkPropertiesDialog one(&mLink, &mFabric);
-        edit(one, "edit_swatch_distance_x")->setText(QStringLiteral("0"));
-        edit(one, "edit_swatch_distance_y")->setText(QStringLiteral("5000.01"));
-        one.accept();
-        QVERIFY(one.result() != QDialog::Accepted);
+    void swatchDistanceOutOfRangeIsRefused()
+    {
+        RecordingSink sink;
+        LinkPropertiesDialog dialog(&mLink, &mFabric);
+        edit(dialog, "edit_swatch_distance_y")->setText(QStringLiteral("5000.01"));
+        dialog.accept();
+        QVERIFY(dialog.result() != QDialog::Accepted);
         QCOMPARE(sink.messages,
                  QStringList(QStringLiteral("The value of \"Max Distance Y\" is out of range. Enter a "
                                             "value from 0.00 cm to 5000.00 cm.")));
-        edit(one, "edit_swatch_distance_y")->setText(QStringLiteral("5000"));
-        one.accept();
-        QCOMPARE(mLink.maxSwatchDistanceX(), 0.0);
-        QCOMPARE(mLink.maxSwatchDistanceY(), 5000.0);
+        QCOMPARE(mLink.maxSwatchDistanceY(), 4.0);
     }
 
     void refusesWithoutPlaidOrStripe()
