@@ -44,147 +44,132 @@ class tst_InfoBoxDock : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
+    void initTestCase() { HostTest::silencePlatformNoise(); }
 
-    void aTurnedAndMirroredDragCopyShowsItsPiece();
-    void aBlockOfSeveralPiecesNamesEachOnce();
-    void anythingButAPieceEmptiesThePanel();
-    void anotherActiveMarkerEmptiesThePanel();
+    void init()
+    {
+        mWindow = std::make_unique<MarkerMainWindow>();
+        QVERIFY(mWindow->openFile(QString::fromUtf8(kSample)));
+        mMarker = mWindow->activeMarker();
+        QVERIFY(!panelShown());
+    }
+
+    void cleanup()
+    {
+        mMarker.reset();
+        mWindow.reset();
+    }
+
+    void aTurnedAndMirroredDragCopyShowsItsPiece()
+    {
+        const CDbGrPolysObject* facing =
+            sampleGroup(*mMarker, QStringLiteral("Pocket facing"), QStringLiteral("S"));
+        QVERIFY(facing);
+        // The copy a drag turns is not placed on any layer.
+        std::unique_ptr<CDbGrPolysObject> copy(facing->clone(mMarker->drawing(), true));
+        copy->rotate(180.0);
+        copy->mirrorHorizontally();
+        report(copy.get());
+        QVERIFY(panelShown());
+        QCOMPARE(field("fieldPieceName"), QStringLiteral("Pocket facing"));
+        QCOMPARE(field("fieldPieceSize"), QStringLiteral("S"));
+        // A mirror after a turn reverses the turn.
+        QCOMPARE(field("fieldPieceAngle"), QStringLiteral("180.00°"));
+        QCOMPARE(field("fieldPieceMirror"), QStringLiteral("left to right"));
+
+        copy->mirrorVertically();
+        copy->rotate(90.0);
+        report(copy.get());
+        QCOMPARE(field("fieldPieceAngle"), QStringLiteral("270.00°"));
+        QCOMPARE(field("fieldPieceMirror"), QStringLiteral("left to right and top to bottom"));
+    }
+
+    void aBlockOfSeveralPiecesNamesEachOnce()
+    {
+        const CDbGrPolysObject* front = sampleGroup(*mMarker, QStringLiteral("Front"), QStringLiteral("M"));
+        const CDbGrPolysObject* back = sampleGroup(*mMarker, QStringLiteral("Back"), QStringLiteral("M"));
+        const CDbGrPolysObject* otherFront =
+            sampleGroup(*mMarker, QStringLiteral("Front"), QStringLiteral("S"));
+        QVERIFY(front && back && otherFront);
+        std::unique_ptr<CDbGrPolysObject> block(front->clone(mMarker->drawing(), true));
+        block->addPolygon(back->polygon(0));
+        block->addPolygon(otherFront->polygon(0));
+        CDbPolygon blocking = front->polygon(0);
+        blocking.setBlocking(true);
+        blocking.setPieceIndex(back->polygon(0).pieceIndex());
+        blocking.setSizeIndex(2);
+        block->addPolygon(blocking);
+        report(block.get());
+        QCOMPARE(field("fieldPieceName"), QStringLiteral("Front, Back"));
+        QCOMPARE(field("fieldPieceSize"), QStringLiteral("M, S"));
+    }
+
+    void anythingButAPieceEmptiesThePanel()
+    {
+        CDbFabricObject* fabric = mMarker->drawing()->getCurrentFabric();
+        CDbGrPolysObject* band = sampleGroup(*mMarker, QStringLiteral("Waistband"), QStringLiteral("L"));
+        QVERIFY(band);
+        report(band);
+        QCOMPARE(field("fieldPieceName"), QStringLiteral("Waistband"));
+        QCOMPARE(field("fieldPieceMirror"), QStringLiteral("not mirrored"));
+
+        const QListEx<CDbAbstractObject*> objects = mMarker->objects(fabric, 0);
+        const auto text = std::find_if(objects.begin(), objects.end(), [](const CDbAbstractObject* object) {
+            return object->kind() == CDbAbstractObject::KindText;
+        });
+        QVERIFY(text != objects.end());
+        report(*text);
+        QVERIFY(!panelShown());
+        QCOMPARE(field("fieldPieceName"), QString());
+        QCOMPARE(field("fieldPieceAngle"), QString());
+
+        report(band);
+        std::unique_ptr<CDbGrPolysObject> blockOnly(band->clone(mMarker->drawing(), true));
+        blockOnly->polygon(0).setBlocking(true);
+        report(blockOnly.get());
+        QVERIFY(!panelShown());
+        report(nullptr);
+        QVERIFY(!panelShown());
+    }
+
+    void anotherActiveMarkerEmptiesThePanel()
+    {
+        report(sampleGroup(*mMarker, QStringLiteral("Fly"), QStringLiteral("M")));
+        QCOMPARE(field("fieldPieceName"), QStringLiteral("Fly"));
+        QTemporaryDir dir;
+        const QString other = dir.filePath(QStringLiteral("other.mak"));
+        QVERIFY(QFile::copy(QString::fromUtf8(kSample), other));
+        QVERIFY(mWindow->openFile(other));
+        QVERIFY(mWindow->activeMarker() != mMarker);
+        QVERIFY(!panelShown());
+        QCOMPARE(field("fieldPieceName"), QString());
+    }
 
 private:
     // Calls the active document window's slot by its name, as the dragging tools do.
-    void report(CDbAbstractObject* object);
-    QString field(const char* name) const;
-    bool panelShown() const;
+    void report(CDbAbstractObject* object)
+    {
+        DocumentWindow* window = mWindow->activeMdiChild();
+        QVERIFY(window->metaObject()->indexOfSlot("updatePieceInfoUi(VelSystem::CDbAbstractObject*)") >= 0);
+        QVERIFY(QMetaObject::invokeMethod(window, "updatePieceInfoUi",
+                                          Q_ARG(VelSystem::CDbAbstractObject*, object)));
+    }
+
+    QString field(const char* name) const
+    {
+        const auto* edit = mWindow->infoBoxDock()->findChild<QLineEdit*>(QLatin1String(name));
+        return edit ? edit->text() : QStringLiteral("(no field %1)").arg(QLatin1String(name));
+    }
+
+    bool panelShown() const
+    {
+        const auto* panel = mWindow->infoBoxDock()->findChild<QGroupBox*>(QStringLiteral("pieceInfo"));
+        return panel && panel->isVisibleTo(mWindow->infoBoxDock());
+    }
 
     std::unique_ptr<MarkerMainWindow> mWindow;
     boost::shared_ptr<DocumentMak> mMarker;
 };
-
-void tst_InfoBoxDock::initTestCase()
-{
-    HostTest::silencePlatformNoise();
-}
-
-void tst_InfoBoxDock::init()
-{
-    mWindow = std::make_unique<MarkerMainWindow>();
-    QVERIFY(mWindow->openFile(QString::fromUtf8(kSample)));
-    mMarker = mWindow->activeMarker();
-    QVERIFY(!panelShown());
-}
-
-void tst_InfoBoxDock::cleanup()
-{
-    mMarker.reset();
-    mWindow.reset();
-}
-
-void tst_InfoBoxDock::report(CDbAbstractObject* object)
-{
-    DocumentWindow* window = mWindow->activeMdiChild();
-    QVERIFY(window->metaObject()->indexOfSlot("updatePieceInfoUi(VelSystem::CDbAbstractObject*)") >= 0);
-    QVERIFY(
-        QMetaObject::invokeMethod(window, "updatePieceInfoUi", Q_ARG(VelSystem::CDbAbstractObject*, object)));
-}
-
-QString tst_InfoBoxDock::field(const char* name) const
-{
-    const auto* edit = mWindow->infoBoxDock()->findChild<QLineEdit*>(QLatin1String(name));
-    return edit ? edit->text() : QStringLiteral("(no field %1)").arg(QLatin1String(name));
-}
-
-bool tst_InfoBoxDock::panelShown() const
-{
-    const auto* panel = mWindow->infoBoxDock()->findChild<QGroupBox*>(QStringLiteral("pieceInfo"));
-    return panel && panel->isVisibleTo(mWindow->infoBoxDock());
-}
-
-void tst_InfoBoxDock::aTurnedAndMirroredDragCopyShowsItsPiece()
-{
-    const CDbGrPolysObject* facing =
-        sampleGroup(*mMarker, QStringLiteral("Pocket facing"), QStringLiteral("S"));
-    QVERIFY(facing);
-    // The copy a drag turns is not placed on any layer.
-    std::unique_ptr<CDbGrPolysObject> copy(facing->clone(mMarker->drawing(), true));
-    copy->rotate(180.0);
-    copy->mirrorHorizontally();
-    report(copy.get());
-    QVERIFY(panelShown());
-    QCOMPARE(field("fieldPieceName"), QStringLiteral("Pocket facing"));
-    QCOMPARE(field("fieldPieceSize"), QStringLiteral("S"));
-    // A mirror after a turn reverses the turn.
-    QCOMPARE(field("fieldPieceAngle"), QStringLiteral("180.00°"));
-    QCOMPARE(field("fieldPieceMirror"), QStringLiteral("left to right"));
-
-    copy->mirrorVertically();
-    copy->rotate(90.0);
-    report(copy.get());
-    QCOMPARE(field("fieldPieceAngle"), QStringLiteral("270.00°"));
-    QCOMPARE(field("fieldPieceMirror"), QStringLiteral("left to right and top to bottom"));
-}
-
-void tst_InfoBoxDock::aBlockOfSeveralPiecesNamesEachOnce()
-{
-    const CDbGrPolysObject* front = sampleGroup(*mMarker, QStringLiteral("Front"), QStringLiteral("M"));
-    const CDbGrPolysObject* back = sampleGroup(*mMarker, QStringLiteral("Back"), QStringLiteral("M"));
-    const CDbGrPolysObject* otherFront = sampleGroup(*mMarker, QStringLiteral("Front"), QStringLiteral("S"));
-    QVERIFY(front && back && otherFront);
-    std::unique_ptr<CDbGrPolysObject> block(front->clone(mMarker->drawing(), true));
-    block->addPolygon(back->polygon(0));
-    block->addPolygon(otherFront->polygon(0));
-    CDbPolygon blocking = front->polygon(0);
-    blocking.setBlocking(true);
-    blocking.setPieceIndex(back->polygon(0).pieceIndex());
-    blocking.setSizeIndex(2);
-    block->addPolygon(blocking);
-    report(block.get());
-    QCOMPARE(field("fieldPieceName"), QStringLiteral("Front, Back"));
-    QCOMPARE(field("fieldPieceSize"), QStringLiteral("M, S"));
-}
-
-void tst_InfoBoxDock::anythingButAPieceEmptiesThePanel()
-{
-    CDbFabricObject* fabric = mMarker->drawing()->getCurrentFabric();
-    CDbGrPolysObject* band = sampleGroup(*mMarker, QStringLiteral("Waistband"), QStringLiteral("L"));
-    QVERIFY(band);
-    report(band);
-    QCOMPARE(field("fieldPieceName"), QStringLiteral("Waistband"));
-    QCOMPARE(field("fieldPieceMirror"), QStringLiteral("not mirrored"));
-
-    const QListEx<CDbAbstractObject*> objects = mMarker->objects(fabric, 0);
-    const auto text = std::find_if(objects.begin(), objects.end(), [](const CDbAbstractObject* object) {
-        return object->kind() == CDbAbstractObject::KindText;
-    });
-    QVERIFY(text != objects.end());
-    report(*text);
-    QVERIFY(!panelShown());
-    QCOMPARE(field("fieldPieceName"), QString());
-    QCOMPARE(field("fieldPieceAngle"), QString());
-
-    report(band);
-    std::unique_ptr<CDbGrPolysObject> blockOnly(band->clone(mMarker->drawing(), true));
-    blockOnly->polygon(0).setBlocking(true);
-    report(blockOnly.get());
-    QVERIFY(!panelShown());
-    report(nullptr);
-    QVERIFY(!panelShown());
-}
-
-void tst_InfoBoxDock::anotherActiveMarkerEmptiesThePanel()
-{
-    report(sampleGroup(*mMarker, QStringLiteral("Fly"), QStringLiteral("M")));
-    QCOMPARE(field("fieldPieceName"), QStringLiteral("Fly"));
-    QTemporaryDir dir;
-    const QString other = dir.filePath(QStringLiteral("other.mak"));
-    QVERIFY(QFile::copy(QString::fromUtf8(kSample), other));
-    QVERIFY(mWindow->openFile(other));
-    QVERIFY(mWindow->activeMarker() != mMarker);
-    QVERIFY(!panelShown());
-    QCOMPARE(field("fieldPieceName"), QString());
-}
 
 MARKER_TEST(tst_InfoBoxDock)
 #include "tst_InfoBoxDock.moc"

@@ -65,203 +65,191 @@ class tst_MarkerHost : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void screenshotShowsTheMarker();
-    void bundledSamplesOpen();
-    void aFileThatFailsToLoadIsReported();
-    void aBadCommandLineIsRefused();
-    void aScriptedSessionSwitchesToolsWithShortcutKeys();
-    void theDocumentedExampleRuns();
-    void aScriptStopsAtItsFirstBadLine();
-    void aMissingPluginIsReportedAndTheViewerStillWorks();
+    void initTestCase()
+    {
+        QVERIFY(mDir.isValid());
+        QVERIFY2(QFileInfo::exists(QCoreApplication::applicationDirPath() + QStringLiteral("/markerhost")),
+                 "build markerhost first");
+    }
+
+    void screenshotShowsTheMarker()
+    {
+        const QString file = HostTest::writeTestMarker(QDir(mDir.path()));
+        QVERIFY(!file.isEmpty());
+        const QImage image = screenshotOf(file);
+        QVERIFY(!image.isNull());
+        QVERIFY(image.width() >= 800 && image.height() >= 600);
+        // Not blank: the areas, the pieces, the labels and the window's own widgets.
+        QVERIFY(colourCount(image) > 30);
+        QVERIFY(contains(image, QColor(255, 252, 240))); // fabric area
+        QVERIFY(contains(image, QColor(226, 232, 240))); // standby area
+    }
+
+    void bundledSamplesOpen()
+    {
+        const QDir samples(QStringLiteral(MARKER_SOURCE_DIR "/samples"));
+        const QStringList files = samples.entryList({QStringLiteral("*.mak")}, QDir::Files);
+        for (const QString& name : files) {
+            const QImage image = screenshotOf(samples.filePath(name));
+            QVERIFY2(!image.isNull(), qPrintable(name));
+            QVERIFY2(colourCount(image) > 30, qPrintable(name));
+        }
+    }
+
+    void aFileThatFailsToLoadIsReported()
+    {
+        const QString broken = mDir.filePath(QStringLiteral("broken.mak"));
+        QVERIFY(HostTest::writeFile(broken, "{\"format\": \"marker\", \"version\": "));
+        const QString png = mDir.filePath(QStringLiteral("broken.png"));
+        const Run run = runHost({QStringLiteral("--screenshot"), png, broken});
+        QVERIFY(run.exitCode > 0);
+        QVERIFY2(run.err.contains(QStringLiteral("broken.mak")), qPrintable(run.err));
+        QVERIFY(!QFileInfo::exists(png));
+
+        const Run missing =
+            runHost({QStringLiteral("--screenshot"), png, mDir.filePath(QStringLiteral("none.mak"))});
+        QVERIFY(missing.exitCode > 0);
+        QVERIFY2(missing.err.contains(QStringLiteral("none.mak")), qPrintable(missing.err));
+    }
+
+    void aBadCommandLineIsRefused()
+    {
+        const Run run = runHost({QStringLiteral("--scale"), QStringLiteral("wide"),
+                                 QStringLiteral("--import"), QStringLiteral("shirts.json")});
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY2(run.err.contains(QStringLiteral("\"wide\"")), qPrintable(run.err));
+        const Run lonely = runHost({QStringLiteral("--screenshot"), mDir.filePath(QStringLiteral("x.png"))});
+        QCOMPARE(lonely.exitCode, 2);
+        const Run both = runHost({QStringLiteral("--screenshot"), mDir.filePath(QStringLiteral("x.png")),
+                                  QStringLiteral("--script"), mDir.filePath(QStringLiteral("x.txt")),
+                                  mDir.filePath(QStringLiteral("x.mak"))});
+        QCOMPARE(both.exitCode, 2);
+    }
+
+    void aScriptedSessionSwitchesToolsWithShortcutKeys()
+    {
+        const QString marker = HostTest::writeTestMarker(QDir(mDir.path()));
+        const QString png = mDir.filePath(QStringLiteral("session.png"));
+        const QString script =
+            writeScript(QStringLiteral("keys.txt"), QStringLiteral("# the pointer to start with\n"
+                                                                   "expect tool select\n"
+                                                                   "tool ruler\n"
+                                                                   "key-press Control\n"
+                                                                   "expect tool select\n"
+                                                                   "key-press Space\n"
+                                                                   "expect tool zoom\n"
+                                                                   "expect instructions Zoom In:\n"
+                                                                   "key-release Space\n"
+                                                                   "key-release Control\n"
+                                                                   "expect tool ruler\n"
+                                                                   "key-press Space\n"
+                                                                   "expect tool handgrip\n"
+                                                                   "key-release Space\n"
+                                                                   "expect tool ruler\n"
+                                                                   "screenshot ") +
+                                                        png + QLatin1Char('\n'));
+        const Run run = runHost({QStringLiteral("--script"), script, marker});
+        QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+        const QStringList lines = run.out.split(QLatin1Char('\n'));
+        QCOMPARE(lines.size(), 15);
+        QCOMPARE(lines.at(1), QStringLiteral("tool ruler (Ruler)"));
+        QCOMPARE(lines.at(2), QStringLiteral("key-press Control (tool: select)"));
+        QCOMPARE(lines.at(4), QStringLiteral("key-press Space (tool: zoom)"));
+        QCOMPARE(lines.at(8), QStringLiteral("key-release Control (tool: ruler)"));
+        QCOMPARE(lines.at(9), QStringLiteral("expect tool ruler: ok"));
+        QCOMPARE(lines.at(10), QStringLiteral("key-press Space (tool: handgrip)"));
+        QVERIFY(!QImage(png).isNull());
+    }
+
+    void theDocumentedExampleRuns()
+    {
+        QFile doc(QStringLiteral(MARKER_SOURCE_DIR "/docs/scripting.md"));
+        QVERIFY(doc.open(QIODevice::ReadOnly | QIODevice::Text));
+        const QString text = QString::fromUtf8(doc.readAll());
+        const int start = text.indexOf(QStringLiteral("## Example"));
+        QVERIFY(start >= 0);
+        QStringList steps;
+        for (const QString& line : text.mid(start).split(QLatin1Char('\n'))) {
+            if (line.startsWith(QStringLiteral("    ")))
+                steps << line.mid(4).replace(QStringLiteral("/tmp/"), mDir.path() + QLatin1Char('/'));
+        }
+        QVERIFY(steps.size() > 5);
+        const QString script = writeScript(QStringLiteral("example.txt"), steps.join(QLatin1Char('\n')));
+        const Run run = runHost({QStringLiteral("--script"), script,
+                                 QStringLiteral(MARKER_SOURCE_DIR "/samples/trousers-sample.mak")});
+        QVERIFY2(run.exitCode == 0, qPrintable(run.out + run.err));
+        QVERIFY(QFileInfo::exists(mDir.filePath(QStringLiteral("pockets.png"))));
+    }
+
+    void aScriptStopsAtItsFirstBadLine()
+    {
+        const QString marker = HostTest::writeTestMarker(QDir(mDir.path()));
+        const QString unreadable =
+            writeScript(QStringLiteral("unreadable.txt"), QStringLiteral("tool zoom\n\npress 10 ten\n"));
+        const Run bad = runHost({QStringLiteral("--script"), unreadable, marker});
+        QCOMPARE(bad.exitCode, 2);
+        QVERIFY2(bad.err.contains(unreadable + QStringLiteral(":3: \"ten\" is not a number")),
+                 qPrintable(bad.err));
+        QVERIFY(bad.out.isEmpty());
+
+        const QString failing = writeScript(QStringLiteral("failing.txt"),
+                                            QStringLiteral("tool zoom\nexpect tool ruler\ntool ruler\n"));
+        const Run failed = runHost({QStringLiteral("--script"), failing, marker});
+        QCOMPARE(failed.exitCode, 1);
+        QVERIFY2(failed.err.contains(failing + QStringLiteral(":2: expected the tool \"ruler\"")),
+                 qPrintable(failed.err));
+        QCOMPARE(failed.out, QStringLiteral("tool zoom (Zoom In/Out)"));
+
+        const Run missing =
+            runHost({QStringLiteral("--script"), mDir.filePath(QStringLiteral("none.txt")), marker});
+        QCOMPARE(missing.exitCode, 2);
+        QVERIFY2(missing.err.contains(QStringLiteral("none.txt")), qPrintable(missing.err));
+    }
+
+    void aMissingPluginIsReportedAndTheViewerStillWorks()
+    {
+        const QString marker = HostTest::writeTestMarker(QDir(mDir.path()));
+        const QString nowhere = mDir.filePath(QStringLiteral("gone/markerplugin.so"));
+        const QString png = mDir.filePath(QStringLiteral("no-tools.png"));
+        const Run run =
+            runHost({QStringLiteral("--plugin"), nowhere, QStringLiteral("--screenshot"), png, marker});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY2(run.err.contains(nowhere), qPrintable(run.err));
+        const QImage image(png);
+        QVERIFY(!image.isNull());
+        QVERIFY(contains(image, QColor(255, 252, 240))); // the marker is shown all the same
+
+        const QString script =
+            writeScript(QStringLiteral("no-tools.txt"), QStringLiteral("wheel 120 10 10\ntool select\n"));
+        const Run scripted =
+            runHost({QStringLiteral("--plugin"), nowhere, QStringLiteral("--script"), script, marker});
+        QCOMPARE(scripted.exitCode, 1);
+        QVERIFY2(scripted.err.contains(script + QStringLiteral(":2: no tool plug-in is loaded")),
+                 qPrintable(scripted.err));
+    }
 
 private:
     // Checks a screenshot run of `file`; returns the image.
-    QImage screenshotOf(const QString& file);
+    QImage screenshotOf(const QString& file)
+    {
+        const QString png = mDir.filePath(QFileInfo(file).completeBaseName() + QStringLiteral(".png"));
+        const Run run = runHost({QStringLiteral("--screenshot"), png, file});
+        if (run.exitCode != 0 || run.out != png) {
+            qWarning().noquote() << "markerhost exited with" << run.exitCode << run.err;
+            return QImage();
+        }
+        return QImage(png);
+    }
+
     // Writes `steps` to a script file in the temporary folder and returns its path.
-    QString writeScript(const QString& name, const QString& steps);
+    QString writeScript(const QString& name, const QString& steps)
+    {
+        const QString path = mDir.filePath(name);
+        return HostTest::writeFile(path, steps.toUtf8()) ? path : QString();
+    }
+
     QTemporaryDir mDir;
 };
-
-void tst_MarkerHost::initTestCase()
-{
-    QVERIFY(mDir.isValid());
-    QVERIFY2(QFileInfo::exists(QCoreApplication::applicationDirPath() + QStringLiteral("/markerhost")),
-             "build markerhost first");
-}
-
-QImage tst_MarkerHost::screenshotOf(const QString& file)
-{
-    const QString png = mDir.filePath(QFileInfo(file).completeBaseName() + QStringLiteral(".png"));
-    const Run run = runHost({QStringLiteral("--screenshot"), png, file});
-    if (run.exitCode != 0 || run.out != png) {
-        qWarning().noquote() << "markerhost exited with" << run.exitCode << run.err;
-        return QImage();
-    }
-    return QImage(png);
-}
-
-void tst_MarkerHost::screenshotShowsTheMarker()
-{
-    const QString file = HostTest::writeTestMarker(QDir(mDir.path()));
-    QVERIFY(!file.isEmpty());
-    const QImage image = screenshotOf(file);
-    QVERIFY(!image.isNull());
-    QVERIFY(image.width() >= 800 && image.height() >= 600);
-    // Not blank: the areas, the pieces, the labels and the window's own widgets.
-    QVERIFY(colourCount(image) > 30);
-    QVERIFY(contains(image, QColor(255, 252, 240))); // fabric area
-    QVERIFY(contains(image, QColor(226, 232, 240))); // standby area
-}
-
-void tst_MarkerHost::bundledSamplesOpen()
-{
-    const QDir samples(QStringLiteral(MARKER_SOURCE_DIR "/samples"));
-    const QStringList files = samples.entryList({QStringLiteral("*.mak")}, QDir::Files);
-    for (const QString& name : files) {
-        const QImage image = screenshotOf(samples.filePath(name));
-        QVERIFY2(!image.isNull(), qPrintable(name));
-        QVERIFY2(colourCount(image) > 30, qPrintable(name));
-    }
-}
-
-void tst_MarkerHost::aFileThatFailsToLoadIsReported()
-{
-    const QString broken = mDir.filePath(QStringLiteral("broken.mak"));
-    QVERIFY(HostTest::writeFile(broken, "{\"format\": \"marker\", \"version\": "));
-    const QString png = mDir.filePath(QStringLiteral("broken.png"));
-    const Run run = runHost({QStringLiteral("--screenshot"), png, broken});
-    QVERIFY(run.exitCode > 0);
-    QVERIFY2(run.err.contains(QStringLiteral("broken.mak")), qPrintable(run.err));
-    QVERIFY(!QFileInfo::exists(png));
-
-    const Run missing =
-        runHost({QStringLiteral("--screenshot"), png, mDir.filePath(QStringLiteral("none.mak"))});
-    QVERIFY(missing.exitCode > 0);
-    QVERIFY2(missing.err.contains(QStringLiteral("none.mak")), qPrintable(missing.err));
-}
-
-void tst_MarkerHost::aBadCommandLineIsRefused()
-{
-    const Run run = runHost({QStringLiteral("--scale"), QStringLiteral("wide"), QStringLiteral("--import"),
-                             QStringLiteral("shirts.json")});
-    QCOMPARE(run.exitCode, 2);
-    QVERIFY2(run.err.contains(QStringLiteral("\"wide\"")), qPrintable(run.err));
-    const Run lonely = runHost({QStringLiteral("--screenshot"), mDir.filePath(QStringLiteral("x.png"))});
-    QCOMPARE(lonely.exitCode, 2);
-    const Run both = runHost({QStringLiteral("--screenshot"), mDir.filePath(QStringLiteral("x.png")),
-                              QStringLiteral("--script"), mDir.filePath(QStringLiteral("x.txt")),
-                              mDir.filePath(QStringLiteral("x.mak"))});
-    QCOMPARE(both.exitCode, 2);
-}
-
-QString tst_MarkerHost::writeScript(const QString& name, const QString& steps)
-{
-    const QString path = mDir.filePath(name);
-    return HostTest::writeFile(path, steps.toUtf8()) ? path : QString();
-}
-
-void tst_MarkerHost::aScriptedSessionSwitchesToolsWithShortcutKeys()
-{
-    const QString marker = HostTest::writeTestMarker(QDir(mDir.path()));
-    const QString png = mDir.filePath(QStringLiteral("session.png"));
-    const QString script =
-        writeScript(QStringLiteral("keys.txt"), QStringLiteral("# the pointer to start with\n"
-                                                               "expect tool select\n"
-                                                               "tool ruler\n"
-                                                               "key-press Control\n"
-                                                               "expect tool select\n"
-                                                               "key-press Space\n"
-                                                               "expect tool zoom\n"
-                                                               "expect instructions Zoom In:\n"
-                                                               "key-release Space\n"
-                                                               "key-release Control\n"
-                                                               "expect tool ruler\n"
-                                                               "key-press Space\n"
-                                                               "expect tool handgrip\n"
-                                                               "key-release Space\n"
-                                                               "expect tool ruler\n"
-                                                               "screenshot ") +
-                                                    png + QLatin1Char('\n'));
-    const Run run = runHost({QStringLiteral("--script"), script, marker});
-    QVERIFY2(run.exitCode == 0, qPrintable(run.err));
-    const QStringList lines = run.out.split(QLatin1Char('\n'));
-    QCOMPARE(lines.size(), 15);
-    QCOMPARE(lines.at(1), QStringLiteral("tool ruler (Ruler)"));
-    QCOMPARE(lines.at(2), QStringLiteral("key-press Control (tool: select)"));
-    QCOMPARE(lines.at(4), QStringLiteral("key-press Space (tool: zoom)"));
-    QCOMPARE(lines.at(8), QStringLiteral("key-release Control (tool: ruler)"));
-    QCOMPARE(lines.at(9), QStringLiteral("expect tool ruler: ok"));
-    QCOMPARE(lines.at(10), QStringLiteral("key-press Space (tool: handgrip)"));
-    QVERIFY(!QImage(png).isNull());
-}
-
-void tst_MarkerHost::theDocumentedExampleRuns()
-{
-    QFile doc(QStringLiteral(MARKER_SOURCE_DIR "/docs/scripting.md"));
-    QVERIFY(doc.open(QIODevice::ReadOnly | QIODevice::Text));
-    const QString text = QString::fromUtf8(doc.readAll());
-    const int start = text.indexOf(QStringLiteral("## Example"));
-    QVERIFY(start >= 0);
-    QStringList steps;
-    for (const QString& line : text.mid(start).split(QLatin1Char('\n'))) {
-        if (line.startsWith(QStringLiteral("    ")))
-            steps << line.mid(4).replace(QStringLiteral("/tmp/"), mDir.path() + QLatin1Char('/'));
-    }
-    QVERIFY(steps.size() > 5);
-    const QString script = writeScript(QStringLiteral("example.txt"), steps.join(QLatin1Char('\n')));
-    const Run run = runHost({QStringLiteral("--script"), script,
-                             QStringLiteral(MARKER_SOURCE_DIR "/samples/trousers-sample.mak")});
-    QVERIFY2(run.exitCode == 0, qPrintable(run.out + run.err));
-    QVERIFY(QFileInfo::exists(mDir.filePath(QStringLiteral("pockets.png"))));
-}
-
-void tst_MarkerHost::aScriptStopsAtItsFirstBadLine()
-{
-    const QString marker = HostTest::writeTestMarker(QDir(mDir.path()));
-    const QString unreadable =
-        writeScript(QStringLiteral("unreadable.txt"), QStringLiteral("tool zoom\n\npress 10 ten\n"));
-    const Run bad = runHost({QStringLiteral("--script"), unreadable, marker});
-    QCOMPARE(bad.exitCode, 2);
-    QVERIFY2(bad.err.contains(unreadable + QStringLiteral(":3: \"ten\" is not a number")),
-             qPrintable(bad.err));
-    QVERIFY(bad.out.isEmpty());
-
-    const QString failing = writeScript(QStringLiteral("failing.txt"),
-                                        QStringLiteral("tool zoom\nexpect tool ruler\ntool ruler\n"));
-    const Run failed = runHost({QStringLiteral("--script"), failing, marker});
-    QCOMPARE(failed.exitCode, 1);
-    QVERIFY2(failed.err.contains(failing + QStringLiteral(":2: expected the tool \"ruler\"")),
-             qPrintable(failed.err));
-    QCOMPARE(failed.out, QStringLiteral("tool zoom (Zoom In/Out)"));
-
-    const Run missing =
-        runHost({QStringLiteral("--script"), mDir.filePath(QStringLiteral("none.txt")), marker});
-    QCOMPARE(missing.exitCode, 2);
-    QVERIFY2(missing.err.contains(QStringLiteral("none.txt")), qPrintable(missing.err));
-}
-
-void tst_MarkerHost::aMissingPluginIsReportedAndTheViewerStillWorks()
-{
-    const QString marker = HostTest::writeTestMarker(QDir(mDir.path()));
-    const QString nowhere = mDir.filePath(QStringLiteral("gone/markerplugin.so"));
-    const QString png = mDir.filePath(QStringLiteral("no-tools.png"));
-    const Run run =
-        runHost({QStringLiteral("--plugin"), nowhere, QStringLiteral("--screenshot"), png, marker});
-    QCOMPARE(run.exitCode, 0);
-    QVERIFY2(run.err.contains(nowhere), qPrintable(run.err));
-    const QImage image(png);
-    QVERIFY(!image.isNull());
-    QVERIFY(contains(image, QColor(255, 252, 240))); // the marker is shown all the same
-
-    const QString script =
-        writeScript(QStringLiteral("no-tools.txt"), QStringLiteral("wheel 120 10 10\ntool select\n"));
-    const Run scripted =
-        runHost({QStringLiteral("--plugin"), nowhere, QStringLiteral("--script"), script, marker});
-    QCOMPARE(scripted.exitCode, 1);
-    QVERIFY2(scripted.err.contains(script + QStringLiteral(":2: no tool plug-in is loaded")),
-             qPrintable(scripted.err));
-}
 
 MARKER_TEST(tst_MarkerHost)
 #include "tst_MarkerHost.moc"

@@ -55,18 +55,165 @@ class tst_MarkerMainWindow : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
+    void initTestCase()
+    {
+        HostTest::silencePlatformNoise();
+        QVERIFY(mDir.isValid());
+    }
+
+    void init()
+    {
+        mFile = HostTest::writeTestMarker(QDir(mDir.path()));
+        QVERIFY(!mFile.isEmpty());
+        mWindow = std::make_unique<MarkerMainWindow>();
+    }
+
     void cleanup() { mWindow.reset(); }
 
-    void openShowsTheMarkerAndItsStatus();
-    void aFileThatFailsToLoadIsReportedAndNothingOpens();
-    void editsUpdateUndoRedoTheStatusAndOverlaps();
-    void saveWritesTheMarkerOrReportsAndKeepsTheChanges();
-    void importScalesTheInstance();
-    void zoomActionsScaleTheActiveView();
-    void infoDockShowsInstructionsAndValues();
-    void closingWithChangesAsksFirst();
+    void openShowsTheMarkerAndItsStatus()
+    {
+        QVERIFY(mWindow->openFile(mFile));
+        const boost::shared_ptr<DocumentMak> marker = mWindow->activeMarker();
+        QCOMPARE(marker->fileName(), mFile);
+        QCOMPARE(VelApplication::instance()->activeDocument(), boost::shared_ptr<Document>(marker));
+        QCOMPARE(title(), QStringLiteral("trousers.mak[*]"));
+        MarkerStatusBar* status = mWindow->markerStatusBar();
+        QCOMPARE(status->lengthText(), QStringLiteral("Length: 53.00 cm"));
+        QCOMPARE(status->overlapText(), QStringLiteral("Overlaps: 1"));
+        QVERIFY(status->utilizationText().startsWith(QStringLiteral("Utilization: ")));
+        QVERIFY(mWindow->activeView()->getScale() > 0.0);
+        QVERIFY(menuAction(*mWindow, QStringLiteral("&Save"))->isEnabled());
+
+        // Opening an open file again activates its window.
+        const QString other = HostTest::writeTestMarker(QDir(mDir.path()), QStringLiteral("other.mak"));
+        QVERIFY(mWindow->openFile(other));
+        QCOMPARE(mWindow->activeMarker()->fileName(), other);
+        QVERIFY(mWindow->openFile(mFile));
+        QCOMPARE(mWindow->workspace()->subWindowList().size(), 2);
+        QCOMPARE(mWindow->activeMarker(), marker);
+    }
+
+    void aFileThatFailsToLoadIsReportedAndNothingOpens()
+    {
+        RecordingSink sink;
+        const QString broken = mDir.filePath(QStringLiteral("broken.mak"));
+        QVERIFY(HostTest::writeFile(broken, "[1, 2"));
+        QVERIFY(!mWindow->openFile(broken));
+        QCOMPARE(sink.errors.size(), 1);
+        QVERIFY2(sink.errors.first().contains(QStringLiteral("broken.mak")), qPrintable(sink.errors.first()));
+        QVERIFY(mWindow->workspace()->subWindowList().isEmpty());
+        QVERIFY(!menuAction(*mWindow, QStringLiteral("&Save"))->isEnabled());
+        // The window goes on working.
+        QVERIFY(mWindow->openFile(mFile));
+    }
+
+    void editsUpdateUndoRedoTheStatusAndOverlaps()
+    {
+        QVERIFY(mWindow->openFile(mFile));
+        const boost::shared_ptr<DocumentMak> marker = mWindow->activeMarker();
+        MarkerStatusBar* status = mWindow->markerStatusBar();
+        // A piece laid across the leg: one more overlapping pair, and a longer marker.
+        marker->pushAddCmdUndo({LaystoreTest::makePiece(LaystoreTest::waistband(), {20.0, 50.0})},
+                               marker->drawing()->getCurrentFabric(), 0, QStringLiteral("Add Band"));
+        QCOMPARE(status->overlapText(), QStringLiteral("Overlaps: 2"));
+        QCOMPARE(status->lengthText(), QStringLiteral("Length: 62.00 cm"));
+        QAction* undo = menuAction(*mWindow, QStringLiteral("&Undo"));
+        QCOMPARE(undo->text(), QStringLiteral("&Undo Add Band"));
+        QVERIFY(undo->isEnabled());
+
+        undo->trigger();
+        QCOMPARE(status->overlapText(), QStringLiteral("Overlaps: 1"));
+        QCOMPARE(status->lengthText(), QStringLiteral("Length: 53.00 cm"));
+        QCOMPARE(menuAction(*mWindow, QStringLiteral("&Redo"))->text(), QStringLiteral("&Redo Add Band"));
+        QVERIFY(!undo->isEnabled());
+    }
+
+    void saveWritesTheMarkerOrReportsAndKeepsTheChanges()
+    {
+        RecordingSink sink;
+        QVERIFY(mWindow->openFile(mFile));
+        const boost::shared_ptr<DocumentMak> marker = mWindow->activeMarker();
+        HostTest::addFly(*marker);
+        QVERIFY(mWindow->workspace()->subWindowList().first()->isWindowModified());
+
+        QVERIFY(!mWindow->saveActiveDocument(mDir.filePath(QStringLiteral("missing/folder/x.mak"))));
+        QCOMPARE(sink.errors.size(), 1);
+        QVERIFY2(sink.errors.first().contains(QStringLiteral("x.mak")), qPrintable(sink.errors.first()));
+        QVERIFY(marker->isModified());
+        QCOMPARE(marker->fileName(), mFile);
+
+        const QString copy = mDir.filePath(QStringLiteral("copy.mak"));
+        QVERIFY(mWindow->saveActiveDocument(copy));
+        QVERIFY(!marker->isModified());
+        QCOMPARE(marker->fileName(), copy);
+        QCOMPARE(title(), QStringLiteral("copy.mak[*]"));
+        QCOMPARE(HostTest::savedGroupCount(copy), 5);
+    }
+
+    void importScalesTheInstance()
+    {
+        const QString shirts = QStringLiteral(MARKER_DATASETS_DIR "/esicup/shirts.json");
+        if (!QFile::exists(shirts))
+            QSKIP(qPrintable(QStringLiteral("the nesting instances are not at %1").arg(shirts)));
+        QVERIFY(mWindow->importInstance(shirts, 2.0));
+        const boost::shared_ptr<DocumentMak> marker = mWindow->activeMarker();
+        // The strip is 40 units wide.
+        QCOMPARE(marker->drawing()->getCurrentFabric()->getFabricLayerWidth(0), 80.0);
+        QVERIFY(marker->fileName().isEmpty());
+        QCOMPARE(title(), QStringLiteral("shirts[*]"));
+
+        RecordingSink sink;
+        QVERIFY(!mWindow->importInstance(mDir.filePath(QStringLiteral("none.json")), 1.0));
+        QCOMPARE(sink.errors.size(), 1);
+        QCOMPARE(mWindow->workspace()->subWindowList().size(), 1);
+    }
+
+    void zoomActionsScaleTheActiveView()
+    {
+        QVERIFY(mWindow->openFile(mFile));
+        DocumentView* view = mWindow->activeView();
+        const double fitted = view->getScale();
+        mWindow->zoomIn();
+        QVERIFY(qAbs(view->getScale() - fitted * 1.25) < 1e-9);
+        mWindow->zoomOut();
+        mWindow->zoomOut();
+        QVERIFY(qAbs(view->getScale() - fitted / 1.25) < 1e-9);
+        mWindow->zoomToFit();
+        QVERIFY(qAbs(view->getScale() - fitted) < 1e-9);
+    }
+
+    void infoDockShowsInstructionsAndValues()
+    {
+        InfoBox* box = GetInfoBox();
+        box->setInstructions(QStringLiteral("<p><b>Click</b> a piece</p>"));
+        QVERIFY(mWindow->infoBoxDock()->instructionsHtml().contains(QStringLiteral("Click")));
+        box->setValue(InfoBox::Dx, 2.5);
+        box->setValue(InfoBox::Distance, 10.0);
+        QCOMPARE(mWindow->infoBoxDock()->fieldText(InfoBox::Dx), QStringLiteral("2.50 cm"));
+        QCOMPARE(mWindow->infoBoxDock()->fieldText(InfoBox::Dy), QString());
+        box->clear(InfoBox::Dx | InfoBox::Dy | InfoBox::Distance);
+        QCOMPARE(mWindow->infoBoxDock()->fieldText(InfoBox::Distance), QString());
+        box->setInstructions(QString());
+    }
+
+    void closingWithChangesAsksFirst()
+    {
+        QVERIFY(mWindow->openFile(mFile));
+        HostTest::addFly(*mWindow->activeMarker());
+        QString asked;
+        answerNextMessageBox(QMessageBox::Cancel, &asked);
+        mWindow->workspace()->subWindowList().first()->close();
+        QVERIFY2(asked.contains(QStringLiteral("trousers.mak")), qPrintable(asked));
+        QCOMPARE(mWindow->workspace()->subWindowList().size(), 1);
+
+        asked.clear();
+        answerNextMessageBox(QMessageBox::Discard, &asked);
+        mWindow->workspace()->subWindowList().first()->close();
+        QVERIFY(!asked.isEmpty());
+        QTRY_VERIFY(mWindow->workspace()->subWindowList().isEmpty());
+        // Discarded: the file on disk is the one written before.
+        QCOMPARE(HostTest::savedGroupCount(mFile), 4);
+    }
 
 private:
     QString title() const { return mWindow->workspace()->subWindowList().first()->windowTitle(); }
@@ -75,164 +222,6 @@ private:
     QString mFile;
     std::unique_ptr<MarkerMainWindow> mWindow;
 };
-
-void tst_MarkerMainWindow::initTestCase()
-{
-    HostTest::silencePlatformNoise();
-    QVERIFY(mDir.isValid());
-}
-
-void tst_MarkerMainWindow::init()
-{
-    mFile = HostTest::writeTestMarker(QDir(mDir.path()));
-    QVERIFY(!mFile.isEmpty());
-    mWindow = std::make_unique<MarkerMainWindow>();
-}
-
-void tst_MarkerMainWindow::openShowsTheMarkerAndItsStatus()
-{
-    QVERIFY(mWindow->openFile(mFile));
-    const boost::shared_ptr<DocumentMak> marker = mWindow->activeMarker();
-    QCOMPARE(marker->fileName(), mFile);
-    QCOMPARE(VelApplication::instance()->activeDocument(), boost::shared_ptr<Document>(marker));
-    QCOMPARE(title(), QStringLiteral("trousers.mak[*]"));
-    MarkerStatusBar* status = mWindow->markerStatusBar();
-    QCOMPARE(status->lengthText(), QStringLiteral("Length: 53.00 cm"));
-    QCOMPARE(status->overlapText(), QStringLiteral("Overlaps: 1"));
-    QVERIFY(status->utilizationText().startsWith(QStringLiteral("Utilization: ")));
-    QVERIFY(mWindow->activeView()->getScale() > 0.0);
-    QVERIFY(menuAction(*mWindow, QStringLiteral("&Save"))->isEnabled());
-
-    // Opening an open file again activates its window.
-    const QString other = HostTest::writeTestMarker(QDir(mDir.path()), QStringLiteral("other.mak"));
-    QVERIFY(mWindow->openFile(other));
-    QCOMPARE(mWindow->activeMarker()->fileName(), other);
-    QVERIFY(mWindow->openFile(mFile));
-    QCOMPARE(mWindow->workspace()->subWindowList().size(), 2);
-    QCOMPARE(mWindow->activeMarker(), marker);
-}
-
-void tst_MarkerMainWindow::aFileThatFailsToLoadIsReportedAndNothingOpens()
-{
-    RecordingSink sink;
-    const QString broken = mDir.filePath(QStringLiteral("broken.mak"));
-    QVERIFY(HostTest::writeFile(broken, "[1, 2"));
-    QVERIFY(!mWindow->openFile(broken));
-    QCOMPARE(sink.errors.size(), 1);
-    QVERIFY2(sink.errors.first().contains(QStringLiteral("broken.mak")), qPrintable(sink.errors.first()));
-    QVERIFY(mWindow->workspace()->subWindowList().isEmpty());
-    QVERIFY(!menuAction(*mWindow, QStringLiteral("&Save"))->isEnabled());
-    // The window goes on working.
-    QVERIFY(mWindow->openFile(mFile));
-}
-
-void tst_MarkerMainWindow::editsUpdateUndoRedoTheStatusAndOverlaps()
-{
-    QVERIFY(mWindow->openFile(mFile));
-    const boost::shared_ptr<DocumentMak> marker = mWindow->activeMarker();
-    MarkerStatusBar* status = mWindow->markerStatusBar();
-    // A piece laid across the leg: one more overlapping pair, and a longer marker.
-    marker->pushAddCmdUndo({LaystoreTest::makePiece(LaystoreTest::waistband(), {20.0, 50.0})},
-                           marker->drawing()->getCurrentFabric(), 0, QStringLiteral("Add Band"));
-    QCOMPARE(status->overlapText(), QStringLiteral("Overlaps: 2"));
-    QCOMPARE(status->lengthText(), QStringLiteral("Length: 62.00 cm"));
-    QAction* undo = menuAction(*mWindow, QStringLiteral("&Undo"));
-    QCOMPARE(undo->text(), QStringLiteral("&Undo Add Band"));
-    QVERIFY(undo->isEnabled());
-
-    undo->trigger();
-    QCOMPARE(status->overlapText(), QStringLiteral("Overlaps: 1"));
-    QCOMPARE(status->lengthText(), QStringLiteral("Length: 53.00 cm"));
-    QCOMPARE(menuAction(*mWindow, QStringLiteral("&Redo"))->text(), QStringLiteral("&Redo Add Band"));
-    QVERIFY(!undo->isEnabled());
-}
-
-void tst_MarkerMainWindow::saveWritesTheMarkerOrReportsAndKeepsTheChanges()
-{
-    RecordingSink sink;
-    QVERIFY(mWindow->openFile(mFile));
-    const boost::shared_ptr<DocumentMak> marker = mWindow->activeMarker();
-    HostTest::addFly(*marker);
-    QVERIFY(mWindow->workspace()->subWindowList().first()->isWindowModified());
-
-    QVERIFY(!mWindow->saveActiveDocument(mDir.filePath(QStringLiteral("missing/folder/x.mak"))));
-    QCOMPARE(sink.errors.size(), 1);
-    QVERIFY2(sink.errors.first().contains(QStringLiteral("x.mak")), qPrintable(sink.errors.first()));
-    QVERIFY(marker->isModified());
-    QCOMPARE(marker->fileName(), mFile);
-
-    const QString copy = mDir.filePath(QStringLiteral("copy.mak"));
-    QVERIFY(mWindow->saveActiveDocument(copy));
-    QVERIFY(!marker->isModified());
-    QCOMPARE(marker->fileName(), copy);
-    QCOMPARE(title(), QStringLiteral("copy.mak[*]"));
-    QCOMPARE(HostTest::savedGroupCount(copy), 5);
-}
-
-void tst_MarkerMainWindow::importScalesTheInstance()
-{
-    const QString shirts = QStringLiteral(MARKER_DATASETS_DIR "/esicup/shirts.json");
-    if (!QFile::exists(shirts))
-        QSKIP(qPrintable(QStringLiteral("the nesting instances are not at %1").arg(shirts)));
-    QVERIFY(mWindow->importInstance(shirts, 2.0));
-    const boost::shared_ptr<DocumentMak> marker = mWindow->activeMarker();
-    // The strip is 40 units wide.
-    QCOMPARE(marker->drawing()->getCurrentFabric()->getFabricLayerWidth(0), 80.0);
-    QVERIFY(marker->fileName().isEmpty());
-    QCOMPARE(title(), QStringLiteral("shirts[*]"));
-
-    RecordingSink sink;
-    QVERIFY(!mWindow->importInstance(mDir.filePath(QStringLiteral("none.json")), 1.0));
-    QCOMPARE(sink.errors.size(), 1);
-    QCOMPARE(mWindow->workspace()->subWindowList().size(), 1);
-}
-
-void tst_MarkerMainWindow::zoomActionsScaleTheActiveView()
-{
-    QVERIFY(mWindow->openFile(mFile));
-    DocumentView* view = mWindow->activeView();
-    const double fitted = view->getScale();
-    mWindow->zoomIn();
-    QVERIFY(qAbs(view->getScale() - fitted * 1.25) < 1e-9);
-    mWindow->zoomOut();
-    mWindow->zoomOut();
-    QVERIFY(qAbs(view->getScale() - fitted / 1.25) < 1e-9);
-    mWindow->zoomToFit();
-    QVERIFY(qAbs(view->getScale() - fitted) < 1e-9);
-}
-
-void tst_MarkerMainWindow::infoDockShowsInstructionsAndValues()
-{
-    InfoBox* box = GetInfoBox();
-    box->setInstructions(QStringLiteral("<p><b>Click</b> a piece</p>"));
-    QVERIFY(mWindow->infoBoxDock()->instructionsHtml().contains(QStringLiteral("Click")));
-    box->setValue(InfoBox::Dx, 2.5);
-    box->setValue(InfoBox::Distance, 10.0);
-    QCOMPARE(mWindow->infoBoxDock()->fieldText(InfoBox::Dx), QStringLiteral("2.50 cm"));
-    QCOMPARE(mWindow->infoBoxDock()->fieldText(InfoBox::Dy), QString());
-    box->clear(InfoBox::Dx | InfoBox::Dy | InfoBox::Distance);
-    QCOMPARE(mWindow->infoBoxDock()->fieldText(InfoBox::Distance), QString());
-    box->setInstructions(QString());
-}
-
-void tst_MarkerMainWindow::closingWithChangesAsksFirst()
-{
-    QVERIFY(mWindow->openFile(mFile));
-    HostTest::addFly(*mWindow->activeMarker());
-    QString asked;
-    answerNextMessageBox(QMessageBox::Cancel, &asked);
-    mWindow->workspace()->subWindowList().first()->close();
-    QVERIFY2(asked.contains(QStringLiteral("trousers.mak")), qPrintable(asked));
-    QCOMPARE(mWindow->workspace()->subWindowList().size(), 1);
-
-    asked.clear();
-    answerNextMessageBox(QMessageBox::Discard, &asked);
-    mWindow->workspace()->subWindowList().first()->close();
-    QVERIFY(!asked.isEmpty());
-    QTRY_VERIFY(mWindow->workspace()->subWindowList().isEmpty());
-    // Discarded: the file on disk is the one written before.
-    QCOMPARE(HostTest::savedGroupCount(mFile), 4);
-}
 
 MARKER_TEST(tst_MarkerMainWindow)
 #include "tst_MarkerMainWindow.moc"

@@ -83,33 +83,333 @@ class tst_ScriptRunner : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void cleanupTestCase() { mModule.unload(); }
-    void init();
-    void cleanup();
+    void initTestCase()
+    {
+        HostTest::silencePlatformNoise();
+        QString error;
+        QVERIFY2(mModule.load(PluginModule::defaultPath(), &error), qPrintable(error));
+        QVERIFY(mDir.isValid());
+        mFile = HostTest::writeTestMarker(QDir(mDir.path()));
+        QVERIFY(!mFile.isEmpty());
+    }
 
-    void keysReachTheToolThatIsCurrentWhenTheyArrive();
-    void mouseStepsReachTheToolAtTheirDocumentPoints();
-    void heldKeysAndButtonsShowInMouseEvents();
-    void wheelZoomsTheViewWhenTheToolLetsItPass();
-    void answersTheNextDialogWithItsFields();
-    void anAnswerThatDoesNotFitStopsAtItsLine_data();
-    void anAnswerThatDoesNotFitStopsAtItsLine();
-    void anUnusedAnswerStopsTheScript();
-    void anExceptionInAToolIsReportedAndTheSessionGoesOn();
-    void aFailingCheckStopsTheScriptAtItsLine();
-    void undoRedoAndSave();
-    void checksOverlapsUndoTextAndTheMarkersFile();
-    void anUnreadableScriptRunsNothing();
-    void withoutThePluginToolStepsFail();
+    void cleanupTestCase() { mModule.unload(); }
+    void init()
+    {
+        KeyboardMonitor::instance().releaseAll();
+        mSink = std::make_unique<RecordingSink>();
+        mOut.clear();
+        mErr.clear();
+    }
+
+    void cleanup()
+    {
+        mWindow.reset();
+        mSink.reset();
+        mFactory.made.clear();
+        KeyboardMonitor::instance().releaseAll();
+    }
+
+    void keysReachTheToolThatIsCurrentWhenTheyArrive()
+    {
+        openWindow(&mFactory);
+        QCOMPARE(run(QStringLiteral("key-press Control\nkey Plus\nkey-release Control\n")),
+                 ScriptRunner::Succeeded);
+        const QString control = QString::number(Qt::Key_Control);
+        const QString plus = QString::number(Qt::Key_Plus);
+        // The monitor sees the key first and switches; the view then hands the key to the new tool.
+        QCOMPARE(tool("pointer")->calls,
+                 QStringList({"start", "key+" + control, "key+" + plus, "key-" + plus, "stop"}));
+        QCOMPARE(tool("block")->calls, QStringList({"start", "stop", "start", "key-" + control}));
+    }
+
+    void mouseStepsReachTheToolAtTheirDocumentPoints()
+    {
+        openWindow(&mFactory);
+        QCOMPARE(run(QStringLiteral("press 10 20\n"
+                                    "move 15.5 20\n"
+                                    "release 15.5 20\n"
+                                    "double-click 5 -3 right\n"
+                                    "click 40 30\n")),
+                 ScriptRunner::Succeeded);
+        const boost::shared_ptr<TestTool> block = tool("block");
+        QCOMPARE(block->calls.mid(1), QStringList({"press", "move", "release", "press", "release", "double",
+                                                   "release", "press", "release"}));
+        const QList<QPointF> expected = {{10, 20}, {15.5, 20}, {15.5, 20}, {5, -3}, {5, -3},
+                                         {5, -3},  {5, -3},    {40, 30},   {40, 30}};
+        QCOMPARE(block->positions.size(), expected.size());
+        for (int i = 0; i < expected.size(); ++i) {
+            const QPointF point = documentPoint(block->positions.at(i));
+            QVERIFY2((point - expected.at(i)).manhattanLength() < 1e-9,
+                     qPrintable(QStringLiteral("event %1 at %2, %3").arg(i).arg(point.x()).arg(point.y())));
+        }
+        QVERIFY2(mOut.startsWith(QStringLiteral("press left at 10, 20 cm (pixel ")), qPrintable(mOut));
+    }
+
+    void heldKeysAndButtonsShowInMouseEvents()
+    {
+        openWindow(&mFactory);
+        // Shift held by a key step, Alt given on the step; the left button is still down at the
+        // right press.
+        QCOMPARE(run(QStringLiteral("key-press Shift\n"
+                                    "press 1 1 alt\n"
+                                    "press 1 1 right\n"
+                                    "release 1 1 right\n"
+                                    "release 1 1\n"
+                                    "key-release Shift\n"
+                                    "press 2 2\n"
+                                    "release 2 2\n"
+                                    "double-press 3 3\n"
+                                    "press 3 3 right\n")),
+                 ScriptRunner::Succeeded);
+        const boost::shared_ptr<TestTool> block = tool("block");
+        QCOMPARE(block->pressModifiers,
+                 (QList<Qt::KeyboardModifiers>{Qt::ShiftModifier | Qt::AltModifier, Qt::ShiftModifier,
+                                               Qt::NoModifier, Qt::NoModifier, Qt::NoModifier}));
+        // A double press keeps its second press held.
+        QCOMPARE(block->pressButtons,
+                 (QList<Qt::MouseButtons>{Qt::LeftButton, Qt::LeftButton | Qt::RightButton, Qt::LeftButton,
+                                          Qt::LeftButton, Qt::LeftButton | Qt::RightButton}));
+        QCOMPARE(block->calls.mid(block->calls.size() - 4),
+                 QStringList({"press", "release", "double", "press"}));
+        QVERIFY2(mOut.contains(QStringLiteral(" with shift+alt\n")), qPrintable(mOut));
+    }
+
+    void wheelZoomsTheViewWhenTheToolLetsItPass()
+    {
+        openWindow(&mFactory);
+        DocumentView* view = mWindow->activeView();
+        const double before = view->getScale();
+        QCOMPARE(run(QStringLiteral("wheel 120 10 10\n")), ScriptRunner::Succeeded);
+        QVERIFY(qAbs(view->getScale() - before * 1.25) < 1e-9);
+        QCOMPARE(tool("block")->calls.last(), QStringLiteral("wheel"));
+        // The zoom keeps the document point under the mouse in place.
+        QVERIFY(qAbs(documentPoint(view->viewportTransform().map(QPointF(10, 10))).x() - 10) < 1e-9);
+
+        tool("block")->handlesWheel = true;
+        QCOMPARE(run(QStringLiteral("wheel -120 10 10\n")), ScriptRunner::Succeeded);
+        QVERIFY(qAbs(view->getScale() - before * 1.25) < 1e-9);
+    }
+
+    void answersTheNextDialogWithItsFields()
+    {
+        openWindow(&mFactory);
+        DialogOutcome outcome;
+        pressOpensTheDialog(&outcome);
+        const ScriptRunner::Result result =
+            run(QStringLiteral("dialog accept editName=\"two words\" editNumber=42 checkFlag=yes spinCount=7 "
+                               "comboKind=Beta\n"
+                               "press 10 10\n"
+                               "release 10 10\n"));
+        QVERIFY2(result == ScriptRunner::Succeeded, qPrintable(mErr));
+        QCOMPARE(outcome.result, int(QDialog::Accepted));
+        QCOMPARE(outcome.name, QStringLiteral("two words"));
+        QCOMPARE(outcome.number, QStringLiteral("42"));
+        QVERIFY(outcome.flag);
+        QCOMPARE(outcome.count, 7);
+        QCOMPARE(outcome.kind, QStringLiteral("Beta"));
+        QVERIFY2(mOut.contains(QStringLiteral("  dialog \"Test Answers\" accepted editName=two words")),
+                 qPrintable(mOut));
+        // The release came after the dialog closed, with the button let go.
+        QCOMPARE(tool("block")->calls.last(), QStringLiteral("release"));
+
+        QCOMPARE(run(QStringLiteral("dialog reject editName=new\nclick 10 10\n")), ScriptRunner::Succeeded);
+        QCOMPARE(outcome.result, int(QDialog::Rejected));
+        QCOMPARE(outcome.name, QStringLiteral("new"));
+
+        // A dialog without an answer is rejected, and the steps after it do not run.
+        outcome = DialogOutcome();
+        QVERIFY(failureOf(QStringLiteral("tool zoom\ntool block\npress 10 10\ntool zoom\n"))
+                    .startsWith(QStringLiteral(
+                        "session.txt:3: the dialog \"Test Answers\" opened without an answer")));
+        QCOMPARE(outcome.result, int(QDialog::Rejected));
+        QCOMPARE(mWindow->toolController()->currentId(), std::string("block"));
+    }
+
+    void anAnswerThatDoesNotFitStopsAtItsLine_data()
+    {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no such field")
+            << "dialog accept editColour=red"
+            << QStringLiteral("the dialog \"Test Answers\" has no field \"editColour\"");
+        QTest::newRow("refused by the validator")
+            << "dialog accept editNumber=123" << QStringLiteral("the field editNumber refused \"123\"");
+        QTest::newRow("out of range")
+            << "dialog accept spinCount=11"
+            << QStringLiteral("the field spinCount takes a number from 0 to 10, not \"11\"");
+        QTest::newRow("not a switch")
+            << "dialog accept checkFlag=maybe"
+            << QStringLiteral("the field checkFlag takes true or false, not \"maybe\"");
+        QTest::newRow("not in the list")
+            << "dialog accept comboKind=Gamma" << QStringLiteral("the list comboKind has no item \"Gamma\"");
+    }
+
+    void anAnswerThatDoesNotFitStopsAtItsLine()
+    {
+        QFETCH(QString, answer);
+        QFETCH(QString, message);
+        openWindow(&mFactory);
+        DialogOutcome outcome;
+        pressOpensTheDialog(&outcome);
+        QCOMPARE(failureOf("tool block\n" + answer + "\npress 10 10\n"), "session.txt:2: " + message + '\n');
+        QCOMPARE(outcome.result, int(QDialog::Rejected));
+    }
+
+    void anUnusedAnswerStopsTheScript()
+    {
+        openWindow(&mFactory);
+        QCOMPARE(failureOf(QStringLiteral("dialog accept\npress 10 10\n")),
+                 QStringLiteral("session.txt:1: no dialog opened for this answer\n"));
+        QCOMPARE(
+            failureOf(QStringLiteral("dialog accept\ndialog reject\n")),
+            QStringLiteral("session.txt:2: the dialog answer of line 1 is still waiting for its dialog\n"));
+    }
+
+    void anExceptionInAToolIsReportedAndTheSessionGoesOn()
+    {
+        RecordingLog log;
+        openWindow(&mFactory);
+        tool("block")->onPress = [] { BOOST_THROW_EXCEPTION(std::runtime_error("Error during blocking.")); };
+        const ScriptRunner::Result result = run(QStringLiteral("press 10 10\n"
+                                                               "expect message Error during blocking.\n"
+                                                               "release 10 10\n"
+                                                               "expect no-message\n"
+                                                               "tool zoom\n"
+                                                               "expect tool zoom\n"));
+        QVERIFY2(result == ScriptRunner::Succeeded, qPrintable(mErr));
+        QCOMPARE(mSink->errors, QStringList{QStringLiteral("Error during blocking.")});
+        // The boundary stopped the tool, which then took the release as usual.
+        QCOMPARE(tool("block")->calls.mid(1, 3), QStringList({"press", "stop", "release"}));
+        QVERIFY2(log.lines.join('\n').contains(QStringLiteral("tst_ScriptRunner.cpp")),
+                 qPrintable(log.lines.join('\n')));
+    }
+
+    void aFailingCheckStopsTheScriptAtItsLine()
+    {
+        openWindow(&mFactory);
+        QCOMPARE(failureOf(QStringLiteral("tool zoom\n\nexpect tool hand\ntool block\n")),
+                 QStringLiteral("session.txt:3: expected the tool \"hand\", the current tool is \"zoom\"\n"));
+        QCOMPARE(mOut, QStringLiteral("tool zoom (ZOOM)\n"));
+
+        for (const char* step :
+             {"expect selected 2", "expect undo-count 1", "expect message Nothing",
+              "expect instructions How to use hand", "tool spacer", "tool nothing", "undo", "redo"}) {
+            const QString error = failureOf(QLatin1String(step));
+            QVERIFY2(error.startsWith(QStringLiteral("session.txt:1: ")), qPrintable(step + error));
+        }
+        QVERIFY2(mErr.contains(QStringLiteral("nothing to redo")), qPrintable(mErr));
+    }
+
+    void undoRedoAndSave()
+    {
+        openWindow(&mFactory);
+        const boost::shared_ptr<DocumentMak> marker = mWindow->activeMarker();
+        HostTest::addFly(*marker);
+        const QString copy = mDir.filePath(QStringLiteral("copy.mak"));
+        const QString shot = mDir.filePath(QStringLiteral("shot.png"));
+        const ScriptRunner::Result result = run(QStringLiteral("expect undo-count 1\n"
+                                                               "undo\n"
+                                                               "expect undo-count 0\n"
+                                                               "redo\n"
+                                                               "save %1\n"
+                                                               "screenshot %2\n"
+                                                               "expect selected 0\n")
+                                                    .arg(copy, shot));
+        QVERIFY2(result == ScriptRunner::Succeeded, qPrintable(mErr));
+        QVERIFY2(mOut.contains("\nundo Add Fly\n") && mOut.contains("\nredo Add Fly\n"), qPrintable(mOut));
+        QCOMPARE(marker->fileName(), copy);
+        QVERIFY(!marker->isModified());
+        QCOMPARE(HostTest::savedGroupCount(copy), 5);
+        QVERIFY(!QImage(shot).isNull());
+
+        const QString error = failureOf(QStringLiteral("save %1/missing/x.mak\n").arg(mDir.path()));
+        QVERIFY2(error.startsWith(QStringLiteral("session.txt:1: ")) &&
+                     error.contains(QStringLiteral("x.mak")),
+                 qPrintable(error));
+    }
+
+    void checksOverlapsUndoTextAndTheMarkersFile()
+    {
+        openWindow(&mFactory);
+        const boost::shared_ptr<DocumentMak> marker = mWindow->activeMarker();
+        // The test marker's two pockets overlap.
+        QCOMPARE(run(QStringLiteral("expect overlaps 1\nexpect same-as-file\n")), ScriptRunner::Succeeded);
+        QCOMPARE(failureOf(QStringLiteral("expect undo-text Add Fly\n")),
+                 QStringLiteral("session.txt:1: expected \"Add Fly\" to undo, there is nothing to undo\n"));
+
+        HostTest::addFly(*marker);
+        CDbFabricObject* fabric = marker->drawing()->getCurrentFabric();
+        CDbGrPolysObject* pocket = marker->groups(fabric, 0).at(2);
+        const std::unique_ptr<CDbAbstractObject> pocketAsSaved(pocket->clone());
+        GeoPoint2D up(0.0, 30.0);
+        pocket->translate(up);
+        QCOMPARE(
+            failureOf(QStringLiteral("expect undo-text Add Fly\nexpect overlaps 0\nexpect same-as-file\n")),
+            QStringLiteral("session.txt:3: the marker differs from its file: "
+                           "only the file has Pocket 40, turned 0.00°, not mirrored, at 35, 5; "
+                           "only the marker has Pocket 40, turned 0.00°, not mirrored, at 35, 35; "
+                           "only the marker has Front leg 40, turned 0.00°, not mirrored, at 70, 0\n"));
+        QCOMPARE(
+            failureOf(QStringLiteral("expect undo-text Add")),
+            QStringLiteral("session.txt:1: expected \"Add\" to undo, the command to undo is \"Add Fly\"\n"));
+        QCOMPARE(failureOf(QStringLiteral("expect overlaps 1")),
+                 QStringLiteral("session.txt:1: expected 1 overlapping pairs of pieces, there are 0\n"));
+
+        // Back as the file has it, in another order: the same marker.
+        pocket->exchangeInfos(pocketAsSaved.get());
+        marker->removePiece(pocket, fabric, 0);
+        marker->addPiece(pocket, fabric, 0);
+        marker->undoStack()->undo();
+        QVERIFY2(run(QStringLiteral("expect same-as-file\n")) == ScriptRunner::Succeeded, qPrintable(mErr));
+        QFile::remove(mFile);
+        QVERIFY(failureOf(QStringLiteral("expect same-as-file\n")).contains(QStringLiteral("trousers.mak")));
+        QVERIFY(!HostTest::writeTestMarker(QDir(mDir.path())).isEmpty());
+    }
+
+    void anUnreadableScriptRunsNothing()
+    {
+        openWindow(&mFactory);
+        QCOMPARE(run(QStringLiteral("tool zoom\nexpect tool zoom\njump 1 2\n")),
+                 ScriptRunner::UnreadableScript);
+        QCOMPARE(mErr, QStringLiteral("session.txt:3: unknown step \"jump\"\n"));
+        QVERIFY(mOut.isEmpty());
+        QCOMPARE(mWindow->toolController()->currentId(), std::string("block"));
+    }
+
+    void withoutThePluginToolStepsFail()
+    {
+        openWindow(nullptr);
+        QCOMPARE(failureOf(QStringLiteral("click 10 10\nwheel 120 10 10\ntool select\n")),
+                 QStringLiteral("session.txt:3: no tool plug-in is loaded\n"));
+    }
 
 private:
     // Runs `script` on the window; the output goes to mOut and mErr.
-    ScriptRunner::Result run(const QString& script);
+    ScriptRunner::Result run(const QString& script)
+    {
+        QTextStream out(&mOut);
+        QTextStream err(&mErr);
+        ScriptRunner runner(mWindow.get(), &out, &err);
+        return runner.run(QStringLiteral("session.txt"), script);
+    }
+
     // What a script that must fail a step wrote to its error stream.
-    QString failureOf(const QString& script);
+    QString failureOf(const QString& script)
+    {
+        mErr.clear();
+        const ScriptRunner::Result result = run(script);
+        return result == ScriptRunner::StepFailed ? mErr : QStringLiteral("ended with %1").arg(result);
+    }
+
     // Opens the test marker in a new window using `factory`'s tools.
-    void openWindow(ToolFactory* factory);
+    void openWindow(ToolFactory* factory)
+    {
+        mWindow = std::make_unique<MarkerMainWindow>();
+        QVERIFY(mWindow->openFile(mFile));
+        mWindow->setToolFactory(factory);
+    }
+
     boost::shared_ptr<TestTool> tool(const std::string& id) const { return mFactory.tool(id); }
     // Makes every press of the "block" tool open the test dialog.
     void pressOpensTheDialog(DialogOutcome* outcome)
@@ -131,321 +431,6 @@ private:
     QString mOut;
     QString mErr;
 };
-
-void tst_ScriptRunner::initTestCase()
-{
-    HostTest::silencePlatformNoise();
-    QString error;
-    QVERIFY2(mModule.load(PluginModule::defaultPath(), &error), qPrintable(error));
-    QVERIFY(mDir.isValid());
-    mFile = HostTest::writeTestMarker(QDir(mDir.path()));
-    QVERIFY(!mFile.isEmpty());
-}
-
-void tst_ScriptRunner::init()
-{
-    KeyboardMonitor::instance().releaseAll();
-    mSink = std::make_unique<RecordingSink>();
-    mOut.clear();
-    mErr.clear();
-}
-
-void tst_ScriptRunner::cleanup()
-{
-    mWindow.reset();
-    mSink.reset();
-    mFactory.made.clear();
-    KeyboardMonitor::instance().releaseAll();
-}
-
-void tst_ScriptRunner::openWindow(ToolFactory* factory)
-{
-    mWindow = std::make_unique<MarkerMainWindow>();
-    QVERIFY(mWindow->openFile(mFile));
-    mWindow->setToolFactory(factory);
-}
-
-ScriptRunner::Result tst_ScriptRunner::run(const QString& script)
-{
-    QTextStream out(&mOut);
-    QTextStream err(&mErr);
-    ScriptRunner runner(mWindow.get(), &out, &err);
-    return runner.run(QStringLiteral("session.txt"), script);
-}
-
-QString tst_ScriptRunner::failureOf(const QString& script)
-{
-    mErr.clear();
-    const ScriptRunner::Result result = run(script);
-    return result == ScriptRunner::StepFailed ? mErr : QStringLiteral("ended with %1").arg(result);
-}
-
-void tst_ScriptRunner::keysReachTheToolThatIsCurrentWhenTheyArrive()
-{
-    openWindow(&mFactory);
-    QCOMPARE(run(QStringLiteral("key-press Control\nkey Plus\nkey-release Control\n")),
-             ScriptRunner::Succeeded);
-    const QString control = QString::number(Qt::Key_Control);
-    const QString plus = QString::number(Qt::Key_Plus);
-    // The monitor sees the key first and switches; the view then hands the key to the new tool.
-    QCOMPARE(tool("pointer")->calls,
-             QStringList({"start", "key+" + control, "key+" + plus, "key-" + plus, "stop"}));
-    QCOMPARE(tool("block")->calls, QStringList({"start", "stop", "start", "key-" + control}));
-}
-
-void tst_ScriptRunner::mouseStepsReachTheToolAtTheirDocumentPoints()
-{
-    openWindow(&mFactory);
-    QCOMPARE(run(QStringLiteral("press 10 20\n"
-                                "move 15.5 20\n"
-                                "release 15.5 20\n"
-                                "double-click 5 -3 right\n"
-                                "click 40 30\n")),
-             ScriptRunner::Succeeded);
-    const boost::shared_ptr<TestTool> block = tool("block");
-    QCOMPARE(block->calls.mid(1), QStringList({"press", "move", "release", "press", "release", "double",
-                                               "release", "press", "release"}));
-    const QList<QPointF> expected = {{10, 20}, {15.5, 20}, {15.5, 20}, {5, -3}, {5, -3},
-                                     {5, -3},  {5, -3},    {40, 30},   {40, 30}};
-    QCOMPARE(block->positions.size(), expected.size());
-    for (int i = 0; i < expected.size(); ++i) {
-        const QPointF point = documentPoint(block->positions.at(i));
-        QVERIFY2((point - expected.at(i)).manhattanLength() < 1e-9,
-                 qPrintable(QStringLiteral("event %1 at %2, %3").arg(i).arg(point.x()).arg(point.y())));
-    }
-    QVERIFY2(mOut.startsWith(QStringLiteral("press left at 10, 20 cm (pixel ")), qPrintable(mOut));
-}
-
-void tst_ScriptRunner::heldKeysAndButtonsShowInMouseEvents()
-{
-    openWindow(&mFactory);
-    // Shift held by a key step, Alt given on the step; the left button is still down at the
-    // right press.
-    QCOMPARE(run(QStringLiteral("key-press Shift\n"
-                                "press 1 1 alt\n"
-                                "press 1 1 right\n"
-                                "release 1 1 right\n"
-                                "release 1 1\n"
-                                "key-release Shift\n"
-                                "press 2 2\n"
-                                "release 2 2\n"
-                                "double-press 3 3\n"
-                                "press 3 3 right\n")),
-             ScriptRunner::Succeeded);
-    const boost::shared_ptr<TestTool> block = tool("block");
-    QCOMPARE(block->pressModifiers,
-             (QList<Qt::KeyboardModifiers>{Qt::ShiftModifier | Qt::AltModifier, Qt::ShiftModifier,
-                                           Qt::NoModifier, Qt::NoModifier, Qt::NoModifier}));
-    // A double press keeps its second press held.
-    QCOMPARE(block->pressButtons,
-             (QList<Qt::MouseButtons>{Qt::LeftButton, Qt::LeftButton | Qt::RightButton, Qt::LeftButton,
-                                      Qt::LeftButton, Qt::LeftButton | Qt::RightButton}));
-    QCOMPARE(block->calls.mid(block->calls.size() - 4), QStringList({"press", "release", "double", "press"}));
-    QVERIFY2(mOut.contains(QStringLiteral(" with shift+alt\n")), qPrintable(mOut));
-}
-
-void tst_ScriptRunner::wheelZoomsTheViewWhenTheToolLetsItPass()
-{
-    openWindow(&mFactory);
-    DocumentView* view = mWindow->activeView();
-    const double before = view->getScale();
-    QCOMPARE(run(QStringLiteral("wheel 120 10 10\n")), ScriptRunner::Succeeded);
-    QVERIFY(qAbs(view->getScale() - before * 1.25) < 1e-9);
-    QCOMPARE(tool("block")->calls.last(), QStringLiteral("wheel"));
-    // The zoom keeps the document point under the mouse in place.
-    QVERIFY(qAbs(documentPoint(view->viewportTransform().map(QPointF(10, 10))).x() - 10) < 1e-9);
-
-    tool("block")->handlesWheel = true;
-    QCOMPARE(run(QStringLiteral("wheel -120 10 10\n")), ScriptRunner::Succeeded);
-    QVERIFY(qAbs(view->getScale() - before * 1.25) < 1e-9);
-}
-
-void tst_ScriptRunner::answersTheNextDialogWithItsFields()
-{
-    openWindow(&mFactory);
-    DialogOutcome outcome;
-    pressOpensTheDialog(&outcome);
-    const ScriptRunner::Result result =
-        run(QStringLiteral("dialog accept editName=\"two words\" editNumber=42 checkFlag=yes spinCount=7 "
-                           "comboKind=Beta\n"
-                           "press 10 10\n"
-                           "release 10 10\n"));
-    QVERIFY2(result == ScriptRunner::Succeeded, qPrintable(mErr));
-    QCOMPARE(outcome.result, int(QDialog::Accepted));
-    QCOMPARE(outcome.name, QStringLiteral("two words"));
-    QCOMPARE(outcome.number, QStringLiteral("42"));
-    QVERIFY(outcome.flag);
-    QCOMPARE(outcome.count, 7);
-    QCOMPARE(outcome.kind, QStringLiteral("Beta"));
-    QVERIFY2(mOut.contains(QStringLiteral("  dialog \"Test Answers\" accepted editName=two words")),
-             qPrintable(mOut));
-    // The release came after the dialog closed, with the button let go.
-    QCOMPARE(tool("block")->calls.last(), QStringLiteral("release"));
-
-    QCOMPARE(run(QStringLiteral("dialog reject editName=new\nclick 10 10\n")), ScriptRunner::Succeeded);
-    QCOMPARE(outcome.result, int(QDialog::Rejected));
-    QCOMPARE(outcome.name, QStringLiteral("new"));
-
-    // A dialog without an answer is rejected, and the steps after it do not run.
-    outcome = DialogOutcome();
-    QVERIFY(failureOf(QStringLiteral("tool zoom\ntool block\npress 10 10\ntool zoom\n"))
-                .startsWith(
-                    QStringLiteral("session.txt:3: the dialog \"Test Answers\" opened without an answer")));
-    QCOMPARE(outcome.result, int(QDialog::Rejected));
-    QCOMPARE(mWindow->toolController()->currentId(), std::string("block"));
-}
-
-void tst_ScriptRunner::anAnswerThatDoesNotFitStopsAtItsLine_data()
-{
-    QTest::addColumn<QString>("answer");
-    QTest::addColumn<QString>("message");
-    QTest::newRow("no such field") << "dialog accept editColour=red"
-                                   << QStringLiteral(
-                                          "the dialog \"Test Answers\" has no field \"editColour\"");
-    QTest::newRow("refused by the validator")
-        << "dialog accept editNumber=123" << QStringLiteral("the field editNumber refused \"123\"");
-    QTest::newRow("out of range") << "dialog accept spinCount=11"
-                                  << QStringLiteral(
-                                         "the field spinCount takes a number from 0 to 10, not \"11\"");
-    QTest::newRow("not a switch") << "dialog accept checkFlag=maybe"
-                                  << QStringLiteral("the field checkFlag takes true or false, not \"maybe\"");
-    QTest::newRow("not in the list") << "dialog accept comboKind=Gamma"
-                                     << QStringLiteral("the list comboKind has no item \"Gamma\"");
-}
-
-void tst_ScriptRunner::anAnswerThatDoesNotFitStopsAtItsLine()
-{
-    QFETCH(QString, answer);
-    QFETCH(QString, message);
-    openWindow(&mFactory);
-    DialogOutcome outcome;
-    pressOpensTheDialog(&outcome);
-    QCOMPARE(failureOf("tool block\n" + answer + "\npress 10 10\n"), "session.txt:2: " + message + '\n');
-    QCOMPARE(outcome.result, int(QDialog::Rejected));
-}
-
-void tst_ScriptRunner::anUnusedAnswerStopsTheScript()
-{
-    openWindow(&mFactory);
-    QCOMPARE(failureOf(QStringLiteral("dialog accept\npress 10 10\n")),
-             QStringLiteral("session.txt:1: no dialog opened for this answer\n"));
-    QCOMPARE(failureOf(QStringLiteral("dialog accept\ndialog reject\n")),
-             QStringLiteral("session.txt:2: the dialog answer of line 1 is still waiting for its dialog\n"));
-}
-
-void tst_ScriptRunner::anExceptionInAToolIsReportedAndTheSessionGoesOn()
-{
-    RecordingLog log;
-    openWindow(&mFactory);
-    tool("block")->onPress = [] { BOOST_THROW_EXCEPTION(std::runtime_error("Error during blocking.")); };
-    const ScriptRunner::Result result = run(QStringLiteral("press 10 10\n"
-                                                           "expect message Error during blocking.\n"
-                                                           "release 10 10\n"
-                                                           "expect no-message\n"
-                                                           "tool zoom\n"
-                                                           "expect tool zoom\n"));
-    QVERIFY2(result == ScriptRunner::Succeeded, qPrintable(mErr));
-    QCOMPARE(mSink->errors, QStringList{QStringLiteral("Error during blocking.")});
-    // The boundary stopped the tool, which then took the release as usual.
-    QCOMPARE(tool("block")->calls.mid(1, 3), QStringList({"press", "stop", "release"}));
-    QVERIFY2(log.lines.join('\n').contains(QStringLiteral("tst_ScriptRunner.cpp")),
-             qPrintable(log.lines.join('\n')));
-}
-
-void tst_ScriptRunner::aFailingCheckStopsTheScriptAtItsLine()
-{
-    openWindow(&mFactory);
-    QCOMPARE(failureOf(QStringLiteral("tool zoom\n\nexpect tool hand\ntool block\n")),
-             QStringLiteral("session.txt:3: expected the tool \"hand\", the current tool is \"zoom\"\n"));
-    QCOMPARE(mOut, QStringLiteral("tool zoom (ZOOM)\n"));
-
-    for (const char* step :
-         {"expect selected 2", "expect undo-count 1", "expect message Nothing",
-          "expect instructions How to use hand", "tool spacer", "tool nothing", "undo", "redo"}) {
-        const QString error = failureOf(QLatin1String(step));
-        QVERIFY2(error.startsWith(QStringLiteral("session.txt:1: ")), qPrintable(step + error));
-    }
-    QVERIFY2(mErr.contains(QStringLiteral("nothing to redo")), qPrintable(mErr));
-}
-
-void tst_ScriptRunner::undoRedoAndSave()
-{
-    openWindow(&mFactory);
-    const boost::shared_ptr<DocumentMak> marker = mWindow->activeMarker();
-    HostTest::addFly(*marker);
-    const QString copy = mDir.filePath(QStringLiteral("copy.mak"));
-    const QString shot = mDir.filePath(QStringLiteral("shot.png"));
-    const ScriptRunner::Result result = run(QStringLiteral("expect undo-count 1\n"
-                                                           "undo\n"
-                                                           "expect undo-count 0\n"
-                                                           "redo\n"
-                                                           "save %1\n"
-                                                           "screenshot %2\n"
-                                                           "expect selected 0\n")
-                                                .arg(copy, shot));
-    QVERIFY2(result == ScriptRunner::Succeeded, qPrintable(mErr));
-    QVERIFY2(mOut.contains("\nundo Add Fly\n") && mOut.contains("\nredo Add Fly\n"), qPrintable(mOut));
-    QCOMPARE(marker->fileName(), copy);
-    QVERIFY(!marker->isModified());
-    QCOMPARE(HostTest::savedGroupCount(copy), 5);
-    QVERIFY(!QImage(shot).isNull());
-
-    const QString error = failureOf(QStringLiteral("save %1/missing/x.mak\n").arg(mDir.path()));
-    QVERIFY2(error.startsWith(QStringLiteral("session.txt:1: ")) && error.contains(QStringLiteral("x.mak")),
-             qPrintable(error));
-}
-
-void tst_ScriptRunner::checksOverlapsUndoTextAndTheMarkersFile()
-{
-    openWindow(&mFactory);
-    const boost::shared_ptr<DocumentMak> marker = mWindow->activeMarker();
-    // The test marker's two pockets overlap.
-    QCOMPARE(run(QStringLiteral("expect overlaps 1\nexpect same-as-file\n")), ScriptRunner::Succeeded);
-    QCOMPARE(failureOf(QStringLiteral("expect undo-text Add Fly\n")),
-             QStringLiteral("session.txt:1: expected \"Add Fly\" to undo, there is nothing to undo\n"));
-
-    HostTest::addFly(*marker);
-    CDbFabricObject* fabric = marker->drawing()->getCurrentFabric();
-    CDbGrPolysObject* pocket = marker->groups(fabric, 0).at(2);
-    const std::unique_ptr<CDbAbstractObject> pocketAsSaved(pocket->clone());
-    GeoPoint2D up(0.0, 30.0);
-    pocket->translate(up);
-    QCOMPARE(failureOf(QStringLiteral("expect undo-text Add Fly\nexpect overlaps 0\nexpect same-as-file\n")),
-             QStringLiteral("session.txt:3: the marker differs from its file: "
-                            "only the file has Pocket 40, turned 0.00°, not mirrored, at 35, 5; "
-                            "only the marker has Pocket 40, turned 0.00°, not mirrored, at 35, 35; "
-                            "only the marker has Front leg 40, turned 0.00°, not mirrored, at 70, 0\n"));
-    QCOMPARE(failureOf(QStringLiteral("expect undo-text Add")),
-             QStringLiteral("session.txt:1: expected \"Add\" to undo, the command to undo is \"Add Fly\"\n"));
-    QCOMPARE(failureOf(QStringLiteral("expect overlaps 1")),
-             QStringLiteral("session.txt:1: expected 1 overlapping pairs of pieces, there are 0\n"));
-
-    // Back as the file has it, in another order: the same marker.
-    pocket->exchangeInfos(pocketAsSaved.get());
-    marker->removePiece(pocket, fabric, 0);
-    marker->addPiece(pocket, fabric, 0);
-    marker->undoStack()->undo();
-    QVERIFY2(run(QStringLiteral("expect same-as-file\n")) == ScriptRunner::Succeeded, qPrintable(mErr));
-    QFile::remove(mFile);
-    QVERIFY(failureOf(QStringLiteral("expect same-as-file\n")).contains(QStringLiteral("trousers.mak")));
-    QVERIFY(!HostTest::writeTestMarker(QDir(mDir.path())).isEmpty());
-}
-
-void tst_ScriptRunner::anUnreadableScriptRunsNothing()
-{
-    openWindow(&mFactory);
-    QCOMPARE(run(QStringLiteral("tool zoom\nexpect tool zoom\njump 1 2\n")), ScriptRunner::UnreadableScript);
-    QCOMPARE(mErr, QStringLiteral("session.txt:3: unknown step \"jump\"\n"));
-    QVERIFY(mOut.isEmpty());
-    QCOMPARE(mWindow->toolController()->currentId(), std::string("block"));
-}
-
-void tst_ScriptRunner::withoutThePluginToolStepsFail()
-{
-    openWindow(nullptr);
-    QCOMPARE(failureOf(QStringLiteral("click 10 10\nwheel 120 10 10\ntool select\n")),
-             QStringLiteral("session.txt:3: no tool plug-in is loaded\n"));
-}
 
 MARKER_TEST(tst_ScriptRunner)
 #include "tst_ScriptRunner.moc"

@@ -35,175 +35,161 @@ class tst_ToolController : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
+    void initTestCase()
+    {
+        QVERIFY(mDir.isValid());
+        mFile = HostTest::writeTestMarker(QDir(mDir.path()));
+        QVERIFY(!mFile.isEmpty());
+    }
 
-    void startsWithTheFirstEnabledToolAndRefusesDisabledOnes();
-    void choosingAToolStopsThePreviousAndHandsTheNextToEveryView();
-    void heldShortcutKeysSelectATemporaryToolUntilReleased();
-    void aBusyToolKeepsItsPlaceAndChoosingEndsATemporaryTool();
-    void anExceptionLeavingAToolIsReportedAndTheToolStaysCurrent();
-    void closingTheWindowReleasesEveryToolFirst();
+    void init()
+    {
+        KeyboardMonitor::instance().releaseAll();
+        mFactory.made.clear();
+    }
+
+    void cleanup() { KeyboardMonitor::instance().releaseAll(); }
+
+    void startsWithTheFirstEnabledToolAndRefusesDisabledOnes()
+    {
+        ToolController tools(&mFactory);
+        QCOMPARE(tools.entries().size(), 5);
+        QCOMPARE(tools.currentId(), std::string("block"));
+        QCOMPARE(mFactory.tool("block")->calls, QStringList{QStringLiteral("start")});
+        QVERIFY(GetInfoBox()->instructions().contains(QStringLiteral("How to use block")));
+        QCOMPARE(tools.entry("zoom")->shortcutKeys, (std::vector<int>{Qt::Key_Control, Qt::Key_Space}));
+        QCOMPARE(tools.entry("zoom")->name, QStringLiteral("ZOOM"));
+        QVERIFY(!tools.entry("spacer")->enabled);
+        // A disabled or unknown tool cannot be chosen.
+        QVERIFY(!tools.chooseTool("spacer"));
+        QVERIFY(!tools.chooseTool("Block"));
+        QCOMPARE(tools.currentId(), std::string("block"));
+        QCOMPARE(mFactory.tool("block")->calls.size(), 1);
+    }
+
+    void choosingAToolStopsThePreviousAndHandsTheNextToEveryView()
+    {
+        MarkerMainWindow window;
+        QVERIFY(window.openFile(mFile));
+        window.setToolFactory(&mFactory);
+        const QString other = HostTest::writeTestMarker(QDir(mDir.path()), QStringLiteral("other.mak"));
+        QVERIFY(window.openFile(other));
+        ToolController* tools = window.toolController();
+        QSignalSpy changed(tools, &ToolController::currentToolChanged);
+
+        QVERIFY(tools->chooseTool("zoom"));
+        const boost::shared_ptr<HostTest::TestTool> block = mFactory.tool("block");
+        const boost::shared_ptr<HostTest::TestTool> zoom = mFactory.tool("zoom");
+        QCOMPARE(block->calls, QStringList({"start", "stop"}));
+        QCOMPARE(zoom->calls, QStringList({"start"}));
+        QCOMPARE(changed.size(), 1);
+        QCOMPARE(changed.first().first().toString(), QStringLiteral("zoom"));
+        // Both windows, the one opened before the factory came and the one after.
+        const QList<DocumentView*> views = window.findChildren<DocumentView*>();
+        QCOMPARE(views.size(), 2);
+        for (DocumentView* view : views) {
+            QCOMPARE(view->tool(), boost::shared_ptr<AbstractTool>(zoom));
+            QCOMPARE(view->viewport()->cursor().shape(), zoom->cursorShape);
+        }
+        QVERIFY(GetInfoBox()->instructions().contains(QStringLiteral("How to use zoom")));
+
+        // Choosing the current tool again neither stops nor restarts it.
+        QVERIFY(tools->chooseTool("zoom"));
+        QCOMPARE(zoom->calls.size(), 1);
+    }
+
+    void heldShortcutKeysSelectATemporaryToolUntilReleased()
+    {
+        ToolController tools(&mFactory);
+        hold(Qt::Key_Control);
+        QCOMPARE(tools.currentId(), std::string("pointer"));
+        QVERIFY(tools.isTemporary());
+        QCOMPARE(tools.chosenId(), std::string("block"));
+        hold(Qt::Key_Space);
+        QCOMPARE(tools.currentId(), std::string("zoom"));
+        // Space let go while Control stays down: back to the pointer, not yet to the chosen tool.
+        letGo(Qt::Key_Space);
+        QCOMPARE(tools.currentId(), std::string("pointer"));
+        letGo(Qt::Key_Control);
+        QCOMPARE(tools.currentId(), std::string("block"));
+        QVERIFY(!tools.isTemporary());
+
+        hold(Qt::Key_Space);
+        QCOMPARE(tools.currentId(), std::string("hand"));
+        letGo(Qt::Key_Space);
+        QCOMPARE(tools.currentId(), std::string("block"));
+        QCOMPARE(mFactory.tool("pointer")->calls, QStringList({"start", "stop", "start", "stop"}));
+        QCOMPARE(mFactory.tool("block")->calls.count(QStringLiteral("start")), 3);
+
+        // Other keys held with the shortcut select nothing.
+        hold(Qt::Key_Shift);
+        hold(Qt::Key_Control);
+        QCOMPARE(tools.currentId(), std::string("block"));
+        letGo(Qt::Key_Shift);
+        hold(Qt::Key_Alt);
+        QCOMPARE(tools.currentId(), std::string("block"));
+        letGo(Qt::Key_Alt);
+        letGo(Qt::Key_Control);
+        QCOMPARE(tools.currentId(), std::string("block"));
+    }
+
+    void aBusyToolKeepsItsPlaceAndChoosingEndsATemporaryTool()
+    {
+        ToolController tools(&mFactory);
+        mFactory.tool("block")->busy = true;
+        hold(Qt::Key_Space);
+        QCOMPARE(tools.currentId(), std::string("block"));
+        letGo(Qt::Key_Space);
+        mFactory.tool("block")->busy = false;
+        hold(Qt::Key_Space);
+        QCOMPARE(tools.currentId(), std::string("hand"));
+        // Choosing while a temporary tool is shown ends the temporary tool.
+        QVERIFY(tools.chooseTool("zoom"));
+        letGo(Qt::Key_Space);
+        QCOMPARE(tools.currentId(), std::string("zoom"));
+        QVERIFY(!tools.isTemporary());
+    }
+
+    void anExceptionLeavingAToolIsReportedAndTheToolStaysCurrent()
+    {
+        RecordingSink sink;
+        RecordingLog log;
+        MarkerMainWindow window;
+        QVERIFY(window.openFile(mFile));
+        window.setToolFactory(&mFactory);
+        QVERIFY(window.toolController()->chooseTool("pointer"));
+        const boost::shared_ptr<HostTest::TestTool> pointer = mFactory.tool("pointer");
+        pointer->failure = [] { throw std::runtime_error("no keys today"); };
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
+        QApplication::sendEvent(window.activeView(), &press);
+        QCOMPARE(sink.errors, QStringList{QStringLiteral("no keys today")});
+        QCOMPARE(log.lines, QStringList{QStringLiteral("ERROR keyStateChanged: no keys today")});
+        // The boundary stopped the tool; it stays the current tool and takes the next event.
+        QVERIFY(pointer->calls.endsWith(QStringLiteral("stop")));
+        QCOMPARE(window.toolController()->currentId(), std::string("pointer"));
+        pointer->failure = nullptr;
+        QApplication::sendEvent(window.activeView(), &press);
+        QCOMPARE(pointer->calls.last(), QStringLiteral("key+%1").arg(Qt::Key_A));
+    }
+
+    void closingTheWindowReleasesEveryToolFirst()
+    {
+        {
+            MarkerMainWindow window;
+            QVERIFY(window.openFile(mFile));
+            window.setToolFactory(&mFactory);
+            window.toolController()->chooseTool("zoom");
+            QVERIFY(mFactory.tool("block"));
+        }
+        for (const auto& made : mFactory.made)
+            QVERIFY2(made.second.expired(), made.first.c_str());
+    }
 
 private:
     QTemporaryDir mDir;
     QString mFile;
     TestToolFactory mFactory;
 };
-
-void tst_ToolController::initTestCase()
-{
-    QVERIFY(mDir.isValid());
-    mFile = HostTest::writeTestMarker(QDir(mDir.path()));
-    QVERIFY(!mFile.isEmpty());
-}
-
-void tst_ToolController::init()
-{
-    KeyboardMonitor::instance().releaseAll();
-    mFactory.made.clear();
-}
-
-void tst_ToolController::cleanup()
-{
-    KeyboardMonitor::instance().releaseAll();
-}
-
-void tst_ToolController::startsWithTheFirstEnabledToolAndRefusesDisabledOnes()
-{
-    ToolController tools(&mFactory);
-    QCOMPARE(tools.entries().size(), 5);
-    QCOMPARE(tools.currentId(), std::string("block"));
-    QCOMPARE(mFactory.tool("block")->calls, QStringList{QStringLiteral("start")});
-    QVERIFY(GetInfoBox()->instructions().contains(QStringLiteral("How to use block")));
-    QCOMPARE(tools.entry("zoom")->shortcutKeys, (std::vector<int>{Qt::Key_Control, Qt::Key_Space}));
-    QCOMPARE(tools.entry("zoom")->name, QStringLiteral("ZOOM"));
-    QVERIFY(!tools.entry("spacer")->enabled);
-    // A disabled or unknown tool cannot be chosen.
-    QVERIFY(!tools.chooseTool("spacer"));
-    QVERIFY(!tools.chooseTool("Block"));
-    QCOMPARE(tools.currentId(), std::string("block"));
-    QCOMPARE(mFactory.tool("block")->calls.size(), 1);
-}
-
-void tst_ToolController::choosingAToolStopsThePreviousAndHandsTheNextToEveryView()
-{
-    MarkerMainWindow window;
-    QVERIFY(window.openFile(mFile));
-    window.setToolFactory(&mFactory);
-    const QString other = HostTest::writeTestMarker(QDir(mDir.path()), QStringLiteral("other.mak"));
-    QVERIFY(window.openFile(other));
-    ToolController* tools = window.toolController();
-    QSignalSpy changed(tools, &ToolController::currentToolChanged);
-
-    QVERIFY(tools->chooseTool("zoom"));
-    const boost::shared_ptr<HostTest::TestTool> block = mFactory.tool("block");
-    const boost::shared_ptr<HostTest::TestTool> zoom = mFactory.tool("zoom");
-    QCOMPARE(block->calls, QStringList({"start", "stop"}));
-    QCOMPARE(zoom->calls, QStringList({"start"}));
-    QCOMPARE(changed.size(), 1);
-    QCOMPARE(changed.first().first().toString(), QStringLiteral("zoom"));
-    // Both windows, the one opened before the factory came and the one after.
-    const QList<DocumentView*> views = window.findChildren<DocumentView*>();
-    QCOMPARE(views.size(), 2);
-    for (DocumentView* view : views) {
-        QCOMPARE(view->tool(), boost::shared_ptr<AbstractTool>(zoom));
-        QCOMPARE(view->viewport()->cursor().shape(), zoom->cursorShape);
-    }
-    QVERIFY(GetInfoBox()->instructions().contains(QStringLiteral("How to use zoom")));
-
-    // Choosing the current tool again neither stops nor restarts it.
-    QVERIFY(tools->chooseTool("zoom"));
-    QCOMPARE(zoom->calls.size(), 1);
-}
-
-void tst_ToolController::heldShortcutKeysSelectATemporaryToolUntilReleased()
-{
-    ToolController tools(&mFactory);
-    hold(Qt::Key_Control);
-    QCOMPARE(tools.currentId(), std::string("pointer"));
-    QVERIFY(tools.isTemporary());
-    QCOMPARE(tools.chosenId(), std::string("block"));
-    hold(Qt::Key_Space);
-    QCOMPARE(tools.currentId(), std::string("zoom"));
-    // Space let go while Control stays down: back to the pointer, not yet to the chosen tool.
-    letGo(Qt::Key_Space);
-    QCOMPARE(tools.currentId(), std::string("pointer"));
-    letGo(Qt::Key_Control);
-    QCOMPARE(tools.currentId(), std::string("block"));
-    QVERIFY(!tools.isTemporary());
-
-    hold(Qt::Key_Space);
-    QCOMPARE(tools.currentId(), std::string("hand"));
-    letGo(Qt::Key_Space);
-    QCOMPARE(tools.currentId(), std::string("block"));
-    QCOMPARE(mFactory.tool("pointer")->calls, QStringList({"start", "stop", "start", "stop"}));
-    QCOMPARE(mFactory.tool("block")->calls.count(QStringLiteral("start")), 3);
-
-    // Other keys held with the shortcut select nothing.
-    hold(Qt::Key_Shift);
-    hold(Qt::Key_Control);
-    QCOMPARE(tools.currentId(), std::string("block"));
-    letGo(Qt::Key_Shift);
-    hold(Qt::Key_Alt);
-    QCOMPARE(tools.currentId(), std::string("block"));
-    letGo(Qt::Key_Alt);
-    letGo(Qt::Key_Control);
-    QCOMPARE(tools.currentId(), std::string("block"));
-}
-
-void tst_ToolController::aBusyToolKeepsItsPlaceAndChoosingEndsATemporaryTool()
-{
-    ToolController tools(&mFactory);
-    mFactory.tool("block")->busy = true;
-    hold(Qt::Key_Space);
-    QCOMPARE(tools.currentId(), std::string("block"));
-    letGo(Qt::Key_Space);
-    mFactory.tool("block")->busy = false;
-    hold(Qt::Key_Space);
-    QCOMPARE(tools.currentId(), std::string("hand"));
-    // Choosing while a temporary tool is shown ends the temporary tool.
-    QVERIFY(tools.chooseTool("zoom"));
-    letGo(Qt::Key_Space);
-    QCOMPARE(tools.currentId(), std::string("zoom"));
-    QVERIFY(!tools.isTemporary());
-}
-
-void tst_ToolController::anExceptionLeavingAToolIsReportedAndTheToolStaysCurrent()
-{
-    RecordingSink sink;
-    RecordingLog log;
-    MarkerMainWindow window;
-    QVERIFY(window.openFile(mFile));
-    window.setToolFactory(&mFactory);
-    QVERIFY(window.toolController()->chooseTool("pointer"));
-    const boost::shared_ptr<HostTest::TestTool> pointer = mFactory.tool("pointer");
-    pointer->failure = [] { throw std::runtime_error("no keys today"); };
-    QKeyEvent press(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
-    QApplication::sendEvent(window.activeView(), &press);
-    QCOMPARE(sink.errors, QStringList{QStringLiteral("no keys today")});
-    QCOMPARE(log.lines, QStringList{QStringLiteral("ERROR keyStateChanged: no keys today")});
-    // The boundary stopped the tool; it stays the current tool and takes the next event.
-    QVERIFY(pointer->calls.endsWith(QStringLiteral("stop")));
-    QCOMPARE(window.toolController()->currentId(), std::string("pointer"));
-    pointer->failure = nullptr;
-    QApplication::sendEvent(window.activeView(), &press);
-    QCOMPARE(pointer->calls.last(), QStringLiteral("key+%1").arg(Qt::Key_A));
-}
-
-void tst_ToolController::closingTheWindowReleasesEveryToolFirst()
-{
-    {
-        MarkerMainWindow window;
-        QVERIFY(window.openFile(mFile));
-        window.setToolFactory(&mFactory);
-        window.toolController()->chooseTool("zoom");
-        QVERIFY(mFactory.tool("block"));
-    }
-    for (const auto& made : mFactory.made)
-        QVERIFY2(made.second.expired(), made.first.c_str());
-}
 
 MARKER_TEST(tst_ToolController)
 #include "tst_ToolController.moc"

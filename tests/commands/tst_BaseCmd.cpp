@@ -152,7 +152,13 @@ private slots:
 
 private:
     CDbGrPolysObject* loose(double x) { return owned.emplace_back(makePiece(pocketBag(), {x, 0})).get(); }
-    QListEx<CDbAbstractObject*> looseRow(int count, double x);
+    QListEx<CDbAbstractObject*> looseRow(int count, double x)
+    {
+        QListEx<CDbAbstractObject*> row;
+        for (int i = 0; i < count; ++i)
+            row.append(loose(x + 20 * i));
+        return row;
+    }
 
     std::unique_ptr<Marker> m;
     std::unique_ptr<RecordingSink> reports;
@@ -160,14 +166,6 @@ private:
     // Whatever the test made and a command may have left out of the document.
     std::vector<std::unique_ptr<CDbGrPolysObject>> owned;
 };
-
-QListEx<CDbAbstractObject*> tst_BaseCmd::looseRow(int count, double x)
-{
-    QListEx<CDbAbstractObject*> row;
-    for (int i = 0; i < count; ++i)
-        row.append(loose(x + 20 * i));
-    return row;
-}
 
 MARKER_TEST(tst_BaseCmd)
 #include "tst_BaseCmd.moc"

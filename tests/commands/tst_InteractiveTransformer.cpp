@@ -215,51 +215,46 @@ private slots:
 
 private:
     // Selects `objects` and starts a drag of them.
-    std::unique_ptr<InteractiveTransformer> drag(const QListEx<CDbAbstractObject*>& objects);
+    std::unique_ptr<InteractiveTransformer> drag(const QListEx<CDbAbstractObject*>& objects)
+    {
+        m->document->deselectAll(false, false);
+        CMarkerSelection(m->document.get(), objects).setSelected(true);
+        return std::make_unique<InteractiveTransformer>(scene.get());
+    }
+
     // Ends the drag of `transformer`, expecting a move by `offset` to be recorded, and pushes it.
-    void endWithMove(InteractiveTransformer& transformer, const GeoPoint2D& offset);
-    QListEx<CDbAbstractObject*> previews() const;
+    void endWithMove(InteractiveTransformer& transformer, const GeoPoint2D& offset)
+    {
+        QString point;
+        QDebug(&point) << QPointF(offset.x, offset.y);
+        QTest::ignoreMessage(
+            QtDebugMsg,
+            QRegularExpression(
+                "^src\\\\Commands\\\\InteractiveTransformer 430 .*::InteractiveTransformer::end\\(\\) "
+                "InteractiveTransformer::end\\(\\): " +
+                QRegularExpression::escape(point.trimmed()) + "$"));
+        AbstractCmd* command = transformer.end();
+        QVERIFY(command);
+        m->document->undoStack()->push(command);
+        QVERIFY(!transformer.isActive());
+        QVERIFY(previews().isEmpty());
+    }
+
+    QListEx<CDbAbstractObject*> previews() const
+    {
+        QListEx<CDbAbstractObject*> found;
+        for (CDbAbstractObject* object : m->document->objects(m->fabric, 0)) {
+            if (object->isDragged())
+                found.append(object);
+        }
+        return found;
+    }
 
     std::unique_ptr<Marker> m;
     std::unique_ptr<DocumentScene> scene;
     std::unique_ptr<RecordingSink> reports;
     CDbGrPolysObject *band = nullptr, *pocket = nullptr, *leg = nullptr;
 };
-
-std::unique_ptr<InteractiveTransformer>
-tst_InteractiveTransformer::drag(const QListEx<CDbAbstractObject*>& objects)
-{
-    m->document->deselectAll(false, false);
-    CMarkerSelection(m->document.get(), objects).setSelected(true);
-    return std::make_unique<InteractiveTransformer>(scene.get());
-}
-
-void tst_InteractiveTransformer::endWithMove(InteractiveTransformer& transformer, const GeoPoint2D& offset)
-{
-    QString point;
-    QDebug(&point) << QPointF(offset.x, offset.y);
-    QTest::ignoreMessage(
-        QtDebugMsg,
-        QRegularExpression(
-            "^src\\\\Commands\\\\InteractiveTransformer 430 .*::InteractiveTransformer::end\\(\\) "
-            "InteractiveTransformer::end\\(\\): " +
-            QRegularExpression::escape(point.trimmed()) + "$"));
-    AbstractCmd* command = transformer.end();
-    QVERIFY(command);
-    m->document->undoStack()->push(command);
-    QVERIFY(!transformer.isActive());
-    QVERIFY(previews().isEmpty());
-}
-
-QListEx<CDbAbstractObject*> tst_InteractiveTransformer::previews() const
-{
-    QListEx<CDbAbstractObject*> found;
-    for (CDbAbstractObject* object : m->document->objects(m->fabric, 0)) {
-        if (object->isDragged())
-            found.append(object);
-    }
-    return found;
-}
 
 MARKER_TEST(tst_InteractiveTransformer)
 #include "tst_InteractiveTransformer.moc"

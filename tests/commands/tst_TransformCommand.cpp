@@ -253,26 +253,23 @@ private slots:
 
 private:
     // Copies of `sources` as a drag leaves them: previews that did not move.
-    QListEx<CDbAbstractObject*> copiesOf(const QListEx<CDbAbstractObject*>& sources) const;
-    TransformCommand* create(const QListEx<CDbAbstractObject*>& sources, GeoPoint2D offset);
+    QListEx<CDbAbstractObject*> copiesOf(const QListEx<CDbAbstractObject*>& sources) const
+    {
+        QListEx<CDbAbstractObject*> copies;
+        for (const CDbAbstractObject* source : sources)
+            copies.append(source->clone(m->document->drawing(), true));
+        return copies;
+    }
+
+    TransformCommand* create(const QListEx<CDbAbstractObject*>& sources, GeoPoint2D offset)
+    {
+        return TransformCommand::create(m->document, m->fabric, 0, sources, copiesOf(sources), offset);
+    }
 
     std::unique_ptr<Marker> m;
     std::unique_ptr<RecordingSink> reports;
     CDbGrPolysObject *leg = nullptr, *pocket = nullptr, *band = nullptr;
 };
-
-QListEx<CDbAbstractObject*> tst_TransformCommand::copiesOf(const QListEx<CDbAbstractObject*>& sources) const
-{
-    QListEx<CDbAbstractObject*> copies;
-    for (const CDbAbstractObject* source : sources)
-        copies.append(source->clone(m->document->drawing(), true));
-    return copies;
-}
-
-TransformCommand* tst_TransformCommand::create(const QListEx<CDbAbstractObject*>& sources, GeoPoint2D offset)
-{
-    return TransformCommand::create(m->document, m->fabric, 0, sources, copiesOf(sources), offset);
-}
 
 MARKER_TEST(tst_TransformCommand)
 #include "tst_TransformCommand.moc"

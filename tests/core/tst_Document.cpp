@@ -42,44 +42,41 @@ class tst_Document : public QObject
 {
     Q_OBJECT
 private slots:
-    void signalsAnnounceOnlyTheirOwnChange();
-    void modifiedFollowsTheUndoStack();
+    void signalsAnnounceOnlyTheirOwnChange()
+    {
+        EmptyDocument document;
+        QSignalSpy fileName(&document, &Document::fileNameChanged);
+        QSignalSpy modified(&document, &Document::modified);
+        QSignalSpy selection(&document, &Document::selectionChanged);
+        document.setFileName(QStringLiteral("/tmp/a.marker"));
+        document.setFileName(QStringLiteral("/tmp/a.marker"));
+        QCOMPARE(document.fileName(), QStringLiteral("/tmp/a.marker"));
+        QCOMPARE(fileName.size(), 1);
+        QCOMPARE(fileName[0][0].toString(), QStringLiteral("/tmp/a.marker"));
+        document.emitModified();
+        QCOMPARE(modified.size(), 1);
+        QCOMPARE(selection.size(), 0);
+        document.emitSelectionChanged();
+        QCOMPARE(selection.size(), 1);
+        QCOMPARE(modified.size(), 1);
+    }
+
+    void modifiedFollowsTheUndoStack()
+    {
+        EmptyDocument document;
+        QVERIFY(!document.isModified());
+        int value = 0;
+        document.undoStack()->push(new SetValue(value, 5));
+        QVERIFY(document.isModified());
+        document.setClean(); // saved
+        QVERIFY(!document.isModified());
+        document.undoStack()->undo();
+        QCOMPARE(value, 0);
+        QVERIFY(document.isModified()); // differs from what was saved
+        document.undoStack()->redo();
+        QVERIFY(!document.isModified());
+    }
 };
-
-void tst_Document::signalsAnnounceOnlyTheirOwnChange()
-{
-    EmptyDocument document;
-    QSignalSpy fileName(&document, &Document::fileNameChanged);
-    QSignalSpy modified(&document, &Document::modified);
-    QSignalSpy selection(&document, &Document::selectionChanged);
-    document.setFileName(QStringLiteral("/tmp/a.marker"));
-    document.setFileName(QStringLiteral("/tmp/a.marker"));
-    QCOMPARE(document.fileName(), QStringLiteral("/tmp/a.marker"));
-    QCOMPARE(fileName.size(), 1);
-    QCOMPARE(fileName[0][0].toString(), QStringLiteral("/tmp/a.marker"));
-    document.emitModified();
-    QCOMPARE(modified.size(), 1);
-    QCOMPARE(selection.size(), 0);
-    document.emitSelectionChanged();
-    QCOMPARE(selection.size(), 1);
-    QCOMPARE(modified.size(), 1);
-}
-
-void tst_Document::modifiedFollowsTheUndoStack()
-{
-    EmptyDocument document;
-    QVERIFY(!document.isModified());
-    int value = 0;
-    document.undoStack()->push(new SetValue(value, 5));
-    QVERIFY(document.isModified());
-    document.setClean(); // saved
-    QVERIFY(!document.isModified());
-    document.undoStack()->undo();
-    QCOMPARE(value, 0);
-    QVERIFY(document.isModified()); // differs from what was saved
-    document.undoStack()->redo();
-    QVERIFY(!document.isModified());
-}
 
 MARKER_TEST(tst_Document)
 #include "tst_Document.moc"

@@ -9,51 +9,47 @@ class tst_PointFeature : public QObject
 {
     Q_OBJECT
 private slots:
-    void setAndClearFeatures();
-    void matchLinkCapability_data();
-    void matchLinkCapability();
+    void setAndClearFeatures()
+    {
+        PointFeature point;
+        point.setFeature(PointFeature::StartPoint, true);
+        point.setFeature(PointFeature::LinkVector, true);
+        point.setFeature(PointFeature::LinkVector, true);
+        QCOMPARE(point.features(), PointFeature::StartPoint | PointFeature::LinkVector);
+        point.setFeature(PointFeature::StartPoint, false);
+        QCOMPARE(point.features(), int(PointFeature::LinkVector));
+        point.setFeature(PointFeature::MatchPoint, false); // clearing an absent feature keeps the rest
+        QVERIFY(point.hasFeature(PointFeature::LinkVector));
+        QVERIFY(!point.hasFeature(PointFeature::MatchPoint));
+    }
+
+    void matchLinkCapability_data()
+    {
+        QTest::addColumn<int>("features");
+        QTest::addColumn<bool>("matchOnly");
+        QTest::addColumn<bool>("expected");
+        QTest::newRow("nothing, match only") << 0 << true << false;
+        QTest::newRow("nothing") << 0 << false << false;
+        QTest::newRow("match point, match only") << int(PointFeature::MatchPoint) << true << true;
+        QTest::newRow("match point") << int(PointFeature::MatchPoint) << false << true;
+        QTest::newRow("link end, match only") << int(PointFeature::LinkVector) << true << false;
+        QTest::newRow("link end") << int(PointFeature::LinkVector) << false << true;
+        QTest::newRow("both, match only")
+            << (PointFeature::MatchPoint | PointFeature::LinkVector) << true << true;
+        QTest::newRow("cutting features only")
+            << (PointFeature::StartPoint | PointFeature::LiftPlunge) << false << false;
+    }
+
+    void matchLinkCapability()
+    {
+        QFETCH(int, features);
+        QFETCH(bool, matchOnly);
+        QFETCH(bool, expected);
+        PointFeature point;
+        point.setFeatures(features);
+        QCOMPARE(point.stateMatchLinkVectorON(matchOnly), expected);
+    }
 };
-
-void tst_PointFeature::setAndClearFeatures()
-{
-    PointFeature point;
-    point.setFeature(PointFeature::StartPoint, true);
-    point.setFeature(PointFeature::LinkVector, true);
-    point.setFeature(PointFeature::LinkVector, true);
-    QCOMPARE(point.features(), PointFeature::StartPoint | PointFeature::LinkVector);
-    point.setFeature(PointFeature::StartPoint, false);
-    QCOMPARE(point.features(), int(PointFeature::LinkVector));
-    point.setFeature(PointFeature::MatchPoint, false); // clearing an absent feature keeps the rest
-    QVERIFY(point.hasFeature(PointFeature::LinkVector));
-    QVERIFY(!point.hasFeature(PointFeature::MatchPoint));
-}
-
-void tst_PointFeature::matchLinkCapability_data()
-{
-    QTest::addColumn<int>("features");
-    QTest::addColumn<bool>("matchOnly");
-    QTest::addColumn<bool>("expected");
-    QTest::newRow("nothing, match only") << 0 << true << false;
-    QTest::newRow("nothing") << 0 << false << false;
-    QTest::newRow("match point, match only") << int(PointFeature::MatchPoint) << true << true;
-    QTest::newRow("match point") << int(PointFeature::MatchPoint) << false << true;
-    QTest::newRow("link end, match only") << int(PointFeature::LinkVector) << true << false;
-    QTest::newRow("link end") << int(PointFeature::LinkVector) << false << true;
-    QTest::newRow("both, match only")
-        << (PointFeature::MatchPoint | PointFeature::LinkVector) << true << true;
-    QTest::newRow("cutting features only")
-        << (PointFeature::StartPoint | PointFeature::LiftPlunge) << false << false;
-}
-
-void tst_PointFeature::matchLinkCapability()
-{
-    QFETCH(int, features);
-    QFETCH(bool, matchOnly);
-    QFETCH(bool, expected);
-    PointFeature point;
-    point.setFeatures(features);
-    QCOMPARE(point.stateMatchLinkVectorON(matchOnly), expected);
-}
 
 MARKER_TEST(tst_PointFeature)
 #include "tst_PointFeature.moc"

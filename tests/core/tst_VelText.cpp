@@ -9,40 +9,38 @@ class tst_VelText : public QObject
 {
     Q_OBJECT
 private slots:
-    void headingsAreBold();
-    void modifierNames();
+    void headingsAreBold()
+    {
+        const QString html = VelSystem::toHtml(
+            {QStringLiteral("Left button:"), QStringLiteral("Selects a piece."),
+             QStringLiteral("Alt + left button:"), QStringLiteral("Removes the point <if any>.")});
+        QVERIFY(Qt::mightBeRichText(html));
+        QVERIFY(html.contains(QStringLiteral("<b>Left button:</b>")));
+        QVERIFY(html.contains(QStringLiteral("<b>Alt + left button:</b>")));
+        QVERIFY(!html.contains(QStringLiteral("<b>Selects")));
+        QVERIFY(html.indexOf(QStringLiteral("Left button:")) <
+                html.indexOf(QStringLiteral("Selects a piece.")));
+
+        // What the information box shows: the texts in order, markup characters kept as text.
+        QTextDocument document;
+        document.setHtml(html);
+        QCOMPARE(document.toPlainText(), QStringLiteral("Left button:\nSelects a piece.\nAlt + left button:\n"
+                                                        "Removes the point <if any>."));
+        QCOMPARE(document.blockCount(), 4);
+        const auto weight = [](const QTextBlock& block) {
+            return block.begin().fragment().charFormat().fontWeight();
+        };
+        QVERIFY(weight(document.firstBlock()) > QFont::Normal);
+        QVERIFY(weight(document.firstBlock().next()) <= QFont::Normal);
+    }
+
+    void modifierNames()
+    {
+        QCOMPARE(VelSystem::keyToString(Qt::ControlModifier), QStringLiteral("Ctrl"));
+        QCOMPARE(VelSystem::keyToString(Qt::ShiftModifier), QStringLiteral("Shift"));
+        QCOMPARE(VelSystem::keyToString(Qt::AltModifier), QStringLiteral("Alt"));
+    }
 };
-
-void tst_VelText::headingsAreBold()
-{
-    const QString html = VelSystem::toHtml(
-        {QStringLiteral("Left button:"), QStringLiteral("Selects a piece."),
-         QStringLiteral("Alt + left button:"), QStringLiteral("Removes the point <if any>.")});
-    QVERIFY(Qt::mightBeRichText(html));
-    QVERIFY(html.contains(QStringLiteral("<b>Left button:</b>")));
-    QVERIFY(html.contains(QStringLiteral("<b>Alt + left button:</b>")));
-    QVERIFY(!html.contains(QStringLiteral("<b>Selects")));
-    QVERIFY(html.indexOf(QStringLiteral("Left button:")) < html.indexOf(QStringLiteral("Selects a piece.")));
-
-    // What the information box shows: the texts in order, markup characters kept as text.
-    QTextDocument document;
-    document.setHtml(html);
-    QCOMPARE(document.toPlainText(), QStringLiteral("Left button:\nSelects a piece.\nAlt + left button:\n"
-                                                    "Removes the point <if any>."));
-    QCOMPARE(document.blockCount(), 4);
-    const auto weight = [](const QTextBlock& block) {
-        return block.begin().fragment().charFormat().fontWeight();
-    };
-    QVERIFY(weight(document.firstBlock()) > QFont::Normal);
-    QVERIFY(weight(document.firstBlock().next()) <= QFont::Normal);
-}
-
-void tst_VelText::modifierNames()
-{
-    QCOMPARE(VelSystem::keyToString(Qt::ControlModifier), QStringLiteral("Ctrl"));
-    QCOMPARE(VelSystem::keyToString(Qt::ShiftModifier), QStringLiteral("Shift"));
-    QCOMPARE(VelSystem::keyToString(Qt::AltModifier), QStringLiteral("Alt"));
-}
 
 MARKER_TEST(tst_VelText)
 #include "tst_VelText.moc"

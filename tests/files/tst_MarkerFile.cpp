@@ -209,402 +209,391 @@ class tst_MarkerFile : public QObject
 {
     Q_OBJECT
 private slots:
-    void savedAndLoadedExactlyAndClean();
-    void doublesReadBackBitIdentical();
-    void handWrittenMinimalFileTakesDefaults();
-    void dragPreviewsAreNotSaved();
-    void textKeepsMillimetresAlignmentAndAngle_data();
-    void textKeepsMillimetresAlignmentAndAngle();
-    void sampleLoads();
-    void documentedExampleLoads();
-    void badFileIsReportedWithItsPlace_data();
-    void badFileIsReportedWithItsPlace();
-    void mangledFilesNeverCrash();
-    void failedSaveKeepsThePreviousFile();
-    void saveIntoReadOnlyDirectoryKeepsThePreviousFile();
-    void unloadableDocumentIsNotSaved();
-};
-
-void tst_MarkerFile::doublesReadBackBitIdentical()
-{
-    auto document = richDocument();
-    CDbFabricObject* fabric = document->drawing()->fabric(0);
-    std::mt19937_64 random(7);
-    std::uniform_real_distribution<double> any(-1e6, 1e6);
-    std::uniform_int_distribution<int> exponent(-60, 0);
-    CDbVectorsObjectTable points;
-    for (int i = 0; i < 2000; ++i)
-        points.append(CDbMarkerPointObject(any(random), std::ldexp(any(random), exponent(random))));
-    points.append(CDbMarkerPointObject(std::numeric_limits<double>::denorm_min(), 1e6));
-    points.append(CDbMarkerPointObject(-1e6, std::nextafter(1.0, 2.0)));
-    auto* group = new CDbGrPolysObject;
-    CDbPolygon polygon;
-    polygon.setPieceIndex(1);
-    polygon.contours().addContour(points);
-    group->addPolygon(polygon);
-    document->addPiece(group, fabric, 0);
-
-    QString error;
-    const auto loaded =
-        MarkerFile::fromJson(MarkerFile::toJson(*document), QStringLiteral("random.mak"), &error);
-    QVERIFY2(loaded, qPrintable(error));
-    const auto* back =
-        qobject_cast<const CDbGrPolysObject*>((*loaded->drawing()->fabric(0)->layers())[0].objects().last());
-    QVERIFY(back);
-    const CDbVectorsObjectTable& read = back->polygon(0).outline();
-    QCOMPARE(read.size(), points.size());
-    for (int i = 0; i < points.size(); ++i) {
-        QVERIFY2(std::memcmp(&read[i].x, &points[i].x, sizeof(double)) == 0 &&
-                     std::memcmp(&read[i].y, &points[i].y, sizeof(double)) == 0,
-                 qPrintable(QStringLiteral("point %1").arg(i)));
+    void savedAndLoadedExactlyAndClean()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("rich.mak"));
+        QString error;
+        const auto original = richDocument();
+        QVERIFY2(MarkerFile::save(*original, path, &error), qPrintable(error));
+        QCOMPARE(readAll(path), MarkerFile::toJson(*original));
+        const auto loaded = MarkerFile::load(path, &error);
+        QVERIFY2(loaded, qPrintable(error));
+        QCOMPARE(loaded->fileName(), path);
+        QCOMPARE(loaded->undoStack()->count(), 0);
+        QVERIFY(!loaded->isModified());
+        compareDrawings(*original, *loaded);
+        if (!QTest::currentTestFailed())
+            QCOMPARE(MarkerFile::toJson(*loaded), readAll(path));
     }
-}
 
-void tst_MarkerFile::savedAndLoadedExactlyAndClean()
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("rich.mak"));
-    QString error;
-    const auto original = richDocument();
-    QVERIFY2(MarkerFile::save(*original, path, &error), qPrintable(error));
-    QCOMPARE(readAll(path), MarkerFile::toJson(*original));
-    const auto loaded = MarkerFile::load(path, &error);
-    QVERIFY2(loaded, qPrintable(error));
-    QCOMPARE(loaded->fileName(), path);
-    QCOMPARE(loaded->undoStack()->count(), 0);
-    QVERIFY(!loaded->isModified());
-    compareDrawings(*original, *loaded);
-    if (!QTest::currentTestFailed())
-        QCOMPARE(MarkerFile::toJson(*loaded), readAll(path));
-}
+    void doublesReadBackBitIdentical()
+    {
+        auto document = richDocument();
+        CDbFabricObject* fabric = document->drawing()->fabric(0);
+        std::mt19937_64 random(7);
+        std::uniform_real_distribution<double> any(-1e6, 1e6);
+        std::uniform_int_distribution<int> exponent(-60, 0);
+        CDbVectorsObjectTable points;
+        for (int i = 0; i < 2000; ++i)
+            points.append(CDbMarkerPointObject(any(random), std::ldexp(any(random), exponent(random))));
+        points.append(CDbMarkerPointObject(std::numeric_limits<double>::denorm_min(), 1e6));
+        points.append(CDbMarkerPointObject(-1e6, std::nextafter(1.0, 2.0)));
+        auto* group = new CDbGrPolysObject;
+        CDbPolygon polygon;
+        polygon.setPieceIndex(1);
+        polygon.contours().addContour(points);
+        group->addPolygon(polygon);
+        document->addPiece(group, fabric, 0);
 
-void tst_MarkerFile::handWrittenMinimalFileTakesDefaults()
-{
-    QString error;
-    const auto document = MarkerFile::fromJson(kMinimal, QStringLiteral("minimal.mak"), &error);
-    QVERIFY2(document, qPrintable(error));
-    const CDbFabricObject& fabric = *document->drawing()->fabric(0);
-    const CDbPieceObject& piece = *fabric.piece(0);
-    QCOMPARE(piece.getVELPieceQuantity(), short(1));
-    QVERIFY(piece.getVELPieceSingle());
-    QCOMPARE(piece.allowedRotations(), (std::vector<double>{0.0, 180.0}));
-    QVERIFY(!piece.getPieceSize(0)->hasGrainLine());
-    QVERIFY(!fabric.colour().isValid());
-    const auto groups = fabric.layers()->operator[](0).groups();
-    QCOMPARE(groups.size(), 1);
-    QCOMPARE(groups[0]->section(), short(CDbGrPolysObject::SectionStandby));
-    const CDbPolygon& polygon = groups[0]->polygon(0);
-    QCOMPARE(polygon.sizeIndex(), short(0));
-    QCOMPARE(polygon.outline()[0].type(), CDbMarkerPointObject::Normal);
-    QCOMPARE(polygon.outline()[0].notchState(), CDbMarkerPointObject::NotchNone);
-    QCOMPARE(polygon.outline()[0].features(), 0);
-    QCOMPARE(document->drawing()->currentFabricIndex(), short(0));
-    QCOMPARE(document->drawing()->lockFlags(), int(CDbMarkerDrawing::LockNone));
-}
-
-void tst_MarkerFile::dragPreviewsAreNotSaved()
-{
-    auto document = richDocument();
-    CDbFabricObject* fabric = document->drawing()->fabric(0);
-    const QByteArray before = MarkerFile::toJson(*document);
-    auto* source = document->groups(fabric, 0).first();
-    document->addPiece(source->clone(document->drawing(), true), fabric, 0);
-    QCOMPARE(MarkerFile::toJson(*document), before);
-}
-
-void tst_MarkerFile::textKeepsMillimetresAlignmentAndAngle_data()
-{
-    QTest::addColumn<QByteArray>("keys");
-    QTest::addColumn<short>("letterSize");
-    QTest::addColumn<int>("alignment");
-    QTest::addColumn<QString>("alignmentName");
-    QTest::addColumn<double>("angle");
-    QTest::newRow("defaults") << QByteArray() << short(10) << int(Qt::AlignHCenter) << "center" << 0.0;
-    QTest::newRow("left") << QByteArray(R"(, "letterSize": 6, "alignment": "left", "angle": -360)")
-                          << short(6) << int(Qt::AlignLeft) << "left" << -360.0;
-    QTest::newRow("right") << QByteArray(R"(, "letterSize": 36, "alignment": "right", "angle": 360)")
-                           << short(36) << int(Qt::AlignRight) << "right" << 360.0;
-    QTest::newRow("center") << QByteArray(R"(, "letterSize": 32767.0, "alignment": "center")") << short(32767)
-                            << int(Qt::AlignHCenter) << "center" << 0.0;
-}
-
-void tst_MarkerFile::textKeepsMillimetresAlignmentAndAngle()
-{
-    QFETCH(QByteArray, keys);
-    QFETCH(short, letterSize);
-    QFETCH(int, alignment);
-    QFETCH(QString, alignmentName);
-    QFETCH(double, angle);
-    QString error;
-    const auto document = MarkerFile::fromJson(minimalWithText(keys.constData()), "text.mak", &error);
-    QVERIFY2(document, qPrintable(error));
-    const auto* text =
-        qobject_cast<const CDbTextObject*>((*document->drawing()->fabric(0)->layers())[0].objects().first());
-    QVERIFY(text);
-    QCOMPARE(text->letterSize(), letterSize);
-    QCOMPARE(text->alignment(), alignment);
-    QCOMPARE(text->angle(), angle);
-
-    const QByteArray written = MarkerFile::toJson(*document);
-    QVERIFY(written.contains(QStringLiteral("\"letterSize\": %1,").arg(letterSize).toUtf8()));
-    QVERIFY(written.contains(QStringLiteral("\"alignment\": \"%1\",").arg(alignmentName).toUtf8()));
-}
-
-void tst_MarkerFile::sampleLoads()
-{
-    const QString path = QStringLiteral(MARKER_SOURCE_DIR "/samples/trousers-sample.mak");
-    QString error;
-    const auto document = MarkerFile::load(path, &error);
-    QVERIFY2(document, qPrintable(error));
-    // The committed file is exactly what the writer writes.
-    QCOMPARE(MarkerFile::toJson(*document), readAll(path));
-
-    const CDbFabricObject& fabric = *document->drawing()->fabric(0);
-    const CDbFabricLayerObject& layer = (*fabric.layers())[0];
-    QVERIFY(layer.width() >= 140.0 && layer.width() <= 160.0);
-    QVERIFY(fabric.pieceCount() >= 6);
-    for (short p = 0; p < fabric.pieceCount(); ++p) {
-        const CDbPieceObject& piece = *fabric.piece(p);
-        QVERIFY(piece.getNumberOfSizes() >= 2);
-        for (short s = 0; s < piece.getNumberOfSizes(); ++s) {
-            const CDbPieceSizeObject& size = *piece.getPieceSize(s);
-            QVERIFY2(size.hasGrainLine(), qPrintable(piece.name()));
-            QVERIFY2(std::any_of(size.outline().points().begin(), size.outline().points().end(),
-                                 [](const CDbMarkerPointObject& q) { return q.isNotch(); }),
-                     qPrintable(piece.name()));
+        QString error;
+        const auto loaded =
+            MarkerFile::fromJson(MarkerFile::toJson(*document), QStringLiteral("random.mak"), &error);
+        QVERIFY2(loaded, qPrintable(error));
+        const auto* back = qobject_cast<const CDbGrPolysObject*>(
+            (*loaded->drawing()->fabric(0)->layers())[0].objects().last());
+        QVERIFY(back);
+        const CDbVectorsObjectTable& read = back->polygon(0).outline();
+        QCOMPARE(read.size(), points.size());
+        for (int i = 0; i < points.size(); ++i) {
+            QVERIFY2(std::memcmp(&read[i].x, &points[i].x, sizeof(double)) == 0 &&
+                         std::memcmp(&read[i].y, &points[i].y, sizeof(double)) == 0,
+                     qPrintable(QStringLiteral("point %1").arg(i)));
         }
     }
-    int laid = 0, waiting = 0;
-    for (const CDbGrPolysObject* group : layer.groups()) {
-        const GeoRectangle box = group->boundingRect();
-        if (group->section() == CDbGrPolysObject::SectionFabric) {
-            ++laid;
-            QVERIFY(box.xmin >= 0.0 && box.ymin >= 0.0 && box.ymax <= layer.width());
-        } else {
-            ++waiting;
-            QVERIFY(box.xmin >= 0.0 && box.ymin >= layer.width() && box.ymax <= 2.0 * layer.width());
-        }
+
+    void handWrittenMinimalFileTakesDefaults()
+    {
+        QString error;
+        const auto document = MarkerFile::fromJson(kMinimal, QStringLiteral("minimal.mak"), &error);
+        QVERIFY2(document, qPrintable(error));
+        const CDbFabricObject& fabric = *document->drawing()->fabric(0);
+        const CDbPieceObject& piece = *fabric.piece(0);
+        QCOMPARE(piece.getVELPieceQuantity(), short(1));
+        QVERIFY(piece.getVELPieceSingle());
+        QCOMPARE(piece.allowedRotations(), (std::vector<double>{0.0, 180.0}));
+        QVERIFY(!piece.getPieceSize(0)->hasGrainLine());
+        QVERIFY(!fabric.colour().isValid());
+        const auto groups = fabric.layers()->operator[](0).groups();
+        QCOMPARE(groups.size(), 1);
+        QCOMPARE(groups[0]->section(), short(CDbGrPolysObject::SectionStandby));
+        const CDbPolygon& polygon = groups[0]->polygon(0);
+        QCOMPARE(polygon.sizeIndex(), short(0));
+        QCOMPARE(polygon.outline()[0].type(), CDbMarkerPointObject::Normal);
+        QCOMPARE(polygon.outline()[0].notchState(), CDbMarkerPointObject::NotchNone);
+        QCOMPARE(polygon.outline()[0].features(), 0);
+        QCOMPARE(document->drawing()->currentFabricIndex(), short(0));
+        QCOMPARE(document->drawing()->lockFlags(), int(CDbMarkerDrawing::LockNone));
     }
-    QVERIFY(laid > 0);
-    QVERIFY(waiting > 0);
-    QCOMPARE(const_cast<DocumentMak&>(*document).findOverlaps(), 0);
-}
 
-void tst_MarkerFile::documentedExampleLoads()
-{
-    const QByteArray doc = readAll(QStringLiteral(MARKER_SOURCE_DIR "/docs/marker-format.md"));
-    const int start = doc.indexOf("```json\n") + 8;
-    QVERIFY(start > 8);
-    QString error;
-    const auto document =
-        MarkerFile::fromJson(doc.mid(start, doc.indexOf("```", start) - start), "doc", &error);
-    QVERIFY2(document, qPrintable(error));
-    QCOMPARE(document->groups(document->drawing()->fabric(0), 0).size(), 1);
-}
+    void dragPreviewsAreNotSaved()
+    {
+        auto document = richDocument();
+        CDbFabricObject* fabric = document->drawing()->fabric(0);
+        const QByteArray before = MarkerFile::toJson(*document);
+        auto* source = document->groups(fabric, 0).first();
+        document->addPiece(source->clone(document->drawing(), true), fabric, 0);
+        QCOMPARE(MarkerFile::toJson(*document), before);
+    }
 
-void tst_MarkerFile::badFileIsReportedWithItsPlace_data()
-{
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QString>("message");
-    const QString layer = QStringLiteral("fabrics[0].layers[0]");
-    const QString polygon = layer + QStringLiteral(".objects[0].polygons[0]");
+    void textKeepsMillimetresAlignmentAndAngle_data()
+    {
+        QTest::addColumn<QByteArray>("keys");
+        QTest::addColumn<short>("letterSize");
+        QTest::addColumn<int>("alignment");
+        QTest::addColumn<QString>("alignmentName");
+        QTest::addColumn<double>("angle");
+        QTest::newRow("defaults") << QByteArray() << short(10) << int(Qt::AlignHCenter) << "center" << 0.0;
+        QTest::newRow("left") << QByteArray(R"(, "letterSize": 6, "alignment": "left", "angle": -360)")
+                              << short(6) << int(Qt::AlignLeft) << "left" << -360.0;
+        QTest::newRow("right") << QByteArray(R"(, "letterSize": 36, "alignment": "right", "angle": 360)")
+                               << short(36) << int(Qt::AlignRight) << "right" << 360.0;
+        QTest::newRow("center") << QByteArray(R"(, "letterSize": 32767.0, "alignment": "center")")
+                                << short(32767) << int(Qt::AlignHCenter) << "center" << 0.0;
+    }
 
-    QTest::newRow("syntax error") << QByteArray("{\n  \"format\": \"marker\",\n  \"version\": 1,,\n}")
-                                  << "line 3, column 16: unterminated object";
-    // Columns count characters, not the bytes of the UTF-8 text before the error.
-    QTest::newRow("syntax error after accents")
-        << QByteArray("{\"name\": \"ééé\" x}") << "line 1, column 16: unterminated object";
-    QTest::newRow("NaN") << QByteArray("{\"x\": NaN}") << "line 1, column 7: illegal number";
-    QTest::newRow("number out of range")
-        << QByteArray("{\"format\": \"marker\", \"version\": 1e400}") << "line 1, column 37: illegal number";
-    QTest::newRow("too deep") << QByteArray(100000, '[') << "line 1, column 1025: too deeply nested document";
-    QTest::newRow("empty") << QByteArray() << "the file is empty";
-    QTest::newRow("blank") << QByteArray(" \n\t\n") << "the file is empty";
-    QTest::newRow("array at the top") << QByteArray("[1, 2]") << "expected an object";
-    QTest::newRow("wrong format") << minimalWith("\"marker\"", "\"drawing\"")
-                                  << "format: expected \"marker\"";
-    QTest::newRow("no format") << minimalWith("\"format\": \"marker\",", "")
-                               << "format: missing (expected a string)";
-    QTest::newRow("newer version") << minimalWith("\"version\": 1", "\"version\": 2")
-                                   << "version: version 2 is not supported; this program reads version 1";
-    QTest::newRow("version as text") << minimalWith("\"version\": 1", "\"version\": \"1\"")
-                                     << "version: expected an integer from 1 to 2147483647";
-    QTest::newRow("unknown top-level key")
-        << minimalWith("\"version\": 1", "\"version\": 1, \"colour\": 3") << "colour: unknown key";
-    QTest::newRow("other units") << minimalWith("\"version\": 1", "\"version\": 1, \"units\": \"mm\"")
-                                 << "units: expected \"cm\"";
-    QTest::newRow("width as text") << minimalWith("\"width\": 150", "\"width\": \"150\"")
-                                   << layer + ".width: expected a positive number";
-    QTest::newRow("negative width") << minimalWith("\"width\": 150", "\"width\": -150")
-                                    << layer + ".width: expected a positive number";
-    QTest::newRow("no width") << minimalWith("\"width\": 150, ", "")
-                              << layer + ".width: missing (expected a positive number)";
-    QTest::newRow("huge width") << minimalWith("\"width\": 150", "\"width\": 1e300")
-                                << layer + ".width: expected a positive number not above 1000000";
-    QTest::newRow("huge coordinate") << minimalWith("{\"x\": 10, \"y\": 200}", "{\"x\": 10, \"y\": -2e6}")
-                                     << polygon +
-                                            ".contours[0][1].y: expected a number from -1000000 to 1000000";
-    QTest::newRow("null coordinate") << minimalWith("{\"x\": 10, \"y\": 200}", "{\"x\": null, \"y\": 200}")
-                                     << polygon + ".contours[0][1].x: expected a number";
-    QTest::newRow("point as pair") << minimalWith("{\"x\": 10, \"y\": 200}", "[10, 200]")
-                                   << polygon + ".contours[0][1]: expected an object";
-    QTest::newRow("unknown point type")
-        << minimalWith("{\"x\": 10, \"y\": 200}", "{\"x\": 10, \"y\": 200, \"type\": \"star\"}")
-        << polygon + ".contours[0][1].type: expected one of \"normal\", \"corner\", \"notch\", \"curve\"";
-    QTest::newRow("unknown feature")
-        << minimalWith("{\"x\": 10, \"y\": 200}",
-                       "{\"x\": 10, \"y\": 200, \"features\": [\"startPoint\", \"x\"]}")
-        << polygon +
-               ".contours[0][1].features[1]: expected one of \"matchPoint\", \"linkEnd\", \"startPoint\", "
-               "\"liftPlunge\", \"symmetricalCut\", \"internalStart\"";
-    QTest::newRow("outline of two points")
-        << minimalWith(", {\"x\": 0, \"y\": 10}]}]", "]}]")
-        << "fabrics[0].pieces[0].sizes[0].outline: too few points: expected at least 3";
-    QTest::newRow("contour of two points") << minimalWith(", {\"x\": 0, \"y\": 210}", "")
-                                           << polygon + ".contours[0]: too few points: expected at least 3";
-    QTest::newRow("no contour")
-        << minimalWith("[[{\"x\": 0, \"y\": 200}, {\"x\": 10, \"y\": 200}, {\"x\": 0, \"y\": 210}]]", "[]")
-        << polygon + ".contours: too few contours: expected at least 1";
-    QTest::newRow("piece index out of range")
-        << minimalWith("\"piece\": 0", "\"piece\": 1") << polygon + ".piece: expected an integer from 0 to 0";
-    QTest::newRow("fractional piece index") << minimalWith("\"piece\": 0", "\"piece\": 0.5")
-                                            << polygon + ".piece: expected an integer from 0 to 0";
-    QTest::newRow("size index out of range") << minimalWith("\"piece\": 0", "\"piece\": 0, \"size\": 1")
-                                             << polygon + ".size: expected an integer from 0 to 0";
-    QTest::newRow("no piece for a piece polygon") << minimalWith("\"piece\": 0", "\"piece\": -1")
+    void textKeepsMillimetresAlignmentAndAngle()
+    {
+        QFETCH(QByteArray, keys);
+        QFETCH(short, letterSize);
+        QFETCH(int, alignment);
+        QFETCH(QString, alignmentName);
+        QFETCH(double, angle);
+        QString error;
+        const auto document = MarkerFile::fromJson(minimalWithText(keys.constData()), "text.mak", &error);
+        QVERIFY2(document, qPrintable(error));
+        const auto* text = qobject_cast<const CDbTextObject*>(
+            (*document->drawing()->fabric(0)->layers())[0].objects().first());
+        QVERIFY(text);
+        QCOMPARE(text->letterSize(), letterSize);
+        QCOMPARE(text->alignment(), alignment);
+        QCOMPARE(text->angle(), angle);
+
+        const QByteArray written = MarkerFile::toJson(*document);
+        QVERIFY(written.contains(QStringLiteral("\"letterSize\": %1,").arg(letterSize).toUtf8()));
+        QVERIFY(written.contains(QStringLiteral("\"alignment\": \"%1\",").arg(alignmentName).toUtf8()));
+    }
+
+    void sampleLoads()
+    {
+        const QString path = QStringLiteral(MARKER_SOURCE_DIR "/samples/trousers-sample.mak");
+        QString error;
+        const auto document = MarkerFile::load(path, &error);
+        QVERIFY2(document, qPrintable(error));
+        // The committed file is exactly what the writer writes.
+        QCOMPARE(MarkerFile::toJson(*document), readAll(path));
+
+        const CDbFabricObject& fabric = *document->drawing()->fabric(0);
+        const CDbFabricLayerObject& layer = (*fabric.layers())[0];
+        QVERIFY(layer.width() >= 140.0 && layer.width() <= 160.0);
+        QVERIFY(fabric.pieceCount() >= 6);
+        for (short p = 0; p < fabric.pieceCount(); ++p) {
+            const CDbPieceObject& piece = *fabric.piece(p);
+            QVERIFY(piece.getNumberOfSizes() >= 2);
+            for (short s = 0; s < piece.getNumberOfSizes(); ++s) {
+                const CDbPieceSizeObject& size = *piece.getPieceSize(s);
+                QVERIFY2(size.hasGrainLine(), qPrintable(piece.name()));
+                QVERIFY2(std::any_of(size.outline().points().begin(), size.outline().points().end(),
+                                     [](const CDbMarkerPointObject& q) { return q.isNotch(); }),
+                         qPrintable(piece.name()));
+            }
+        }
+        int laid = 0, waiting = 0;
+        for (const CDbGrPolysObject* group : layer.groups()) {
+            const GeoRectangle box = group->boundingRect();
+            if (group->section() == CDbGrPolysObject::SectionFabric) {
+                ++laid;
+                QVERIFY(box.xmin >= 0.0 && box.ymin >= 0.0 && box.ymax <= layer.width());
+            } else {
+                ++waiting;
+                QVERIFY(box.xmin >= 0.0 && box.ymin >= layer.width() && box.ymax <= 2.0 * layer.width());
+            }
+        }
+        QVERIFY(laid > 0);
+        QVERIFY(waiting > 0);
+        QCOMPARE(const_cast<DocumentMak&>(*document).findOverlaps(), 0);
+    }
+
+    void documentedExampleLoads()
+    {
+        const QByteArray doc = readAll(QStringLiteral(MARKER_SOURCE_DIR "/docs/marker-format.md"));
+        const int start = doc.indexOf("```json\n") + 8;
+        QVERIFY(start > 8);
+        QString error;
+        const auto document =
+            MarkerFile::fromJson(doc.mid(start, doc.indexOf("```", start) - start), "doc", &error);
+        QVERIFY2(document, qPrintable(error));
+        QCOMPARE(document->groups(document->drawing()->fabric(0), 0).size(), 1);
+    }
+
+    void badFileIsReportedWithItsPlace_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("message");
+        const QString layer = QStringLiteral("fabrics[0].layers[0]");
+        const QString polygon = layer + QStringLiteral(".objects[0].polygons[0]");
+
+        QTest::newRow("syntax error") << QByteArray("{\n  \"format\": \"marker\",\n  \"version\": 1,,\n}")
+                                      << "line 3, column 16: unterminated object";
+        // Columns count characters, not the bytes of the UTF-8 text before the error.
+        QTest::newRow("syntax error after accents")
+            << QByteArray("{\"name\": \"ééé\" x}") << "line 1, column 16: unterminated object";
+        QTest::newRow("NaN") << QByteArray("{\"x\": NaN}") << "line 1, column 7: illegal number";
+        QTest::newRow("number out of range") << QByteArray("{\"format\": \"marker\", \"version\": 1e400}")
+                                             << "line 1, column 37: illegal number";
+        QTest::newRow("too deep") << QByteArray(100000, '[')
+                                  << "line 1, column 1025: too deeply nested document";
+        QTest::newRow("empty") << QByteArray() << "the file is empty";
+        QTest::newRow("blank") << QByteArray(" \n\t\n") << "the file is empty";
+        QTest::newRow("array at the top") << QByteArray("[1, 2]") << "expected an object";
+        QTest::newRow("wrong format")
+            << minimalWith("\"marker\"", "\"drawing\"") << "format: expected \"marker\"";
+        QTest::newRow("no format") << minimalWith("\"format\": \"marker\",", "")
+                                   << "format: missing (expected a string)";
+        QTest::newRow("newer version") << minimalWith("\"version\": 1", "\"version\": 2")
+                                       << "version: version 2 is not supported; this program reads version 1";
+        QTest::newRow("version as text") << minimalWith("\"version\": 1", "\"version\": \"1\"")
+                                         << "version: expected an integer from 1 to 2147483647";
+        QTest::newRow("unknown top-level key")
+            << minimalWith("\"version\": 1", "\"version\": 1, \"colour\": 3") << "colour: unknown key";
+        QTest::newRow("other units") << minimalWith("\"version\": 1", "\"version\": 1, \"units\": \"mm\"")
+                                     << "units: expected \"cm\"";
+        QTest::newRow("width as text") << minimalWith("\"width\": 150", "\"width\": \"150\"")
+                                       << layer + ".width: expected a positive number";
+        QTest::newRow("negative width") << minimalWith("\"width\": 150", "\"width\": -150")
+                                        << layer + ".width: expected a positive number";
+        QTest::newRow("no width") << minimalWith("\"width\": 150, ", "")
+                                  << layer + ".width: missing (expected a positive number)";
+        QTest::newRow("huge width") << minimalWith("\"width\": 150", "\"width\": 1e300")
+                                    << layer + ".width: expected a positive number not above 1000000";
+        QTest::newRow("huge coordinate")
+            << minimalWith("{\"x\": 10, \"y\": 200}", "{\"x\": 10, \"y\": -2e6}")
+            << polygon + ".contours[0][1].y: expected a number from -1000000 to 1000000";
+        QTest::newRow("null coordinate")
+            << minimalWith("{\"x\": 10, \"y\": 200}", "{\"x\": null, \"y\": 200}")
+            << polygon + ".contours[0][1].x: expected a number";
+        QTest::newRow("point as pair") << minimalWith("{\"x\": 10, \"y\": 200}", "[10, 200]")
+                                       << polygon + ".contours[0][1]: expected an object";
+        QTest::newRow("unknown point type")
+            << minimalWith("{\"x\": 10, \"y\": 200}", "{\"x\": 10, \"y\": 200, \"type\": \"star\"}")
+            << polygon + ".contours[0][1].type: expected one of \"normal\", \"corner\", \"notch\", \"curve\"";
+        QTest::newRow("unknown feature")
+            << minimalWith("{\"x\": 10, \"y\": 200}",
+                           "{\"x\": 10, \"y\": 200, \"features\": [\"startPoint\", \"x\"]}")
+            << polygon + ".contours[0][1].features[1]: expected one of \"matchPoint\", \"linkEnd\", "
+                         "\"startPoint\", "
+                         "\"liftPlunge\", \"symmetricalCut\", \"internalStart\"";
+        QTest::newRow("outline of two points")
+            << minimalWith(", {\"x\": 0, \"y\": 10}]}]", "]}]")
+            << "fabrics[0].pieces[0].sizes[0].outline: too few points: expected at least 3";
+        QTest::newRow("contour of two points")
+            << minimalWith(", {\"x\": 0, \"y\": 210}", "")
+            << polygon + ".contours[0]: too few points: expected at least 3";
+        QTest::newRow("no contour")
+            << minimalWith("[[{\"x\": 0, \"y\": 200}, {\"x\": 10, \"y\": 200}, {\"x\": 0, \"y\": 210}]]",
+                           "[]")
+            << polygon + ".contours: too few contours: expected at least 1";
+        QTest::newRow("piece index out of range") << minimalWith("\"piece\": 0", "\"piece\": 1")
                                                   << polygon + ".piece: expected an integer from 0 to 0";
-    QTest::newRow("rotation of a full turn") << minimalWith("\"piece\": 0", "\"piece\": 0, \"rotation\": 360")
-                                             << polygon + ".rotation: expected an angle from 0 to below 360";
-    QTest::newRow("unknown object type")
-        << minimalWith("\"type\": \"group\"", "\"type\": \"circle\"")
-        << layer + ".objects[0].type: expected one of \"group\", \"text\", \"line\"";
-    QTest::newRow("section where the group does not lie")
-        << minimalWith("\"type\": \"group\"", "\"type\": \"group\", \"section\": \"fabric\"")
-        << layer + ".objects[0].section: the group lies in the standby area";
-    QTest::newRow("text without lines")
-        << minimalWith(
-               "{\"type\": \"group\"",
-               "{\"type\": \"text\", \"lines\": [], \"centre\": {\"x\": 1, \"y\": 1}}, {\"type\": \"group\"")
-        << layer + ".objects[0].lines: too few lines: expected at least 1";
-    const QString text = layer + QStringLiteral(".objects[0].");
-    QTest::newRow("letter size in centimetres") << minimalWithText(R"(, "letterSize": 2.5)")
-                                                << text + "letterSize: expected an integer from 1 to 32767";
-    QTest::newRow("letter size 0") << minimalWithText(R"(, "letterSize": 0)")
-                                   << text + "letterSize: expected an integer from 1 to 32767";
-    QTest::newRow("alignment as flags")
-        << minimalWithText(R"(, "alignment": 4)")
-        << text + "alignment: expected one of \"left\", \"center\", \"right\"";
-    QTest::newRow("text turned beyond a full turn")
-        << minimalWithText(R"(, "angle": 400)") << text + "angle: expected a number from -360 to 360";
-    QTest::newRow("nested arrays as an object")
-        << minimalWith("{\"type\": \"group\"",
-                       (QByteArray(500, '[') + QByteArray(500, ']') + ", {\"type\": \"group\"").constData())
-        << layer + ".objects[0]: expected an object";
-    QTest::newRow("bad colour") << minimalWith("\"pieces\"", "\"colour\": \"#zz\", \"pieces\"")
-                                << "fabrics[0].colour: expected a colour such as \"#3b5b92\"";
-    QTest::newRow("fabric without layers")
-        << QByteArray(R"({"format": "marker", "version": 1, "fabrics": [{"layers": []}]})")
-        << "fabrics[0].layers: too few layers: expected at least 1";
-    QTest::newRow("current fabric out of range")
-        << minimalWith("\"version\": 1", "\"version\": 1, \"current\": {\"fabric\": 1, \"layer\": 0}")
-        << "current.fabric: expected an integer from 0 to 0";
-}
-
-void tst_MarkerFile::badFileIsReportedWithItsPlace()
-{
-    QFETCH(QByteArray, bytes);
-    QFETCH(QString, message);
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("bad.mak"));
-    QVERIFY(writeFile(path, bytes));
-    QString error;
-    QVERIFY(!MarkerFile::load(path, &error));
-    QCOMPARE(error, QStringLiteral("bad.mak: ") + message);
-}
-
-// Cut short anywhere or with bytes changed, a file gives a message or a document, never a crash.
-void tst_MarkerFile::mangledFilesNeverCrash()
-{
-    const QByteArray bytes = MarkerFile::toJson(*richDocument());
-    QString error;
-    // Only the trailing line feed may go without harm.
-    for (int length = 0; length < bytes.trimmed().size(); length += 7) {
-        error.clear();
-        QVERIFY(!MarkerFile::fromJson(bytes.left(length), "cut.mak", &error));
-        QVERIFY2(error.startsWith(QStringLiteral("cut.mak: ")), qPrintable(error));
+        QTest::newRow("fractional piece index") << minimalWith("\"piece\": 0", "\"piece\": 0.5")
+                                                << polygon + ".piece: expected an integer from 0 to 0";
+        QTest::newRow("size index out of range") << minimalWith("\"piece\": 0", "\"piece\": 0, \"size\": 1")
+                                                 << polygon + ".size: expected an integer from 0 to 0";
+        QTest::newRow("no piece for a piece polygon") << minimalWith("\"piece\": 0", "\"piece\": -1")
+                                                      << polygon + ".piece: expected an integer from 0 to 0";
+        QTest::newRow("rotation of a full turn")
+            << minimalWith("\"piece\": 0", "\"piece\": 0, \"rotation\": 360")
+            << polygon + ".rotation: expected an angle from 0 to below 360";
+        QTest::newRow("unknown object type")
+            << minimalWith("\"type\": \"group\"", "\"type\": \"circle\"")
+            << layer + ".objects[0].type: expected one of \"group\", \"text\", \"line\"";
+        QTest::newRow("section where the group does not lie")
+            << minimalWith("\"type\": \"group\"", "\"type\": \"group\", \"section\": \"fabric\"")
+            << layer + ".objects[0].section: the group lies in the standby area";
+        QTest::newRow("text without lines")
+            << minimalWith("{\"type\": \"group\"", "{\"type\": \"text\", \"lines\": [], \"centre\": {\"x\": "
+                                                   "1, \"y\": 1}}, {\"type\": \"group\"")
+            << layer + ".objects[0].lines: too few lines: expected at least 1";
+        const QString text = layer + QStringLiteral(".objects[0].");
+        QTest::newRow("letter size in centimetres")
+            << minimalWithText(R"(, "letterSize": 2.5)")
+            << text + "letterSize: expected an integer from 1 to 32767";
+        QTest::newRow("letter size 0") << minimalWithText(R"(, "letterSize": 0)")
+                                       << text + "letterSize: expected an integer from 1 to 32767";
+        QTest::newRow("alignment as flags")
+            << minimalWithText(R"(, "alignment": 4)")
+            << text + "alignment: expected one of \"left\", \"center\", \"right\"";
+        QTest::newRow("text turned beyond a full turn")
+            << minimalWithText(R"(, "angle": 400)") << text + "angle: expected a number from -360 to 360";
+        QTest::newRow("nested arrays as an object")
+            << minimalWith(
+                   "{\"type\": \"group\"",
+                   (QByteArray(500, '[') + QByteArray(500, ']') + ", {\"type\": \"group\"").constData())
+            << layer + ".objects[0]: expected an object";
+        QTest::newRow("bad colour") << minimalWith("\"pieces\"", "\"colour\": \"#zz\", \"pieces\"")
+                                    << "fabrics[0].colour: expected a colour such as \"#3b5b92\"";
+        QTest::newRow("fabric without layers")
+            << QByteArray(R"({"format": "marker", "version": 1, "fabrics": [{"layers": []}]})")
+            << "fabrics[0].layers: too few layers: expected at least 1";
+        QTest::newRow("current fabric out of range")
+            << minimalWith("\"version\": 1", "\"version\": 1, \"current\": {\"fabric\": 1, \"layer\": 0}")
+            << "current.fabric: expected an integer from 0 to 0";
     }
-    std::mt19937 random(11);
-    const char replacements[] = "-0123456789e.,:[]{}\"ntf \x80\xff";
-    for (int round = 0; round < 300; ++round) {
-        QByteArray mangled = bytes;
-        for (int i = 0; i < 3; ++i)
-            mangled[int(random() % unsigned(mangled.size()))] =
-                replacements[random() % (sizeof(replacements) - 1)];
-        error.clear();
-        if (!MarkerFile::fromJson(mangled, "mangled.mak", &error))
-            QVERIFY2(error.startsWith(QStringLiteral("mangled.mak: ")), qPrintable(error));
+
+    void badFileIsReportedWithItsPlace()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, message);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("bad.mak"));
+        QVERIFY(writeFile(path, bytes));
+        QString error;
+        QVERIFY(!MarkerFile::load(path, &error));
+        QCOMPARE(error, QStringLiteral("bad.mak: ") + message);
     }
-}
 
-void tst_MarkerFile::failedSaveKeepsThePreviousFile()
-{
-    QTemporaryDir dir;
-    const auto document = richDocument();
-    QString error;
-    // The target is a directory: nothing may replace it.
-    const QString folder = dir.filePath(QStringLiteral("folder.mak"));
-    QVERIFY(QDir().mkdir(folder));
-    QVERIFY(writeFile(folder + QStringLiteral("/inside"), "kept"));
-    QVERIFY(!MarkerFile::save(*document, folder, &error));
-    QVERIFY2(error.startsWith(QStringLiteral("folder.mak was not saved: ")), qPrintable(error));
-    QVERIFY(QFileInfo(folder).isDir());
-    QCOMPARE(readAll(folder + QStringLiteral("/inside")), QByteArray("kept"));
-    // A folder that does not exist.
-    error.clear();
-    QVERIFY(!MarkerFile::save(*document, dir.filePath(QStringLiteral("missing/new.mak")), &error));
-    QVERIFY2(error.startsWith(QStringLiteral("new.mak was not saved: ")), qPrintable(error));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::NoDotAndDotDot), QStringList());
-}
+    // Cut short anywhere or with bytes changed, a file gives a message or a document, never a crash.
+    void mangledFilesNeverCrash()
+    {
+        const QByteArray bytes = MarkerFile::toJson(*richDocument());
+        QString error;
+        // Only the trailing line feed may go without harm.
+        for (int length = 0; length < bytes.trimmed().size(); length += 7) {
+            error.clear();
+            QVERIFY(!MarkerFile::fromJson(bytes.left(length), "cut.mak", &error));
+            QVERIFY2(error.startsWith(QStringLiteral("cut.mak: ")), qPrintable(error));
+        }
+        std::mt19937 random(11);
+        const char replacements[] = "-0123456789e.,:[]{}\"ntf \x80\xff";
+        for (int round = 0; round < 300; ++round) {
+            QByteArray mangled = bytes;
+            for (int i = 0; i < 3; ++i)
+                mangled[int(random() % unsigned(mangled.size()))] =
+                    replacements[random() % (sizeof(replacements) - 1)];
+            error.clear();
+            if (!MarkerFile::fromJson(mangled, "mangled.mak", &error))
+                QVERIFY2(error.startsWith(QStringLiteral("mangled.mak: ")), qPrintable(error));
+        }
+    }
 
-void tst_MarkerFile::saveIntoReadOnlyDirectoryKeepsThePreviousFile()
-{
-    if (geteuid() == 0)
-        QSKIP("running as root: a read-only directory does not stop the save");
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("old.mak"));
-    QVERIFY(writeFile(path, "previous contents"));
-    QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
-    QString error;
-    const bool saved = MarkerFile::save(*richDocument(), path, &error);
-    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    QVERIFY(!saved);
-    QVERIFY2(error.startsWith(QStringLiteral("old.mak was not saved: ")), qPrintable(error));
-    QCOMPARE(readAll(path), QByteArray("previous contents"));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::NoDotAndDotDot), QStringList{"old.mak"});
-}
+    void failedSaveKeepsThePreviousFile()
+    {
+        QTemporaryDir dir;
+        const auto document = richDocument();
+        QString error;
+        // The target is a directory: nothing may replace it.
+        const QString folder = dir.filePath(QStringLiteral("folder.mak"));
+        QVERIFY(QDir().mkdir(folder));
+        QVERIFY(writeFile(folder + QStringLiteral("/inside"), "kept"));
+        QVERIFY(!MarkerFile::save(*document, folder, &error));
+        QVERIFY2(error.startsWith(QStringLiteral("folder.mak was not saved: ")), qPrintable(error));
+        QVERIFY(QFileInfo(folder).isDir());
+        QCOMPARE(readAll(folder + QStringLiteral("/inside")), QByteArray("kept"));
+        // A folder that does not exist.
+        error.clear();
+        QVERIFY(!MarkerFile::save(*document, dir.filePath(QStringLiteral("missing/new.mak")), &error));
+        QVERIFY2(error.startsWith(QStringLiteral("new.mak was not saved: ")), qPrintable(error));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::NoDotAndDotDot), QStringList());
+    }
 
-void tst_MarkerFile::unloadableDocumentIsNotSaved()
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("old.mak"));
-    QVERIFY(writeFile(path, "previous contents"));
-    auto document = richDocument();
-    // A group naming a piece the fabric does not have: the file would not load.
-    auto* group = new CDbGrPolysObject;
-    CDbPolygon polygon;
-    polygon.setPieceIndex(7);
-    polygon.contours().addContour(outline({{0, 160}, {20, 160}, {20, 175}}));
-    group->addPolygon(polygon);
-    document->addPiece(group, document->drawing()->fabric(0), 0);
-    QString error;
-    QVERIFY(!MarkerFile::save(*document, path, &error));
-    QCOMPARE(
-        error,
-        QStringLiteral(
-            "old.mak was not saved: the marker cannot be written as it is "
-            "(old.mak: fabrics[0].layers[0].objects[3].polygons[0].piece: expected an integer from 0 to 1)"));
-    QCOMPARE(readAll(path), QByteArray("previous contents"));
-}
+    void saveIntoReadOnlyDirectoryKeepsThePreviousFile()
+    {
+        if (geteuid() == 0)
+            QSKIP("running as root: a read-only directory does not stop the save");
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("old.mak"));
+        QVERIFY(writeFile(path, "previous contents"));
+        QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
+        QString error;
+        const bool saved = MarkerFile::save(*richDocument(), path, &error);
+        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QVERIFY(!saved);
+        QVERIFY2(error.startsWith(QStringLiteral("old.mak was not saved: ")), qPrintable(error));
+        QCOMPARE(readAll(path), QByteArray("previous contents"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::NoDotAndDotDot), QStringList{"old.mak"});
+    }
+
+    void unloadableDocumentIsNotSaved()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("old.mak"));
+        QVERIFY(writeFile(path, "previous contents"));
+        auto document = richDocument();
+        // A group naming a piece the fabric does not have: the file would not load.
+        auto* group = new CDbGrPolysObject;
+        CDbPolygon polygon;
+        polygon.setPieceIndex(7);
+        polygon.contours().addContour(outline({{0, 160}, {20, 160}, {20, 175}}));
+        group->addPolygon(polygon);
+        document->addPiece(group, document->drawing()->fabric(0), 0);
+        QString error;
+        QVERIFY(!MarkerFile::save(*document, path, &error));
+        QCOMPARE(error, QStringLiteral("old.mak was not saved: the marker cannot be written as it is "
+                                       "(old.mak: fabrics[0].layers[0].objects[3].polygons[0].piece: "
+                                       "expected an integer from 0 to 1)"));
+        QCOMPARE(readAll(path), QByteArray("previous contents"));
+    }
+};
 
 MARKER_TEST(tst_MarkerFile)
 #include "tst_MarkerFile.moc"

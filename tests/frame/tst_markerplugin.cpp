@@ -36,60 +36,57 @@ class tst_markerplugin : public QObject
     Q_OBJECT
 
 private slots:
-    void loadsWithItsImagesAndOneFactory();
-    void exportsOnlyTheEntry();
-};
-
-void tst_markerplugin::loadsWithItsImagesAndOneFactory()
-{
-    unregisterLinkedImages();
-    const auto restore = qScopeGuard([] { registerLinkedImages(); });
-    QVERIFY(!QFile::exists(kIcon));
-
-    QLibrary module(kModule);
-    QVERIFY2(module.load(), qPrintable(module.errorString()));
-    QVERIFY(QFile::exists(kIcon));
-    QVERIFY(!QImage(kIcon).isNull());
-
-    const auto entry = reinterpret_cast<PluginEntry>(module.resolve("markerplugin"));
-    QVERIFY(entry);
-    ToolFactory* factory = entry();
-    QVERIFY(factory);
-    QCOMPARE(entry(), factory);
-    // Hidden symbols: the module keeps its own factory, not the one linked into this test.
-    QVERIFY(factory != &VelToolFactory::instance());
-    QCOMPARE(factory->toolIds().size(), size_t(22));
+    void loadsWithItsImagesAndOneFactory()
     {
-        const boost::shared_ptr<AbstractTool> tool = factory->createTool("select");
-        QVERIFY(tool);
-        QCOMPARE(tool->id(), std::string("select"));
-        QCOMPARE(tool->shortcutKeys(), std::vector<int>{Qt::Key_Control});
-        QCOMPARE(tool->instructions().size(), 1);
+        unregisterLinkedImages();
+        const auto restore = qScopeGuard([] { registerLinkedImages(); });
+        QVERIFY(!QFile::exists(kIcon));
+
+        QLibrary module(kModule);
+        QVERIFY2(module.load(), qPrintable(module.errorString()));
+        QVERIFY(QFile::exists(kIcon));
+        QVERIFY(!QImage(kIcon).isNull());
+
+        const auto entry = reinterpret_cast<PluginEntry>(module.resolve("markerplugin"));
+        QVERIFY(entry);
+        ToolFactory* factory = entry();
+        QVERIFY(factory);
+        QCOMPARE(entry(), factory);
+        // Hidden symbols: the module keeps its own factory, not the one linked into this test.
+        QVERIFY(factory != &VelToolFactory::instance());
+        QCOMPARE(factory->toolIds().size(), size_t(22));
+        {
+            const boost::shared_ptr<AbstractTool> tool = factory->createTool("select");
+            QVERIFY(tool);
+            QCOMPARE(tool->id(), std::string("select"));
+            QCOMPARE(tool->shortcutKeys(), std::vector<int>{Qt::Key_Control});
+            QCOMPARE(tool->instructions().size(), 1);
+        }
+
+        QVERIFY(module.unload());
+        QVERIFY(!QFile::exists(kIcon));
     }
 
-    QVERIFY(module.unload());
-    QVERIFY(!QFile::exists(kIcon));
-}
+    void exportsOnlyTheEntry()
+    {
+        const QString nm = QStandardPaths::findExecutable(QStringLiteral("nm"));
+        if (nm.isEmpty())
+            QSKIP("nm is not installed");
+        QProcess process;
+        process.start(nm, {QStringLiteral("-D"), QStringLiteral("--defined-only"), kModule});
+        QVERIFY(process.waitForFinished());
+        QCOMPARE(process.exitCode(), 0);
 
-void tst_markerplugin::exportsOnlyTheEntry()
-{
-    const QString nm = QStandardPaths::findExecutable(QStringLiteral("nm"));
-    if (nm.isEmpty())
-        QSKIP("nm is not installed");
-    QProcess process;
-    process.start(nm, {QStringLiteral("-D"), QStringLiteral("--defined-only"), kModule});
-    QVERIFY(process.waitForFinished());
-    QCOMPARE(process.exitCode(), 0);
-
-    QStringList symbols;
-    const QStringList lines =
-        QString::fromLocal8Bit(process.readAllStandardOutput()).split(QLatin1Char('\n'));
-    for (const QString& line : lines) {
-        if (!line.isEmpty())
-            symbols << line.section(QLatin1Char(' '), 1);
+        QStringList symbols;
+        const QStringList lines =
+            QString::fromLocal8Bit(process.readAllStandardOutput()).split(QLatin1Char('\n'));
+        for (const QString& line : lines) {
+            if (!line.isEmpty())
+                symbols << line.section(QLatin1Char(' '), 1);
+        }
+        QCOMPARE(symbols, QStringList{QStringLiteral("T markerplugin")});
     }
-    QCOMPARE(symbols, QStringList{QStringLiteral("T markerplugin")});
-}
+};
 
 MARKER_TEST(tst_markerplugin)
 #include "tst_markerplugin.moc"

@@ -17,21 +17,6 @@ using VelSystem::GeoRectangle;
 
 Q_DECLARE_METATYPE(GeoPolygon2D)
 
-class tst_GeoPolygon2D : public QObject
-{
-    Q_OBJECT
-private slots:
-    void measures();
-    void containsPoint();
-    void distanceToOutline();
-    void overlaps_data();
-    void overlaps();
-    void overlapsAgreesWithQtClipping();
-    void transformations();
-    void editingChecksIndices();
-    void toBgPolygonClosesAndOrients();
-};
-
 namespace {
 
 GeoPolygon2D rectangle(double x0, double y0, double x1, double y1)
@@ -89,176 +74,183 @@ double qtSharedArea(const GeoPolygon2D& a, const GeoPolygon2D& b)
 
 } // namespace
 
-void tst_GeoPolygon2D::measures()
+class tst_GeoPolygon2D : public QObject
 {
-    const GeoPolygon2D l = lShape();
-    QCOMPARE(l.signedArea(), 7.0);
-    QCOMPARE(reversed(l).signedArea(), -7.0);
-    QCOMPARE(reversed(l).area(), 7.0);
-    QCOMPARE(l.perimeter(), 16.0);
-    QCOMPARE(l.boundingRect(), GeoRectangle(0, 0, 4, 4));
-    // The foot (area 4 about (2, 0.5)) and the upright (area 3 about (0.5, 2.5)).
-    const GeoPoint2D expected(9.5 / 7.0, 9.5 / 7.0);
-    QVERIFY(l.centroid().equals(expected, 1e-12));
-    QVERIFY(reversed(l).centroid().equals(expected, 1e-12));
-    // A flat outline has no area: the middle of its edges.
-    QVERIFY(GeoPolygon2D({{0, 0}, {4, 0}}).centroid().equals(GeoPoint2D(2, 0), 1e-12));
-    QCOMPARE(GeoPolygon2D({{3, 3}}).centroid(), GeoPoint2D(3, 3));
+    Q_OBJECT
+private slots:
+    void measures()
+    {
+        const GeoPolygon2D l = lShape();
+        QCOMPARE(l.signedArea(), 7.0);
+        QCOMPARE(reversed(l).signedArea(), -7.0);
+        QCOMPARE(reversed(l).area(), 7.0);
+        QCOMPARE(l.perimeter(), 16.0);
+        QCOMPARE(l.boundingRect(), GeoRectangle(0, 0, 4, 4));
+        // The foot (area 4 about (2, 0.5)) and the upright (area 3 about (0.5, 2.5)).
+        const GeoPoint2D expected(9.5 / 7.0, 9.5 / 7.0);
+        QVERIFY(l.centroid().equals(expected, 1e-12));
+        QVERIFY(reversed(l).centroid().equals(expected, 1e-12));
+        // A flat outline has no area: the middle of its edges.
+        QVERIFY(GeoPolygon2D({{0, 0}, {4, 0}}).centroid().equals(GeoPoint2D(2, 0), 1e-12));
+        QCOMPARE(GeoPolygon2D({{3, 3}}).centroid(), GeoPoint2D(3, 3));
 
-    const GeoPolygon2D empty;
-    QCOMPARE(empty.area(), 0.0);
-    QCOMPARE(empty.centroid(), GeoPoint2D());
-    QVERIFY(!empty.containsPoint({0, 0}));
-    QVERIFY(!empty.boundingRect().isValid());
-    QCOMPARE(empty.distanceToOutline({0, 0}), std::numeric_limits<double>::infinity());
-    QVERIFY(!empty.overlaps(l) && !l.overlaps(empty));
-}
-
-void tst_GeoPolygon2D::containsPoint()
-{
-    for (const GeoPolygon2D& l : {lShape(), reversed(lShape())}) {
-        QVERIFY(l.containsPoint({0.5, 0.5}));
-        QVERIFY(l.containsPoint({0.5, 3.5}));
-        QVERIFY(!l.containsPoint({2, 2}));  // in the notch
-        QVERIFY(l.containsPoint({4, 0.5})); // on the outer edge
-        QVERIFY(l.containsPoint({1, 2}));   // on the notch's edge
-        QVERIFY(l.containsPoint({0, 0}));   // a vertex
-        QVERIFY(!l.containsPoint({-0.01, 2}));
+        const GeoPolygon2D empty;
+        QCOMPARE(empty.area(), 0.0);
+        QCOMPARE(empty.centroid(), GeoPoint2D());
+        QVERIFY(!empty.containsPoint({0, 0}));
+        QVERIFY(!empty.boundingRect().isValid());
+        QCOMPARE(empty.distanceToOutline({0, 0}), std::numeric_limits<double>::infinity());
+        QVERIFY(!empty.overlaps(l) && !l.overlaps(empty));
     }
-    const GeoPolygon2D segment({{0, 0}, {2, 0}});
-    QVERIFY(segment.containsPoint({1, 0}));
-    QVERIFY(!segment.containsPoint({1, 0.1}));
-}
 
-void tst_GeoPolygon2D::distanceToOutline()
-{
-    const GeoPolygon2D l = lShape();
-    QCOMPARE(l.distanceToOutline({2, 2}), 1.0);   // in the notch
-    QCOMPARE(l.distanceToOutline({0.5, 2}), 0.5); // inside the upright
-    QCOMPARE(l.distanceToOutline({6, 0.5}), 2.0);
-    QCOMPARE(l.distanceToOutline({0, 2}), 0.0);
-    // The closing edge from the last vertex back to the first counts.
-    QCOMPARE(l.distanceToOutline({-3, 1}), 3.0);
-}
-
-void tst_GeoPolygon2D::overlaps_data()
-{
-    QTest::addColumn<GeoPolygon2D>("a");
-    QTest::addColumn<GeoPolygon2D>("b");
-    QTest::addColumn<bool>("expected");
-    const GeoPolygon2D unit = rectangle(0, 0, 1, 1);
-    QTest::newRow("overlapping squares") << rectangle(0, 0, 2, 2) << rectangle(1, 1, 3, 3) << true;
-    QTest::newRow("identical squares") << unit << unit << true;
-    QTest::newRow("touching along an edge") << unit << rectangle(1, 0, 2, 1) << false;
-    QTest::newRow("touching along part of an edge") << unit << rectangle(1, 0.5, 2, 3) << false;
-    QTest::newRow("touching at a corner") << unit << rectangle(1, 1, 2, 2) << false;
-    QTest::newRow("nested") << rectangle(0, 0, 10, 10) << rectangle(2, 2, 3, 3) << true;
-    QTest::newRow("nested, touching the border") << rectangle(0, 0, 10, 10) << rectangle(0, 2, 3, 3) << true;
-    QTest::newRow("disjoint") << unit << rectangle(5, 5, 6, 6) << false;
-    QTest::newRow("boxes meet, triangles do not")
-        << GeoPolygon2D({{0, 0}, {2, 0}, {0, 2}}) << GeoPolygon2D({{2, 2}, {0.5, 2}, {2, 0.5}}) << false;
-    QTest::newRow("in the notch of an L") << lShape() << rectangle(2, 2, 3, 3) << false;
-    QTest::newRow("filling the notch of an L") << lShape() << rectangle(1, 1, 4, 4) << false;
-    QTest::newRow("crossing the upright of an L") << lShape() << rectangle(0.5, 2, 2, 3) << true;
-    QTest::newRow("clockwise, crossing the upright")
-        << reversed(lShape()) << reversed(rectangle(0.5, 2, 2, 3)) << true;
-    QTest::newRow("rounding sliver") << unit << rectangle(1 - 1e-12, 0, 2, 1) << false;
-    QTest::newRow("thin but real overlap") << unit << rectangle(1 - 1e-3, 0, 2, 1) << true;
-    QTest::newRow("a point is no area") << GeoPolygon2D({{0.5, 0.5}}) << unit << false;
-}
-
-void tst_GeoPolygon2D::overlaps()
-{
-    QFETCH(GeoPolygon2D, a);
-    QFETCH(GeoPolygon2D, b);
-    QFETCH(bool, expected);
-    QCOMPARE(a.overlaps(b), expected);
-    QCOMPARE(b.overlaps(a), expected);
-}
-
-void tst_GeoPolygon2D::overlapsAgreesWithQtClipping()
-{
-    std::mt19937 rng(20240611);
-    std::uniform_real_distribution<double> position(0.0, 6.0);
-    int overlapping = 0, apart = 0;
-    for (int i = 0; i < 300; ++i) {
-        const GeoPolygon2D a = randomStar(rng, {position(rng), position(rng)});
-        const GeoPolygon2D b = randomStar(rng, {position(rng), position(rng)});
-        const double shared = qtSharedArea(a, b);
-        if (shared > 1e-9 && shared < 1e-4)
-            continue; // too thin for the two computations to be compared
-        const bool expected = shared >= 1e-4;
-        QVERIFY2(a.overlaps(b) == expected, qPrintable(QStringLiteral("pair %1").arg(i)));
-        (expected ? overlapping : apart)++;
+    void containsPoint()
+    {
+        for (const GeoPolygon2D& l : {lShape(), reversed(lShape())}) {
+            QVERIFY(l.containsPoint({0.5, 0.5}));
+            QVERIFY(l.containsPoint({0.5, 3.5}));
+            QVERIFY(!l.containsPoint({2, 2}));  // in the notch
+            QVERIFY(l.containsPoint({4, 0.5})); // on the outer edge
+            QVERIFY(l.containsPoint({1, 2}));   // on the notch's edge
+            QVERIFY(l.containsPoint({0, 0}));   // a vertex
+            QVERIFY(!l.containsPoint({-0.01, 2}));
+        }
+        const GeoPolygon2D segment({{0, 0}, {2, 0}});
+        QVERIFY(segment.containsPoint({1, 0}));
+        QVERIFY(!segment.containsPoint({1, 0.1}));
     }
-    QVERIFY(overlapping > 50 && apart > 50);
-}
 
-void tst_GeoPolygon2D::transformations()
-{
-    const GeoPolygon2D l = lShape();
-    const GeoPoint2D centre = l.centroid();
+    void distanceToOutline()
+    {
+        const GeoPolygon2D l = lShape();
+        QCOMPARE(l.distanceToOutline({2, 2}), 1.0);   // in the notch
+        QCOMPARE(l.distanceToOutline({0.5, 2}), 0.5); // inside the upright
+        QCOMPARE(l.distanceToOutline({6, 0.5}), 2.0);
+        QCOMPARE(l.distanceToOutline({0, 2}), 0.0);
+        // The closing edge from the last vertex back to the first counts.
+        QCOMPARE(l.distanceToOutline({-3, 1}), 3.0);
+    }
 
-    GeoPolygon2D moved = l;
-    moved.translate({10, -2});
-    QCOMPARE(moved.boundingRect(), GeoRectangle(10, -2, 14, 2));
-    QCOMPARE(moved.area(), l.area());
+    void overlaps_data()
+    {
+        QTest::addColumn<GeoPolygon2D>("a");
+        QTest::addColumn<GeoPolygon2D>("b");
+        QTest::addColumn<bool>("expected");
+        const GeoPolygon2D unit = rectangle(0, 0, 1, 1);
+        QTest::newRow("overlapping squares") << rectangle(0, 0, 2, 2) << rectangle(1, 1, 3, 3) << true;
+        QTest::newRow("identical squares") << unit << unit << true;
+        QTest::newRow("touching along an edge") << unit << rectangle(1, 0, 2, 1) << false;
+        QTest::newRow("touching along part of an edge") << unit << rectangle(1, 0.5, 2, 3) << false;
+        QTest::newRow("touching at a corner") << unit << rectangle(1, 1, 2, 2) << false;
+        QTest::newRow("nested") << rectangle(0, 0, 10, 10) << rectangle(2, 2, 3, 3) << true;
+        QTest::newRow("nested, touching the border")
+            << rectangle(0, 0, 10, 10) << rectangle(0, 2, 3, 3) << true;
+        QTest::newRow("disjoint") << unit << rectangle(5, 5, 6, 6) << false;
+        QTest::newRow("boxes meet, triangles do not")
+            << GeoPolygon2D({{0, 0}, {2, 0}, {0, 2}}) << GeoPolygon2D({{2, 2}, {0.5, 2}, {2, 0.5}}) << false;
+        QTest::newRow("in the notch of an L") << lShape() << rectangle(2, 2, 3, 3) << false;
+        QTest::newRow("filling the notch of an L") << lShape() << rectangle(1, 1, 4, 4) << false;
+        QTest::newRow("crossing the upright of an L") << lShape() << rectangle(0.5, 2, 2, 3) << true;
+        QTest::newRow("clockwise, crossing the upright")
+            << reversed(lShape()) << reversed(rectangle(0.5, 2, 2, 3)) << true;
+        QTest::newRow("rounding sliver") << unit << rectangle(1 - 1e-12, 0, 2, 1) << false;
+        QTest::newRow("thin but real overlap") << unit << rectangle(1 - 1e-3, 0, 2, 1) << true;
+        QTest::newRow("a point is no area") << GeoPolygon2D({{0.5, 0.5}}) << unit << false;
+    }
 
-    GeoPolygon2D turned = l;
-    turned.rotate(90, centre);
-    QVERIFY(qAbs(turned.signedArea() - 7.0) < 1e-12);
-    QVERIFY(turned.centroid().equals(centre, 1e-12));
+    void overlaps()
+    {
+        QFETCH(GeoPolygon2D, a);
+        QFETCH(GeoPolygon2D, b);
+        QFETCH(bool, expected);
+        QCOMPARE(a.overlaps(b), expected);
+        QCOMPARE(b.overlaps(a), expected);
+    }
 
-    // A quarter turn about the origin is exact: the foot now runs up the y axis.
-    GeoPolygon2D upright = l;
-    upright.rotate(90, {0, 0});
-    QCOMPARE(upright.points(), GeoPolygon2D({{0, 0}, {0, 4}, {-1, 4}, {-1, 1}, {-4, 1}, {-4, 0}}).points());
+    void overlapsAgreesWithQtClipping()
+    {
+        std::mt19937 rng(20240611);
+        std::uniform_real_distribution<double> position(0.0, 6.0);
+        int overlapping = 0, apart = 0;
+        for (int i = 0; i < 300; ++i) {
+            const GeoPolygon2D a = randomStar(rng, {position(rng), position(rng)});
+            const GeoPolygon2D b = randomStar(rng, {position(rng), position(rng)});
+            const double shared = qtSharedArea(a, b);
+            if (shared > 1e-9 && shared < 1e-4)
+                continue; // too thin for the two computations to be compared
+            const bool expected = shared >= 1e-4;
+            QVERIFY2(a.overlaps(b) == expected, qPrintable(QStringLiteral("pair %1").arg(i)));
+            (expected ? overlapping : apart)++;
+        }
+        QVERIFY(overlapping > 50 && apart > 50);
+    }
 
-    GeoPolygon2D flipped = l;
-    flipped.mirrorX(2);
-    QCOMPARE(flipped.signedArea(), -7.0); // mirroring reverses the orientation
-    QCOMPARE(flipped.boundingRect(), GeoRectangle(0, 0, 4, 4));
-    QVERIFY(flipped.containsPoint({3.5, 3.5}));
-    QVERIFY(!flipped.containsPoint({0.5, 3.5}));
+    void transformations()
+    {
+        const GeoPolygon2D l = lShape();
+        const GeoPoint2D centre = l.centroid();
 
-    flipped = l;
-    flipped.mirrorY(-1);
-    QCOMPARE(flipped.boundingRect(), GeoRectangle(0, -6, 4, -2));
-    QVERIFY(flipped.containsPoint({3.5, -2.5}));
-}
+        GeoPolygon2D moved = l;
+        moved.translate({10, -2});
+        QCOMPARE(moved.boundingRect(), GeoRectangle(10, -2, 14, 2));
+        QCOMPARE(moved.area(), l.area());
 
-void tst_GeoPolygon2D::editingChecksIndices()
-{
-    GeoPolygon2D p = rectangle(0, 0, 1, 1);
-    p.insert(4, {0, 0.5}); // appending is inserting at the end
-    p.insert(0, {0.5, -1});
-    QCOMPARE(p.size(), 6);
-    QCOMPARE(p[0], GeoPoint2D(0.5, -1));
-    QCOMPARE(p[5], GeoPoint2D(0, 0.5));
-    p.remove(0);
-    QCOMPARE(p[0], GeoPoint2D(0, 0));
+        GeoPolygon2D turned = l;
+        turned.rotate(90, centre);
+        QVERIFY(qAbs(turned.signedArea() - 7.0) < 1e-12);
+        QVERIFY(turned.centroid().equals(centre, 1e-12));
 
-    const GeoPolygon2D before = p;
-    QVERIFY_EXCEPTION_THROWN(p.insert(7, {9, 9}), std::out_of_range);
-    QVERIFY_EXCEPTION_THROWN(p.insert(-1, {9, 9}), std::out_of_range);
-    QVERIFY_EXCEPTION_THROWN(p.remove(5), std::out_of_range);
-    QVERIFY_EXCEPTION_THROWN(GeoPolygon2D().remove(0), std::out_of_range);
-    QCOMPARE(p.points(), before.points());
-}
+        // A quarter turn about the origin is exact: the foot now runs up the y axis.
+        GeoPolygon2D upright = l;
+        upright.rotate(90, {0, 0});
+        QCOMPARE(upright.points(),
+                 GeoPolygon2D({{0, 0}, {0, 4}, {-1, 4}, {-1, 1}, {-4, 1}, {-4, 0}}).points());
 
-void tst_GeoPolygon2D::toBgPolygonClosesAndOrients()
-{
-    const VelSystem::BgPolygon clockwise = VelSystem::toBgPolygon(reversed(lShape()));
-    QCOMPARE(int(clockwise.outer().size()), 7);
-    QCOMPARE(clockwise.outer().front(), clockwise.outer().back());
-    QCOMPARE(boost::geometry::area(clockwise), 7.0);
-    QVERIFY(boost::geometry::is_valid(clockwise));
+        GeoPolygon2D flipped = l;
+        flipped.mirrorX(2);
+        QCOMPARE(flipped.signedArea(), -7.0); // mirroring reverses the orientation
+        QCOMPARE(flipped.boundingRect(), GeoRectangle(0, 0, 4, 4));
+        QVERIFY(flipped.containsPoint({3.5, 3.5}));
+        QVERIFY(!flipped.containsPoint({0.5, 3.5}));
 
-    // An outline that already repeats its first point is not closed twice.
-    GeoPolygon2D closed = lShape();
-    closed.append(closed[0]);
-    QCOMPARE(int(VelSystem::toBgPolygon(closed).outer().size()), 7);
-}
+        flipped = l;
+        flipped.mirrorY(-1);
+        QCOMPARE(flipped.boundingRect(), GeoRectangle(0, -6, 4, -2));
+        QVERIFY(flipped.containsPoint({3.5, -2.5}));
+    }
+
+    void editingChecksIndices()
+    {
+        GeoPolygon2D p = rectangle(0, 0, 1, 1);
+        p.insert(4, {0, 0.5}); // appending is inserting at the end
+        p.insert(0, {0.5, -1});
+        QCOMPARE(p.size(), 6);
+        QCOMPARE(p[0], GeoPoint2D(0.5, -1));
+        QCOMPARE(p[5], GeoPoint2D(0, 0.5));
+        p.remove(0);
+        QCOMPARE(p[0], GeoPoint2D(0, 0));
+
+        const GeoPolygon2D before = p;
+        QVERIFY_EXCEPTION_THROWN(p.insert(7, {9, 9}), std::out_of_range);
+        QVERIFY_EXCEPTION_THROWN(p.insert(-1, {9, 9}), std::out_of_range);
+        QVERIFY_EXCEPTION_THROWN(p.remove(5), std::out_of_range);
+        QVERIFY_EXCEPTION_THROWN(GeoPolygon2D().remove(0), std::out_of_range);
+        QCOMPARE(p.points(), before.points());
+    }
+
+    void toBgPolygonClosesAndOrients()
+    {
+        const VelSystem::BgPolygon clockwise = VelSystem::toBgPolygon(reversed(lShape()));
+        QCOMPARE(int(clockwise.outer().size()), 7);
+        QCOMPARE(clockwise.outer().front(), clockwise.outer().back());
+        QCOMPARE(boost::geometry::area(clockwise), 7.0);
+        QVERIFY(boost::geometry::is_valid(clockwise));
+
+        // An outline that already repeats its first point is not closed twice.
+        GeoPolygon2D closed = lShape();
+        closed.append(closed[0]);
+        QCOMPARE(int(VelSystem::toBgPolygon(closed).outer().size()), 7);
+    }
+};
 
 MARKER_TEST(tst_GeoPolygon2D)
 #include "tst_GeoPolygon2D.moc"

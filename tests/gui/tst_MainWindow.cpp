@@ -46,135 +46,124 @@ class tst_MainWindow : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
+    void initTestCase()
+    {
+        QVERIFY(mSettingsDir.isValid());
+        gPreviousHandler = qInstallMessageHandler(dropPlatformNoise);
+        QCoreApplication::setOrganizationName(QStringLiteral("VelSystemTests"));
+        QCoreApplication::setApplicationName(QStringLiteral("tst_MainWindow"));
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, mSettingsDir.path());
+    }
 
-    void documentWindowTitleFollowsTheDocument();
-    void addedWindowBecomesTheActiveDocument();
-    void closingTheLastWindowClearsTheActiveDocument();
-    void textListSlotOpensTheEditor();
-    void textListStoresOnlyAcceptedEdits();
+    void init() { QSettings().setValue(TextListDialog::kSettingsKey, QStringList({"Front", "Back"})); }
+
+    void documentWindowTitleFollowsTheDocument()
+    {
+        QObject owner;
+        const auto document = boost::make_shared<RecordingDocument>();
+        document->setFileName(QStringLiteral("/data/shirts.mak"));
+        std::unique_ptr<DocumentWindow> window(newWindow(document, &owner));
+        QCOMPARE(window->windowTitle(), QStringLiteral("shirts.mak[*]"));
+        QVERIFY(!window->isWindowModified());
+        document->undoStack()->push(new QUndoCommand(QStringLiteral("Move")));
+        QVERIFY(window->isWindowModified());
+        document->setClean();
+        QVERIFY(!window->isWindowModified());
+        document->setFileName(QStringLiteral("/data/other.mak"));
+        QCOMPARE(window->windowTitle(), QStringLiteral("other.mak[*]"));
+        QCOMPARE(window->document(), boost::shared_ptr<Document>(document));
+    }
+
+    void addedWindowBecomesTheActiveDocument()
+    {
+        MainWindow mainWindow;
+        QCOMPARE(VelCoreApplication::instance()->mainWindow(), &mainWindow);
+        const auto first = boost::make_shared<RecordingDocument>();
+        const auto second = boost::make_shared<RecordingDocument>();
+        DocumentWindow* firstWindow = newWindow(first, &mainWindow);
+        DocumentWindow* secondWindow = newWindow(second, &mainWindow);
+        QSignalSpy spy(VelApplication::instance(), &VelApplication::activeDocumentChanged);
+
+        mainWindow.addDocumentWindow(firstWindow);
+        QCOMPARE(mainWindow.activeMdiChild(), firstWindow);
+        QCOMPARE(VelApplication::instance()->activeDocument(), boost::shared_ptr<Document>(first));
+        mainWindow.addDocumentWindow(secondWindow);
+        QCOMPARE(mainWindow.activeMdiChild(), secondWindow);
+        QCOMPARE(VelApplication::instance()->activeDocument(), boost::shared_ptr<Document>(second));
+        QVERIFY(spy.count() >= 2);
+
+        mainWindow.workspace()->setActiveSubWindow(mainWindow.workspace()->subWindowList().first());
+        QCOMPARE(mainWindow.activeMdiChild(), firstWindow);
+        QCOMPARE(VelApplication::instance()->activeDocument(), boost::shared_ptr<Document>(first));
+
+        QSignalSpy refreshed(&mainWindow, &MainWindow::refreshed);
+        mainWindow.refresh();
+        QCOMPARE(refreshed.count(), 1);
+    }
+
+    void closingTheLastWindowClearsTheActiveDocument()
+    {
+        {
+            MainWindow mainWindow;
+            const auto document = boost::make_shared<RecordingDocument>();
+            mainWindow.addDocumentWindow(newWindow(document, &mainWindow));
+            QVERIFY(VelApplication::instance()->activeDocument());
+            mainWindow.workspace()->closeAllSubWindows();
+            QTRY_VERIFY(mainWindow.workspace()->subWindowList().isEmpty());
+            QCOMPARE(mainWindow.activeMdiChild(), nullptr);
+            QVERIFY(!VelApplication::instance()->activeDocument());
+            mainWindow.addDocumentWindow(newWindow(document, &mainWindow));
+        }
+        // A destroyed main window leaves no dangling pointer and no document behind.
+        QCOMPARE(VelCoreApplication::instance()->mainWindow(), nullptr);
+        QVERIFY(!VelApplication::instance()->activeDocument());
+    }
+
+    void textListSlotOpensTheEditor()
+    {
+        MainWindow mainWindow;
+        QString opened;
+        QTimer::singleShot(0, [&opened] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (auto* dialog = qobject_cast<TextListDialog*>(modal)) {
+                opened = dialog->texts().join(QLatin1Char('|'));
+                dialog->reject();
+            }
+        });
+        // Plug-ins reach the slot by name.
+        QVERIFY(QMetaObject::invokeMethod(&mainWindow, "textList"));
+        QCOMPARE(opened, QStringLiteral("Front|Back"));
+    }
+
+    void textListStoresOnlyAcceptedEdits()
+    {
+        TextListDialog cancelled;
+        cancelled.addText();
+        cancelled.findChild<QListWidget*>(QStringLiteral("listTexts"))
+            ->currentItem()
+            ->setText(QStringLiteral("New"));
+        cancelled.reject();
+        QCOMPARE(QSettings().value(TextListDialog::kSettingsKey).toStringList(),
+                 QStringList({"Front", "Back"}));
+
+        TextListDialog dialog;
+        auto* list = dialog.findChild<QListWidget*>(QStringLiteral("listTexts"));
+        QCOMPARE(list->count(), 2);
+        list->setCurrentRow(0);
+        dialog.removeCurrentText();
+        dialog.addText();
+        list->currentItem()->setText(QStringLiteral("  Sleeve  "));
+        dialog.addText(); // left blank
+        list->item(0)->setText(QStringLiteral("Back panel"));
+        dialog.accept();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(QSettings().value(TextListDialog::kSettingsKey).toStringList(),
+                 QStringList({"Back panel", "Sleeve"}));
+    }
 
 private:
     QTemporaryDir mSettingsDir;
 };
-
-void tst_MainWindow::initTestCase()
-{
-    QVERIFY(mSettingsDir.isValid());
-    gPreviousHandler = qInstallMessageHandler(dropPlatformNoise);
-    QCoreApplication::setOrganizationName(QStringLiteral("VelSystemTests"));
-    QCoreApplication::setApplicationName(QStringLiteral("tst_MainWindow"));
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, mSettingsDir.path());
-}
-
-void tst_MainWindow::init()
-{
-    QSettings().setValue(TextListDialog::kSettingsKey, QStringList({"Front", "Back"}));
-}
-
-void tst_MainWindow::documentWindowTitleFollowsTheDocument()
-{
-    QObject owner;
-    const auto document = boost::make_shared<RecordingDocument>();
-    document->setFileName(QStringLiteral("/data/shirts.mak"));
-    std::unique_ptr<DocumentWindow> window(newWindow(document, &owner));
-    QCOMPARE(window->windowTitle(), QStringLiteral("shirts.mak[*]"));
-    QVERIFY(!window->isWindowModified());
-    document->undoStack()->push(new QUndoCommand(QStringLiteral("Move")));
-    QVERIFY(window->isWindowModified());
-    document->setClean();
-    QVERIFY(!window->isWindowModified());
-    document->setFileName(QStringLiteral("/data/other.mak"));
-    QCOMPARE(window->windowTitle(), QStringLiteral("other.mak[*]"));
-    QCOMPARE(window->document(), boost::shared_ptr<Document>(document));
-}
-
-void tst_MainWindow::addedWindowBecomesTheActiveDocument()
-{
-    MainWindow mainWindow;
-    QCOMPARE(VelCoreApplication::instance()->mainWindow(), &mainWindow);
-    const auto first = boost::make_shared<RecordingDocument>();
-    const auto second = boost::make_shared<RecordingDocument>();
-    DocumentWindow* firstWindow = newWindow(first, &mainWindow);
-    DocumentWindow* secondWindow = newWindow(second, &mainWindow);
-    QSignalSpy spy(VelApplication::instance(), &VelApplication::activeDocumentChanged);
-
-    mainWindow.addDocumentWindow(firstWindow);
-    QCOMPARE(mainWindow.activeMdiChild(), firstWindow);
-    QCOMPARE(VelApplication::instance()->activeDocument(), boost::shared_ptr<Document>(first));
-    mainWindow.addDocumentWindow(secondWindow);
-    QCOMPARE(mainWindow.activeMdiChild(), secondWindow);
-    QCOMPARE(VelApplication::instance()->activeDocument(), boost::shared_ptr<Document>(second));
-    QVERIFY(spy.count() >= 2);
-
-    mainWindow.workspace()->setActiveSubWindow(mainWindow.workspace()->subWindowList().first());
-    QCOMPARE(mainWindow.activeMdiChild(), firstWindow);
-    QCOMPARE(VelApplication::instance()->activeDocument(), boost::shared_ptr<Document>(first));
-
-    QSignalSpy refreshed(&mainWindow, &MainWindow::refreshed);
-    mainWindow.refresh();
-    QCOMPARE(refreshed.count(), 1);
-}
-
-void tst_MainWindow::closingTheLastWindowClearsTheActiveDocument()
-{
-    {
-        MainWindow mainWindow;
-        const auto document = boost::make_shared<RecordingDocument>();
-        mainWindow.addDocumentWindow(newWindow(document, &mainWindow));
-        QVERIFY(VelApplication::instance()->activeDocument());
-        mainWindow.workspace()->closeAllSubWindows();
-        QTRY_VERIFY(mainWindow.workspace()->subWindowList().isEmpty());
-        QCOMPARE(mainWindow.activeMdiChild(), nullptr);
-        QVERIFY(!VelApplication::instance()->activeDocument());
-        mainWindow.addDocumentWindow(newWindow(document, &mainWindow));
-    }
-    // A destroyed main window leaves no dangling pointer and no document behind.
-    QCOMPARE(VelCoreApplication::instance()->mainWindow(), nullptr);
-    QVERIFY(!VelApplication::instance()->activeDocument());
-}
-
-void tst_MainWindow::textListSlotOpensTheEditor()
-{
-    MainWindow mainWindow;
-    QString opened;
-    QTimer::singleShot(0, [&opened] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (auto* dialog = qobject_cast<TextListDialog*>(modal)) {
-            opened = dialog->texts().join(QLatin1Char('|'));
-            dialog->reject();
-        }
-    });
-    // Plug-ins reach the slot by name.
-    QVERIFY(QMetaObject::invokeMethod(&mainWindow, "textList"));
-    QCOMPARE(opened, QStringLiteral("Front|Back"));
-}
-
-void tst_MainWindow::textListStoresOnlyAcceptedEdits()
-{
-    TextListDialog cancelled;
-    cancelled.addText();
-    cancelled.findChild<QListWidget*>(QStringLiteral("listTexts"))
-        ->currentItem()
-        ->setText(QStringLiteral("New"));
-    cancelled.reject();
-    QCOMPARE(QSettings().value(TextListDialog::kSettingsKey).toStringList(), QStringList({"Front", "Back"}));
-
-    TextListDialog dialog;
-    auto* list = dialog.findChild<QListWidget*>(QStringLiteral("listTexts"));
-    QCOMPARE(list->count(), 2);
-    list->setCurrentRow(0);
-    dialog.removeCurrentText();
-    dialog.addText();
-    list->currentItem()->setText(QStringLiteral("  Sleeve  "));
-    dialog.addText(); // left blank
-    list->item(0)->setText(QStringLiteral("Back panel"));
-    dialog.accept();
-    QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    QCOMPARE(QSettings().value(TextListDialog::kSettingsKey).toStringList(),
-             QStringList({"Back panel", "Sleeve"}));
-}
 
 MARKER_TEST(tst_MainWindow)
 #include "tst_MainWindow.moc"

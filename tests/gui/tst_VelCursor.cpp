@@ -49,47 +49,44 @@ class tst_VelCursor : public QObject
 private slots:
     void cleanup() { VelCursor::setInverted(false); }
 
-    void everyCursorIsADistinctDrawnPixmap();
-    void invertedSettingSwitchesEveryCursor();
+    void everyCursorIsADistinctDrawnPixmap()
+    {
+        QList<QImage> seen;
+        for (const Accessor& cursor : accessors()) {
+            QCOMPARE(cursor().shape(), Qt::BitmapCursor);
+            QVERIFY(cursor().pixmap().rect().contains(cursor().hotSpot()));
+            // A stroke with its outline, so it reads on light and dark backgrounds.
+            const QImage image = imageOf(cursor());
+            QVERIFY(hasDarkAndLightPixels(image));
+            QVERIFY2(!seen.contains(image), qPrintable(QString::number(seen.size())));
+            seen << image;
+            QCOMPARE(&cursor(), &cursor()); // built once
+        }
+    }
+
+    void invertedSettingSwitchesEveryCursor()
+    {
+        QVERIFY(!VelCursor::getInverted());
+        QList<QImage> normal;
+        for (const Accessor& cursor : accessors())
+            normal << imageOf(cursor());
+        const QCursor* target = &VelCursor::target();
+
+        VelCursor::setInverted(true);
+        QVERIFY(VelCursor::getInverted());
+        QVERIFY(&VelCursor::target() != target);
+        for (int i = 0; i < accessors().size(); ++i) {
+            const QImage inverted = imageOf(accessors()[i]());
+            QVERIFY(inverted != normal[i]);
+            // The same figure: the same pixels are covered.
+            QCOMPARE(inverted.createAlphaMask(), normal[i].createAlphaMask());
+        }
+
+        VelCursor::setInverted(false);
+        for (int i = 0; i < accessors().size(); ++i)
+            QCOMPARE(imageOf(accessors()[i]()), normal[i]);
+    }
 };
-
-void tst_VelCursor::everyCursorIsADistinctDrawnPixmap()
-{
-    QList<QImage> seen;
-    for (const Accessor& cursor : accessors()) {
-        QCOMPARE(cursor().shape(), Qt::BitmapCursor);
-        QVERIFY(cursor().pixmap().rect().contains(cursor().hotSpot()));
-        // A stroke with its outline, so it reads on light and dark backgrounds.
-        const QImage image = imageOf(cursor());
-        QVERIFY(hasDarkAndLightPixels(image));
-        QVERIFY2(!seen.contains(image), qPrintable(QString::number(seen.size())));
-        seen << image;
-        QCOMPARE(&cursor(), &cursor()); // built once
-    }
-}
-
-void tst_VelCursor::invertedSettingSwitchesEveryCursor()
-{
-    QVERIFY(!VelCursor::getInverted());
-    QList<QImage> normal;
-    for (const Accessor& cursor : accessors())
-        normal << imageOf(cursor());
-    const QCursor* target = &VelCursor::target();
-
-    VelCursor::setInverted(true);
-    QVERIFY(VelCursor::getInverted());
-    QVERIFY(&VelCursor::target() != target);
-    for (int i = 0; i < accessors().size(); ++i) {
-        const QImage inverted = imageOf(accessors()[i]());
-        QVERIFY(inverted != normal[i]);
-        // The same figure: the same pixels are covered.
-        QCOMPARE(inverted.createAlphaMask(), normal[i].createAlphaMask());
-    }
-
-    VelCursor::setInverted(false);
-    for (int i = 0; i < accessors().size(); ++i)
-        QCOMPARE(imageOf(accessors()[i]()), normal[i]);
-}
 
 MARKER_TEST(tst_VelCursor)
 #include "tst_VelCursor.moc"

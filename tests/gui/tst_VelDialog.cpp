@@ -71,56 +71,52 @@ class tst_VelDialog : public QObject
     Q_OBJECT
 
 private slots:
-    void refusesABadFieldNamingIt_data();
-    void refusesABadFieldNamingIt();
-    void acceptsValuesInRange();
+    void refusesABadFieldNamingIt_data()
+    {
+        QTest::addColumn<int>("field");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("out of range, by its form label")
+            << 0 << "9"
+            << "\"Offset X\" is out of range. Enter a value from -8.00 cm to 8.00 cm";
+        QTest::newRow("empty") << 0 << ""
+                               << "\"Offset X\" needs a value";
+        QTest::newRow("not a number, by its accessible name") << 1 << "2,5.1"
+                                                              << "\"Offset Y\" is not a valid number";
+        QTest::newRow("by its buddy label") << 2 << "-400"
+                                            << "\"Width\" is out of range";
+    }
+
+    void refusesABadFieldNamingIt()
+    {
+        QFETCH(int, field);
+        QFETCH(QString, text);
+        QFETCH(QString, message);
+        RecordingSink sink;
+        OffsetDialog dialog;
+        QLineEdit* edit = QList<QLineEdit*>{dialog.editX, dialog.editY, dialog.editWidth}.at(field);
+        edit->setText(text);
+        dialog.accept();
+        QVERIFY(dialog.result() != QDialog::Accepted);
+        QCOMPARE(sink.messages.size(), 1);
+        QVERIFY2(sink.messages.first().contains(message), qPrintable(sink.messages.first()));
+        // The field is ready to be corrected.
+        QCOMPARE(dialog.focusWidget(), edit);
+        QCOMPARE(edit->selectedText(), text);
+    }
+
+    void acceptsValuesInRange()
+    {
+        RecordingSink sink;
+        OffsetDialog dialog;
+        dialog.editX->setText(QStringLiteral("-8"));
+        dialog.editY->setText(QStringLiteral("5 cm"));
+        dialog.accept();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QVERIFY(sink.messages.isEmpty());
+        QVERIFY(sink.errors.isEmpty());
+    }
 };
-
-void tst_VelDialog::refusesABadFieldNamingIt_data()
-{
-    QTest::addColumn<int>("field");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("message");
-    QTest::newRow("out of range, by its form label")
-        << 0 << "9"
-        << "\"Offset X\" is out of range. Enter a value from -8.00 cm to 8.00 cm";
-    QTest::newRow("empty") << 0 << ""
-                           << "\"Offset X\" needs a value";
-    QTest::newRow("not a number, by its accessible name") << 1 << "2,5.1"
-                                                          << "\"Offset Y\" is not a valid number";
-    QTest::newRow("by its buddy label") << 2 << "-400"
-                                        << "\"Width\" is out of range";
-}
-
-void tst_VelDialog::refusesABadFieldNamingIt()
-{
-    QFETCH(int, field);
-    QFETCH(QString, text);
-    QFETCH(QString, message);
-    RecordingSink sink;
-    OffsetDialog dialog;
-    QLineEdit* edit = QList<QLineEdit*>{dialog.editX, dialog.editY, dialog.editWidth}.at(field);
-    edit->setText(text);
-    dialog.accept();
-    QVERIFY(dialog.result() != QDialog::Accepted);
-    QCOMPARE(sink.messages.size(), 1);
-    QVERIFY2(sink.messages.first().contains(message), qPrintable(sink.messages.first()));
-    // The field is ready to be corrected.
-    QCOMPARE(dialog.focusWidget(), edit);
-    QCOMPARE(edit->selectedText(), text);
-}
-
-void tst_VelDialog::acceptsValuesInRange()
-{
-    RecordingSink sink;
-    OffsetDialog dialog;
-    dialog.editX->setText(QStringLiteral("-8"));
-    dialog.editY->setText(QStringLiteral("5 cm"));
-    dialog.accept();
-    QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    QVERIFY(sink.messages.isEmpty());
-    QVERIFY(sink.errors.isEmpty());
-}
 
 MARKER_TEST(tst_VelDialog)
 #include "tst_VelDialog.moc"

@@ -40,121 +40,110 @@ class tst_VelValidator : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
+    void init()
+    {
+        mLength = std::make_unique<VelValidator>(VelValidator::Length, -8.0, 8.0);
+        mLength->setLocale(QLocale::c());
+    }
+
     void cleanup() { VelLocale::setLengthUnit(VelLocale::Centimetre); }
 
-    void validateNeverRefusesTyping_data();
-    void validateNeverRefusesTyping();
-    void fixupKeepsTheLongestNumber_data();
-    void fixupKeepsTheLongestNumber();
-    void rangeCheckAtTheLimits_data();
-    void rangeCheckAtTheLimits();
-    void emptyInputFollowsTheEmptyFlag();
-    void anglesUseTheAngleFormat();
-    void rangeTextFollowsTheLengthUnit();
+    void validateNeverRefusesTyping_data()
+    {
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<int>("state");
+        QTest::newRow("number") << "7.5" << int(QValidator::Acceptable);
+        QTest::newRow("with unit") << " 7.5 cm " << int(QValidator::Acceptable);
+        QTest::newRow("millimetres") << "75mm" << int(QValidator::Acceptable);
+        // The range is for OK, not for each keystroke.
+        QTest::newRow("out of range") << "1200" << int(QValidator::Acceptable);
+        QTest::newRow("trailing junk") << "7.5x" << int(QValidator::Intermediate);
+        QTest::newRow("sign only") << "-" << int(QValidator::Intermediate);
+        QTest::newRow("letters") << "abc" << int(QValidator::Intermediate);
+        QTest::newRow("empty") << "" << int(QValidator::Intermediate);
+    }
+
+    void validateNeverRefusesTyping()
+    {
+        QFETCH(QString, input);
+        QFETCH(int, state);
+        QCOMPARE(int(validate(*mLength, input)), state);
+    }
+
+    void fixupKeepsTheLongestNumber_data()
+    {
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<QString>("fixed");
+        QTest::newRow("junk at the end") << "12.5abc" << QStringLiteral("12.50 cm");
+        QTest::newRow("already fine") << "3" << QStringLiteral("3.00 cm");
+        QTest::newRow("nothing parses") << "abc" << QStringLiteral("abc");
+        QTest::newRow("empty stays") << "" << QString();
+    }
+
+    void fixupKeepsTheLongestNumber()
+    {
+        QFETCH(QString, input);
+        QFETCH(QString, fixed);
+        mLength->fixup(input);
+        QCOMPARE(input, fixed);
+    }
+
+    void rangeCheckAtTheLimits_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("parsed");
+        QTest::addColumn<bool>("inRange");
+        QTest::newRow("maximum") << "8" << true << true;
+        QTest::newRow("minimum") << "-8" << true << true;
+        QTest::newRow("within the slack") << "8.0000000000001" << true << true;
+        QTest::newRow("just beyond") << "8.000001" << true << false;
+        QTest::newRow("below") << "-8.01" << true << false;
+        QTest::newRow("maximum in millimetres") << "80 mm" << true << true;
+        QTest::newRow("beyond in millimetres") << "81mm" << true << false;
+        QTest::newRow("junk") << "8x" << false << false;
+        QTest::newRow("blank") << "  " << false << false;
+    }
+
+    void rangeCheckAtTheLimits()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, parsed);
+        QFETCH(bool, inRange);
+        QCOMPARE(rangeCheck(*mLength, text), flags(parsed, inRange));
+    }
+
+    void emptyInputFollowsTheEmptyFlag()
+    {
+        mLength->setEmptyAllowed(true);
+        QCOMPARE(rangeCheck(*mLength, QString()), flags(true, true));
+        QCOMPARE(validate(*mLength, QString()), QValidator::Acceptable);
+    }
+
+    void anglesUseTheAngleFormat()
+    {
+        VelValidator validator(VelValidator::Angle, -360.0, 360.0);
+        validator.setLocale(QLocale::c());
+        QCOMPARE(validate(validator, QStringLiteral("45\u00B0")), QValidator::Acceptable);
+        QString typed = QStringLiteral("90.5q");
+        validator.fixup(typed);
+        QCOMPARE(typed, QStringLiteral("90.50\u00B0"));
+        QCOMPARE(rangeCheck(validator, QStringLiteral("361")), flags(true, false));
+        QCOMPARE(validator.rangeText(), QStringLiteral("-360.00\u00B0 to 360.00\u00B0"));
+    }
+
+    void rangeTextFollowsTheLengthUnit()
+    {
+        QCOMPARE(mLength->rangeText(), QStringLiteral("-8.00 cm to 8.00 cm"));
+        VelLocale::setLengthUnit(VelLocale::Millimetre);
+        QCOMPARE(mLength->rangeText(), QStringLiteral("-80.0 mm to 80.0 mm"));
+        // A bare number is now read in millimetres.
+        QCOMPARE(rangeCheck(*mLength, QStringLiteral("80")), flags(true, true));
+        QCOMPARE(rangeCheck(*mLength, QStringLiteral("81")), flags(true, false));
+    }
 
 private:
     std::unique_ptr<VelValidator> mLength;
 };
-
-void tst_VelValidator::init()
-{
-    mLength = std::make_unique<VelValidator>(VelValidator::Length, -8.0, 8.0);
-    mLength->setLocale(QLocale::c());
-}
-
-void tst_VelValidator::validateNeverRefusesTyping_data()
-{
-    QTest::addColumn<QString>("input");
-    QTest::addColumn<int>("state");
-    QTest::newRow("number") << "7.5" << int(QValidator::Acceptable);
-    QTest::newRow("with unit") << " 7.5 cm " << int(QValidator::Acceptable);
-    QTest::newRow("millimetres") << "75mm" << int(QValidator::Acceptable);
-    // The range is for OK, not for each keystroke.
-    QTest::newRow("out of range") << "1200" << int(QValidator::Acceptable);
-    QTest::newRow("trailing junk") << "7.5x" << int(QValidator::Intermediate);
-    QTest::newRow("sign only") << "-" << int(QValidator::Intermediate);
-    QTest::newRow("letters") << "abc" << int(QValidator::Intermediate);
-    QTest::newRow("empty") << "" << int(QValidator::Intermediate);
-}
-
-void tst_VelValidator::validateNeverRefusesTyping()
-{
-    QFETCH(QString, input);
-    QFETCH(int, state);
-    QCOMPARE(int(validate(*mLength, input)), state);
-}
-
-void tst_VelValidator::fixupKeepsTheLongestNumber_data()
-{
-    QTest::addColumn<QString>("input");
-    QTest::addColumn<QString>("fixed");
-    QTest::newRow("junk at the end") << "12.5abc" << QStringLiteral("12.50 cm");
-    QTest::newRow("already fine") << "3" << QStringLiteral("3.00 cm");
-    QTest::newRow("nothing parses") << "abc" << QStringLiteral("abc");
-    QTest::newRow("empty stays") << "" << QString();
-}
-
-void tst_VelValidator::fixupKeepsTheLongestNumber()
-{
-    QFETCH(QString, input);
-    QFETCH(QString, fixed);
-    mLength->fixup(input);
-    QCOMPARE(input, fixed);
-}
-
-void tst_VelValidator::rangeCheckAtTheLimits_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("parsed");
-    QTest::addColumn<bool>("inRange");
-    QTest::newRow("maximum") << "8" << true << true;
-    QTest::newRow("minimum") << "-8" << true << true;
-    QTest::newRow("within the slack") << "8.0000000000001" << true << true;
-    QTest::newRow("just beyond") << "8.000001" << true << false;
-    QTest::newRow("below") << "-8.01" << true << false;
-    QTest::newRow("maximum in millimetres") << "80 mm" << true << true;
-    QTest::newRow("beyond in millimetres") << "81mm" << true << false;
-    QTest::newRow("junk") << "8x" << false << false;
-    QTest::newRow("blank") << "  " << false << false;
-}
-
-void tst_VelValidator::rangeCheckAtTheLimits()
-{
-    QFETCH(QString, text);
-    QFETCH(bool, parsed);
-    QFETCH(bool, inRange);
-    QCOMPARE(rangeCheck(*mLength, text), flags(parsed, inRange));
-}
-
-void tst_VelValidator::emptyInputFollowsTheEmptyFlag()
-{
-    mLength->setEmptyAllowed(true);
-    QCOMPARE(rangeCheck(*mLength, QString()), flags(true, true));
-    QCOMPARE(validate(*mLength, QString()), QValidator::Acceptable);
-}
-
-void tst_VelValidator::anglesUseTheAngleFormat()
-{
-    VelValidator validator(VelValidator::Angle, -360.0, 360.0);
-    validator.setLocale(QLocale::c());
-    QCOMPARE(validate(validator, QStringLiteral("45\u00B0")), QValidator::Acceptable);
-    QString typed = QStringLiteral("90.5q");
-    validator.fixup(typed);
-    QCOMPARE(typed, QStringLiteral("90.50\u00B0"));
-    QCOMPARE(rangeCheck(validator, QStringLiteral("361")), flags(true, false));
-    QCOMPARE(validator.rangeText(), QStringLiteral("-360.00\u00B0 to 360.00\u00B0"));
-}
-
-void tst_VelValidator::rangeTextFollowsTheLengthUnit()
-{
-    QCOMPARE(mLength->rangeText(), QStringLiteral("-8.00 cm to 8.00 cm"));
-    VelLocale::setLengthUnit(VelLocale::Millimetre);
-    QCOMPARE(mLength->rangeText(), QStringLiteral("-80.0 mm to 80.0 mm"));
-    // A bare number is now read in millimetres.
-    QCOMPARE(rangeCheck(*mLength, QStringLiteral("80")), flags(true, true));
-    QCOMPARE(rangeCheck(*mLength, QStringLiteral("81")), flags(true, false));
-}
 
 MARKER_TEST(tst_VelValidator)
 #include "tst_VelValidator.moc"

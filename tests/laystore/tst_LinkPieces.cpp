@@ -11,20 +11,6 @@ using namespace VelSystem::LaystoreTest;
 
 Q_DECLARE_METATYPE(CDbTwainLinkPiecesObject::End)
 
-// The link view's data: links between points of pieces, numbered from 1, and the points
-// their ends name in the view's polygons.
-class tst_LinkPieces : public QObject
-{
-    Q_OBJECT
-
-private slots:
-    void linksAreNumberedFromOneAndKeepTheirAddress();
-    void endsResolveToPointsOfTheirPieces();
-    void endsNamingNothingResolveToNothing_data();
-    void endsNamingNothingResolveToNothing();
-    void drawingOwnsItsLinkData();
-};
-
 namespace {
 
 using End = CDbTwainLinkPiecesObject::End;
@@ -48,117 +34,126 @@ QList<CDbPolygon> viewPolygons()
 
 } // namespace
 
-void tst_LinkPieces::linksAreNumberedFromOneAndKeepTheirAddress()
+// The link view's data: links between points of pieces, numbered from 1, and the points
+// their ends name in the view's polygons.
+class tst_LinkPieces : public QObject
 {
-    CDbTwainLinkPiecesObjectTable table;
-    QCOMPARE(table.size(), 0);
-    QVERIFY(!table.link(1));
-    CDbTwainLinkPiecesObject* first = table.add(linkBetween({3, 1, true}, {5, 1, true}, 0x1));
-    CDbTwainLinkPiecesObject* second = table.add(linkBetween({3, 2, true}, {5, 2, true}, 0x2));
-    CDbTwainLinkPiecesObject* third = table.add(linkBetween({3, 3, true}, {5, 3, true}, 0x4));
-    QCOMPARE(table.size(), 3);
-    QCOMPARE(table.link(1), first);
-    QCOMPARE(table.link(3), third);
-    QCOMPARE(table.link(2)->rules(), quint32(0x2));
-    QVERIFY(!table.link(0) && !table.link(4) && !table.link(-1));
+    Q_OBJECT
 
-    QVERIFY(!table.remove(0));
-    QVERIFY(!table.remove(4));
-    QCOMPARE(table.size(), 3);
-    QVERIFY(table.remove(1));
-    // The others move up one number and stay where they were.
-    QCOMPARE(table.size(), 2);
-    QCOMPARE(table.link(1), second);
-    QCOMPARE(table.link(2), third);
-    QCOMPARE(third->firstEnd(), (End{3, 3, true}));
-}
+private slots:
+    void linksAreNumberedFromOneAndKeepTheirAddress()
+    {
+        CDbTwainLinkPiecesObjectTable table;
+        QCOMPARE(table.size(), 0);
+        QVERIFY(!table.link(1));
+        CDbTwainLinkPiecesObject* first = table.add(linkBetween({3, 1, true}, {5, 1, true}, 0x1));
+        CDbTwainLinkPiecesObject* second = table.add(linkBetween({3, 2, true}, {5, 2, true}, 0x2));
+        CDbTwainLinkPiecesObject* third = table.add(linkBetween({3, 3, true}, {5, 3, true}, 0x4));
+        QCOMPARE(table.size(), 3);
+        QCOMPARE(table.link(1), first);
+        QCOMPARE(table.link(3), third);
+        QCOMPARE(table.link(2)->rules(), quint32(0x2));
+        QVERIFY(!table.link(0) && !table.link(4) && !table.link(-1));
 
-void tst_LinkPieces::endsResolveToPointsOfTheirPieces()
-{
-    const QList<CDbPolygon> polygons = viewPolygons();
-    CDbTwainLinkPiecesObjectTable table;
-    // The pocket's first outline point to the waistband's first notch; then the pocket's notch
-    // (its second point) to the waistband's last point, ends given the other way round.
-    table.add(linkBetween({3, 1, true}, {5, 1, false}));
-    table.add(linkBetween({5, 5, true}, {3, 2, true}));
+        QVERIFY(!table.remove(0));
+        QVERIFY(!table.remove(4));
+        QCOMPARE(table.size(), 3);
+        QVERIFY(table.remove(1));
+        // The others move up one number and stay where they were.
+        QCOMPARE(table.size(), 2);
+        QCOMPARE(table.link(1), second);
+        QCOMPARE(table.link(2), third);
+        QCOMPARE(third->firstEnd(), (End{3, 3, true}));
+    }
 
-    GeoPoint2D first, second;
-    const CDbPolygon* firstPolygon = nullptr;
-    const CDbPolygon* secondPolygon = nullptr;
-    QCOMPARE(table.getTwainLinkPiecesVectors(polygons, 1, &first, &second, &firstPolygon, &secondPolygon),
-             short(0));
-    QCOMPARE(first, GeoPoint2D(0, 0));
-    QCOMPARE(second, GeoPoint2D(71, 0));
-    QCOMPARE(firstPolygon, &polygons[0]);
-    QCOMPARE(secondPolygon, &polygons[1]);
+    void endsResolveToPointsOfTheirPieces()
+    {
+        const QList<CDbPolygon> polygons = viewPolygons();
+        CDbTwainLinkPiecesObjectTable table;
+        // The pocket's first outline point to the waistband's first notch; then the pocket's notch
+        // (its second point) to the waistband's last point, ends given the other way round.
+        table.add(linkBetween({3, 1, true}, {5, 1, false}));
+        table.add(linkBetween({5, 5, true}, {3, 2, true}));
 
-    QCOMPARE(table.getTwainLinkPiecesVectors(polygons, 2, &first, &second), short(0));
-    QCOMPARE(first, GeoPoint2D(50, 4));
-    QCOMPARE(second, GeoPoint2D(8, 0));
+        GeoPoint2D first, second;
+        const CDbPolygon* firstPolygon = nullptr;
+        const CDbPolygon* secondPolygon = nullptr;
+        QCOMPARE(table.getTwainLinkPiecesVectors(polygons, 1, &first, &second, &firstPolygon, &secondPolygon),
+                 short(0));
+        QCOMPARE(first, GeoPoint2D(0, 0));
+        QCOMPARE(second, GeoPoint2D(71, 0));
+        QCOMPARE(firstPolygon, &polygons[0]);
+        QCOMPARE(secondPolygon, &polygons[1]);
 
-    // A block laid over the pocket: its points are those of the outline that is cut.
-    QList<CDbPolygon> blocked = polygons;
-    CDbVectorsObjectTable block;
-    for (const GeoPoint2D& p :
-         {GeoPoint2D(-1, -1), GeoPoint2D(20, -1), GeoPoint2D(20, 26), GeoPoint2D(-1, 26)})
-        block.append(CDbMarkerPointObject(p));
-    blocked[0].contours().addContour(block);
-    QCOMPARE(table.getTwainLinkPiecesVectors(blocked, 1, &first, nullptr), short(0));
-    QCOMPARE(first, GeoPoint2D(-1, -1));
-}
+        QCOMPARE(table.getTwainLinkPiecesVectors(polygons, 2, &first, &second), short(0));
+        QCOMPARE(first, GeoPoint2D(50, 4));
+        QCOMPARE(second, GeoPoint2D(8, 0));
 
-void tst_LinkPieces::endsNamingNothingResolveToNothing_data()
-{
-    QTest::addColumn<int>("linkIndex");
-    QTest::addColumn<End>("firstEnd");
-    QTest::addColumn<End>("secondEnd");
-    const End pocketCorner{3, 1, true};
-    QTest::newRow("no link 0") << 0 << pocketCorner << pocketCorner;
-    QTest::newRow("past the last link") << 2 << pocketCorner << pocketCorner;
-    QTest::newRow("piece not shown") << 1 << pocketCorner << End{4, 1, true};
-    QTest::newRow("no piece") << 1 << End{-1, 1, true} << pocketCorner;
-    QTest::newRow("past the outline's points") << 1 << pocketCorner << End{5, 6, true};
-    QTest::newRow("point 0") << 1 << End{3, 0, true} << pocketCorner;
-    QTest::newRow("past the notches") << 1 << pocketCorner << End{5, 2, false};
-}
+        // A block laid over the pocket: its points are those of the outline that is cut.
+        QList<CDbPolygon> blocked = polygons;
+        CDbVectorsObjectTable block;
+        for (const GeoPoint2D& p :
+             {GeoPoint2D(-1, -1), GeoPoint2D(20, -1), GeoPoint2D(20, 26), GeoPoint2D(-1, 26)})
+            block.append(CDbMarkerPointObject(p));
+        blocked[0].contours().addContour(block);
+        QCOMPARE(table.getTwainLinkPiecesVectors(blocked, 1, &first, nullptr), short(0));
+        QCOMPARE(first, GeoPoint2D(-1, -1));
+    }
 
-void tst_LinkPieces::endsNamingNothingResolveToNothing()
-{
-    QFETCH(int, linkIndex);
-    QFETCH(End, firstEnd);
-    QFETCH(End, secondEnd);
-    CDbTwainLinkPiecesObjectTable table;
-    table.add(linkBetween(firstEnd, secondEnd));
-    const GeoPoint2D untouched(-7, -7);
-    GeoPoint2D first = untouched, second = untouched;
-    const CDbPolygon* polygon = nullptr;
-    QCOMPARE(table.getTwainLinkPiecesVectors(viewPolygons(), linkIndex, &first, &second, &polygon), short(1));
-    QCOMPARE(first, untouched);
-    QCOMPARE(second, untouched);
-    QVERIFY(!polygon);
-}
+    void endsNamingNothingResolveToNothing_data()
+    {
+        QTest::addColumn<int>("linkIndex");
+        QTest::addColumn<End>("firstEnd");
+        QTest::addColumn<End>("secondEnd");
+        const End pocketCorner{3, 1, true};
+        QTest::newRow("no link 0") << 0 << pocketCorner << pocketCorner;
+        QTest::newRow("past the last link") << 2 << pocketCorner << pocketCorner;
+        QTest::newRow("piece not shown") << 1 << pocketCorner << End{4, 1, true};
+        QTest::newRow("no piece") << 1 << End{-1, 1, true} << pocketCorner;
+        QTest::newRow("past the outline's points") << 1 << pocketCorner << End{5, 6, true};
+        QTest::newRow("point 0") << 1 << End{3, 0, true} << pocketCorner;
+        QTest::newRow("past the notches") << 1 << pocketCorner << End{5, 2, false};
+    }
 
-void tst_LinkPieces::drawingOwnsItsLinkData()
-{
-    Marker m;
-    CDbMarkerDrawing* drawing = m.document->drawing();
-    QVERIFY(!drawing->getLinkDoc());
+    void endsNamingNothingResolveToNothing()
+    {
+        QFETCH(int, linkIndex);
+        QFETCH(End, firstEnd);
+        QFETCH(End, secondEnd);
+        CDbTwainLinkPiecesObjectTable table;
+        table.add(linkBetween(firstEnd, secondEnd));
+        const GeoPoint2D untouched(-7, -7);
+        GeoPoint2D first = untouched, second = untouched;
+        const CDbPolygon* polygon = nullptr;
+        QCOMPARE(table.getTwainLinkPiecesVectors(viewPolygons(), linkIndex, &first, &second, &polygon),
+                 short(1));
+        QCOMPARE(first, untouched);
+        QCOMPARE(second, untouched);
+        QVERIFY(!polygon);
+    }
 
-    auto linkDoc = std::make_unique<CDbDocumentLinkObject>();
-    linkDoc->getCurrentPolyListDocumentLink() = viewPolygons();
-    linkDoc->getCurrentPiecesLinkListDocumentLink()->add(linkBetween({3, 1, true}, {5, 1, true}));
-    linkDoc->setPendingEnd(5, 2, false);
-    drawing->setLinkDoc(std::move(linkDoc));
+    void drawingOwnsItsLinkData()
+    {
+        Marker m;
+        CDbMarkerDrawing* drawing = m.document->drawing();
+        QVERIFY(!drawing->getLinkDoc());
 
-    const CDbDocumentLinkObject* held = drawing->getLinkDoc();
-    QVERIFY(held && held->getCurrentPiecesLinkListDocumentLink()->size() == 1);
-    QCOMPARE(held->pendingEnd(), (End{5, 2, false}));
-    drawing->getLinkDoc()->clearPendingEnd();
-    QVERIFY(!held->hasPendingEnd());
+        auto linkDoc = std::make_unique<CDbDocumentLinkObject>();
+        linkDoc->getCurrentPolyListDocumentLink() = viewPolygons();
+        linkDoc->getCurrentPiecesLinkListDocumentLink()->add(linkBetween({3, 1, true}, {5, 1, true}));
+        linkDoc->setPendingEnd(5, 2, false);
+        drawing->setLinkDoc(std::move(linkDoc));
 
-    drawing->setLinkDoc(nullptr);
-    QVERIFY(!drawing->getLinkDoc());
-}
+        const CDbDocumentLinkObject* held = drawing->getLinkDoc();
+        QVERIFY(held && held->getCurrentPiecesLinkListDocumentLink()->size() == 1);
+        QCOMPARE(held->pendingEnd(), (End{5, 2, false}));
+        drawing->getLinkDoc()->clearPendingEnd();
+        QVERIFY(!held->hasPendingEnd());
+
+        drawing->setLinkDoc(nullptr);
+        QVERIFY(!drawing->getLinkDoc());
+    }
+};
 
 MARKER_TEST(tst_LinkPieces)
 #include "tst_LinkPieces.moc"

@@ -65,20 +65,173 @@ class tst_EditingSessions : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void cleanupTestCase();
-    void init();
-    void cleanup();
+    void initTestCase()
+    {
+        HostTest::silencePlatformNoise();
+        QString error;
+        QVERIFY2(mModule.load(PluginModule::defaultPath(), &error), qPrintable(error));
+        QVERIFY(mDir.isValid());
+        mSample = MarkerFile::load(QString::fromUtf8(kSample), &error);
+        QVERIFY2(mSample, qPrintable(error));
+    }
 
-    void aDraggedPieceTurnedOnTheWaySnapsToAFreePlace();
-    void aWaitingPieceIsLaidAndSlidToItsNeighbour();
+    void cleanupTestCase() { mModule.unload(); }
+
+    void init()
+    {
+        KeyboardMonitor::instance().releaseAll();
+        mSink = std::make_unique<RecordingSink>();
+        mCopy = mDir.filePath(QStringLiteral("%1.mak").arg(QLatin1String(QTest::currentTestFunction())));
+        QFile::remove(mCopy);
+        QVERIFY(QFile::copy(QString::fromUtf8(kSample), mCopy));
+        QVERIFY(QFile::setPermissions(mCopy, QFile::ReadOwner | QFile::WriteOwner));
+        mWindow = std::make_unique<MarkerMainWindow>();
+        mWindow->setToolFactory(mModule.factory());
+        QVERIFY(mWindow->openFile(mCopy));
+        mWindow->show();
+    }
+
+    void cleanup()
+    {
+        mWindow.reset();
+        mSink.reset();
+        mSaved.reset();
+        KeyboardMonitor::instance().releaseAll();
+    }
+
+    void aDraggedPieceTurnedOnTheWaySnapsToAFreePlace()
+    {
+        QVector<ScriptStep> steps;
+        const CDbGrPolysObject* before = nullptr;
+        const CDbGrPolysObject* after = nullptr;
+        runSession(QStringLiteral("drag-turn-snap.txt"), &steps, &before, &after);
+        if (QTest::currentTestFailed())
+            return;
+        const GeoPoint2D press = stepPoint(steps, ScriptStep::Press);
+        const GeoPoint2D release = stepPoint(steps, ScriptStep::Release, true);
+        // The piece pressed on is the one that moved, and it moved whole: everything else is
+        // where it was.
+        QVERIFY(before->hitTest(press, 0.0));
+        QCOMPARE(after->polygon(0).rotation(), std::fmod(before->polygon(0).rotation() + 180.0, 360.0));
+        QCOMPARE(after->section(), short(CDbGrPolysObject::SectionFabric));
+
+        // Where the drop put it: on another laid piece. A half turn keeps the bounding rectangle.
+        const GeoRectangle from = before->boundingRect();
+        const GeoPoint2D drag = release - press;
+        std::unique_ptr<CDbGrPolysObject> dropped(static_cast<CDbGrPolysObject*>(after->clone()));
+        GeoPoint2D toDrop = from.leftBottom() + drag - dropped->boundingRect().leftBottom();
+        dropped->translate(toDrop);
+        const QListEx<CDbGrPolysObject*> laid = mSample->groups(mSample->drawing()->getCurrentFabric(), 0);
+        QVERIFY2(std::any_of(laid.begin(), laid.end(),
+                             [&](const CDbGrPolysObject* group) {
+                                 return group != before &&
+                                        group->section() == CDbGrPolysObject::SectionFabric &&
+                                        group->overlaps(*dropped);
+                             }),
+                 "the session does not drop the piece onto another one");
+        // It snapped: to a place near the drop where it overlaps nothing.
+        const GeoRectangle to = after->boundingRect();
+        const double snapDistance = std::max(from.width(), from.height()) / 2.0;
+        QVERIFY2(to.leftBottom().distance(dropped->boundingRect().leftBottom()) < snapDistance + kPixelSlack,
+                 qPrintable(QStringLiteral("dropped at %1, %2, now at %3, %4")
+                                .arg(dropped->boundingRect().xmin)
+                                .arg(dropped->boundingRect().ymin)
+                                .arg(to.xmin)
+                                .arg(to.ymin)));
+        QVERIFY(mSaved->overlappingGroups(after).isEmpty());
+        QCOMPARE(mSaved->findOverlaps(), 0);
+
+        // The turn during the drag showed in the piece information panel.
+        QCOMPARE(field("fieldPieceName"), QStringLiteral("Pocket facing"));
+        QCOMPARE(field("fieldPieceSize"), QStringLiteral("M"));
+        QCOMPARE(field("fieldPieceAngle"), QStringLiteral("180.00°"));
+    }
+
+    void aWaitingPieceIsLaidAndSlidToItsNeighbour()
+    {
+        QVector<ScriptStep> steps;
+        const CDbGrPolysObject* before = nullptr;
+        const CDbGrPolysObject* after = nullptr;
+        runSession(QStringLiteral("lay-waiting-piece.txt"), &steps, &before, &after);
+        if (QTest::currentTestFailed())
+            return;
+        QVERIFY(before->hitTest(stepPoint(steps, ScriptStep::Press), 0.0));
+        QCOMPARE(before->section(), short(CDbGrPolysObject::SectionStandby));
+
+        // Laid: on the fabric area, the way it was.
+        CDbFabricObject* fabric = mSaved->drawing()->getCurrentFabric();
+        const double width = fabric->getFabricLayerWidth(0);
+        const GeoRectangle box = after->boundingRect();
+        QCOMPARE(after->section(), short(CDbGrPolysObject::SectionFabric));
+        QVERIFY(box.ymin >= 0.0 && box.ymax <= width);
+        QCOMPARE(after->polygon(0).rotation(), before->polygon(0).rotation());
+
+        // Slid until it touched its neighbour, without overlapping it.
+        const CDbGrPolysObject* nearest = nullptr;
+        double distance = std::numeric_limits<double>::infinity();
+        for (const CDbGrPolysObject* group : mSaved->groups(fabric, 0)) {
+            if (group == after || group->section() != CDbGrPolysObject::SectionFabric)
+                continue;
+            const double d = LaystoreTest::outlineGap(*after, *group);
+            if (d < distance) {
+                distance = d;
+                nearest = group;
+            }
+        }
+        QVERIFY(nearest);
+        QVERIFY2(distance < kTouching,
+                 qPrintable(QStringLiteral("%1 cm from the nearest piece").arg(distance)));
+        // The neighbour lies the way the quick move's line pointed.
+        const GeoPoint2D slide =
+            stepPoint(steps, ScriptStep::Release, true) - stepPoint(steps, ScriptStep::DoublePress);
+        const GeoPoint2D toNeighbour = nearest->boundingRect().center() - box.center();
+        QVERIFY(slide.x * toNeighbour.x + slide.y * toNeighbour.y > 0.0);
+        QVERIFY(mSaved->overlappingGroups(after).isEmpty());
+        QCOMPARE(mSaved->findOverlaps(), 0);
+    }
 
 private:
     // Runs the session `name` on the copy of the sample, reading its steps into `steps`, and
     // finds the one piece group it moved: as the sample has it and as the saved copy has it.
     void runSession(const QString& name, QVector<ScriptStep>* steps, const CDbGrPolysObject** before,
-                    const CDbGrPolysObject** after);
-    QString field(const char* name) const;
+                    const CDbGrPolysObject** after)
+    {
+        const QString path = QString::fromUtf8(kSessions) + name;
+        QFile file(path);
+        QVERIFY2(file.open(QIODevice::ReadOnly | QIODevice::Text), qPrintable(path));
+        const QString script = QString::fromUtf8(file.readAll());
+        int line = 0;
+        QString error;
+        QVERIFY2(ScriptParser::parse(script, steps, &line, &error), qPrintable(error));
+        // Every drop of a drag writes the transformer's diagnostic line.
+        QTest::ignoreMessage(QtDebugMsg,
+                             QRegularExpression(QStringLiteral("InteractiveTransformer::end\\(\\):")));
+        QString out, err;
+        QTextStream outStream(&out), errStream(&err);
+        ScriptRunner runner(mWindow.get(), &outStream, &errStream);
+        QVERIFY2(runner.run(path, script) == ScriptRunner::Succeeded, qPrintable(err));
+        QVERIFY2(mSink->errors.isEmpty() && mSink->messages.isEmpty(),
+                 qPrintable((mSink->errors + mSink->messages).join(QLatin1Char('\n'))));
+        mSaved = MarkerFile::load(mCopy, &error);
+        QVERIFY2(mSaved, qPrintable(error));
+
+        const MarkerDifference difference(*mSample, *mSaved);
+        const QString what =
+            difference.describe(QStringLiteral("the sample"), QStringLiteral("the saved marker"));
+        QVERIFY2(difference.removed().size() == 1 && difference.added().size() == 1, qPrintable(what));
+        *before = asGroup(difference.removed().first());
+        *after = asGroup(difference.added().first());
+        QVERIFY2(*before && *after, qPrintable(what));
+        QCOMPARE((*after)->polygonCount(), (*before)->polygonCount());
+        QCOMPARE((*after)->polygon(0).pieceIndex(), (*before)->polygon(0).pieceIndex());
+        QCOMPARE((*after)->polygon(0).sizeIndex(), (*before)->polygon(0).sizeIndex());
+    }
+
+    QString field(const char* name) const
+    {
+        const auto* edit = mWindow->infoBoxDock()->findChild<QLineEdit*>(QLatin1String(name));
+        return edit ? edit->text() : QString();
+    }
 
     PluginModule mModule;
     QTemporaryDir mDir;
@@ -88,172 +241,6 @@ private:
     std::unique_ptr<MarkerMainWindow> mWindow;
     std::unique_ptr<RecordingSink> mSink;
 };
-
-void tst_EditingSessions::initTestCase()
-{
-    HostTest::silencePlatformNoise();
-    QString error;
-    QVERIFY2(mModule.load(PluginModule::defaultPath(), &error), qPrintable(error));
-    QVERIFY(mDir.isValid());
-    mSample = MarkerFile::load(QString::fromUtf8(kSample), &error);
-    QVERIFY2(mSample, qPrintable(error));
-}
-
-void tst_EditingSessions::cleanupTestCase()
-{
-    mModule.unload();
-}
-
-void tst_EditingSessions::init()
-{
-    KeyboardMonitor::instance().releaseAll();
-    mSink = std::make_unique<RecordingSink>();
-    mCopy = mDir.filePath(QStringLiteral("%1.mak").arg(QLatin1String(QTest::currentTestFunction())));
-    QFile::remove(mCopy);
-    QVERIFY(QFile::copy(QString::fromUtf8(kSample), mCopy));
-    QVERIFY(QFile::setPermissions(mCopy, QFile::ReadOwner | QFile::WriteOwner));
-    mWindow = std::make_unique<MarkerMainWindow>();
-    mWindow->setToolFactory(mModule.factory());
-    QVERIFY(mWindow->openFile(mCopy));
-    mWindow->show();
-}
-
-void tst_EditingSessions::cleanup()
-{
-    mWindow.reset();
-    mSink.reset();
-    mSaved.reset();
-    KeyboardMonitor::instance().releaseAll();
-}
-
-void tst_EditingSessions::runSession(const QString& name, QVector<ScriptStep>* steps,
-                                     const CDbGrPolysObject** before, const CDbGrPolysObject** after)
-{
-    const QString path = QString::fromUtf8(kSessions) + name;
-    QFile file(path);
-    QVERIFY2(file.open(QIODevice::ReadOnly | QIODevice::Text), qPrintable(path));
-    const QString script = QString::fromUtf8(file.readAll());
-    int line = 0;
-    QString error;
-    QVERIFY2(ScriptParser::parse(script, steps, &line, &error), qPrintable(error));
-    // Every drop of a drag writes the transformer's diagnostic line.
-    QTest::ignoreMessage(QtDebugMsg,
-                         QRegularExpression(QStringLiteral("InteractiveTransformer::end\\(\\):")));
-    QString out, err;
-    QTextStream outStream(&out), errStream(&err);
-    ScriptRunner runner(mWindow.get(), &outStream, &errStream);
-    QVERIFY2(runner.run(path, script) == ScriptRunner::Succeeded, qPrintable(err));
-    QVERIFY2(mSink->errors.isEmpty() && mSink->messages.isEmpty(),
-             qPrintable((mSink->errors + mSink->messages).join(QLatin1Char('\n'))));
-    mSaved = MarkerFile::load(mCopy, &error);
-    QVERIFY2(mSaved, qPrintable(error));
-
-    const MarkerDifference difference(*mSample, *mSaved);
-    const QString what =
-        difference.describe(QStringLiteral("the sample"), QStringLiteral("the saved marker"));
-    QVERIFY2(difference.removed().size() == 1 && difference.added().size() == 1, qPrintable(what));
-    *before = asGroup(difference.removed().first());
-    *after = asGroup(difference.added().first());
-    QVERIFY2(*before && *after, qPrintable(what));
-    QCOMPARE((*after)->polygonCount(), (*before)->polygonCount());
-    QCOMPARE((*after)->polygon(0).pieceIndex(), (*before)->polygon(0).pieceIndex());
-    QCOMPARE((*after)->polygon(0).sizeIndex(), (*before)->polygon(0).sizeIndex());
-}
-
-QString tst_EditingSessions::field(const char* name) const
-{
-    const auto* edit = mWindow->infoBoxDock()->findChild<QLineEdit*>(QLatin1String(name));
-    return edit ? edit->text() : QString();
-}
-
-void tst_EditingSessions::aDraggedPieceTurnedOnTheWaySnapsToAFreePlace()
-{
-    QVector<ScriptStep> steps;
-    const CDbGrPolysObject* before = nullptr;
-    const CDbGrPolysObject* after = nullptr;
-    runSession(QStringLiteral("drag-turn-snap.txt"), &steps, &before, &after);
-    if (QTest::currentTestFailed())
-        return;
-    const GeoPoint2D press = stepPoint(steps, ScriptStep::Press);
-    const GeoPoint2D release = stepPoint(steps, ScriptStep::Release, true);
-    // The piece pressed on is the one that moved, and it moved whole: everything else is
-    // where it was.
-    QVERIFY(before->hitTest(press, 0.0));
-    QCOMPARE(after->polygon(0).rotation(), std::fmod(before->polygon(0).rotation() + 180.0, 360.0));
-    QCOMPARE(after->section(), short(CDbGrPolysObject::SectionFabric));
-
-    // Where the drop put it: on another laid piece. A half turn keeps the bounding rectangle.
-    const GeoRectangle from = before->boundingRect();
-    const GeoPoint2D drag = release - press;
-    std::unique_ptr<CDbGrPolysObject> dropped(static_cast<CDbGrPolysObject*>(after->clone()));
-    GeoPoint2D toDrop = from.leftBottom() + drag - dropped->boundingRect().leftBottom();
-    dropped->translate(toDrop);
-    const QListEx<CDbGrPolysObject*> laid = mSample->groups(mSample->drawing()->getCurrentFabric(), 0);
-    QVERIFY2(std::any_of(laid.begin(), laid.end(),
-                         [&](const CDbGrPolysObject* group) {
-                             return group != before && group->section() == CDbGrPolysObject::SectionFabric &&
-                                    group->overlaps(*dropped);
-                         }),
-             "the session does not drop the piece onto another one");
-    // It snapped: to a place near the drop where it overlaps nothing.
-    const GeoRectangle to = after->boundingRect();
-    const double snapDistance = std::max(from.width(), from.height()) / 2.0;
-    QVERIFY2(to.leftBottom().distance(dropped->boundingRect().leftBottom()) < snapDistance + kPixelSlack,
-             qPrintable(QStringLiteral("dropped at %1, %2, now at %3, %4")
-                            .arg(dropped->boundingRect().xmin)
-                            .arg(dropped->boundingRect().ymin)
-                            .arg(to.xmin)
-                            .arg(to.ymin)));
-    QVERIFY(mSaved->overlappingGroups(after).isEmpty());
-    QCOMPARE(mSaved->findOverlaps(), 0);
-
-    // The turn during the drag showed in the piece information panel.
-    QCOMPARE(field("fieldPieceName"), QStringLiteral("Pocket facing"));
-    QCOMPARE(field("fieldPieceSize"), QStringLiteral("M"));
-    QCOMPARE(field("fieldPieceAngle"), QStringLiteral("180.00°"));
-}
-
-void tst_EditingSessions::aWaitingPieceIsLaidAndSlidToItsNeighbour()
-{
-    QVector<ScriptStep> steps;
-    const CDbGrPolysObject* before = nullptr;
-    const CDbGrPolysObject* after = nullptr;
-    runSession(QStringLiteral("lay-waiting-piece.txt"), &steps, &before, &after);
-    if (QTest::currentTestFailed())
-        return;
-    QVERIFY(before->hitTest(stepPoint(steps, ScriptStep::Press), 0.0));
-    QCOMPARE(before->section(), short(CDbGrPolysObject::SectionStandby));
-
-    // Laid: on the fabric area, the way it was.
-    CDbFabricObject* fabric = mSaved->drawing()->getCurrentFabric();
-    const double width = fabric->getFabricLayerWidth(0);
-    const GeoRectangle box = after->boundingRect();
-    QCOMPARE(after->section(), short(CDbGrPolysObject::SectionFabric));
-    QVERIFY(box.ymin >= 0.0 && box.ymax <= width);
-    QCOMPARE(after->polygon(0).rotation(), before->polygon(0).rotation());
-
-    // Slid until it touched its neighbour, without overlapping it.
-    const CDbGrPolysObject* nearest = nullptr;
-    double distance = std::numeric_limits<double>::infinity();
-    for (const CDbGrPolysObject* group : mSaved->groups(fabric, 0)) {
-        if (group == after || group->section() != CDbGrPolysObject::SectionFabric)
-            continue;
-        const double d = LaystoreTest::outlineGap(*after, *group);
-        if (d < distance) {
-            distance = d;
-            nearest = group;
-        }
-    }
-    QVERIFY(nearest);
-    QVERIFY2(distance < kTouching, qPrintable(QStringLiteral("%1 cm from the nearest piece").arg(distance)));
-    // The neighbour lies the way the quick move's line pointed.
-    const GeoPoint2D slide =
-        stepPoint(steps, ScriptStep::Release, true) - stepPoint(steps, ScriptStep::DoublePress);
-    const GeoPoint2D toNeighbour = nearest->boundingRect().center() - box.center();
-    QVERIFY(slide.x * toNeighbour.x + slide.y * toNeighbour.y > 0.0);
-    QVERIFY(mSaved->overlappingGroups(after).isEmpty());
-    QCOMPARE(mSaved->findOverlaps(), 0);
-}
 
 MARKER_TEST(tst_EditingSessions)
 #include "tst_EditingSessions.moc"
