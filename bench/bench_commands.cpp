@@ -8,9 +8,9 @@
 #include "laystore/CDbGrPolysObject.h"
 #include "laystore/CDbMarkerDrawing.h"
 #include "laystore/CDbMarkerShareGlobales.h"
-#include "laystore/CDbPackPiece.h"
 #include "laystore/CMarkerSelection.h"
 #include "laystore/DocumentMak.h"
+#include "laystore/ops/CDbPackPiece.h"
 #include "laystore/view/MarkerScene.h"
 
 #include <QApplication>

@@ -6,9 +6,9 @@
 #include "laystore/CDbGrPolysObject.h"
 #include "laystore/CDbMarkerDrawing.h"
 #include "laystore/CMarkerSelection.h"
-#include "laystore/SpatialIndex.h"
 #include "laystore/commands/AddObjectsCmd.h"
 #include "laystore/commands/ReplaceObjectsCmd.h"
+#include "laystore/ops/SpatialIndex.h"
 
 #include <QMetaType>
 #include <QSet>

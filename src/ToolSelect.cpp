@@ -21,7 +21,7 @@
 #include "laystore/CDbTwainLinkPiecesObjectTable.h"
 #include "laystore/CMarkerSelection.h"
 #include "laystore/DocumentMak.h"
-#include "laystore/SemiAutomatic.h"
+#include "laystore/ops/SemiAutomatic.h"
 
 #include <QApplication>
 #include <QCoreApplication>

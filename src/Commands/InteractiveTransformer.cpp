@@ -8,9 +8,9 @@
 #include "VelGui/MainWindow.h"
 #include "laystore/CDbGrPolysObject.h"
 #include "laystore/CDbMarkerDrawing.h"
-#include "laystore/CDbPackPiece.h"
 #include "laystore/CMarkerSelection.h"
 #include "laystore/DocumentMak.h"
+#include "laystore/ops/CDbPackPiece.h"
 
 #include <QMetaObject>
 #include <QPointF>

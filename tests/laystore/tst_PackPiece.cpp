@@ -1,7 +1,7 @@
 #include "laystore/LaystoreTestMarker.h"
 
 #include "laystore/CDbMarkerShareGlobales.h"
-#include "laystore/CDbPackPiece.h"
+#include "laystore/ops/CDbPackPiece.h"
 
 #include "TestMain.h"
 #include <QtTest>

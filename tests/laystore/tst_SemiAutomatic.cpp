@@ -1,6 +1,6 @@
 #include "laystore/LaystoreTestMarker.h"
 
-#include "laystore/SemiAutomatic.h"
+#include "laystore/ops/SemiAutomatic.h"
 
 #include "TestMain.h"
 #include <QRandomGenerator>

@@ -1,4 +1,4 @@
-#include "laystore/CDbPackPiece.h"
+#include "laystore/ops/CDbPackPiece.h"
 
 #include "laystore/CDbFabricObject.h"
 #include "laystore/CDbGrPolysObject.h"

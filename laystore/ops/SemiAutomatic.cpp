@@ -1,4 +1,4 @@
-#include "laystore/SemiAutomatic.h"
+#include "laystore/ops/SemiAutomatic.h"
 
 #include "laystore/CDbFabricObject.h"
 #include "laystore/CDbGrPolysObject.h"

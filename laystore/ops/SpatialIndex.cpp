@@ -1,4 +1,4 @@
-#include "laystore/SpatialIndex.h"
+#include "laystore/ops/SpatialIndex.h"
 
 #include "laystore/CDbAbstractObject.h"
 
