@@ -45,8 +45,10 @@ public:
     // caller that moves objects onto a position already checked, so that they land exactly
     // there.
     static bool mAdjustOffset;
-    // Swaps the placement data (position, rotation, mirroring, section) with `other`, which
-    // is of the same class (std::invalid_argument otherwise). Both emit `changed`.
+    // Swaps the object's whole state (all that sameContent compares, bar the preview flags)
+    // with `other`, which is of the same class (std::invalid_argument otherwise), so that
+    // undo can give an object its former state without replacing the object. Selection,
+    // placement in a document and the flags stay. Both emit `changed`.
     virtual void exchangeInfos(CDbAbstractObject* other) = 0;
     // True when both objects hold the same data (placement, geometry, flags); ids aside.
     // Selection and the last overlap search's marks are not content.
@@ -73,6 +75,10 @@ public:
     // that the preview is not taken for another object in the way of the drag.
     CDbAbstractObject* preview() const { return mPreview; }
     void setPreview(CDbAbstractObject* preview) { mPreview = preview; }
+
+    // Makes a copy taken as a preview an ordinary object again: not cloned, not dragged, no
+    // preview and no stacking hint. For objects entering the document through a command.
+    void clearPreviewState();
 
     bool isSelected() const { return mSelected; }
     // True when the state changed. Emits `changed`.

@@ -15,30 +15,28 @@ using Segment = bg::model::referring_segment<const GeoPoint2D>;
 
 GeoRectangle CDbLineObject::boundingRect() const
 {
-    return GeoRectangle(mStart, mEnd);
+    return GeoRectangle(mState.start, mState.end);
 }
 
 CDbAbstractObject* CDbLineObject::clone() const
 {
     auto* copy = new CDbLineObject();
     copy->copyFlagsFrom(*this);
-    copy->mStart = mStart;
-    copy->mEnd = mEnd;
-    copy->mText = mText;
+    copy->mState = mState;
     return copy;
 }
 
 bool CDbLineObject::isValid() const
 {
-    return mStart.isFinite() && mEnd.isFinite();
+    return mState.start.isFinite() && mState.end.isFinite();
 }
 
 void CDbLineObject::translate(GeoPoint2D& delta)
 {
     if (delta == GeoPoint2D())
         return;
-    mStart += delta;
-    mEnd += delta;
+    mState.start += delta;
+    mState.end += delta;
     emitChanged();
 }
 
@@ -49,8 +47,7 @@ void CDbLineObject::exchangeInfos(CDbAbstractObject* other)
         throw std::invalid_argument("CDbLineObject::exchangeInfos: the other object is not a line");
     if (line == this)
         return;
-    std::swap(mStart, line->mStart);
-    std::swap(mEnd, line->mEnd);
+    std::swap(mState, line->mState);
     emitChanged();
     line->emitChanged();
 }
@@ -58,29 +55,29 @@ void CDbLineObject::exchangeInfos(CDbAbstractObject* other)
 bool CDbLineObject::sameContent(const CDbAbstractObject& other) const
 {
     const auto* line = qobject_cast<const CDbLineObject*>(&other);
-    return line && sameFlags(other) && mStart == line->mStart && mEnd == line->mEnd && mText == line->mText;
+    return line && sameFlags(other) && mState == line->mState;
 }
 
 bool CDbLineObject::hitTest(const GeoPoint2D& point, double tolerance) const
 {
-    return bg::distance(point, Segment(mStart, mEnd)) <= tolerance;
+    return bg::distance(point, Segment(mState.start, mState.end)) <= tolerance;
 }
 
 bool CDbLineObject::meets(const GeoPolygon2D& area) const
 {
-    return area.size() >= 3 && bg::intersects(Segment(mStart, mEnd), toBgPolygon(area));
+    return area.size() >= 3 && bg::intersects(Segment(mState.start, mState.end), toBgPolygon(area));
 }
 
 void CDbLineObject::setPoints(const GeoPoint2D& start, const GeoPoint2D& end)
 {
-    mStart = start;
-    mEnd = end;
+    mState.start = start;
+    mState.end = end;
     emitChanged();
 }
 
 void CDbLineObject::setText(const QString& text)
 {
-    mText = text;
+    mState.text = text;
     emitChanged();
 }
 

@@ -23,26 +23,21 @@ CDbAbstractObject* CDbTextObject::clone() const
 {
     auto* copy = new CDbTextObject();
     copy->copyFlagsFrom(*this);
-    copy->mLines = mLines;
-    copy->mLetterSize = mLetterSize;
-    copy->mAlignment = mAlignment;
-    copy->mAngle = mAngle;
-    copy->mWorkSection = mWorkSection;
-    copy->mCentre = mCentre;
+    copy->mState = mState;
     copy->mExtent = mExtent;
     return copy;
 }
 
 bool CDbTextObject::isValid() const
 {
-    return mCentre.isFinite() && std::isfinite(mAngle) && mLetterSize > 0;
+    return mState.centre.isFinite() && std::isfinite(mState.angle) && mState.letterSize > 0;
 }
 
 void CDbTextObject::translate(GeoPoint2D& delta)
 {
     if (delta == GeoPoint2D())
         return;
-    mCentre += delta;
+    mState.centre += delta;
     mExtent.translate(delta);
     emitChanged();
 }
@@ -54,11 +49,8 @@ void CDbTextObject::exchangeInfos(CDbAbstractObject* other)
         throw std::invalid_argument("CDbTextObject::exchangeInfos: the other object is not a text");
     if (text == this)
         return;
-    std::swap(mCentre, text->mCentre);
-    std::swap(mAngle, text->mAngle);
-    std::swap(mWorkSection, text->mWorkSection);
-    setMinAndMax();
-    text->setMinAndMax();
+    std::swap(mState, text->mState);
+    std::swap(mExtent, text->mExtent);
     emitChanged();
     text->emitChanged();
 }
@@ -66,9 +58,7 @@ void CDbTextObject::exchangeInfos(CDbAbstractObject* other)
 bool CDbTextObject::sameContent(const CDbAbstractObject& other) const
 {
     const auto* text = qobject_cast<const CDbTextObject*>(&other);
-    return text && sameFlags(other) && mLines == text->mLines && mLetterSize == text->mLetterSize &&
-           mAlignment == text->mAlignment && mAngle == text->mAngle && mWorkSection == text->mWorkSection &&
-           mCentre == text->mCentre;
+    return text && sameFlags(other) && mState == text->mState;
 }
 
 bool CDbTextObject::hitTest(const GeoPoint2D& point, double tolerance) const
@@ -84,41 +74,41 @@ bool CDbTextObject::meets(const GeoPolygon2D& area) const
 
 void CDbTextObject::setLines(const QStringList& lines)
 {
-    mLines = lines;
+    mState.lines = lines;
     setMinAndMax();
     emitChanged();
 }
 
 void CDbTextObject::setLetterSize(short size)
 {
-    mLetterSize = size;
+    mState.letterSize = size;
     setMinAndMax();
     emitChanged();
 }
 
 void CDbTextObject::setAlignment(int flags)
 {
-    mAlignment = flags;
+    mState.alignment = flags;
     emitChanged();
 }
 
 Qt::Alignment CDbTextObject::horizontalAlignment() const
 {
-    if (mAlignment & Qt::AlignLeft)
+    if (mState.alignment & Qt::AlignLeft)
         return Qt::AlignLeft;
-    return mAlignment & Qt::AlignRight ? Qt::AlignRight : Qt::AlignHCenter;
+    return mState.alignment & Qt::AlignRight ? Qt::AlignRight : Qt::AlignHCenter;
 }
 
 void CDbTextObject::setAngle(double angle)
 {
-    mAngle = angle;
+    mState.angle = angle;
     setMinAndMax();
     emitChanged();
 }
 
 void CDbTextObject::setCentre(const GeoPoint2D& centre)
 {
-    mCentre = centre;
+    mState.centre = centre;
     setMinAndMax();
     emitChanged();
 }
@@ -126,16 +116,16 @@ void CDbTextObject::setCentre(const GeoPoint2D& centre)
 GeoPolygon2D CDbTextObject::outline() const
 {
     int longest = 0;
-    for (const QString& line : mLines)
+    for (const QString& line : mState.lines)
         longest = std::max(longest, line.size());
     const double width = longest * characterWidth();
-    const double height = mLines.size() * lineHeight();
+    const double height = mState.lines.size() * lineHeight();
     GeoPolygon2D box({{-width / 2.0, -height / 2.0},
                       {width / 2.0, -height / 2.0},
                       {width / 2.0, height / 2.0},
                       {-width / 2.0, height / 2.0}});
-    box.translate(mCentre);
-    box.rotate(mAngle, mCentre);
+    box.translate(mState.centre);
+    box.rotate(mState.angle, mState.centre);
     return box;
 }
 

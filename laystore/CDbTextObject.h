@@ -20,35 +20,37 @@ public:
 
     int kind() const override { return KindText; }
     GeoRectangle boundingRect() const override;
+    using CDbAbstractObject::clone;
     CDbAbstractObject* clone() const override;
     bool isValid() const override;
     void translate(GeoPoint2D& delta) override;
+    // The whole text is exchanged: lines, letter size, alignment, angle, section and centre.
     void exchangeInfos(CDbAbstractObject* other) override;
     bool sameContent(const CDbAbstractObject& other) const override;
     // Inside or within `tolerance` of the text's turned box.
     bool hitTest(const GeoPoint2D& point, double tolerance) const override;
     bool meets(const GeoPolygon2D& area) const override;
 
-    QStringList getLines() const { return mLines; }
+    QStringList getLines() const { return mState.lines; }
     void setLines(const QStringList& lines);
     // Height of a capital letter in whole millimetres; a text can be drawn only above 0.
-    short letterSize() const { return mLetterSize; }
+    short letterSize() const { return mState.letterSize; }
     void setLetterSize(short size);
     // The same height in centimetres, the document's unit.
-    double capitalHeight() const { return mLetterSize / 10.0; }
+    double capitalHeight() const { return mState.letterSize / 10.0; }
     // Qt::Alignment flags as set; only the horizontal ones matter.
-    int alignment() const { return mAlignment; }
+    int alignment() const { return mState.alignment; }
     void setAlignment(int flags);
     // How the lines line up in the block: Qt::AlignLeft when that flag is set, else
     // Qt::AlignRight when that one is, else Qt::AlignHCenter.
     Qt::Alignment horizontalAlignment() const;
     // Degrees, counter-clockwise.
-    double angle() const { return mAngle; }
+    double angle() const { return mState.angle; }
     void setAngle(double angle);
     // Section the text belongs to (1 fabric, 2 standby).
-    short workSection() const { return mWorkSection; }
-    void setWorkSection(short section) { mWorkSection = section; }
-    GeoPoint2D centre() const { return mCentre; }
+    short workSection() const { return mState.workSection; }
+    void setWorkSection(short section) { mState.workSection = section; }
+    GeoPoint2D centre() const { return mState.centre; }
     void setCentre(const GeoPoint2D& centre);
     // Width of a character and line height, in centimetres, for the letter size.
     double characterWidth() const { return capitalHeight() * 0.6; }
@@ -60,12 +62,24 @@ public:
     GeoPolygon2D outline() const;
 
 private:
-    QStringList mLines;
-    short mLetterSize = kDefaultLetterSize;
-    int mAlignment = Qt::AlignHCenter;
-    double mAngle = 0.0;
-    short mWorkSection = 1;
-    GeoPoint2D mCentre;
+    // Everything a copy carries and undo exchanges, as one value.
+    struct State
+    {
+        QStringList lines;
+        short letterSize = kDefaultLetterSize;
+        int alignment = Qt::AlignHCenter;
+        double angle = 0.0;
+        short workSection = 1;
+        GeoPoint2D centre;
+        bool operator==(const State& o) const
+        {
+            return lines == o.lines && letterSize == o.letterSize && alignment == o.alignment &&
+                   angle == o.angle && workSection == o.workSection && centre == o.centre;
+        }
+    };
+
+    State mState;
+    // Follows from the state (setMinAndMax).
     GeoRectangle mExtent;
 };
 
