@@ -30,6 +30,14 @@ void CDbAbstractObject::setDragged(bool dragged)
     emitChanged();
 }
 
+void CDbAbstractObject::clearPreviewState()
+{
+    mCloned = false;
+    mZHint = 0.0;
+    mPreview = nullptr;
+    setDragged(false);
+}
+
 bool CDbAbstractObject::setSelected(bool selected)
 {
     if (mSelected == selected)

@@ -7,6 +7,7 @@
 #include "laystore/CDbMarkerDrawing.h"
 #include "laystore/CMarkerSelection.h"
 #include "laystore/commands/AddObjectsCmd.h"
+#include "laystore/commands/ExchangeObjectsCmd.h"
 #include "laystore/commands/ReplaceObjectsCmd.h"
 #include "laystore/ops/SpatialIndex.h"
 
@@ -220,28 +221,69 @@ AbstractCmd* DocumentMak::pushAddCmdUndo(const QListEx<CDbAbstractObject*>& obje
         return nullptr;
     layerOf("pushAddCmdUndo", fabric, layer);
     checkDistinct("pushAddCmdUndo", objects);
-    for (const CDbAbstractObject* object : objects)
-        checkNew("pushAddCmdUndo", object);
-    auto* command = new AddObjectsCmd(this, objects, fabric, layer, name);
+    const bool alreadyPlaced = objects.first() && mIndex->contains(objects.first());
+    for (const CDbAbstractObject* object : objects) {
+        if (alreadyPlaced)
+            checkOnLayer("pushAddCmdUndo", object, fabric, layer);
+        else
+            checkNew("pushAddCmdUndo", object);
+    }
+    if (!alreadyPlaced) {
+        for (CDbAbstractObject* object : objects)
+            object->clearPreviewState();
+    }
+    auto* command = new AddObjectsCmd(this, objects, fabric, layer, name, alreadyPlaced);
     undoStack()->push(command);
     return command;
 }
 
-AbstractCmd* DocumentMak::pushReplaceCmdUndo(const QListEx<CDbAbstractObject*>& current,
-                                             const QListEx<CDbAbstractObject*>& replacements,
-                                             CDbFabricObject* fabric, short layer, const QString& name)
+AbstractCmd* DocumentMak::pushReplaceCmdUndo(const QListEx<CDbAbstractObject*>& first,
+                                             const QListEx<CDbAbstractObject*>& second,
+                                             CDbFabricObject* fabric, short layer, const QString& name,
+                                             Recording recording)
 {
-    if (current.isEmpty() && replacements.isEmpty())
+    if (first.isEmpty() && second.isEmpty())
         return nullptr;
     layerOf("pushReplaceCmdUndo", fabric, layer);
-    checkDistinct("pushReplaceCmdUndo", current + replacements);
-    for (const CDbAbstractObject* object : current)
-        checkOnLayer("pushReplaceCmdUndo", object, fabric, layer);
-    for (const CDbAbstractObject* object : replacements)
-        checkNew("pushReplaceCmdUndo", object);
-    auto* command = new ReplaceObjectsCmd(this, current, replacements, fabric, layer, name);
+    checkDistinct("pushReplaceCmdUndo", first + second);
+    AbstractCmd* command = nullptr;
+    if (recording == ApplyOnPush) {
+        for (const CDbAbstractObject* object : first)
+            checkOnLayer("pushReplaceCmdUndo", object, fabric, layer);
+        for (CDbAbstractObject* object : second) {
+            checkNew("pushReplaceCmdUndo", object);
+            object->clearPreviewState();
+        }
+        command = new ReplaceObjectsCmd(this, first, second, fabric, layer, name);
+    } else {
+        if (first.size() != second.size())
+            fail("pushReplaceCmdUndo", "a change recorded after it was made needs one copy per object");
+        // The placed objects tell which list holds the copies.
+        const bool copiesFirst = first.first() && !mIndex->contains(first.first());
+        const QListEx<CDbAbstractObject*>& placed = copiesFirst ? second : first;
+        const QListEx<CDbAbstractObject*>& copies = copiesFirst ? first : second;
+        for (int i = 0; i < placed.size(); ++i) {
+            checkOnLayer("pushReplaceCmdUndo", placed[i], fabric, layer);
+            checkCopyOf("pushReplaceCmdUndo", copies[i], placed[i]);
+        }
+        for (CDbAbstractObject* copy : copies)
+            copy->clearPreviewState();
+        command = new ExchangeObjectsCmd(this, placed, copies, name);
+    }
     undoStack()->push(command);
     return command;
+}
+
+void DocumentMak::exchangePiece(CDbAbstractObject* object, CDbAbstractObject* other)
+{
+    if (!object || !mIndex->contains(object))
+        fail("exchangePiece", "the object is not placed in this document");
+    checkCopyOf("exchangePiece", other, object);
+    const QListEx<CDbGrPolysObject*> before =
+        msCheckOverlaps ? laidPartners(object) : QListEx<CDbGrPolysObject*>();
+    object->exchangeInfos(other);
+    if (msCheckOverlaps)
+        refreshOverlaps(before, object);
 }
 
 int DocumentMak::findOverlaps()
@@ -374,6 +416,14 @@ void DocumentMak::checkNew(const char* operation, const CDbAbstractObject* objec
     if (!object->isValid())
         fail(operation, "the object's geometry is broken (non-finite coordinates or an outline of fewer "
                         "than three points)");
+}
+
+void DocumentMak::checkCopyOf(const char* operation, const CDbAbstractObject* copy,
+                              const CDbAbstractObject* object) const
+{
+    checkNew(operation, copy);
+    if (copy->metaObject() != object->metaObject())
+        fail(operation, "an object and its copy are of different kinds");
 }
 
 void DocumentMak::checkOnLayer(const char* operation, const CDbAbstractObject* object,

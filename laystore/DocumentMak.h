@@ -60,16 +60,40 @@ public:
     QListEx<CDbAbstractObject*> objects(CDbFabricObject* fabric, short layer) const;
     QListEx<CDbGrPolysObject*> groups(CDbFabricObject* fabric, short layer) const;
 
-    // Pushes an undoable, named addition of `objects`; the command owns them while they
-    // are out of the document. `name` is the (translated) undo text. Returns the pushed
-    // command, or null when there is nothing to add.
+    // How a replacement is recorded (see pushReplaceCmdUndo).
+    enum Recording
+    {
+        RecordAfter,
+        ApplyOnPush
+    };
+
+    // Pushes an undoable addition of `objects` to the layer under the (translated) undo text
+    // `name`, and returns the pushed command (null when the list is empty). Objects in no
+    // document are added by the push (apply-on-push). Objects the caller has already placed
+    // on the layer are recorded as added (record-after: the first redo does nothing); undo
+    // takes them out and redo puts them back where they stood. The command owns the objects
+    // while they are out of the document.
     AbstractCmd* pushAddCmdUndo(const QListEx<CDbAbstractObject*>& objects, CDbFabricObject* fabric,
                                 short layer, const QString& name);
-    // Pushes an undoable, named replacement of `current` by `replacements` (pairwise; extra
-    // replacements are added, extra current objects removed). Null when both lists are empty.
-    AbstractCmd* pushReplaceCmdUndo(const QListEx<CDbAbstractObject*>& current,
-                                    const QListEx<CDbAbstractObject*>& replacements, CDbFabricObject* fabric,
-                                    short layer, const QString& name);
+    // Pushes an undoable replacement under the undo text `name` and returns the pushed
+    // command (null when both lists are empty).
+    // - RecordAfter (the default): the caller changes objects in place. One list holds objects
+    //   on the layer, the other a copy of each (`clone`) holding its other state, pairwise,
+    //   in either order: (copies taken before, changed objects) or (objects, copies taken
+    //   before a change made now or right after the push). The first redo does nothing; undo
+    //   and redo exchange each object's data with its copy's, so the layer keeps the same
+    //   objects. The command owns the copies.
+    // - ApplyOnPush: `first` holds objects on the layer and `second` new objects that take
+    //   their places at the push, pairwise; extra new objects are added, extra current ones
+    //   removed. The command owns whichever list is out of the document.
+    // Objects entering the document this way are ordinary objects, even when they were
+    // copied as previews (`clone(drawing, true)`).
+    AbstractCmd* pushReplaceCmdUndo(const QListEx<CDbAbstractObject*>& first,
+                                    const QListEx<CDbAbstractObject*>& second, CDbFabricObject* fabric,
+                                    short layer, const QString& name, Recording recording = RecordAfter);
+    // Exchanges the data of `object`, placed here, with that of `other`, an unplaced object of
+    // the same class (exchangeInfos), keeping the overlap marks as replacePiece does.
+    void exchangePiece(CDbAbstractObject* object, CDbAbstractObject* other);
 
     // Marks every placed piece group that overlaps another on its layer and returns the
     // number of overlapping pairs. Only laid pieces (on the fabric area) are compared.
@@ -113,6 +137,8 @@ private:
     CDbFabricLayerObject* currentLayer() const;
     // Throw unless the object can be placed, or lies on the layer, or the list has no repeats.
     void checkNew(const char* operation, const CDbAbstractObject* object) const;
+    void checkCopyOf(const char* operation, const CDbAbstractObject* copy,
+                     const CDbAbstractObject* object) const;
     void checkOnLayer(const char* operation, const CDbAbstractObject* object, CDbFabricObject* fabric,
                       short layer) const;
     static void checkDistinct(const char* operation, const QListEx<CDbAbstractObject*>& objects);

@@ -320,17 +320,17 @@ bool ToolSelect::slideSelectedGroup(const EditedLayer& edited, const GeoPoint2D&
         const GeoRectangle box = group->boundingRect();
         if (!box.contains(mPressScenePos))
             continue;
-        // The slide moves a copy, which the undoable replacement then puts in the group's place.
-        std::unique_ptr<CDbGrPolysObject> copy(static_cast<CDbGrPolysObject*>(group->clone()));
+        // The group slides where it lies; the copy keeps its old placement for undo.
+        std::unique_ptr<CDbGrPolysObject> before(static_cast<CDbGrPolysObject*>(group->clone()));
         short code = 0;
         SemiAutomatic::placementAccordingDirection(edited.drawing, SemiAutomatic::kSlideMode, edited.fabric,
-                                                   edited.layer, copy.get(), box.center(), target, &code);
+                                                   edited.layer, group, box.center(), target, &code);
         // Code 2: the line has no direction. A group that could not move changes nothing.
-        if (code != 0 || copy->sameContent(*group))
+        if (code != 0 || before->sameContent(*group))
             return true;
-        edited.document->pushReplaceCmdUndo({group}, {copy.get()}, edited.fabric, edited.layer,
+        edited.document->pushReplaceCmdUndo({before.get()}, {group}, edited.fabric, edited.layer,
                                             QCoreApplication::translate("ToolSelect", "Modification"));
-        copy.release();
+        before.release();
         edited.document->findOverlaps();
         edited.document->emitModified();
         return true;
@@ -427,13 +427,14 @@ void ToolSelect::editLineText(const CMarkerSelection& picked) const
     TextDialog dialog(line->getText(), QApplication::activeWindow());
     if (dialog.exec() != QDialog::Accepted || dialog.text() == line->getText())
         return;
-    // An edited copy takes the line's place, so that undo brings the old text back.
-    std::unique_ptr<CDbLineObject> edited(static_cast<CDbLineObject*>(line->clone()));
-    edited->setText(dialog.text());
+    // The copy keeps the old text for undo.
+    std::unique_ptr<CDbLineObject> before(static_cast<CDbLineObject*>(line->clone()));
+    line->setText(dialog.text());
     const EditedLayer layer(mScene);
-    layer.document->pushReplaceCmdUndo({line}, {edited.get()}, layer.fabric, layer.layer,
+    layer.document->pushReplaceCmdUndo({line}, {before.get()}, layer.fabric, layer.layer,
                                        QCoreApplication::translate("ToolSelect", "Modification"));
-    edited.release();
+    before.release();
+    layer.document->emitModified();
 }
 
 void ToolSelect::identifySelectedPieces(const CMarkerSelection& selection, CDbFabricObject* fabric) const

@@ -3,8 +3,12 @@
 #include "VelCore/AbstractCmd.h"
 #include "laystore/CDbTextObject.h"
 #include "laystore/CMarkerSelection.h"
+#include "laystore/file/MarkerFile.h"
 
 #include "TestMain.h"
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QUndoStack>
@@ -69,7 +73,8 @@ private slots:
         CMarkerSelection(m->document.get(), sources).apply();
         const Snapshot before = snapshot(*m);
 
-        QVERIFY(m->document->pushReplaceCmdUndo(sources, copies, m->fabric, 0, QStringLiteral("Move")));
+        QVERIFY(m->document->pushReplaceCmdUndo(sources, copies, m->fabric, 0, QStringLiteral("Move"),
+                                                DocumentMak::ApplyOnPush));
 
         // Each copy takes its source's place; extra copies come last, extra sources go.
         QListEx<CDbAbstractObject*> expected = placed;
@@ -86,6 +91,80 @@ private slots:
         QCOMPARE(m->document->objects(m->fabric, 0), placed);
     }
 
+    void previewCopiesEnterTheDocumentAsOrdinaryObjects()
+    {
+        const QListEx<CDbAbstractObject*> copies = movedCopies({placed[1]}, 10);
+        m->document->pushReplaceCmdUndo({placed[1]}, copies, m->fabric, 0, QString(),
+                                        DocumentMak::ApplyOnPush);
+        m->document->pushAddCmdUndo(movedCopies({placed[2]}, 100), m->fabric, 0, QString());
+
+        // The saved marker holds all five pieces: none was left out as a drag preview, and none
+        // draws above the others.
+        const QJsonObject saved = QJsonDocument::fromJson(MarkerFile::toJson(*m->document)).object();
+        QCOMPARE(saved["fabrics"][0]["layers"][0]["objects"].toArray().size(), 5);
+        for (const CDbAbstractObject* object : m->document->objects(m->fabric, 0))
+            QCOMPARE(object->zHint(), 0.0);
+    }
+
+    // The ways tools record a change they make themselves: the objects on the layer stay the
+    // same objects through undo and redo, and the push itself changes nothing.
+    void changesRecordedAfterKeepTheObjects_data()
+    {
+        QTest::addColumn<QString>("call");
+        QTest::newRow("copy taken before, then the object") << "replace(copy, object)";
+        QTest::newRow("object, then the copy taken before") << "replace(object, copy)";
+        QTest::newRow("object and copy, changed after the push") << "replace(object, copy) then change";
+        QTest::newRow("a text's lines") << "replace(text, copy)";
+        QTest::newRow("objects placed by the caller") << "add(placed)";
+    }
+
+    void changesRecordedAfterKeepTheObjects()
+    {
+        QFETCH(QString, call);
+        CDbTextObject* label = m->addText({QStringLiteral("Lot 12")}, {120, 50});
+        const Snapshot before = snapshot(*m);
+        auto* pocket = static_cast<CDbGrPolysObject*>(placed[1]);
+        CDbAbstractObject* copy = call.contains("text") ? label->clone(m->document->drawing(), true)
+                                                        : pocket->clone(m->document->drawing(), true);
+        GeoPoint2D delta(0, 40);
+        const auto change = [&] {
+            if (call.contains("text"))
+                label->setLines({QStringLiteral("Lot 12"), QStringLiteral("Denim")});
+            else
+                pocket->translate(delta);
+        };
+        QListEx<CDbAbstractObject*> live{call.contains("text") ? static_cast<CDbAbstractObject*>(label)
+                                                               : pocket};
+        AbstractCmd* command = nullptr;
+        if (call == "add(placed)") {
+            delete copy;
+            live = {makePiece(waistband(), {140, 0}), makePiece(pocketBag(), {190, 0})};
+            m->document->addPiece(live[0], m->fabric, 0);
+            m->document->insertPiece(live[1], m->fabric, 0, 1);
+            command = m->document->pushAddCmdUndo(live, m->fabric, 0, QStringLiteral("Add"));
+        } else if (call == "replace(copy, object)") {
+            change();
+            command =
+                m->document->pushReplaceCmdUndo({copy}, live, m->fabric, 0, QStringLiteral("Modification"));
+        } else {
+            if (!call.endsWith("then change"))
+                change();
+            command =
+                m->document->pushReplaceCmdUndo(live, {copy}, m->fabric, 0, QStringLiteral("Modification"));
+            if (call.endsWith("then change"))
+                change();
+        }
+        QVERIFY(command);
+        const QListEx<CDbAbstractObject*> layerAfter = m->document->objects(m->fabric, 0);
+        const Snapshot after = snapshot(*m);
+        QVERIFY(!matches(*m, before));
+        QVERIFY(undoRedoRestores(*m, before, after));
+        QCOMPARE(m->document->objects(m->fabric, 0), layerAfter);
+        m->document->undoStack()->undo();
+        for (CDbAbstractObject* object : live)
+            QCOMPARE(m->document->contains(object), !call.startsWith("add"));
+    }
+
     void commandsDeleteOnlyObjectsOutOfTheDocument()
     {
         QPointer<CDbAbstractObject> added = makePiece(pocketBag(), {150, 0});
@@ -98,7 +177,8 @@ private slots:
         QPointer<CDbAbstractObject> source = placed[0];
         const QListEx<CDbAbstractObject*> copies = movedCopies({placed[0]}, 10);
         QPointer<CDbAbstractObject> copy = copies[0];
-        m->document->pushReplaceCmdUndo({placed[0]}, copies, m->fabric, 0, QString());
+        m->document->pushReplaceCmdUndo({placed[0]}, copies, m->fabric, 0, QString(),
+                                        DocumentMak::ApplyOnPush);
         QVERIFY(!added);
         QVERIFY(source && copy);
 
@@ -131,6 +211,13 @@ private slots:
             std::invalid_argument);
         QVERIFY_EXCEPTION_THROWN(m->document->pushAddCmdUndo({loose.data()}, m->fabric, 7, QString()),
                                  std::invalid_argument);
+        // A change recorded after it was made needs one copy of the same kind per object.
+        QVERIFY_EXCEPTION_THROWN(m->document->pushReplaceCmdUndo({placed[0]}, {}, m->fabric, 0, QString()),
+                                 std::invalid_argument);
+        CDbTextObject notAPiece;
+        QVERIFY_EXCEPTION_THROWN(
+            m->document->pushReplaceCmdUndo({placed[0]}, {&notAPiece}, m->fabric, 0, QString()),
+            std::invalid_argument);
 
         // Empty lists push nothing.
         QCOMPARE(m->document->pushAddCmdUndo({}, m->fabric, 0, QStringLiteral("Add")), nullptr);
