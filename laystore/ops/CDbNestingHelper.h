@@ -1,0 +1,45 @@
+#pragma once
+
+#include "laystore/QListEx.h"
+#include "laystore/ops/NestProblem.h"
+
+#include <memory>
+
+namespace VelSystem {
+
+class CDbFabricObject;
+class CDbGrPolysObject;
+class DocumentMak;
+
+// The nesting engine's view of one layer of a marker: the groups waiting in its standby
+// area are the pieces to lay, in their allowed turns; the groups laid on its fabric area
+// that meet the region are obstacles. A result becomes copies of the waiting groups, turned
+// and moved where it lays them.
+class CDbNestingHelper
+{
+public:
+    // `region`: where pieces may go, cut to the layer's fabric area; for ShortestLength only
+    // its left matters.
+    CDbNestingHelper(const DocumentMak& document, CDbFabricObject* fabric, short layer,
+                     const GeoRectangle& region, NestProblem::Goal goal);
+
+    const NestProblem& problem() const { return mProblem; }
+    // The waiting groups, in the order of the problem's pieces.
+    const QListEx<CDbGrPolysObject*>& waiting() const { return mWaiting; }
+    // A copy of waiting group `index`, in no document, laid on the fabric area as
+    // `placement` says.
+    std::unique_ptr<CDbGrPolysObject> laidCopy(int index, const NestPlacement& placement) const;
+
+    // The outlines of a group that the knife cuts, which must not overlap other groups'.
+    static std::vector<GeoPolygon2D> knifeOutlines(const CDbGrPolysObject& group);
+    // The turns that bring every piece of the group to one of its piece's allowed rotations
+    // (the group as it lies when there is no such turn).
+    static std::vector<NestOrientation> allowedTurns(const CDbGrPolysObject& group,
+                                                     const CDbFabricObject& fabric);
+
+private:
+    NestProblem mProblem;
+    QListEx<CDbGrPolysObject*> mWaiting;
+};
+
+} // namespace VelSystem
