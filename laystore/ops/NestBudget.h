@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 
@@ -25,7 +26,20 @@ public:
                (mMoves > 0 && mMade >= mMoves) || Clock::now() >= mDeadline;
     }
 
+    // How much of the budget is gone, 0 to 1: of the moves when they are limited (which keeps
+    // a run repeatable), else of the time.
+    double spent() const
+    {
+        if (mMoves > 0)
+            return std::min(1.0, static_cast<double>(mMade) / static_cast<double>(mMoves));
+        const double total = std::chrono::duration<double>(mDeadline - mStart).count();
+        const double time =
+            total > 0.0 ? std::chrono::duration<double>(Clock::now() - mStart).count() / total : 1.0;
+        return std::min(1.0, time);
+    }
+
 private:
+    Clock::time_point mStart;
     Clock::time_point mDeadline;
     long mMoves;
     long mMade = 0;

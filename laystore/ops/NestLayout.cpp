@@ -1,18 +1,42 @@
 #include "laystore/ops/NestLayout.h"
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 namespace VelSystem {
 
 namespace {
 constexpr double kNowhere = std::numeric_limits<double>::infinity();
+// The size factor of the smallest items, so that slivers still count.
+constexpr double kLeastSizeFactor = 0.1;
 // How far inside the area pieces are kept, as a part of the largest piece's size.
 constexpr double kInside = 1e-9;
 } // namespace
 
+namespace {
+
+// The grid's cell: the mean size of the pieces, so that a piece's box reaches into a few.
+double cellSize(const NestGeometry& geometry)
+{
+    double total = 0.0;
+    int count = 0;
+    for (const NestGeometry::Item& item : geometry.items()) {
+        if (item.fixed || item.variants.empty())
+            continue;
+        const NestGeometry::Variant& v = geometry.variant(item.variants.front());
+        total += std::max(v.width, v.height);
+        ++count;
+    }
+    return count > 0 ? total / count : geometry.pieceScale();
+}
+
+} // namespace
+
 NestLayout::NestLayout(const NestGeometry& geometry)
-    : mGeometry(&geometry), mEnd(geometry.problem().area.xmax)
+    : mGeometry(&geometry), mEnd(geometry.problem().area.xmax),
+      mGrid(geometry.problem().area.xmin, geometry.problem().area.ymin, geometry.problem().area.height(),
+            cellSize(geometry), static_cast<int>(geometry.items().size()))
 {
     const size_t n = geometry.items().size();
     mVariant.assign(n, -1);
@@ -22,8 +46,13 @@ NestLayout::NestLayout(const NestGeometry& geometry)
     mY1.assign(n, -kNowhere);
     mOverlap.assign(n * n, 0.0);
     mItemOverlap.assign(n, 0.0);
+    double largest = 0.0;
+    for (const NestGeometry::Item& item : geometry.items())
+        largest = std::max(largest, item.area);
     for (size_t i = 0; i < n; ++i) {
         const NestGeometry::Item& item = geometry.items()[i];
+        mSizeFactor.push_back(
+            largest > 0.0 ? std::max(kLeastSizeFactor, std::sqrt(std::sqrt(item.area / largest))) : 1.0);
         if (item.fixed && !item.variants.empty()) {
             const NestGeometry::Variant& v = geometry.variant(item.variants.front());
             mVariant[i] = item.variants.front();
@@ -31,6 +60,7 @@ NestLayout::NestLayout(const NestGeometry& geometry)
             mY0[i] = item.fixedCorner.y;
             mX1[i] = mX0[i] + v.width;
             mY1[i] = mY0[i] + v.height;
+            mGrid.set(static_cast<int>(i), mX0[i], mY0[i], mX1[i], mY1[i]);
         }
     }
 }
@@ -44,6 +74,7 @@ void NestLayout::place(int i, int v, const GeoPoint2D& corner)
     mY0[k] = corner.y;
     mX1[k] = corner.x + var.width;
     mY1[k] = corner.y + var.height;
+    mGrid.set(i, mX0[k], mY0[k], mX1[k], mY1[k]);
     updateOverlaps(i);
 }
 
@@ -53,6 +84,7 @@ void NestLayout::remove(int i)
     mVariant[k] = -1;
     mX0[k] = mY0[k] = kNowhere;
     mX1[k] = mY1[k] = -kNowhere;
+    mGrid.clear(i);
     updateOverlaps(i);
 }
 
@@ -79,11 +111,12 @@ GeoPoint2D NestLayout::clamped(int v, const GeoPoint2D& corner) const
     return {std::clamp(corner.x, range.xmin, range.xmax), std::clamp(corner.y, range.ymin, range.ymax)};
 }
 
-double NestLayout::depthAgainst(int j, int v, double x, double y) const
+double NestLayout::overlapAgainst(int j, int i, int v, double x, double y) const
 {
     const size_t k = static_cast<size_t>(j);
     const double depth = mGeometry->depth(mVariant[k], v, x - mX0[k], y - mY0[k]);
-    return depth > mGeometry->tolerance() ? depth : 0.0;
+    return depth > mGeometry->tolerance() ? depth * mSizeFactor[k] * mSizeFactor[static_cast<size_t>(i)]
+                                          : 0.0;
 }
 
 void NestLayout::setOverlap(int i, int j, double depth)
@@ -97,19 +130,21 @@ void NestLayout::setOverlap(int i, int j, double depth)
 
 void NestLayout::updateOverlaps(int i)
 {
+    for (int j = 0; j < itemCount(); ++j) {
+        if (mOverlap[index(i, j)] != 0.0)
+            setOverlap(i, j, 0.0);
+    }
     const int v = variantOf(i);
     const size_t k = static_cast<size_t>(i);
-    for (int j = 0; j < itemCount(); ++j) {
-        if (j == i)
-            continue;
-        double depth = 0.0;
-        if (v >= 0 && isPlaced(j) && boxesMeet(j, v, mX0[k], mY0[k]))
-            depth = depthAgainst(j, v, mX0[k], mY0[k]);
-        if (depth != 0.0 || mOverlap[index(i, j)] != 0.0)
-            setOverlap(i, j, depth);
-    }
     if (v < 0)
-        mItemOverlap[k] = 0.0;
+        return;
+    forEachNear(v, mX0[k], mY0[k], [&](int j) {
+        if (j != i) {
+            const double overlap = overlapAgainst(j, i, v, mX0[k], mY0[k]);
+            if (overlap != 0.0)
+                setOverlap(i, j, overlap);
+        }
+    });
 }
 
 double NestLayout::totalOverlap() const
@@ -122,8 +157,9 @@ double NestLayout::totalOverlap() const
 
 bool NestLayout::isFeasible() const
 {
-    // Every depth counted is above the tolerance, so sums below it are rounding residue.
-    const double residue = mGeometry->tolerance() * 0.5;
+    // Every overlap counted is above the tolerance times two size factors, so sums below
+    // that are rounding residue.
+    const double residue = mGeometry->tolerance() * kLeastSizeFactor * kLeastSizeFactor * 0.5;
     return std::all_of(mItemOverlap.begin(), mItemOverlap.end(),
                        [residue](double o) { return o <= residue; });
 }

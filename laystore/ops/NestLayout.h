@@ -1,6 +1,7 @@
 #pragma once
 
 #include "laystore/ops/NestGeometry.h"
+#include "laystore/ops/NestGrid.h"
 
 #include <vector>
 
@@ -32,9 +33,10 @@ public:
     GeoRectangle cornerRange(int v) const;
     GeoPoint2D clamped(int v, const GeoPoint2D& corner) const;
 
-    // How deep item `j` and variant `v` laid at (x, y) overlap; 0 when they do not meet or
-    // meet no deeper than the geometry's tolerance.
-    double depthAgainst(int j, int v, double x, double y) const;
+    // How much item `i`, laid in variant `v` at (x, y), overlaps laid item `j`: how deep,
+    // weighed by the two items' sizes, since an overlap of large pieces takes more room to
+    // undo; 0 when they do not meet or meet no deeper than the geometry's tolerance.
+    double overlapAgainst(int j, int i, int v, double x, double y) const;
     // The same for laid items `i` and `j`, as last computed.
     double overlap(int i, int j) const { return mOverlap[index(i, j)]; }
     double itemOverlap(int i) const { return mItemOverlap[static_cast<size_t>(i)]; }
@@ -48,6 +50,18 @@ public:
         const size_t k = static_cast<size_t>(j);
         const double c = mGeometry->clearance();
         return x < mX1[k] + c && x + var.width > mX0[k] - c && y < mY1[k] + c && y + var.height > mY0[k] - c;
+    }
+
+    // Calls f(j) for every laid item `j` whose box comes within the clearance of variant
+    // `v`'s box at (x, y).
+    template <class F> void forEachNear(int v, double x, double y, F f) const
+    {
+        const NestGeometry::Variant& var = mGeometry->variant(v);
+        const double c = mGeometry->clearance();
+        mGrid.forEachNear(x - c, y - c, x + var.width + c, y + var.height + c, [&](int j) {
+            if (boxesMeet(j, v, x, y))
+                f(j);
+        });
     }
 
     // Rightmost x of everything laid, less the area's left.
@@ -64,9 +78,13 @@ private:
 
     const NestGeometry* mGeometry;
     double mEnd;
+    NestGrid mGrid;
     std::vector<int> mVariant;
     // Boxes of laid items (corner at x0, y0).
     std::vector<double> mX0, mY0, mX1, mY1;
+    // The fourth root of each item's area over the largest's: a pair's overlap is its depth
+    // times both.
+    std::vector<double> mSizeFactor;
     std::vector<double> mOverlap;
     std::vector<double> mItemOverlap;
 };

@@ -28,8 +28,14 @@ public:
     const std::vector<Edge>& edges() const { return mEdges; }
 
 private:
+    int bandOf(double y) const;
+
     std::vector<Edge> mEdges;
     GeoRectangle mBounds;
+    // The region cut into horizontal bands of equal height, each listing the edges that
+    // reach into it: a point's winding number needs only its band's edges.
+    double mBandHeight = 1.0;
+    std::vector<std::vector<int>> mBands;
 };
 
 } // namespace VelSystem

@@ -9,7 +9,7 @@ namespace VelSystem {
 
 namespace {
 // Samples per variant over the whole area and near the item's own place.
-constexpr int kAreaSamples = 40;
+constexpr int kAreaSamples = 80;
 constexpr int kNearSamples = 24;
 // Near samples fall within this part of the item's size around where it lies.
 constexpr double kNearReach = 0.5;
@@ -26,16 +26,16 @@ NestPositionSearch::NestPositionSearch(const NestLayout& layout, const NestPairW
 double NestPositionSearch::cost(int item, int v, const GeoPoint2D& corner, double bound) const
 {
     double total = 0.0;
-    for (int j = 0, n = mLayout.itemCount(); j < n; ++j) {
-        if (j == item || !mLayout.isPlaced(j) || !mLayout.boxesMeet(j, v, corner.x, corner.y))
-            continue;
-        const double depth = mLayout.depthAgainst(j, v, corner.x, corner.y);
-        if (depth > 0.0) {
-            total += (mWeights ? mWeights->at(item, j) : 1.0) * depth;
-            if (total >= bound)
-                return total;
+    bool over = false;
+    mLayout.forEachNear(v, corner.x, corner.y, [&](int j) {
+        if (over || j == item)
+            return;
+        const double overlap = mLayout.overlapAgainst(j, item, v, corner.x, corner.y);
+        if (overlap > 0.0) {
+            total += (mWeights ? mWeights->at(item, j) : 1.0) * overlap;
+            over = total >= bound;
         }
-    }
+    });
     return total;
 }
 

@@ -12,8 +12,9 @@ namespace VelSystem {
 namespace {
 // Rounds of moves without a new least overlap before the search falls back to the least
 // overlapping state; so many fall-backs in a row without progress end it.
-constexpr int kRoundsWithoutProgress = 40;
+constexpr int kRoundsWithoutProgress = 100;
 constexpr int kStrikes = 3;
+constexpr double kProgress = 0.98;
 } // namespace
 
 NestSeparator::NestSeparator(int itemCount, std::mt19937_64& random) : mRandom(random), mWeights(itemCount) {}
@@ -32,13 +33,17 @@ bool NestSeparator::separate(NestLayout& layout, NestBudget& budget)
             if (layout.isFeasible())
                 return true;
             const double overlap = layout.totalOverlap();
-            if (overlap < leastOverlap) {
-                least = layout;
-                leastOverlap = overlap;
+            // Only a clear gain counts as progress: endless crumbs of it would keep a
+            // hopeless search going.
+            if (overlap < leastOverlap * kProgress) {
                 progress = true;
                 rounds = 0;
             } else {
                 ++rounds;
+            }
+            if (overlap < leastOverlap) {
+                least = layout;
+                leastOverlap = overlap;
             }
             mWeights.update(layout);
         }

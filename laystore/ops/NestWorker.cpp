@@ -11,11 +11,12 @@
 namespace VelSystem {
 
 namespace {
-// Each try takes this part of the best length out; failures halve it down to the least,
-// and a success lets it grow again.
+// Each try takes a random part of the best length out, up to a most that falls from the
+// first to the last as the budget goes, so that the search gets finer towards its end.
 constexpr double kFirstSqueeze = 0.02;
-constexpr double kLeastSqueeze = 0.001;
-constexpr double kMostSqueeze = 0.05;
+constexpr double kLastSqueeze = 0.001;
+// Tries at one length, each from the last one's overlapping layout, before a smaller squeeze.
+constexpr int kTriesPerLength = 4;
 } // namespace
 
 NestWorker::NestWorker(const NestGeometry& geometry, unsigned seed, NestBudget& budget, Offer improved)
@@ -50,19 +51,52 @@ void NestWorker::shortenStrip()
     NestLayout best = bottomLeft(piecesBySize());
     mImproved(best);
     NestSeparator separator(best.itemCount(), mRandom);
-    double share = kFirstSqueeze;
     const double start = mGeometry.problem().area.xmin;
+    NestLayout trial = best;
+    squeeze(trial, start + best.length() * (1.0 - squeezeShare()));
+    int failures = 0;
     while (!mBudget.exhausted() && best.length() > 0.0) {
-        NestLayout trial = best;
-        squeeze(trial, start + best.length() * (1.0 - share));
         if (separator.separate(trial, mBudget)) {
             best = trial;
             mImproved(best);
-            share = std::min(share * 1.5, kMostSqueeze);
-        } else {
-            share = std::max(share * 0.5, kLeastSqueeze);
+            failures = 0;
+        } else if (++failures % kTriesPerLength != 0) {
+            // Still at this length: the overlapping layout is nearer a solution than a fresh
+            // squeeze, once shaken out of where the search got stuck.
+            disrupt(trial);
+            continue;
         }
+        trial = best;
+        squeeze(trial, start + best.length() * (1.0 - squeezeShare()));
     }
+}
+
+double NestWorker::squeezeShare()
+{
+    const double spent = mBudget.spent();
+    const double most = kFirstSqueeze * (1.0 - spent) + kLastSqueeze * spent;
+    return std::uniform_real_distribution<double>(0.25 * most, most)(mRandom);
+}
+
+void NestWorker::disrupt(NestLayout& layout)
+{
+    std::vector<int> large = piecesBySize();
+    large.erase(std::remove_if(large.begin(), large.end(), [&layout](int i) { return !layout.isPlaced(i); }),
+                large.end());
+    large.resize((large.size() + 1) / 2);
+    if (large.size() < 2)
+        return;
+    std::uniform_int_distribution<size_t> pick(0, large.size() - 1);
+    const int a = large[pick(mRandom)];
+    int b = a;
+    for (int tries = 0; tries < 10 && layout.variantOf(b) == layout.variantOf(a); ++tries)
+        b = large[pick(mRandom)];
+    if (layout.variantOf(b) == layout.variantOf(a))
+        return;
+    const int va = layout.variantOf(a), vb = layout.variantOf(b);
+    const GeoPoint2D ca = layout.corner(a), cb = layout.corner(b);
+    layout.place(a, va, layout.clamped(va, cb));
+    layout.place(b, vb, layout.clamped(vb, ca));
 }
 
 void NestWorker::squeeze(NestLayout& layout, double end)

@@ -34,6 +34,10 @@ private:
     // Takes `length` out of the layout at a random place along x, pulling what lies to the
     // right of it to the left; pieces then lie at most `end` along x, overlapping.
     void squeeze(NestLayout& layout, double end);
+    // The part of the length the next squeeze takes out.
+    double squeezeShare();
+    // Swaps two of the larger laid pieces of different shapes.
+    void disrupt(NestLayout& layout);
 
     const NestGeometry& mGeometry;
     std::mt19937_64 mRandom;
