@@ -1,5 +1,6 @@
 #include "PlatformNoise.h"
 #include "app/HostTestMarker.h"
+#include "dialogs/DialogTestSupport.h"
 #include "gui/GuiTestDoubles.h"
 
 #include "InfoBoxDock.h"
@@ -19,7 +20,6 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
 
 using namespace VelSystem;
@@ -40,11 +40,11 @@ QAction* menuAction(const QMainWindow& window, const QString& startsWith)
 // Answers the next message box with `button`; `asked` gets its text.
 void answerNextMessageBox(QMessageBox::StandardButton button, QString* asked)
 {
-    QTimer::singleShot(0, [button, asked] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            *asked = box->text();
-            box->button(button)->click();
-        }
+    DialogTest::answerModal([button, asked](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        QVERIFY(box);
+        *asked = box->text();
+        box->button(button)->click();
     });
 }
 

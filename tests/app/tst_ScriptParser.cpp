@@ -24,119 +24,41 @@ class tst_ScriptParser : public QObject
     Q_OBJECT
 
 private slots:
-    void readsEveryStepWithItsLine()
-    {
-        const QString script = QStringLiteral("# a session\n"
-                                              "\n"
-                                              "tool select   # the pointer\n"
-                                              "key-press Control\r\n"
-                                              "key-release ctrl\n"
-                                              "key Plus\n"
-                                              "wheel -240 1.5 2\n"
-                                              "undo\n"
-                                              "redo\n"
-                                              "save\n"
-                                              "save \"/tmp/a marker.mak\"\n"
-                                              "screenshot /tmp/x.png\n");
-        QString error;
-        const QVector<ScriptStep> steps = parsed(script, &error);
-        QVERIFY2(error.isEmpty(), qPrintable(error));
-        QCOMPARE(steps.size(), 10);
-        QCOMPARE(steps.at(0).kind, ScriptStep::ChooseTool);
-        QCOMPARE(steps.at(0).line, 3);
-        QCOMPARE(steps.at(0).text, QStringLiteral("select"));
-        QCOMPARE(steps.at(0).source, QStringLiteral("tool select"));
-        QCOMPARE(steps.at(1).kind, ScriptStep::KeyPress);
-        QCOMPARE(steps.at(1).key, int(Qt::Key_Control));
-        QCOMPARE(steps.at(2).kind, ScriptStep::KeyRelease);
-        QCOMPARE(steps.at(2).key, int(Qt::Key_Control));
-        QCOMPARE(steps.at(3).kind, ScriptStep::KeyType);
-        QCOMPARE(steps.at(3).key, int(Qt::Key_Plus));
-        QCOMPARE(steps.at(4).kind, ScriptStep::Wheel);
-        QCOMPARE(steps.at(4).number, -240);
-        QCOMPARE(steps.at(4).point, QPointF(1.5, 2.0));
-        QCOMPARE(steps.at(5).kind, ScriptStep::Undo);
-        QCOMPARE(steps.at(6).kind, ScriptStep::Redo);
-        QCOMPARE(steps.at(7).kind, ScriptStep::Save);
-        QVERIFY(steps.at(7).text.isEmpty());
-        QCOMPARE(steps.at(8).text, QStringLiteral("/tmp/a marker.mak"));
-        QCOMPARE(steps.at(9).kind, ScriptStep::Screenshot);
-        QCOMPARE(steps.at(9).line, 12);
-    }
-
-    void readsMouseStepsWithButtonAndModifiers()
+    // The forms the end-to-end sessions do not write: comments, blank and CRLF lines, aliases
+    // and capitals, exponents, quotes, joined words and steps without their optional parts.
+    void readsEveryForm()
     {
         QString error;
-        const QVector<ScriptStep> steps = parsed(QStringLiteral("press 10 -2.5\n"
+        const QVector<ScriptStep> steps = parsed(QStringLiteral("# a session\n"
+                                                                "\n"
+                                                                "tool select   # the pointer\n"
+                                                                "key-release ctrl\r\n"
+                                                                "double-click 1e1 -2.5 CTRL middle\n"
                                                                 "release 10 20 right shift ALT\n"
-                                                                "double-click 1e1 0 ctrl middle\n"
-                                                                "click 3 4\n"
-                                                                "move 5 6 shift\n"
-                                                                "double-press 7 8 right\n"),
+                                                                "save\n"
+                                                                "save \"/tmp/a marker.mak\"\n"
+                                                                "dialog accept editName=\"two words\" flag=\n"
+                                                                "expect message The   was \"un  done\"\n"),
                                                  &error);
         QVERIFY2(error.isEmpty(), qPrintable(error));
-        QCOMPARE(steps.size(), 6);
-        QCOMPARE(steps.at(0).kind, ScriptStep::Press);
-        QCOMPARE(steps.at(0).point, QPointF(10.0, -2.5));
-        QCOMPARE(steps.at(0).button, Qt::LeftButton);
-        QCOMPARE(steps.at(0).modifiers, Qt::KeyboardModifiers());
-        QCOMPARE(steps.at(1).button, Qt::RightButton);
-        QCOMPARE(steps.at(1).modifiers, Qt::ShiftModifier | Qt::AltModifier);
-        QCOMPARE(steps.at(2).kind, ScriptStep::DoubleClick);
-        QCOMPARE(steps.at(2).point, QPointF(10.0, 0.0));
-        QCOMPARE(steps.at(2).button, Qt::MiddleButton);
-        QCOMPARE(steps.at(2).modifiers, Qt::KeyboardModifiers(Qt::ControlModifier));
-        QCOMPARE(steps.at(3).kind, ScriptStep::Click);
-        QCOMPARE(steps.at(4).kind, ScriptStep::Move);
-        QCOMPARE(steps.at(4).modifiers, Qt::KeyboardModifiers(Qt::ShiftModifier));
-        QCOMPARE(steps.at(5).kind, ScriptStep::DoublePress);
-        QCOMPARE(steps.at(5).point, QPointF(7.0, 8.0));
-        QCOMPARE(steps.at(5).button, Qt::RightButton);
-    }
-
-    void readsDialogAnswersAndChecks()
-    {
-        QString error;
-        const QVector<ScriptStep> steps =
-            parsed(QStringLiteral("dialog accept editTop=2.5 editName=\"two words\" flag=\n"
-                                  "dialog reject\n"
-                                  "expect tool zoom\n"
-                                  "expect undo-count 3\n"
-                                  "expect selected 0\n"
-                                  "expect message The operation   was \"un  successful\"\n"
-                                  "expect no-message\n"
-                                  "expect instructions Zoom In:\n"
-                                  "expect undo-text Move  Pieces\n"
-                                  "expect overlaps 2\n"
-                                  "expect same-as-file\n"),
-                   &error);
-        QVERIFY2(error.isEmpty(), qPrintable(error));
-        QCOMPARE(steps.size(), 11);
-        QVERIFY(steps.at(0).accept);
+        QCOMPARE(steps.size(), 8);
+        QCOMPARE(steps[0].line, 3);
+        QCOMPARE(steps[0].text, QStringLiteral("select"));
+        QCOMPARE(steps[0].source, QStringLiteral("tool select"));
+        QCOMPARE(steps[1].key, int(Qt::Key_Control));
+        QCOMPARE(steps[2].point, QPointF(10.0, -2.5));
+        QCOMPARE(steps[2].button, Qt::MiddleButton);
+        QCOMPARE(steps[2].modifiers, Qt::KeyboardModifiers(Qt::ControlModifier));
+        QCOMPARE(steps[3].button, Qt::RightButton);
+        QCOMPARE(steps[3].modifiers, Qt::ShiftModifier | Qt::AltModifier);
+        QCOMPARE(steps[4].kind, ScriptStep::Save);
+        QVERIFY(steps[4].text.isEmpty());
+        QCOMPARE(steps[5].text, QStringLiteral("/tmp/a marker.mak"));
         const QList<QPair<QString, QString>> fields = {
-            {QStringLiteral("editTop"), QStringLiteral("2.5")},
-            {QStringLiteral("editName"), QStringLiteral("two words")},
-            {QStringLiteral("flag"), QString()}};
-        QCOMPARE(steps.at(0).fields, fields);
-        QVERIFY(!steps.at(1).accept);
-        QVERIFY(steps.at(1).fields.isEmpty());
-        QCOMPARE(steps.at(2).check, ScriptStep::ExpectTool);
-        QCOMPARE(steps.at(2).text, QStringLiteral("zoom"));
-        QCOMPARE(steps.at(3).check, ScriptStep::ExpectUndoCount);
-        QCOMPARE(steps.at(3).number, 3);
-        QCOMPARE(steps.at(4).check, ScriptStep::ExpectSelected);
-        QCOMPARE(steps.at(4).number, 0);
-        QCOMPARE(steps.at(5).check, ScriptStep::ExpectMessage);
-        // Words are joined by one blank; quotes keep their blanks.
-        QCOMPARE(steps.at(5).text, QStringLiteral("The operation was un  successful"));
-        QCOMPARE(steps.at(6).check, ScriptStep::ExpectNoMessage);
-        QCOMPARE(steps.at(7).check, ScriptStep::ExpectInstructions);
-        QCOMPARE(steps.at(7).text, QStringLiteral("Zoom In:"));
-        QCOMPARE(steps.at(8).check, ScriptStep::ExpectUndoText);
-        QCOMPARE(steps.at(8).text, QStringLiteral("Move Pieces"));
-        QCOMPARE(steps.at(9).check, ScriptStep::ExpectOverlaps);
-        QCOMPARE(steps.at(9).number, 2);
-        QCOMPARE(steps.at(10).check, ScriptStep::ExpectSameAsFile);
+            {QStringLiteral("editName"), QStringLiteral("two words")}, {QStringLiteral("flag"), QString()}};
+        QCOMPARE(steps[6].fields, fields);
+        QCOMPARE(steps[7].text, QStringLiteral("The was un  done"));
+        QCOMPARE(steps[7].line, 10);
     }
 
     void refusesABadLineWithItsNumber_data()

@@ -150,28 +150,6 @@ private slots:
         QVERIFY(!tools.isTemporary());
     }
 
-    void anExceptionLeavingAToolIsReportedAndTheToolStaysCurrent()
-    {
-        RecordingSink sink;
-        RecordingLog log;
-        MarkerMainWindow window;
-        QVERIFY(window.openFile(mFile));
-        window.setToolFactory(&mFactory);
-        QVERIFY(window.toolController()->chooseTool("pointer"));
-        const boost::shared_ptr<HostTest::TestTool> pointer = mFactory.tool("pointer");
-        pointer->failure = [] { throw std::runtime_error("no keys today"); };
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
-        QApplication::sendEvent(window.activeView(), &press);
-        QCOMPARE(sink.errors, QStringList{QStringLiteral("no keys today")});
-        QCOMPARE(log.lines, QStringList{QStringLiteral("ERROR keyStateChanged: no keys today")});
-        // The boundary stopped the tool; it stays the current tool and takes the next event.
-        QVERIFY(pointer->calls.endsWith(QStringLiteral("stop")));
-        QCOMPARE(window.toolController()->currentId(), std::string("pointer"));
-        pointer->failure = nullptr;
-        QApplication::sendEvent(window.activeView(), &press);
-        QCOMPARE(pointer->calls.last(), QStringLiteral("key+%1").arg(Qt::Key_A));
-    }
-
     void closingTheWindowReleasesEveryToolFirst()
     {
         {

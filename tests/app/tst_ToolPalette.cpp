@@ -76,7 +76,6 @@ private slots:
                 QVERIFY2(!buttons.at(i)->icon().isNull(), qPrintable(id));
         }
         ToolPalette* palette = mWindow->toolPalette();
-        QCOMPARE(palette->button("block")->toolTip(), QStringLiteral("Block a Piece"));
         const QString control = QKeySequence(Qt::Key_Control).toString(QKeySequence::NativeText);
         const QString space = QKeySequence(Qt::Key_Space).toString(QKeySequence::NativeText);
         QCOMPARE(palette->button("select")->toolTip(), QStringLiteral("Pointer (hold %1)").arg(control));
@@ -137,15 +136,6 @@ private slots:
         KeyboardMonitor::instance().setKeyPressed(Qt::Key_Space, false);
         QVERIFY(palette->button("text")->isChecked());
         QVERIFY(GetInfoBox()->instructions().contains(QStringLiteral("Create Text:")));
-    }
-
-    void stateImagePathInsertsTheStateBeforeTheExtension()
-    {
-        QCOMPARE(
-            ToolPalette::stateImagePath(QStringLiteral(":/images/tool_arrow.png"), QStringLiteral("_down")),
-            QStringLiteral(":/images/tool_arrow_down.png"));
-        QCOMPARE(ToolPalette::stateImagePath(QStringLiteral("/a.b/tool"), QStringLiteral("_hover")),
-                 QStringLiteral("/a.b/tool_hover"));
     }
 
     void theModuleUnloadsOnceTheWindowReleasedItsTools()

@@ -1,3 +1,4 @@
+#include "dialogs/DialogTestSupport.h"
 #include "gui/GuiTestDoubles.h"
 
 #include "VelGui/DocumentScene.h"
@@ -8,14 +9,12 @@
 #include "VelGui/VelApplication.h"
 
 #include "TestMain.h"
-#include <QApplication>
 #include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QUndoCommand>
 #include <QUndoStack>
 #include <QtTest>
@@ -23,15 +22,6 @@
 using namespace VelSystem;
 
 namespace {
-
-QtMessageHandler gPreviousHandler = nullptr;
-
-// The offscreen platform warns about every top-level window it shows; nothing to see.
-void dropPlatformNoise(QtMsgType type, const QMessageLogContext& context, const QString& message)
-{
-    if (!message.contains(QLatin1String("does not support propagateSizeHints")))
-        gPreviousHandler(type, context, message);
-}
 
 DocumentWindow* newWindow(const boost::shared_ptr<Document>& document, QObject* sceneOwner)
 {
@@ -49,7 +39,7 @@ private slots:
     void initTestCase()
     {
         QVERIFY(mSettingsDir.isValid());
-        gPreviousHandler = qInstallMessageHandler(dropPlatformNoise);
+        HostTest::silencePlatformNoise();
         QCoreApplication::setOrganizationName(QStringLiteral("VelSystemTests"));
         QCoreApplication::setApplicationName(QStringLiteral("tst_MainWindow"));
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, mSettingsDir.path());
@@ -95,10 +85,6 @@ private slots:
         mainWindow.workspace()->setActiveSubWindow(mainWindow.workspace()->subWindowList().first());
         QCOMPARE(mainWindow.activeMdiChild(), firstWindow);
         QCOMPARE(VelApplication::instance()->activeDocument(), boost::shared_ptr<Document>(first));
-
-        QSignalSpy refreshed(&mainWindow, &MainWindow::refreshed);
-        mainWindow.refresh();
-        QCOMPARE(refreshed.count(), 1);
     }
 
     void closingTheLastWindowClearsTheActiveDocument()
@@ -123,12 +109,11 @@ private slots:
     {
         MainWindow mainWindow;
         QString opened;
-        QTimer::singleShot(0, [&opened] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (auto* dialog = qobject_cast<TextListDialog*>(modal)) {
-                opened = dialog->texts().join(QLatin1Char('|'));
-                dialog->reject();
-            }
+        DialogTest::answerModal([&opened](QWidget* modal) {
+            auto* dialog = qobject_cast<TextListDialog*>(modal);
+            QVERIFY(dialog);
+            opened = dialog->texts().join(QLatin1Char('|'));
+            dialog->reject();
         });
         // Plug-ins reach the slot by name.
         QVERIFY(QMetaObject::invokeMethod(&mainWindow, "textList"));
