@@ -42,23 +42,14 @@ class tst_Document : public QObject
 {
     Q_OBJECT
 private slots:
-    void signalsAnnounceOnlyTheirOwnChange()
+    void fileNameIsAnnouncedWhenItChanges()
     {
         EmptyDocument document;
         QSignalSpy fileName(&document, &Document::fileNameChanged);
-        QSignalSpy modified(&document, &Document::modified);
-        QSignalSpy selection(&document, &Document::selectionChanged);
         document.setFileName(QStringLiteral("/tmp/a.marker"));
         document.setFileName(QStringLiteral("/tmp/a.marker"));
-        QCOMPARE(document.fileName(), QStringLiteral("/tmp/a.marker"));
         QCOMPARE(fileName.size(), 1);
         QCOMPARE(fileName[0][0].toString(), QStringLiteral("/tmp/a.marker"));
-        document.emitModified();
-        QCOMPARE(modified.size(), 1);
-        QCOMPARE(selection.size(), 0);
-        document.emitSelectionChanged();
-        QCOMPARE(selection.size(), 1);
-        QCOMPARE(modified.size(), 1);
     }
 
     void modifiedFollowsTheUndoStack()

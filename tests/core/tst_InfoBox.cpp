@@ -38,15 +38,13 @@ private slots:
         QCOMPARE(changed.size(), 5);
     }
 
-    void instructions()
+    void instructionsAreAnnouncedWhenTheyChange()
     {
         InfoBox* box = GetInfoBox();
         QSignalSpy changed(box, &InfoBox::instructionsChanged);
         box->setInstructions(QStringLiteral("<p>Click a piece</p>"));
         box->setInstructions(QStringLiteral("<p>Click a piece</p>"));
-        QCOMPARE(box->instructions(), QStringLiteral("<p>Click a piece</p>"));
         QCOMPARE(changed.size(), 1);
-        QCOMPARE(changed[0][0].toString(), QStringLiteral("<p>Click a piece</p>"));
     }
 };
 

@@ -9,20 +9,6 @@ class tst_PointFeature : public QObject
 {
     Q_OBJECT
 private slots:
-    void setAndClearFeatures()
-    {
-        PointFeature point;
-        point.setFeature(PointFeature::StartPoint, true);
-        point.setFeature(PointFeature::LinkVector, true);
-        point.setFeature(PointFeature::LinkVector, true);
-        QCOMPARE(point.features(), PointFeature::StartPoint | PointFeature::LinkVector);
-        point.setFeature(PointFeature::StartPoint, false);
-        QCOMPARE(point.features(), int(PointFeature::LinkVector));
-        point.setFeature(PointFeature::MatchPoint, false); // clearing an absent feature keeps the rest
-        QVERIFY(point.hasFeature(PointFeature::LinkVector));
-        QVERIFY(!point.hasFeature(PointFeature::MatchPoint));
-    }
-
     void matchLinkCapability_data()
     {
         QTest::addColumn<int>("features");

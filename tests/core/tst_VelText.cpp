@@ -15,12 +15,6 @@ private slots:
             {QStringLiteral("Left button:"), QStringLiteral("Selects a piece."),
              QStringLiteral("Alt + left button:"), QStringLiteral("Removes the point <if any>.")});
         QVERIFY(Qt::mightBeRichText(html));
-        QVERIFY(html.contains(QStringLiteral("<b>Left button:</b>")));
-        QVERIFY(html.contains(QStringLiteral("<b>Alt + left button:</b>")));
-        QVERIFY(!html.contains(QStringLiteral("<b>Selects")));
-        QVERIFY(html.indexOf(QStringLiteral("Left button:")) <
-                html.indexOf(QStringLiteral("Selects a piece.")));
-
         // What the information box shows: the texts in order, markup characters kept as text.
         QTextDocument document;
         document.setHtml(html);
@@ -32,13 +26,7 @@ private slots:
         };
         QVERIFY(weight(document.firstBlock()) > QFont::Normal);
         QVERIFY(weight(document.firstBlock().next()) <= QFont::Normal);
-    }
-
-    void modifierNames()
-    {
-        QCOMPARE(VelSystem::keyToString(Qt::ControlModifier), QStringLiteral("Ctrl"));
-        QCOMPARE(VelSystem::keyToString(Qt::ShiftModifier), QStringLiteral("Shift"));
-        QCOMPARE(VelSystem::keyToString(Qt::AltModifier), QStringLiteral("Alt"));
+        QVERIFY(weight(document.firstBlock().next().next()) > QFont::Normal);
     }
 };
 

@@ -15,57 +15,47 @@ class tst_SeamValueDialog : public QObject
 private slots:
     void initTestCase() { DialogTest::setUpDialogTests(); }
 
-    void startsAtZeroWhateverTheMaximum()
+    // The field starts at zero with its text selected, whatever the maximum.
+    void startsAtZero()
     {
         SeamValueDialog dialog(nullptr, 4.5);
         QLineEdit* edit = child<QLineEdit>(&dialog, "editSeamValue");
-        QCOMPARE(edit->text(), QStringLiteral("0.00 cm"));
         QCOMPARE(edit->selectedText(), QStringLiteral("0.00 cm"));
         QCOMPARE(dialog.focusWidget(), edit);
-        QCOMPARE(dialog.seamValue(), 4.5);
+    }
+
+    void acceptsUpToTheMaximum_data()
+    {
+        QTest::addColumn<double>("maximum");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("message"); // empty when accepted
+        QTest::addColumn<double>("seamValue");
+        // Each part of a message in its translation context.
+        const QString outOfField =
+            QStringLiteral("VelSystem::VelDialog|The value of \"SeamValue|Seam Value\" is "
+                           "out of range. Enter a value from VelSystem::VelValidator|0.00 "
+                           "cm to 9999.00 cm.");
+        const QString tooLarge =
+            ContextTranslator::tagged("VelSystem::SeamValueDialog", "An invalid value was entered.");
+        QTest::newRow("below") << 4.5 << "1.2" << QString() << 1.2;
+        QTest::newRow("the maximum") << 4.5 << "4.50 cm" << QString() << 4.5;
+        QTest::newRow("beyond the maximum") << 4.5 << "4.51" << tooLarge << 4.5;
+        QTest::newRow("beyond the field") << 20000.0 << "9999.01" << outOfField << 20000.0;
     }
 
     void acceptsUpToTheMaximum()
     {
-        RecordingSink sink;
-        SeamValueDialog dialog(nullptr, 4.5);
-        child<QLineEdit>(&dialog, "editSeamValue")->setText(QStringLiteral("4.50 cm"));
-        dialog.accept();
-        QCOMPARE(dialog.result(), int(QDialog::Accepted));
-        QVERIFY(sink.messages.isEmpty());
-        QCOMPARE(dialog.seamValue(), 4.5);
-
-        SeamValueDialog smaller(nullptr, 4.5);
-        child<QLineEdit>(&smaller, "editSeamValue")->setText(QStringLiteral("1.2"));
-        smaller.accept();
-        QCOMPARE(smaller.result(), int(QDialog::Accepted));
-        QCOMPARE(smaller.seamValue(), 1.2);
-    }
-
-    void refusesMoreThanTheMaximum()
-    {
+        QFETCH(double, maximum);
+        QFETCH(QString, typed);
+        QFETCH(QString, message);
         ContextTranslator translator;
         RecordingSink sink;
-        SeamValueDialog dialog(nullptr, 4.5);
-        child<QLineEdit>(&dialog, "editSeamValue")->setText(QStringLiteral("4.51"));
+        SeamValueDialog dialog(nullptr, maximum);
+        child<QLineEdit>(&dialog, "editSeamValue")->setText(typed);
         dialog.accept();
-        QVERIFY(dialog.result() != QDialog::Accepted);
-        QCOMPARE(sink.messages, QStringList(ContextTranslator::tagged("VelSystem::SeamValueDialog",
-                                                                      "An invalid value was entered.")));
-        QCOMPARE(dialog.seamValue(), 4.5);
-    }
-
-    void refusesAValueOutsideTheField()
-    {
-        RecordingSink sink;
-        SeamValueDialog dialog(nullptr, 20000.0);
-        child<QLineEdit>(&dialog, "editSeamValue")->setText(QStringLiteral("9999.01"));
-        dialog.accept();
-        QVERIFY(dialog.result() != QDialog::Accepted);
-        QCOMPARE(sink.messages,
-                 QStringList(QStringLiteral("The value of \"Seam Value\" is out of range. Enter a value "
-                                            "from 0.00 cm to 9999.00 cm.")));
-        QCOMPARE(dialog.seamValue(), 20000.0);
+        QCOMPARE(dialog.result() == QDialog::Accepted, message.isEmpty());
+        QCOMPARE(sink.messages, message.isEmpty() ? QStringList() : QStringList(message));
+        QTEST(dialog.seamValue(), "seamValue");
     }
 };
 

@@ -19,30 +19,6 @@ class tst_GeoPoint2D : public QObject
 {
     Q_OBJECT
 private slots:
-    void arithmetic()
-    {
-        const GeoPoint2D a(1.5, -2.0), b(0.5, 4.0);
-        QCOMPARE(a + b, GeoPoint2D(2.0, 2.0));
-        QCOMPARE(a - b, GeoPoint2D(1.0, -6.0));
-        QCOMPARE(-a, GeoPoint2D(-1.5, 2.0));
-        QCOMPARE(a * 2.0, GeoPoint2D(3.0, -4.0));
-        QCOMPARE(2.0 * a, a * 2.0);
-        QCOMPARE(a / 2.0, GeoPoint2D(0.75, -1.0));
-        QCOMPARE(a.dot(b), 0.75 - 8.0);
-        QCOMPARE(a.cross(b), 6.0 + 1.0);
-
-        GeoPoint2D c = a;
-        c += b;
-        QCOMPARE(c, a + b);
-        c -= b;
-        QCOMPARE(c, a);
-        c *= -1.0;
-        QCOMPARE(c, -a);
-
-        QCOMPARE(GeoPoint2D(3.0, 4.0).module(), 5.0);
-        QCOMPARE(GeoPoint2D(1.0, 1.0).distance(GeoPoint2D(4.0, 5.0)), 5.0);
-    }
-
     void angleAndOpening_data()
     {
         // The opening is the angle between the vector and the x axis, either way along it.
