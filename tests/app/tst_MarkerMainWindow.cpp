@@ -168,20 +168,6 @@ private slots:
         QCOMPARE(mWindow->workspace()->subWindowList().size(), 1);
     }
 
-    void zoomActionsScaleTheActiveView()
-    {
-        QVERIFY(mWindow->openFile(mFile));
-        DocumentView* view = mWindow->activeView();
-        const double fitted = view->getScale();
-        mWindow->zoomIn();
-        QVERIFY(qAbs(view->getScale() - fitted * 1.25) < 1e-9);
-        mWindow->zoomOut();
-        mWindow->zoomOut();
-        QVERIFY(qAbs(view->getScale() - fitted / 1.25) < 1e-9);
-        mWindow->zoomToFit();
-        QVERIFY(qAbs(view->getScale() - fitted) < 1e-9);
-    }
-
     void infoDockShowsInstructionsAndValues()
     {
         InfoBox* box = GetInfoBox();

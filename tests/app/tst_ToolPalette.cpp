@@ -126,18 +126,6 @@ private slots:
         QVERIFY(GetInfoBox()->instructions().contains(QStringLiteral("click the first reference point")));
     }
 
-    void heldShortcutKeysShowTheTemporaryTool()
-    {
-        ToolPalette* palette = mWindow->toolPalette();
-        palette->button("text")->click();
-        KeyboardMonitor::instance().setKeyPressed(Qt::Key_Space, true);
-        QCOMPARE(mWindow->toolController()->currentId(), std::string("handgrip"));
-        QVERIFY(palette->button("handgrip")->isChecked());
-        KeyboardMonitor::instance().setKeyPressed(Qt::Key_Space, false);
-        QVERIFY(palette->button("text")->isChecked());
-        QVERIFY(GetInfoBox()->instructions().contains(QStringLiteral("Create Text:")));
-    }
-
     void theModuleUnloadsOnceTheWindowReleasedItsTools()
     {
         mWindow->toolPalette()->button("magnetic")->click();

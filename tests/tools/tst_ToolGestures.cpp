@@ -249,16 +249,11 @@ private slots:
         QTest::addColumn<double>("rotation");
         QTest::addColumn<bool>("mirroredX");
         QTest::addColumn<bool>("mirroredY");
-        for (const char* tool : {"select", "magnetic"}) {
-            const auto row = [tool](const char* key) -> QTestData& {
-                return QTest::newRow(qPrintable(QStringLiteral("%1, %2").arg(tool, key))) << tool;
-            };
-            row("+") << int(Qt::Key_Plus) << 2.5 << false << false;
-            row("-") << int(Qt::Key_Minus) << 357.5 << false << false;
-            row("5") << int(Qt::Key_5) << 180.0 << false << false;
-            row("7") << int(Qt::Key_7) << 0.0 << false << true;
-            row("9") << int(Qt::Key_9) << 0.0 << true << false;
-        }
+        QTest::newRow("pointer, +") << "select" << int(Qt::Key_Plus) << 2.5 << false << false;
+        QTest::newRow("pointer, 7") << "select" << int(Qt::Key_7) << 0.0 << false << true;
+        QTest::newRow("magnetic cursor, -") << "magnetic" << int(Qt::Key_Minus) << 357.5 << false << false;
+        QTest::newRow("magnetic cursor, 5") << "magnetic" << int(Qt::Key_5) << 180.0 << false << false;
+        QTest::newRow("magnetic cursor, 9") << "magnetic" << int(Qt::Key_9) << 0.0 << true << false;
     }
 
     // A key turns or mirrors the dragged pieces; the move records it, and undo takes all of it
