@@ -59,14 +59,10 @@ boost::shared_ptr<Selection> DocumentMak::pick(const GeoPoint2D& point, double t
     auto result = boost::make_shared<CMarkerSelection>(const_cast<DocumentMak*>(this));
     CDbFabricObject* fabric = nullptr;
     short layer = -1;
-    short code = 1;
-    mDrawing->getCurrentFabricsAndLayer(fabric, layer, &code);
-    if (code != 0 || !point.isFinite())
-        return result;
     const double t = std::max(tolerance, 0.0);
-    std::vector<CDbAbstractObject*> candidates;
-    mIndex->query(mDrawing->fabricIndex(fabric), layer,
-                  GeoRectangle(point.x - t, point.y - t, point.x + t, point.y + t), candidates);
+    const std::vector<CDbAbstractObject*> candidates = candidatesNear(point, t, &fabric, &layer);
+    if (candidates.empty())
+        return result;
     const QListEx<CDbAbstractObject*>& order = fabric->layer(layer)->objects();
     CDbAbstractObject* top = nullptr;
     int topOrder = -1;
@@ -88,6 +84,42 @@ boost::shared_ptr<Selection> DocumentMak::pick(const GeoPoint2D& point, double t
     }
     result->add(top);
     return result;
+}
+
+GeoPoint2D DocumentMak::snapToOutline(const GeoPoint2D& point, double tolerance,
+                                      const ViewFilter* filter) const
+{
+    if (filter && !filter->isVisible(CDbAbstractObject::KindGroup))
+        return point;
+    CDbFabricObject* fabric = nullptr;
+    short layer = -1;
+    // A corner is what a user aims at; an edge point only when no corner is that close.
+    double cornerDistance = std::max(tolerance, 0.0);
+    double edgeDistance = cornerDistance;
+    const GeoPoint2D* corner = nullptr;
+    GeoPoint2D edgePoint = point;
+    std::vector<GeoPolygon2D> outlines;
+    for (const CDbAbstractObject* candidate : candidatesNear(point, cornerDistance, &fabric, &layer)) {
+        const auto* group = qobject_cast<const CDbGrPolysObject*>(candidate);
+        for (int i = 0; group && i < group->polygonCount(); ++i) {
+            if (!group->polygon(i).contours().isEmpty())
+                outlines.push_back(group->polygon(i).outline().toPolygon());
+        }
+    }
+    for (const GeoPolygon2D& outline : outlines) {
+        for (const GeoPoint2D& vertex : outline.points()) {
+            if (vertex.distance(point) <= cornerDistance) {
+                cornerDistance = vertex.distance(point);
+                corner = &vertex;
+            }
+        }
+        const GeoPoint2D nearest = outline.nearestOutlinePoint(point);
+        if (nearest.distance(point) <= edgeDistance) {
+            edgeDistance = nearest.distance(point);
+            edgePoint = nearest;
+        }
+    }
+    return corner ? *corner : edgePoint;
 }
 
 boost::shared_ptr<Selection> DocumentMak::pick(const QPolygonF& polygon, const ViewFilter* filter) const
@@ -334,6 +366,20 @@ QListEx<CDbGrPolysObject*> DocumentMak::overlappingGroups(const CDbGrPolysObject
             result.append(static_cast<CDbGrPolysObject*>(candidate));
     }
     return result;
+}
+
+std::vector<CDbAbstractObject*> DocumentMak::candidatesNear(const GeoPoint2D& point, double tolerance,
+                                                            CDbFabricObject** fabric, short* layer) const
+{
+    short code = 1;
+    mDrawing->getCurrentFabricsAndLayer(*fabric, *layer, &code);
+    std::vector<CDbAbstractObject*> candidates;
+    if (code == 0 && point.isFinite())
+        mIndex->query(
+            mDrawing->fabricIndex(*fabric), *layer,
+            GeoRectangle(point.x - tolerance, point.y - tolerance, point.x + tolerance, point.y + tolerance),
+            candidates);
+    return candidates;
 }
 
 QListEx<CDbAbstractObject*> DocumentMak::objectsIn(const GeoRectangle& area, CDbFabricObject* fabric,

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <memory>
+#include <vector>
 
 namespace VelSystem {
 
@@ -37,6 +38,10 @@ public:
     // object hit (the last in drawing order): a click takes one piece, not the stack under it.
     boost::shared_ptr<Selection> pick(const GeoPoint2D& point, double tolerance,
                                       const ViewFilter* filter) const override;
+    // Where a point aimed at a piece's outline lands on the current layer: the nearest corner
+    // of a shown piece's outline within `tolerance`, else the nearest point along such an
+    // outline, else `point` itself.
+    GeoPoint2D snapToOutline(const GeoPoint2D& point, double tolerance, const ViewFilter* filter) const;
     // Every object inside or crossing `polygon`, in drawing order.
     boost::shared_ptr<Selection> pick(const QPolygonF& polygon, const ViewFilter* filter) const override;
     bool deselectAll(bool notify, bool includeHidden) override;
@@ -135,6 +140,10 @@ private:
     // The layer, or std::invalid_argument naming `operation`.
     CDbFabricLayerObject& layerOf(const char* operation, CDbFabricObject* fabric, short layer) const;
     CDbFabricLayerObject* currentLayer() const;
+    // The index's candidates within `tolerance` of `point` on the current layer, which it
+    // writes to `fabric` and `layer`; none without a current layer.
+    std::vector<CDbAbstractObject*> candidatesNear(const GeoPoint2D& point, double tolerance,
+                                                   CDbFabricObject** fabric, short* layer) const;
     // Throw unless the object can be placed, or lies on the layer, or the list has no repeats.
     void checkNew(const char* operation, const CDbAbstractObject* object) const;
     void checkCopyOf(const char* operation, const CDbAbstractObject* copy,

@@ -204,6 +204,28 @@ double GeoPolygon2D::distanceToOutline(const GeoPoint2D& p) const
     return bg::distance(p, outlineOf(mPoints));
 }
 
+// Boost 1.74 has no closest-point query, so each edge's nearest point is found by hand.
+GeoPoint2D GeoPolygon2D::nearestOutlinePoint(const GeoPoint2D& p) const
+{
+    GeoPoint2D nearest = p;
+    double best = std::numeric_limits<double>::infinity();
+    const int n = size();
+    for (int i = 0; i < n; ++i) {
+        const GeoPoint2D& a = mPoints[static_cast<size_t>(i)];
+        const GeoPoint2D edge = mPoints[static_cast<size_t>((i + 1) % n)] - a;
+        const double lengthSquared = edge.dot(edge);
+        const double along =
+            lengthSquared > 0.0 ? std::clamp((p - a).dot(edge) / lengthSquared, 0.0, 1.0) : 0.0;
+        const GeoPoint2D candidate = a + edge * along;
+        const GeoPoint2D offset = p - candidate;
+        if (offset.dot(offset) < best) {
+            best = offset.dot(offset);
+            nearest = candidate;
+        }
+    }
+    return nearest;
+}
+
 bool GeoPolygon2D::overlaps(const GeoPolygon2D& o) const
 {
     if (size() < 3 || o.size() < 3 || !boundingRect().intersect(o.boundingRect()))

@@ -39,6 +39,8 @@ public:
     bool containsPoint(const GeoPoint2D& p) const; // inside or on the outline
     // Distance from p to the nearest edge of the outline (infinite when empty).
     double distanceToOutline(const GeoPoint2D& p) const;
+    // The point of the outline's edges nearest to p (p itself when the outline is empty).
+    GeoPoint2D nearestOutlinePoint(const GeoPoint2D& p) const;
     // True when the interiors share area (touching edges or corners do not count, nor
     // rounding slivers thinner than any visible overlap).
     bool overlaps(const GeoPolygon2D& o) const;

@@ -128,6 +128,16 @@ private slots:
         QCOMPARE(l.distanceToOutline({0, 2}), 0.0);
         // The closing edge from the last vertex back to the first counts.
         QCOMPARE(l.distanceToOutline({-3, 1}), 3.0);
+
+        // The nearest point itself: on an edge, at a vertex, on the closing edge; as far as the
+        // library's distance says.
+        QCOMPARE(l.nearestOutlinePoint({1.5, 2.5}), GeoPoint2D(1, 2.5));
+        QCOMPARE(l.nearestOutlinePoint({6, 3}), GeoPoint2D(4, 1));
+        QCOMPARE(l.nearestOutlinePoint({-3, 1}), GeoPoint2D(0, 1));
+        for (const GeoPoint2D& p :
+             {GeoPoint2D(2.3, 1.7), GeoPoint2D(0.4, 2.9), GeoPoint2D(5, -2), GeoPoint2D(3, 0.2)})
+            QCOMPARE(l.nearestOutlinePoint(p).distance(p), l.distanceToOutline(p));
+        QCOMPARE(GeoPolygon2D().nearestOutlinePoint({1, 2}), GeoPoint2D(1, 2));
     }
 
     void overlaps_data()
