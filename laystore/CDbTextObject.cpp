@@ -106,20 +106,26 @@ void CDbTextObject::setAngle(double angle)
     emitChanged();
 }
 
-void CDbTextObject::setCentre(const GeoPoint2D& centre)
+void CDbTextObject::setCenter(const GeoPoint2D& center)
 {
-    mState.centre = centre;
+    mState.centre = center;
     setMinAndMax();
     emitChanged();
 }
 
-GeoPolygon2D CDbTextObject::outline() const
+QSize CDbTextObject::getDimensionsCharacters() const
 {
     int longest = 0;
     for (const QString& line : mState.lines)
         longest = std::max(longest, line.size());
-    const double width = longest * characterWidth();
-    const double height = mState.lines.size() * lineHeight();
+    return {longest, mState.lines.size()};
+}
+
+GeoPolygon2D CDbTextObject::outline() const
+{
+    const QSize characters = getDimensionsCharacters();
+    const double width = characters.width() * characterWidth();
+    const double height = characters.height() * lineHeight();
     GeoPolygon2D box({{-width / 2.0, -height / 2.0},
                       {width / 2.0, -height / 2.0},
                       {width / 2.0, height / 2.0},
@@ -129,9 +135,11 @@ GeoPolygon2D CDbTextObject::outline() const
     return box;
 }
 
-void CDbTextObject::setMinAndMax()
+void CDbTextObject::setMinAndMax(short* code)
 {
     mExtent = outline().boundingRect();
+    if (code)
+        *code = isValid() && getDimensionsCharacters().width() > 0 ? 0 : 1;
 }
 
 } // namespace VelSystem

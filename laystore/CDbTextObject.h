@@ -2,6 +2,7 @@
 
 #include "laystore/CDbAbstractObject.h"
 
+#include <QSize>
 #include <QStringList>
 
 namespace VelSystem {
@@ -50,13 +51,18 @@ public:
     // Section the text belongs to (1 fabric, 2 standby).
     short workSection() const { return mState.workSection; }
     void setWorkSection(short section) { mState.workSection = section; }
-    GeoPoint2D centre() const { return mState.centre; }
-    void setCentre(const GeoPoint2D& centre);
+    GeoPoint2D center() const { return mState.centre; }
+    void setCenter(const GeoPoint2D& center);
+    // The block in characters: the longest line's length (0 for a text without characters)
+    // and the number of lines.
+    QSize getDimensionsCharacters() const;
     // Width of a character and line height, in centimetres, for the letter size.
     double characterWidth() const { return capitalHeight() * 0.6; }
     double lineHeight() const { return capitalHeight() * 1.4; }
-    // Recomputes the extent from the lines, letter size and angle.
-    void setMinAndMax();
+    // Recomputes the extent from the lines, letter size, angle and centre. `code`, when
+    // given, gets 0, or 1 when the text cannot be placed: it has no characters, no letter
+    // size, or a centre or angle that is no number.
+    void setMinAndMax(short* code = nullptr);
     // The box the lines fill, centred on the centre and turned by the angle about it. The
     // alignment moves the lines inside the box, not the box.
     GeoPolygon2D outline() const;

@@ -260,7 +260,7 @@ int main(int argc, char** argv)
     label->setLines({QStringLiteral("TR-100 trousers"), QStringLiteral("S and M laid, L waiting")});
     label->setLetterSize(30);
     label->setWorkSection(CDbGrPolysObject::SectionStandby);
-    label->setCentre({standby.xmax + 40.0, 1.5 * kFabricWidth});
+    label->setCenter({standby.xmax + 40.0, 1.5 * kFabricWidth});
     document.addPiece(label, &fabric, 0);
     drawing.setCurrentFabricAndLayer(0, 0);
 

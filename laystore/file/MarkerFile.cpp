@@ -165,7 +165,7 @@ QJsonObject objectJson(const CDbAbstractObject& object)
                 {"alignment", nameOf(int(text->horizontalAlignment()), kAlignments)},
                 {"angle", text->angle()},
                 {"section", kSections.value(text->workSection() - 1)},
-                {"centre", pointJson(text->centre())}};
+                {"centre", pointJson(text->center())}};
     }
     if (auto line = qobject_cast<const CDbLineObject*>(&object))
         return {{"type", "line"},
@@ -372,7 +372,7 @@ std::unique_ptr<CDbAbstractObject> readText(const JsonNode& n)
     if (angle.isPresent())
         text->setAngle(angle.number(-CDbTextObject::kAngleLimit, CDbTextObject::kAngleLimit));
     text->setWorkSection(static_cast<short>(n["section"].choice(kSections, 0) + 1));
-    text->setCentre(readPoint(n["centre"]));
+    text->setCenter(readPoint(n["centre"]));
     return text;
 }
 

@@ -61,7 +61,7 @@ void MarkerTextItem::rebuild()
     }
 
     QTransform toScene;
-    toScene.translate(t.centre().x, t.centre().y);
+    toScene.translate(t.center().x, t.center().y);
     toScene.rotate(t.angle());
     toScene.scale(unit, -unit);
     mGlyphs = toScene.map(layout);

@@ -110,7 +110,7 @@ private slots:
         auto* text = new CDbTextObject();
         text->setLines({QStringLiteral("Size 40")});
         text->setLetterSize(20);
-        text->setCentre(GeoPoint2D(100.0, 50.0));
+        text->setCenter(GeoPoint2D(100.0, 50.0));
         mMarker->document->addPiece(text, mMarker->fabric, 0);
 
         const double pieceZ = mScene->itemFor(source)->zValue();
@@ -141,7 +141,7 @@ private slots:
         text->setLines({QStringLiteral("MMMMMMMM"), QStringLiteral("II")});
         text->setLetterSize(20);
         text->setAlignment(alignment);
-        text->setCentre(GeoPoint2D(100.0, 50.0));
+        text->setCenter(GeoPoint2D(100.0, 50.0));
         mMarker->document->addPiece(text, mMarker->fabric, 0);
 
         const QPainterPath& glyphs = static_cast<MarkerTextItem*>(mScene->itemFor(text))->glyphs();

@@ -108,7 +108,7 @@ boost::shared_ptr<DocumentMak> richDocument()
     text->setAlignment(Qt::AlignRight);
     text->setAngle(-270.0);
     text->setWorkSection(2);
-    text->setCentre({300.123456789, 200.5});
+    text->setCenter({300.123456789, 200.5});
     document->addPiece(text, &denim, 0);
 
     // Waiting: a mirrored pocket.

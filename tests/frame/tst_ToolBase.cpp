@@ -50,7 +50,7 @@ struct Marker
 
         text = new CDbTextObject;
         text->setLines({QStringLiteral("Size M")});
-        text->setCentre(GeoPoint2D(100, 50));
+        text->setCenter(GeoPoint2D(100, 50));
         document->addPiece(text, &fabric, 0);
 
         view.resize(400, 300);

@@ -86,7 +86,7 @@ struct Marker
     {
         auto* text = new CDbTextObject();
         text->setLines(lines);
-        text->setCentre(centre);
+        text->setCenter(centre);
         document->addPiece(text, fabric, layer);
         return text;
     }

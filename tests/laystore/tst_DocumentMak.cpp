@@ -150,7 +150,7 @@ private slots:
 
         GeoPoint2D delta(300, 0);
         band->translate(delta);
-        label->setCentre({5, 80});
+        label->setCenter({5, 80});
 
         QVERIFY(m->document->objectsIn(GeoRectangle(20, 11, 21, 12), m->fabric, 0).isEmpty());
         QCOMPARE(m->document->objectsIn(GeoRectangle(320, 11, 321, 12), m->fabric, 0),

@@ -142,12 +142,26 @@ private slots:
         CDbLineObject line;
         line.setPoints({0, 0}, {std::numeric_limits<double>::quiet_NaN(), 1});
         QVERIFY(!line.isValid());
+        // A text is placed only with characters to show, at a size and place it can be drawn.
         CDbTextObject text;
         QVERIFY(text.isValid());
+        short code = 0;
+        text.setMinAndMax(&code);
+        QCOMPARE(code, short(1));
+        text.setLines({QString(), QStringLiteral("Lot 4")});
+        QCOMPARE(text.getDimensionsCharacters(), QSize(5, 2));
+        text.setMinAndMax(&code);
+        QCOMPARE(code, short(0));
         text.setLetterSize(0);
         QVERIFY(!text.isValid());
+        text.setMinAndMax(&code);
+        QCOMPARE(code, short(1));
         text.setLetterSize(-6);
         QVERIFY(!text.isValid());
+        text.setLetterSize(10);
+        text.setCenter({std::numeric_limits<double>::quiet_NaN(), 1});
+        text.setMinAndMax(&code);
+        QCOMPARE(code, short(1));
     }
 
     void exchangeInfosSwapsPlacement()
@@ -192,7 +206,7 @@ private slots:
         CDbTextObject text;
         text.setLines({QStringLiteral("MARKER"), QStringLiteral("12")});
         text.setLetterSize(20);
-        text.setCentre({50, 20});
+        text.setCenter({50, 20});
         text.setAlignment(alignment);
         text.setAngle(angle);
         const GeoRectangle r = text.boundingRect();

@@ -400,7 +400,7 @@ private slots:
         CDbLineObject* line = view.addLine({60.0, 60.0}, {100.0, 60.0}, QStringLiteral("Fold"));
         auto* text = new CDbTextObject;
         text->setLines({QStringLiteral("Lot 4")});
-        text->setCentre({80.0, 100.0});
+        text->setCenter({80.0, 100.0});
         view.marker.document->addPiece(text, view.marker.fabric, 0);
         QSignalSpy modified(view.marker.document.get(), &Document::modified);
         bool accept = true;
