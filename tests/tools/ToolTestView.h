@@ -22,15 +22,19 @@
 #include "laystore/view/MarkerScene.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QKeyEvent>
 #include <QList>
 #include <QMouseEvent>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QTest>
+#include <QTimer>
 #include <QUndoStack>
 #include <QWheelEvent>
+#include <functional>
 #include <string>
+#include <utility>
 
 // Data-driven tests take the button from their rows.
 Q_DECLARE_METATYPE(Qt::MouseButton)
@@ -58,6 +62,27 @@ public:
     }
 
     QList<GeoRectangle> fitted;
+};
+
+// Answers every modal dialog that opens while it lives, recording their class names.
+class ModalAnswerer
+{
+public:
+    explicit ModalAnswerer(std::function<void(QDialog*)> answer) : mAnswer(std::move(answer))
+    {
+        QObject::connect(&mTimer, &QTimer::timeout, [this] {
+            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                seen << QString::fromLatin1(dialog->metaObject()->className());
+                mAnswer(dialog);
+            }
+        });
+        mTimer.start(0);
+    }
+    QStringList seen;
+
+private:
+    std::function<void(QDialog*)> mAnswer;
+    QTimer mTimer;
 };
 
 class ToolTestView

@@ -38,27 +38,6 @@ const GeoPoint2D kOnLeg(20.0, 50.0);
 const GeoPoint2D kOnPocket(44.0, 20.0);
 const GeoPoint2D kEmpty(58.0, 40.0);
 
-// Answers every modal dialog that opens while it lives, recording their class names.
-class ModalAnswerer
-{
-public:
-    explicit ModalAnswerer(std::function<void(QDialog*)> answer) : mAnswer(std::move(answer))
-    {
-        QObject::connect(&mTimer, &QTimer::timeout, [this] {
-            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-                seen << QString::fromLatin1(dialog->metaObject()->className());
-                mAnswer(dialog);
-            }
-        });
-        mTimer.start(0);
-    }
-    QStringList seen;
-
-private:
-    std::function<void(QDialog*)> mAnswer;
-    QTimer mTimer;
-};
-
 struct SelectView : ToolTestView
 {
     SelectView() : ToolTestView("select") {}
@@ -179,21 +158,35 @@ private slots:
         QCOMPARE(view.selection().size(), 3);
     }
 
+    // A text on the marker is picked and moved like a piece.
+    void dragMovesThePiecesAsOneUndoableMove_data()
+    {
+        QTest::addColumn<bool>("text");
+        QTest::newRow("piece") << false;
+        QTest::newRow("text") << true;
+    }
+
     void dragMovesThePiecesAsOneUndoableMove()
     {
+        QFETCH(bool, text);
         SelectView view;
+        const GeoPoint2D start = text ? kEmpty : kOnLeg;
+        CDbAbstractObject* moving = view.leg();
+        if (text)
+            moving = view.marker.addText({QStringLiteral("Lot 4"), QStringLiteral("Denim")}, kEmpty);
+        const GeoPoint2D corner = moving->boundingRect().leftBottom();
         const auto before = snapshot(view.marker);
-        const GeoPoint2D middle = kOnLeg + GeoPoint2D(30.0, 10.0);
-        const GeoPoint2D end = kOnLeg + GeoPoint2D(60.0, 20.0);
-        view.press(kOnLeg);
+        const GeoPoint2D middle = start + GeoPoint2D(30.0, 10.0);
+        const GeoPoint2D end = start + GeoPoint2D(60.0, 20.0);
+        view.press(start);
         QVERIFY(!view.pointer().isBusy());
         QVERIFY(view.move(middle));
         QVERIFY(view.pointer().isBusy());
-        QCOMPARE(GetInfoBox()->value(InfoBox::Dx), view.offset(kOnLeg, middle).x);
-        QCOMPARE(GetInfoBox()->value(InfoBox::Dy), view.offset(kOnLeg, middle).y);
+        QCOMPARE(GetInfoBox()->value(InfoBox::Dx), view.offset(start, middle).x);
+        QCOMPARE(GetInfoBox()->value(InfoBox::Dy), view.offset(start, middle).y);
         view.move(end);
         QCOMPARE(view.dragPreviews().size(), 1);
-        QCOMPARE(view.leg()->boundingRect().leftBottom(), GeoPoint2D());
+        QCOMPARE(moving->boundingRect().leftBottom(), corner);
 
         view.expectDragRecorded();
         QVERIFY(view.release(end));
@@ -201,7 +194,9 @@ private slots:
         QCOMPARE(view.dragPreviews().size(), 0);
         QVERIFY(!GetInfoBox()->hasValue(InfoBox::Dx) && !GetInfoBox()->hasValue(InfoBox::Dy));
         QCOMPARE(view.undo().count(), 1);
-        QCOMPARE(view.leg()->boundingRect().leftBottom(), view.offset(kOnLeg, end));
+        const QListEx<CDbAbstractObject*> selected = view.selection();
+        QCOMPARE(selected.size(), 1);
+        QVERIFY(selected.first()->boundingRect().leftBottom().equals(corner + view.offset(start, end), 1e-9));
         const auto moved = snapshot(view.marker);
         view.undo().undo();
         QVERIFY(matches(view.marker, before));
