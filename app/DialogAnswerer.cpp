@@ -7,6 +7,7 @@
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QSpinBox>
@@ -88,9 +89,38 @@ bool DialogAnswerer::eventFilter(QObject* watched, QEvent* event)
                 if (dialog && dialog->isVisible() && QApplication::activeModalWidget() == dialog)
                     answer(dialog);
             });
+        } else if (widget->isWindow() && qobject_cast<QDialog*>(widget)) {
+            mNonModalDialogs.removeAll(widget);
+            mNonModalDialogs.append(widget);
         }
     }
     return QObject::eventFilter(watched, event);
+}
+
+QWidget* DialogAnswerer::frontDialog() const
+{
+    for (auto dialog = mNonModalDialogs.crbegin(); dialog != mNonModalDialogs.crend(); ++dialog) {
+        if (*dialog && (*dialog)->isVisible())
+            return *dialog;
+    }
+    return nullptr;
+}
+
+QString DialogAnswerer::fieldText(const QWidget* field)
+{
+    if (const auto* label = qobject_cast<const QLabel*>(field))
+        return label->text();
+    if (const auto* edit = qobject_cast<const QLineEdit*>(field))
+        return edit->text();
+    if (const auto* button = qobject_cast<const QAbstractButton*>(field))
+        return button->text();
+    if (const auto* combo = qobject_cast<const QComboBox*>(field))
+        return combo->currentText();
+    if (const auto* text = qobject_cast<const QTextEdit*>(field))
+        return text->toPlainText();
+    if (const auto* text = qobject_cast<const QPlainTextEdit*>(field))
+        return text->toPlainText();
+    return QString();
 }
 
 void DialogAnswerer::answer(QWidget* dialog)
@@ -118,7 +148,8 @@ void DialogAnswerer::answer(QWidget* dialog)
     }
     QStringList fields;
     for (const auto& field : answer.fields)
-        fields << field.first + QLatin1Char('=') + field.second;
+        for (const QString& line : field.second.split(QLatin1Char('\n')))
+            fields << field.first + QLatin1Char('=') + line; // as the script wrote a text's lines
     const QString note =
         answer.accept ? tr("dialog %1 accepted").arg(name) : tr("dialog %1 rejected").arg(name);
     mNotes << (fields.isEmpty() ? note : note + QLatin1Char(' ') + fields.join(QLatin1Char(' ')));

@@ -2,6 +2,7 @@
 
 #include "ScriptStep.h"
 
+#include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
@@ -14,7 +15,8 @@ namespace VelSystem {
 // step that opens the dialog; when a modal dialog is shown, a zero-delay timer, which runs
 // inside the dialog's own event loop, fills the named fields the way a user would and
 // accepts or rejects it. A dialog that comes without an answer is rejected and reported,
-// so that a script never waits for a person.
+// so that a script never waits for a person. It also keeps the non-modal dialogs a session
+// opens, in the order they were shown.
 class DialogAnswerer : public QObject
 {
     Q_OBJECT
@@ -35,6 +37,14 @@ public:
     // or an answer that did not fit its dialog (`line`: the answer's line).
     QString takeError(int* line);
 
+    // The non-modal dialog opened last that is still open (null: none): the one the steps
+    // that press buttons and read fields work in.
+    QWidget* frontDialog() const;
+    // What a field shows: a label's, edit's, button's or list's current text.
+    static QString fieldText(const QWidget* field);
+    // The dialog's title, else its object or class name.
+    static QString describe(const QWidget* dialog);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -48,7 +58,6 @@ private:
     static bool close(QWidget* dialog, bool accept);
     // Rejects `dialog` after a failure, and closes it even if it refuses.
     static void dismiss(QWidget* dialog);
-    static QString describe(const QWidget* dialog);
     void fail(const QString& error, int line);
 
     ScriptStep mAnswer;
@@ -56,6 +65,7 @@ private:
     QStringList mNotes;
     QString mError;
     int mErrorLine = 0;
+    QList<QPointer<QWidget>> mNonModalDialogs;
 };
 
 } // namespace VelSystem

@@ -17,7 +17,9 @@
 #include "laystore/view/MarkerScene.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -26,6 +28,8 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPainter>
+#include <QPixmap>
 #include <QUndoGroup>
 #include <QUndoStack>
 
@@ -169,7 +173,18 @@ bool MarkerMainWindow::saveActiveDocument(const QString& path)
 
 bool MarkerMainWindow::saveScreenshot(const QString& path, QString* error)
 {
-    if (grab().save(path))
+    QPixmap shot = grab();
+    {
+        // A measurement's distance dialog is part of what a screenshot should show.
+        QPainter painter(&shot);
+        const QPoint origin = mapToGlobal(QPoint());
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (qobject_cast<QDialog*>(window) && window->isVisible() && window->parentWidget() &&
+                window->parentWidget()->window() == this)
+                painter.drawPixmap(window->geometry().topLeft() - origin, window->grab());
+        }
+    }
+    if (shot.save(path))
         return true;
     *error = tr("Could not write the screenshot %1.").arg(QDir::toNativeSeparators(path));
     return false;

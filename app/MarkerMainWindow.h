@@ -45,7 +45,8 @@ public:
     // Saves the active document to `path`; on failure reports why and leaves the file as it was.
     bool saveActiveDocument(const QString& path);
 
-    // Writes the window as it is drawn now to an image file (PNG by its suffix).
+    // Writes the window as it is drawn now, with the non-modal dialogs it opened over it where
+    // they stand, to an image file (PNG by its suffix).
     bool saveScreenshot(const QString& path, QString* error);
 
     boost::shared_ptr<DocumentMak> activeMarker() const;

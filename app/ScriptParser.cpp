@@ -31,6 +31,7 @@ const StepWord kSteps[] = {
     {"redo", ScriptStep::Redo},
     {"save", ScriptStep::Save},
     {"screenshot", ScriptStep::Screenshot},
+    {"push", ScriptStep::PushButton},
     {"expect", ScriptStep::Expect},
 };
 
@@ -93,6 +94,8 @@ const CheckName kChecks[] = {
     {"undo-text", ScriptStep::ExpectUndoText, -1, "expect undo-text TEXT"},
     {"overlaps", ScriptStep::ExpectOverlaps, 1, "expect overlaps N"},
     {"same-as-file", ScriptStep::ExpectSameAsFile, 0, "expect same-as-file"},
+    {"field", ScriptStep::ExpectField, -1, "expect field NAME TEXT"},
+    {"clipboard", ScriptStep::ExpectClipboard, -1, "expect clipboard TEXT..."},
 };
 
 const char* const kMouseUsage = "%1 X Y [left|right|middle] [shift] [ctrl] [alt]";
@@ -218,10 +221,14 @@ bool ScriptParser::parseStep(const QStringList& words, ScriptStep* step, QString
         step->text = words.value(1);
         return true;
     case ScriptStep::Screenshot:
-        if (!expectArguments(words, 1, 1, QStringLiteral("screenshot PATH"), error))
+    case ScriptStep::PushButton: {
+        const QString argument =
+            step->kind == ScriptStep::Screenshot ? QStringLiteral(" PATH") : QStringLiteral(" NAME");
+        if (!expectArguments(words, 1, 1, word + argument, error))
             return false;
         step->text = words.at(1);
         return true;
+    }
     case ScriptStep::Expect:
         return parseExpect(words, step, error);
     }
@@ -281,7 +288,16 @@ bool ScriptParser::parseDialog(const QStringList& words, ScriptStep* step, QStri
             *error = tr("\"%1\" is not NAME=VALUE").arg(words.at(i));
             return false;
         }
-        step->fields.append({words.at(i).left(equals), words.at(i).mid(equals + 1)});
+        const QString name = words.at(i).left(equals);
+        const QString value = words.at(i).mid(equals + 1);
+        // A field named again gets one more line: how a text edit takes several.
+        const auto named =
+            std::find_if(step->fields.begin(), step->fields.end(),
+                         [&name](const QPair<QString, QString>& field) { return field.first == name; });
+        if (named != step->fields.end())
+            named->second += QLatin1Char('\n') + value;
+        else
+            step->fields.append({name, value});
     }
     return true;
 }
@@ -307,10 +323,19 @@ bool ScriptParser::parseExpect(const QStringList& words, ScriptStep* step, QStri
     step->check = found->check;
     const QStringList rest = words.mid(1);
     const QString usage = QLatin1String(found->usage);
+    if (step->check == ScriptStep::ExpectField) {
+        if (!expectArguments(rest, 2, INT_MAX, usage, error))
+            return false;
+        step->fields.append({rest.at(1), rest.mid(2).join(QLatin1Char(' '))});
+        return true;
+    }
     if (found->arguments < 0) {
         if (!expectArguments(rest, 1, INT_MAX, usage, error))
             return false;
-        step->text = rest.mid(1).join(QLatin1Char(' '));
+        // The clipboard holds a copied row of values, one tab between each.
+        const QChar separator =
+            step->check == ScriptStep::ExpectClipboard ? QLatin1Char('\t') : QLatin1Char(' ');
+        step->text = rest.mid(1).join(separator);
         return true;
     }
     if (!expectArguments(rest, found->arguments, found->arguments, usage, error))

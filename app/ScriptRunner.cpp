@@ -15,6 +15,7 @@
 #include "laystore/DocumentMak.h"
 #include "laystore/file/MarkerFile.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFile>
 #include <QKeyEvent>
@@ -181,6 +182,8 @@ bool ScriptRunner::execute(const ScriptStep& step, QString* done, QString* error
             return false;
         *done = step.source;
         return true;
+    case ScriptStep::PushButton:
+        return pushButton(step, done, error);
     case ScriptStep::Expect:
         return check(step, done, error);
     }
@@ -340,6 +343,22 @@ bool ScriptRunner::save(const ScriptStep& step, QString* done, QString* error)
     return true;
 }
 
+bool ScriptRunner::pushButton(const ScriptStep& step, QString* done, QString* error)
+{
+    QWidget* dialog = frontDialog(error);
+    if (!dialog)
+        return false;
+    auto* button = dialog->findChild<QAbstractButton*>(step.text);
+    if (!button || !button->isEnabled()) {
+        *error =
+            tr("the dialog %1 has no button \"%2\" to push").arg(DialogAnswerer::describe(dialog), step.text);
+        return false;
+    }
+    *done = tr("%1 in the dialog %2").arg(step.source, DialogAnswerer::describe(dialog));
+    button->click();
+    return true;
+}
+
 bool ScriptRunner::check(const ScriptStep& step, QString* done, QString* error)
 {
     *done = step.source + tr(": ok");
@@ -356,6 +375,15 @@ bool ScriptRunner::check(const ScriptStep& step, QString* done, QString* error)
             return true;
         *error = tr("expected the tool \"%1\", the current tool is \"%2\"").arg(step.text, currentTool());
         return false;
+    case ScriptStep::ExpectField:
+        return checkField(step, error);
+    case ScriptStep::ExpectClipboard: {
+        const QString copied = VelCoreApplication::instance()->clipboard().text();
+        if (copied == step.text)
+            return true;
+        *error = tr("expected the clipboard to hold \"%1\", it holds \"%2\"").arg(step.text, copied);
+        return false;
+    }
     case ScriptStep::ExpectInstructions: {
         const QString shown = QTextDocumentFragment::fromHtml(GetInfoBox()->instructions()).toPlainText();
         if (shown.contains(step.text))
@@ -421,6 +449,33 @@ bool ScriptRunner::checkSameAsFile(const DocumentMak& document, QString* error)
     *error =
         tr("the marker differs from its file: %1").arg(difference.describe(tr("the file"), tr("the marker")));
     return false;
+}
+
+bool ScriptRunner::checkField(const ScriptStep& step, QString* error) const
+{
+    const QWidget* dialog = frontDialog(error);
+    if (!dialog)
+        return false;
+    const QString name = step.fields.first().first;
+    const QString expected = step.fields.first().second;
+    const auto* field = dialog->findChild<QWidget*>(name);
+    if (!field) {
+        *error = tr("the dialog %1 has no field \"%2\"").arg(DialogAnswerer::describe(dialog), name);
+        return false;
+    }
+    const QString shown = DialogAnswerer::fieldText(field);
+    if (shown == expected)
+        return true;
+    *error = tr("expected the field %1 to show \"%2\", it shows \"%3\"").arg(name, expected, shown);
+    return false;
+}
+
+QWidget* ScriptRunner::frontDialog(QString* error) const
+{
+    QWidget* dialog = mDialogs->frontDialog();
+    if (!dialog)
+        *error = tr("no dialog is open");
+    return dialog;
 }
 
 bool ScriptRunner::checkMessage(const ScriptStep& step, QString* error)

@@ -51,11 +51,15 @@ private:
     bool sendWheel(const ScriptStep& step, QString* done, QString* error);
     bool undoOrRedo(const ScriptStep& step, QString* done, QString* error);
     bool save(const ScriptStep& step, QString* done, QString* error);
+    bool pushButton(const ScriptStep& step, QString* done, QString* error);
     bool check(const ScriptStep& step, QString* done, QString* error);
     bool checkMessage(const ScriptStep& step, QString* error);
     // The checks on the active marker: undo count and text, selection, overlaps, its file.
     bool checkMarker(const ScriptStep& step, QString* error);
     bool checkSameAsFile(const DocumentMak& document, QString* error);
+    bool checkField(const ScriptStep& step, QString* error) const;
+    // The non-modal dialog in front, or null with `error` saying there is none.
+    QWidget* frontDialog(QString* error) const;
 
     // Sends one mouse event of `type` to `view` at the document point `point`.
     void postMouse(DocumentView* view, int type, const QPointF& point, Qt::MouseButton button,

@@ -31,6 +31,7 @@ public:
         Redo,
         Save,       // text: the path, empty for the marker's own file
         Screenshot, // text: the path
+        PushButton, // text: the object name of a button of the dialog in front
         Expect      // check, and text or number
     };
     enum Check
@@ -43,7 +44,9 @@ public:
         ExpectInstructions, // text: part of the instruction page shown
         ExpectUndoText,     // text: the name of the command undo would take back
         ExpectOverlaps,     // number: how many pairs of laid pieces overlap
-        ExpectSameAsFile    // the marker holds exactly what its file holds
+        ExpectSameAsFile,   // the marker holds exactly what its file holds
+        ExpectField,        // fields: one object name and the text its field of the dialog in front shows
+        ExpectClipboard     // text: the clipboard's text
     };
 
     Kind kind = ChooseTool;

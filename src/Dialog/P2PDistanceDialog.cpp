@@ -99,7 +99,7 @@ void P2PDistanceDialog::colourMark(const QColor& colour)
         if (auto* shape = dynamic_cast<QAbstractGraphicsShapeItem*>(part))
             shape->setBrush(QBrush(colour, Qt::SolidPattern));
         else if (auto* line = dynamic_cast<QGraphicsLineItem*>(part))
-            line->setPen(QPen(colour));
+            line->setPen(QPen(colour, 0)); // one pixel wide at any zoom
     }
 }
 

@@ -97,6 +97,10 @@ private slots:
         QTest::newRow("field without name")
             << "dialog accept =3" << QStringLiteral("\"=3\" is not NAME=VALUE");
         QTest::newRow("undo with argument") << "undo 2" << QStringLiteral("too many arguments; usage: undo");
+        QTest::newRow("push without name") << "push" << QStringLiteral("missing argument; usage: push NAME");
+        QTest::newRow("field without text")
+            << "expect field labelDistance"
+            << QStringLiteral("missing argument; usage: expect field NAME TEXT");
         QTest::newRow("screenshot without path")
             << "screenshot" << QStringLiteral("missing argument; usage: screenshot PATH");
         QTest::newRow("unknown check")

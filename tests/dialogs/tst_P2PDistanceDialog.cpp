@@ -100,6 +100,8 @@ private slots:
         const Mark second(&scene);
         P2PDistanceDialog* firstDialog = measure(first, &view);
         QCOMPARE(first.lineColour(), QColor(Qt::red));
+        // A centimetre-wide pen would hide what is measured.
+        QVERIFY(first.line->pen().isCosmetic());
         QCOMPARE(first.arrowColour(), QColor(Qt::red));
         firstDialog->show();
         QApplication::setActiveWindow(firstDialog);

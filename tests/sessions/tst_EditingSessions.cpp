@@ -14,11 +14,17 @@
 #include "ScriptRunner.h"
 
 #include "VelCore/KeyboardMonitor.h"
+#include "VelGui/DocumentScene.h"
+#include "VelGui/DocumentView.h"
 #include "laystore/LaystoreTestMarker.h"
 #include "laystore/file/MarkerFile.h"
 
 #include "TestMain.h"
+#include <QDialog>
+#include <QGraphicsItemGroup>
+#include <QGraphicsScene>
 #include <QLineEdit>
+#include <QPointer>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -104,7 +110,9 @@ private slots:
         QVector<ScriptStep> steps;
         const CDbGrPolysObject* before = nullptr;
         const CDbGrPolysObject* after = nullptr;
-        runSession(QStringLiteral("drag-turn-snap.txt"), &steps, &before, &after);
+        runSession(QStringLiteral("drag-turn-snap.txt"), &steps);
+        if (!QTest::currentTestFailed())
+            findMovedGroup(&before, &after);
         if (QTest::currentTestFailed())
             return;
         const GeoPoint2D press = stepPoint(steps, ScriptStep::Press);
@@ -152,7 +160,9 @@ private slots:
         QVector<ScriptStep> steps;
         const CDbGrPolysObject* before = nullptr;
         const CDbGrPolysObject* after = nullptr;
-        runSession(QStringLiteral("lay-waiting-piece.txt"), &steps, &before, &after);
+        runSession(QStringLiteral("lay-waiting-piece.txt"), &steps);
+        if (!QTest::currentTestFailed())
+            findMovedGroup(&before, &after);
         if (QTest::currentTestFailed())
             return;
         QVERIFY(before->hitTest(stepPoint(steps, ScriptStep::Press), 0.0));
@@ -190,11 +200,63 @@ private slots:
         QCOMPARE(mSaved->findOverlaps(), 0);
     }
 
+    void theGapBetweenTwoPiecesIsMeasuredAndCopied()
+    {
+        QVector<ScriptStep> steps;
+        runSession(QStringLiteral("measure-gap.txt"), &steps, false);
+        if (QTest::currentTestFailed())
+            return;
+        QVERIFY(MarkerDifference(*mSample, *mSaved).isEmpty());
+        // Each measurement left its mark and its own dialog, still open.
+        DocumentView* view = mWindow->activeView();
+        int marks = 0;
+        for (const QGraphicsItem* item : view->scene()->items())
+            marks += item->type() == QGraphicsItemGroup::Type;
+        QCOMPARE(marks, 2);
+        QList<QPointer<QDialog>> dialogs;
+        for (QDialog* dialog : view->findChildren<QDialog*>()) {
+            QVERIFY(dialog->isVisible() && !dialog->isModal());
+            dialogs << dialog;
+        }
+        QCOMPARE(dialogs.size(), 2);
+        // Closing the window takes them with it.
+        QVERIFY(mWindow->close());
+        mWindow.reset();
+        for (const QPointer<QDialog>& dialog : dialogs)
+            QVERIFY(dialog.isNull());
+    }
+
+    void aTwoLineTextIsWrittenReversedAndMoved()
+    {
+        QVector<ScriptStep> steps;
+        runSession(QStringLiteral("write-move-text.txt"), &steps);
+        if (QTest::currentTestFailed())
+            return;
+        const MarkerDifference difference(*mSample, *mSaved);
+        const QString what =
+            difference.describe(QStringLiteral("the sample"), QStringLiteral("the saved marker"));
+        QVERIFY2(difference.removed().isEmpty() && difference.added().size() == 1, qPrintable(what));
+        const auto* text = qobject_cast<const CDbTextObject*>(difference.added().first());
+        QVERIFY2(text, qPrintable(what));
+        QCOMPARE(text->getLines(), (QStringList{QStringLiteral("Lot 12"), QStringLiteral("Denim 14 oz")}));
+        QCOMPARE(text->letterSize(), short(36));
+        QCOMPARE(text->angle(), 270.0);
+        QCOMPARE(text->horizontalAlignment(), Qt::AlignHCenter);
+        QCOMPARE(text->workSection(), short(1));
+        // Written where clicked and carried as far as the drag's last move.
+        const GeoPoint2D written = stepPoint(steps, ScriptStep::Click);
+        const GeoPoint2D carried =
+            stepPoint(steps, ScriptStep::Move, true) - stepPoint(steps, ScriptStep::Press) + written;
+        QVERIFY2(
+            text->center().distance(carried) < kPixelSlack,
+            qPrintable(QStringLiteral("the text is at %1, %2").arg(text->center().x).arg(text->center().y)));
+    }
+
 private:
     // Runs the session `name` on the copy of the sample, reading its steps into `steps`, and
-    // finds the one piece group it moved: as the sample has it and as the saved copy has it.
-    void runSession(const QString& name, QVector<ScriptStep>* steps, const CDbGrPolysObject** before,
-                    const CDbGrPolysObject** after)
+    // reads the copy as the session left it into mSaved. `drags`: the session drops a drag,
+    // which writes the transformer's diagnostic line.
+    void runSession(const QString& name, QVector<ScriptStep>* steps, bool drags = true)
     {
         const QString path = QString::fromUtf8(kSessions) + name;
         QFile file(path);
@@ -203,9 +265,9 @@ private:
         int line = 0;
         QString error;
         QVERIFY2(ScriptParser::parse(script, steps, &line, &error), qPrintable(error));
-        // Every drop of a drag writes the transformer's diagnostic line.
-        QTest::ignoreMessage(QtDebugMsg,
-                             QRegularExpression(QStringLiteral("InteractiveTransformer::end\\(\\):")));
+        if (drags)
+            QTest::ignoreMessage(QtDebugMsg,
+                                 QRegularExpression(QStringLiteral("InteractiveTransformer::end\\(\\):")));
         QString out, err;
         QTextStream outStream(&out), errStream(&err);
         ScriptRunner runner(mWindow.get(), &outStream, &errStream);
@@ -214,7 +276,11 @@ private:
                  qPrintable((mSink->errors + mSink->messages).join(QLatin1Char('\n'))));
         mSaved = MarkerFile::load(mCopy, &error);
         QVERIFY2(mSaved, qPrintable(error));
+    }
 
+    // The one piece group the session moved: as the sample has it and as the saved copy has it.
+    void findMovedGroup(const CDbGrPolysObject** before, const CDbGrPolysObject** after)
+    {
         const MarkerDifference difference(*mSample, *mSaved);
         const QString what =
             difference.describe(QStringLiteral("the sample"), QStringLiteral("the saved marker"));
