@@ -350,8 +350,11 @@ private slots:
     {
         SelectView view;
         LaystoreTest::Marker& marker = view.marker;
+        // On the second layer: the leg, a bar across its way, and a pocket that puts the
+        // marker's end far beyond the bar.
         marker.add(LaystoreTest::frontLeg(), {0.0, 0.0}, 1);
         marker.add({{0.0, 0.0}, {0.5, 0.0}, {0.5, 150.0}, {0.0, 150.0}}, {40.0, 0.0}, 1);
+        marker.add(LaystoreTest::pocketBag(), {100.0, 120.0}, 1);
         QVERIFY(marker.document->drawing()->setCurrentFabricAndLayer(0, 1));
         marker.document->emitModified();
         QVERIFY(view.doubleClick({20.0, 50.0}));
