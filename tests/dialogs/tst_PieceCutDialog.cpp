@@ -45,18 +45,11 @@ class tst_PieceCutDialog : public QObject
 private slots:
     void initTestCase() { DialogTest::setUpDialogTests(); }
 
-    void startsWithACentreCutAndZeroes()
+    void startsWithTheSeamValueSelected()
     {
         PieceCutDialog dialog(kPiece);
-        for (const char* name : {"editBottom", "editTop", "editValue"})
-            QCOMPARE(edit(dialog, name)->text(), QStringLiteral("0.00 cm"));
-        QVERIFY(radio(dialog, "radioCenter")->isChecked());
         QCOMPARE(dialog.focusWidget(), edit(dialog, "editValue"));
         QCOMPARE(edit(dialog, "editValue")->selectedText(), QStringLiteral("0.00 cm"));
-        QCOMPARE(dialog.position(), short(PieceCutDialog::AtCenter));
-        QVERIFY(dialog.isHorizontal());
-        QCOMPARE(dialog.seamValue(), 0.0);
-        QCOMPARE(dialog.distance(), 0.0);
     }
 
     void checksTheCutAgainstThePiece_data()

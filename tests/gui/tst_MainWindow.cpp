@@ -1,4 +1,4 @@
-#include "dialogs/DialogTestSupport.h"
+#include "PlatformNoise.h"
 #include "gui/GuiTestDoubles.h"
 
 #include "VelGui/DocumentScene.h"
@@ -103,21 +103,6 @@ private slots:
         // A destroyed main window leaves no dangling pointer and no document behind.
         QCOMPARE(VelCoreApplication::instance()->mainWindow(), nullptr);
         QVERIFY(!VelApplication::instance()->activeDocument());
-    }
-
-    void textListSlotOpensTheEditor()
-    {
-        MainWindow mainWindow;
-        QString opened;
-        DialogTest::answerModal([&opened](QWidget* modal) {
-            auto* dialog = qobject_cast<TextListDialog*>(modal);
-            QVERIFY(dialog);
-            opened = dialog->texts().join(QLatin1Char('|'));
-            dialog->reject();
-        });
-        // Plug-ins reach the slot by name.
-        QVERIFY(QMetaObject::invokeMethod(&mainWindow, "textList"));
-        QCOMPARE(opened, QStringLiteral("Front|Back"));
     }
 
     void textListStoresOnlyAcceptedEdits()
