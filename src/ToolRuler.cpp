@@ -25,6 +25,7 @@ const ToolRegistration<ToolRuler> registration("ruler", QStringLiteral(":/images
 
 // The ticks and arrows are sized by the measured length: 2 % of it from each end.
 constexpr double kMarkFraction = 0.02;
+// Degrees each side of the measured line an arrow head opens.
 constexpr double kArrowHalfAngle = 20.0;
 
 QPen rubberPen()

@@ -26,6 +26,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QtTest>
@@ -77,6 +78,10 @@ private slots:
         QString error;
         QVERIFY2(mModule.load(PluginModule::defaultPath(), &error), qPrintable(error));
         QVERIFY(mDir.isValid());
+        // The text dialog reads the stored phrases: never the user's own settings.
+        QCoreApplication::setOrganizationName(QStringLiteral("VelSystemTests"));
+        QCoreApplication::setApplicationName(QStringLiteral("tst_EditingSessions"));
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, mDir.path());
         mSample = MarkerFile::load(QString::fromUtf8(kSample), &error);
         QVERIFY2(mSample, qPrintable(error));
     }
