@@ -15,10 +15,15 @@ CDbGrPolysObject::CDbGrPolysObject() = default;
 
 CDbGrPolysObject::~CDbGrPolysObject() = default;
 
+bool CDbGrPolysObject::State::operator==(const State& o) const
+{
+    return polygons == o.polygons && section == o.section;
+}
+
 GeoRectangle CDbGrPolysObject::boundingRect() const
 {
     GeoRectangle r;
-    for (const CDbPolygon& p : mPolygons)
+    for (const CDbPolygon& p : mState.polygons)
         r.include(p.boundingRect());
     return r;
 }
@@ -27,10 +32,8 @@ CDbAbstractObject* CDbGrPolysObject::clone() const
 {
     auto* copy = new CDbGrPolysObject();
     copy->copyFlagsFrom(*this);
-    copy->mPolygons = mPolygons;
-    copy->mSection = mSection;
+    copy->mState = mState;
     copy->mOverlapping = mOverlapping;
-    copy->mNeedsIdCheck = mNeedsIdCheck;
     return copy;
 }
 
@@ -41,8 +44,8 @@ CDbGrPolysObject* CDbGrPolysObject::clone(CDbMarkerDrawing* drawing, bool asPrev
 
 bool CDbGrPolysObject::isValid() const
 {
-    return !mPolygons.empty() &&
-           std::all_of(mPolygons.begin(), mPolygons.end(), [](const CDbPolygon& p) { return p.isValid(); });
+    return !mState.polygons.empty() && std::all_of(mState.polygons.begin(), mState.polygons.end(),
+                                                   [](const CDbPolygon& p) { return p.isValid(); });
 }
 
 void CDbGrPolysObject::translate(GeoPoint2D& delta)
@@ -62,7 +65,7 @@ void CDbGrPolysObject::translate(GeoPoint2D& delta)
     }
     if (delta == GeoPoint2D())
         return;
-    for (CDbPolygon& p : mPolygons)
+    for (CDbPolygon& p : mState.polygons)
         p.translate(delta);
     emitChanged();
 }
@@ -74,10 +77,7 @@ void CDbGrPolysObject::exchangeInfos(CDbAbstractObject* other)
         throw std::invalid_argument("CDbGrPolysObject::exchangeInfos: the other object is not a piece group");
     if (group == this)
         return;
-    std::swap(mPolygons, group->mPolygons);
-    std::swap(mSection, group->mSection);
-    // The check belongs to the polygons it is about.
-    std::swap(mNeedsIdCheck, group->mNeedsIdCheck);
+    std::swap(mState, group->mState);
     emitChanged();
     group->emitChanged();
 }
@@ -85,17 +85,17 @@ void CDbGrPolysObject::exchangeInfos(CDbAbstractObject* other)
 bool CDbGrPolysObject::sameContent(const CDbAbstractObject& other) const
 {
     const auto* group = qobject_cast<const CDbGrPolysObject*>(&other);
-    return group && sameFlags(other) && mSection == group->mSection && mPolygons == group->mPolygons;
+    return group && sameFlags(other) && mState == group->mState;
 }
 
 bool CDbGrPolysObject::hitTest(const GeoPoint2D& point, double tolerance) const
 {
-    for (const CDbPolygon& p : mPolygons) {
+    for (const CDbPolygon& p : mState.polygons) {
         GeoRectangle r = p.boundingRect();
         r.expand(tolerance, tolerance);
         if (!r.contains(point))
             continue;
-        const GeoPolygon2D outline = p.outline().toPolygon();
+        const GeoPolygon2D outline = p.cutOutline().toPolygon();
         if (outline.containsPoint(point) || outline.distanceToOutline(point) <= tolerance)
             return true;
     }
@@ -107,8 +107,8 @@ bool CDbGrPolysObject::meets(const GeoPolygon2D& area) const
     if (area.size() < 3)
         return false;
     const BgPolygon bgArea = toBgPolygon(area);
-    return std::any_of(mPolygons.begin(), mPolygons.end(), [&bgArea](const CDbPolygon& p) {
-        return !p.contours().isEmpty() && bg::intersects(toBgPolygon(p.outline().toPolygon()), bgArea);
+    return std::any_of(mState.polygons.begin(), mState.polygons.end(), [&bgArea](const CDbPolygon& p) {
+        return !p.contours().isEmpty() && bg::intersects(toBgPolygon(p.cutOutline().toPolygon()), bgArea);
     });
 }
 
@@ -116,12 +116,12 @@ bool CDbGrPolysObject::overlaps(const CDbGrPolysObject& other) const
 {
     if (!boundingRect().intersect(other.boundingRect()))
         return false;
-    for (const CDbPolygon& a : mPolygons) {
+    for (const CDbPolygon& a : mState.polygons) {
         if (a.contours().isEmpty())
             continue;
-        const GeoPolygon2D outline = a.outline().toPolygon();
-        for (const CDbPolygon& b : other.mPolygons) {
-            if (!b.contours().isEmpty() && outline.overlaps(b.outline().toPolygon()))
+        const GeoPolygon2D outline = a.cutOutline().toPolygon();
+        for (const CDbPolygon& b : other.mState.polygons) {
+            if (!b.contours().isEmpty() && outline.overlaps(b.cutOutline().toPolygon()))
                 return true;
         }
     }
@@ -131,23 +131,23 @@ bool CDbGrPolysObject::overlaps(const CDbGrPolysObject& other) const
 double CDbGrPolysObject::area() const
 {
     double total = 0.0;
-    for (const CDbPolygon& p : mPolygons) {
+    for (const CDbPolygon& p : mState.polygons) {
         if (!p.isBlocking() && !p.contours().isEmpty())
-            total += p.outline().toPolygon().area();
+            total += p.pieceOutline().toPolygon().area();
     }
     return total;
 }
 
 void CDbGrPolysObject::addPolygon(const CDbPolygon& polygon)
 {
-    mPolygons.push_back(polygon);
+    mState.polygons.push_back(polygon);
     emitChanged();
 }
 
 void CDbGrPolysObject::rotate(double degrees)
 {
     const GeoPoint2D centre = boundingRect().center();
-    for (CDbPolygon& p : mPolygons)
+    for (CDbPolygon& p : mState.polygons)
         p.rotate(degrees, centre);
     emitChanged();
 }
@@ -155,7 +155,7 @@ void CDbGrPolysObject::rotate(double degrees)
 void CDbGrPolysObject::mirrorHorizontally()
 {
     const double axis = boundingRect().center().x;
-    for (CDbPolygon& p : mPolygons)
+    for (CDbPolygon& p : mState.polygons)
         p.mirrorX(axis);
     emitChanged();
 }
@@ -163,7 +163,7 @@ void CDbGrPolysObject::mirrorHorizontally()
 void CDbGrPolysObject::mirrorVertically()
 {
     const double axis = boundingRect().center().y;
-    for (CDbPolygon& p : mPolygons)
+    for (CDbPolygon& p : mState.polygons)
         p.mirrorY(axis);
     emitChanged();
 }
@@ -181,17 +181,25 @@ void CDbGrPolysObject::removeInvalidGrPolysID(CDbMarkerDrawing* drawing, CDbFabr
         return piece && p.sizeIndex() >= 0 && p.sizeIndex() < piece->getNumberOfSizes();
     };
     std::vector<CDbPolygon> kept;
-    for (const CDbPolygon& p : mPolygons) {
+    for (const CDbPolygon& p : mState.polygons) {
         if (namesPiece(p) || (p.isBlocking() && p.pieceIndex() == -1))
             kept.push_back(p);
     }
     if (std::none_of(kept.begin(), kept.end(), namesPiece))
         return setCode(1);
-    mNeedsIdCheck = false;
+    mState.needsIdCheck = false;
     setCode(0);
-    if (kept.size() == mPolygons.size())
+    if (kept.size() == mState.polygons.size())
         return;
-    mPolygons = std::move(kept);
+    mState.polygons = std::move(kept);
+    emitChanged();
+}
+
+void CDbGrPolysObject::setSection(short section)
+{
+    if (mState.section == section)
+        return;
+    mState.section = section;
     emitChanged();
 }
 

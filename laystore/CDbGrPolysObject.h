@@ -33,29 +33,33 @@ public:
     // While placed, keeps x >= 0 (when negative x is forbidden) and y within the fabric and
     // standby areas, 0..2W. Emits `changed` when it moved.
     void translate(GeoPoint2D& delta) override;
-    // The polygons are exchanged whole (outlines, grain lines, orientation), with the section.
+    // The whole state is exchanged: the polygons with everything they carry, the section and
+    // the group's own data.
     void exchangeInfos(CDbAbstractObject* other) override;
     bool sameContent(const CDbAbstractObject& other) const override;
-    // Inside or within `tolerance` of one of the polygons' outlines (their last contours).
+    // Inside or within `tolerance` of one of the polygons' cut outlines.
     bool hitTest(const GeoPoint2D& point, double tolerance) const override;
     bool meets(const GeoPolygon2D& area) const override;
 
-    // True when an outline of this group and one of `other` share area; outlines that only
+    // True when a cut outline of this group and one of `other` share area; outlines that only
     // touch do not overlap, an outline inside another does.
     bool overlaps(const CDbGrPolysObject& other) const;
-    // The area of the pieces' outlines (blocking polygons aside), in cm².
+    // The area of the pieces' own outlines (blocking polygons aside), in cm².
     double area() const;
 
-    short section() const { return mSection; }
-    void setSection(short section) { mSection = section; }
+    short section() const { return mState.section; }
+    // Emits `changed` when the section changes.
+    void setSection(short section);
 
-    int polygonCount() const { return static_cast<int>(mPolygons.size()); }
-    CDbPolygon& polygon(int i) { return mPolygons[static_cast<size_t>(i)]; }
-    const CDbPolygon& polygon(int i) const { return mPolygons[static_cast<size_t>(i)]; }
-    std::vector<CDbPolygon>& polygons() { return mPolygons; }
-    const std::vector<CDbPolygon>& polygons() const { return mPolygons; }
+    int polygonCount() const { return static_cast<int>(mState.polygons.size()); }
+    // A caller changing a polygon in place ends with emitChanged(), so that the document's
+    // index and the views follow.
+    CDbPolygon& polygon(int i) { return mState.polygons[static_cast<size_t>(i)]; }
+    const CDbPolygon& polygon(int i) const { return mState.polygons[static_cast<size_t>(i)]; }
+    std::vector<CDbPolygon>& polygons() { return mState.polygons; }
+    const std::vector<CDbPolygon>& polygons() const { return mState.polygons; }
     void addPolygon(const CDbPolygon& polygon);
-    bool hasMultiPolygon() const { return mPolygons.size() > 1; }
+    bool hasMultiPolygon() const { return mState.polygons.size() > 1; }
 
     // Turns by `degrees` counter-clockwise, or mirrors, about the group's centre.
     void rotate(double degrees);
@@ -64,8 +68,8 @@ public:
 
     // Set on a group made from outside data (a marker file, an import): its polygons may
     // name pieces or sizes its fabric no longer has, so it must be checked before use.
-    bool needsIdCheck() const { return mNeedsIdCheck; }
-    void setNeedsIdCheck(bool needsCheck) { mNeedsIdCheck = needsCheck; }
+    bool needsIdCheck() const { return mState.needsIdCheck; }
+    void setNeedsIdCheck(bool needsCheck) { mState.needsIdCheck = needsCheck; }
     // Drops the polygons naming a piece or size that `fabric` (a fabric of `drawing`) does not
     // have, clears the check flag and writes 0 to `code`. When no piece polygon would remain,
     // or an argument is null or foreign, the group is left unchanged and `code` gets 1: the
@@ -77,10 +81,21 @@ public:
     void setOverlapping(bool overlapping);
 
 private:
-    std::vector<CDbPolygon> mPolygons;
-    short mSection = SectionStandby;
+    // Everything a copy carries, an exchange swaps and a comparison takes, as one value, so
+    // that a field added here survives every drag and undo.
+    struct State
+    {
+        std::vector<CDbPolygon> polygons;
+        short section = SectionStandby;
+        // The check belongs to the polygons it is about. A pending check is not content: it
+        // is the only field equality leaves out.
+        bool needsIdCheck = false;
+        bool operator==(const State& o) const;
+    };
+
+    State mState;
+    // Session marks, not content.
     bool mOverlapping = false;
-    bool mNeedsIdCheck = false;
 };
 
 } // namespace VelSystem

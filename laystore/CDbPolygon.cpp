@@ -31,7 +31,9 @@ void CDbPolygon::setOrientation(double rotation, bool mirroredX, bool mirroredY)
 
 GeoRectangle CDbPolygon::boundingRect() const
 {
-    return mContours.isEmpty() ? GeoRectangle() : mContours.lastContour().boundingRect();
+    GeoRectangle r = cutOutline().boundingRect();
+    r.include(pieceOutline().boundingRect());
+    return r;
 }
 
 bool CDbPolygon::isValid() const

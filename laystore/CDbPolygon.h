@@ -16,8 +16,12 @@ public:
 
     CDbContourObject& contours() { return mContours; }
     const CDbContourObject& contours() const { return mContours; }
-    // The outline that is cut (the last contour).
-    const CDbVectorsObjectTable& outline() const { return mContours.lastContour(); }
+    // The piece's own outline (area, notches, link ends, start points): never a blocking or a
+    // cut-down union laid over it.
+    const CDbVectorsObjectTable& pieceOutline() const { return mContours.pieceContour(); }
+    // The outline the knife cuts (overlaps, slides, nesting, the marker's length): the last
+    // contour, whatever made it.
+    const CDbVectorsObjectTable& cutOutline() const { return mContours.lastContour(); }
 
     GeoPoint2D grainStart() const { return mGrainStart; }
     GeoPoint2D grainEnd() const { return mGrainEnd; }
@@ -36,6 +40,7 @@ public:
     short getPolygonCutRank() const { return mCutRank; }
     void setPolygonCutRank(short rank) { mCutRank = rank; }
 
+    // Takes in both outlines.
     GeoRectangle boundingRect() const;
     bool isValid() const;
     void translate(const GeoPoint2D& d);

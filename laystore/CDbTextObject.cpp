@@ -106,6 +106,14 @@ void CDbTextObject::setAngle(double angle)
     emitChanged();
 }
 
+void CDbTextObject::setWorkSection(short section)
+{
+    if (mState.workSection == section)
+        return;
+    mState.workSection = section;
+    emitChanged();
+}
+
 void CDbTextObject::setCenter(const GeoPoint2D& center)
 {
     mState.centre = center;

@@ -50,7 +50,7 @@ public:
     void setAngle(double angle);
     // Section the text belongs to (1 fabric, 2 standby).
     short workSection() const { return mState.workSection; }
-    void setWorkSection(short section) { mState.workSection = section; }
+    void setWorkSection(short section);
     GeoPoint2D center() const { return mState.centre; }
     void setCenter(const GeoPoint2D& center);
     // The block in characters: the longest line's length (0 for a text without characters)

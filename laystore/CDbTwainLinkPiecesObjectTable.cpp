@@ -14,7 +14,7 @@ bool resolve(const QList<CDbPolygon>& polygons, const CDbTwainLinkPiecesObject::
         if (candidate.pieceIndex() != end.pieceIndex || candidate.contours().isEmpty())
             continue;
         int remaining = end.pointIndex;
-        for (const CDbMarkerPointObject& p : candidate.outline().points()) {
+        for (const CDbMarkerPointObject& p : candidate.pieceOutline().points()) {
             if ((end.onContour || p.isNotch()) && --remaining == 0) {
                 point = p;
                 polygon = &candidate;

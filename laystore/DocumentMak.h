@@ -61,6 +61,8 @@ public:
     void replacePiece(CDbAbstractObject* current, CDbAbstractObject* replacement, CDbFabricObject* fabric,
                       short layer);
     bool contains(const CDbAbstractObject* object) const;
+    // The index of the placed objects' boxes, which every change keeps up to date.
+    const SpatialIndex& spatialIndex() const { return *mIndex; }
     // Every object placed on the layer, and the piece groups among them.
     QListEx<CDbAbstractObject*> objects(CDbFabricObject* fabric, short layer) const;
     QListEx<CDbGrPolysObject*> groups(CDbFabricObject* fabric, short layer) const;

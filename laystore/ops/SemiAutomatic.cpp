@@ -114,7 +114,7 @@ std::vector<GeoPolygon2D> outlines(const CDbGrPolysObject& group)
     std::vector<GeoPolygon2D> result;
     for (const CDbPolygon& p : group.polygons()) {
         if (!p.contours().isEmpty())
-            result.push_back(p.outline().toPolygon());
+            result.push_back(p.cutOutline().toPolygon());
     }
     return result;
 }

@@ -69,6 +69,16 @@ bool SpatialIndex::update(CDbAbstractObject* object)
     return true;
 }
 
+bool SpatialIndex::Entry::operator==(const Entry& o) const
+{
+    return layer == o.layer && sameBox(box, o.box);
+}
+
+bool SpatialIndex::operator==(const SpatialIndex& other) const
+{
+    return mEntries == other.mEntries;
+}
+
 void SpatialIndex::query(short fabric, short layer, const GeoRectangle& area,
                          std::vector<CDbAbstractObject*>& found) const
 {

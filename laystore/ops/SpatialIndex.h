@@ -29,6 +29,11 @@ public:
     void query(short fabric, short layer, const GeoRectangle& area,
                std::vector<CDbAbstractObject*>& found) const;
 
+    // True when both index the same objects on the same layers at the same boxes: an index
+    // kept up to date by changes equals one built afresh.
+    bool operator==(const SpatialIndex& other) const;
+    bool operator!=(const SpatialIndex& other) const { return !(*this == other); }
+
 private:
     using Value = std::pair<BgBox, CDbAbstractObject*>;
     using Tree = boost::geometry::index::rtree<Value, boost::geometry::index::rstar<16>>;
@@ -37,6 +42,7 @@ private:
     {
         BgBox box;
         LayerKey layer;
+        bool operator==(const Entry& o) const;
     };
 
     std::map<LayerKey, Tree> mTrees;

@@ -126,7 +126,7 @@ void PieceGroupItem::rebuild()
     for (const CDbPolygon& polygon : g.polygons()) {
         if (polygon.contours().isEmpty())
             continue;
-        const GeoPolygon2D shape = polygon.outline().toPolygon();
+        const GeoPolygon2D shape = polygon.pieceOutline().toPolygon();
         Outline outline;
         outline.path = closedPath(shape);
         outline.blocking = polygon.isBlocking();
@@ -135,7 +135,14 @@ void PieceGroupItem::rebuild()
         outline.labelRoom = box.width();
         outline.label = outline.blocking ? QString() : pieceLabel(g, polygon);
         mOutlines.push_back(outline);
-        addNotchTicks(polygon.outline(), shape, mNotches);
+        // What the knife cuts around the piece (a blocking, a cut-down union) shows as a block.
+        if (polygon.contours().hasOverlaidContour()) {
+            Outline cut;
+            cut.path = closedPath(polygon.cutOutline().toPolygon());
+            cut.blocking = true;
+            mOutlines.push_back(cut);
+        }
+        addNotchTicks(polygon.pieceOutline(), shape, mNotches);
         addGrainLine(polygon.grainStart(), polygon.grainEnd(), mGrainLines);
     }
 }

@@ -50,8 +50,8 @@ bool overlapsAnotherGroup(const DocumentMak& document, CDbFabricObject* fabric, 
         for (const CDbPolygon& a : group.polygons()) {
             for (const CDbPolygon& b : other->polygons()) {
                 if (!a.contours().isEmpty() && !b.contours().isEmpty() &&
-                    !a.outline()
-                         .listeVectorIntersection(b.outline(), a.boundingRect(), b.boundingRect())
+                    !a.cutOutline()
+                         .listeVectorIntersection(b.cutOutline(), a.boundingRect(), b.boundingRect())
                          .isEmpty())
                     return true;
             }

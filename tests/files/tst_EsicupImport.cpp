@@ -86,8 +86,8 @@ private slots:
         const auto twice = firstLayer(*doubled).groups();
         QCOMPARE(twice.size(), groups.size());
         for (int g = 0; g < groups.size(); ++g) {
-            const CDbVectorsObjectTable& pa = groups[g]->polygon(0).outline();
-            const CDbVectorsObjectTable& pb = twice[g]->polygon(0).outline();
+            const CDbVectorsObjectTable& pa = groups[g]->polygon(0).pieceOutline();
+            const CDbVectorsObjectTable& pb = twice[g]->polygon(0).pieceOutline();
             QCOMPARE(pb.size(), pa.size());
             for (int i = 0; i < pa.size(); ++i)
                 QVERIFY2(GeoPoint2D(pb[i]) == pa[i] * 2.0,
@@ -121,7 +121,7 @@ private slots:
         QCOMPARE(groups[2]->polygon(0).pieceIndex(), short(1));
         // Each group is its piece's outline moved to its place.
         for (const CDbGrPolysObject* group : groups) {
-            const CDbVectorsObjectTable& placed = group->polygon(0).outline();
+            const CDbVectorsObjectTable& placed = group->polygon(0).pieceOutline();
             const CDbVectorsObjectTable& own =
                 fabric.piece(group->polygon(0).pieceIndex())->getPieceSize(0)->outline();
             const GeoPoint2D offset = placed.boundingRect().leftBottom();

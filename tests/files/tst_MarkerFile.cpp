@@ -254,7 +254,7 @@ private slots:
         const auto* back = qobject_cast<const CDbGrPolysObject*>(
             (*loaded->drawing()->fabric(0)->layers())[0].objects().last());
         QVERIFY(back);
-        const CDbVectorsObjectTable& read = back->polygon(0).outline();
+        const CDbVectorsObjectTable& read = back->polygon(0).pieceOutline();
         QCOMPARE(read.size(), points.size());
         for (int i = 0; i < points.size(); ++i) {
             QVERIFY2(std::memcmp(&read[i].x, &points[i].x, sizeof(double)) == 0 &&
@@ -280,9 +280,9 @@ private slots:
         QCOMPARE(groups[0]->section(), short(CDbGrPolysObject::SectionStandby));
         const CDbPolygon& polygon = groups[0]->polygon(0);
         QCOMPARE(polygon.sizeIndex(), short(0));
-        QCOMPARE(polygon.outline()[0].type(), CDbMarkerPointObject::Normal);
-        QCOMPARE(polygon.outline()[0].notchState(), CDbMarkerPointObject::NotchNone);
-        QCOMPARE(polygon.outline()[0].features(), 0);
+        QCOMPARE(polygon.pieceOutline()[0].type(), CDbMarkerPointObject::Normal);
+        QCOMPARE(polygon.pieceOutline()[0].notchState(), CDbMarkerPointObject::NotchNone);
+        QCOMPARE(polygon.pieceOutline()[0].features(), 0);
         QCOMPARE(document->drawing()->currentFabricIndex(), short(0));
         QCOMPARE(document->drawing()->lockFlags(), int(CDbMarkerDrawing::LockNone));
     }

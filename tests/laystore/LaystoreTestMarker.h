@@ -101,8 +101,8 @@ inline double outlineGap(const CDbGrPolysObject& a, const CDbGrPolysObject& b)
     double nearest = std::numeric_limits<double>::infinity();
     for (const CDbPolygon& p : a.polygons()) {
         for (const CDbPolygon& q : b.polygons())
-            nearest = std::min(nearest, bg::distance(toBgPolygon(p.outline().toPolygon()),
-                                                     toBgPolygon(q.outline().toPolygon())));
+            nearest = std::min(nearest, bg::distance(toBgPolygon(p.cutOutline().toPolygon()),
+                                                     toBgPolygon(q.cutOutline().toPolygon())));
     }
     return nearest;
 }

@@ -31,7 +31,7 @@ CDbPieceObject pieceWithSizes(const QString& name, int sizes)
     for (int i = 0; i < sizes; ++i) {
         CDbPieceSizeObject size;
         size.setName(QString::number(36 + 2 * i));
-        size.setOutline(shape->polygon(0).outline());
+        size.setOutline(shape->polygon(0).pieceOutline());
         piece.addSize(size);
     }
     return piece;

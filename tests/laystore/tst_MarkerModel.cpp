@@ -24,7 +24,7 @@ private slots:
     {
         // Waistband 42 x 4 at the origin; point 2 (1-based) is the notch at (21, 0).
         std::unique_ptr<CDbGrPolysObject> band(makePiece(waistband(), {0, 0}));
-        const CDbVectorsObjectTable& outline = band->polygon(0).outline();
+        const CDbVectorsObjectTable& outline = band->polygon(0).pieceOutline();
         short index = -1;
 
         QVERIFY(outline.isClickInVector(true, {21.2, 0.1}, 0.5, CDbVectorsObjectTable::eForAnyPoint, &index));
@@ -53,7 +53,7 @@ private slots:
         p.rotate(90, {0, 0});
         QCOMPARE(p.rotation(), 90.0);
         QCOMPARE(p.grainStart(), original.grainStart().rotated(90));
-        QCOMPARE(static_cast<GeoPoint2D>(p.outline()[0]), original.outline()[0].rotated(90));
+        QCOMPARE(static_cast<GeoPoint2D>(p.pieceOutline()[0]), original.pieceOutline()[0].rotated(90));
         p.rotate(300, {0, 0});
         QCOMPARE(p.rotation(), 30.0);
 
@@ -68,8 +68,8 @@ private slots:
         QVERIFY(!p.isMirroredX());
         QCOMPARE(p.rotation(), 30.0);
         p.rotate(-30, {0, 0});
-        for (int i = 0; i < original.outline().size(); ++i)
-            QVERIFY(p.outline()[i].equals(original.outline()[i], 1e-9));
+        for (int i = 0; i < original.pieceOutline().size(); ++i)
+            QVERIFY(p.pieceOutline()[i].equals(original.pieceOutline()[i], 1e-9));
 
         p = original;
         p.mirrorY(10);

@@ -201,8 +201,8 @@ private slots:
         QFETCH(double, area);
         const std::unique_ptr<CDbGrPolysObject> a(makePiece(waistband(), {0, 0})),
             b(makePiece(waistband(), at));
-        const QList<CDbVectorsObjectTable> shared = a->polygon(0).outline().listeVectorIntersection(
-            b->polygon(0).outline(), a->boundingRect(), b->boundingRect());
+        const QList<CDbVectorsObjectTable> shared = a->polygon(0).cutOutline().listeVectorIntersection(
+            b->polygon(0).cutOutline(), a->boundingRect(), b->boundingRect());
         QCOMPARE(shared.size(), area > 0 ? 1 : 0);
         if (area > 0)
             QCOMPARE(shared[0].toPolygon().area(), area);
@@ -233,7 +233,7 @@ private slots:
                 const CDbGrPolysObject* b = groups[j];
                 if (a->section() == CDbGrPolysObject::SectionFabric &&
                     b->section() == CDbGrPolysObject::SectionFabric &&
-                    a->polygon(0).outline().toPolygon().overlaps(b->polygon(0).outline().toPolygon())) {
+                    a->polygon(0).cutOutline().toPolygon().overlaps(b->polygon(0).cutOutline().toPolygon())) {
                     ++expected;
                     marked << a << b;
                 }

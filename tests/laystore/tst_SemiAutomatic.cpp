@@ -20,7 +20,7 @@ namespace {
 // The outline of a one-piece group moved by `delta`.
 GeoPolygon2D movedBy(const CDbGrPolysObject& group, const GeoPoint2D& delta)
 {
-    GeoPolygon2D outline = group.polygon(0).outline().toPolygon();
+    GeoPolygon2D outline = group.polygon(0).cutOutline().toPolygon();
     outline.translate(delta);
     return outline;
 }
@@ -261,7 +261,7 @@ private slots:
                 const GeoPolygon2D further = movedBy(*moved, direction * step);
                 return std::any_of(groups.begin(), groups.end(), [&](const CDbGrPolysObject* other) {
                     return other != moving && !moving->overlaps(*other) &&
-                           further.crosses(other->polygon(0).outline().toPolygon());
+                           further.crosses(other->polygon(0).cutOutline().toPolygon());
                 });
             };
             const QByteArray where = "round " + QByteArray::number(round);
