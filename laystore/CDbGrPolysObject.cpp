@@ -128,6 +128,26 @@ bool CDbGrPolysObject::overlaps(const CDbGrPolysObject& other) const
     return false;
 }
 
+std::vector<GeoPolygon2D> CDbGrPolysObject::cutOutlines() const
+{
+    std::vector<GeoPolygon2D> outlines;
+    for (const CDbPolygon& p : mState.polygons) {
+        if (!p.contours().isEmpty())
+            outlines.push_back(p.cutOutline().toPolygon());
+    }
+    return outlines;
+}
+
+std::vector<GeoPolygon2D> CDbGrPolysObject::pieceOutlines() const
+{
+    std::vector<GeoPolygon2D> outlines;
+    for (const CDbPolygon& p : mState.polygons) {
+        if (!p.contours().isEmpty())
+            outlines.push_back(p.pieceOutline().toPolygon());
+    }
+    return outlines;
+}
+
 double CDbGrPolysObject::area() const
 {
     double total = 0.0;

@@ -44,6 +44,9 @@ public:
     // True when a cut outline of this group and one of `other` share area; outlines that only
     // touch do not overlap, an outline inside another does.
     bool overlaps(const CDbGrPolysObject& other) const;
+    // The outlines the knife cuts, and the pieces' own outlines, one per polygon with a contour.
+    std::vector<GeoPolygon2D> cutOutlines() const;
+    std::vector<GeoPolygon2D> pieceOutlines() const;
     // The area of the pieces' own outlines (blocking polygons aside), in cm².
     double area() const;
 

@@ -100,10 +100,9 @@ GeoPoint2D DocumentMak::snapToOutline(const GeoPoint2D& point, double tolerance,
     GeoPoint2D edgePoint = point;
     std::vector<GeoPolygon2D> outlines;
     for (const CDbAbstractObject* candidate : candidatesNear(point, cornerDistance, &fabric, &layer)) {
-        const auto* group = qobject_cast<const CDbGrPolysObject*>(candidate);
-        for (int i = 0; group && i < group->polygonCount(); ++i) {
-            if (!group->polygon(i).contours().isEmpty())
-                outlines.push_back(group->polygon(i).outline().toPolygon());
+        if (const auto* group = qobject_cast<const CDbGrPolysObject*>(candidate)) {
+            const std::vector<GeoPolygon2D> own = group->pieceOutlines();
+            outlines.insert(outlines.end(), own.begin(), own.end());
         }
     }
     for (const GeoPolygon2D& outline : outlines) {

@@ -51,21 +51,11 @@ CDbNestingHelper::CDbNestingHelper(const DocumentMak& document, CDbFabricObject*
             continue;
         if (group->section() == CDbGrPolysObject::SectionStandby) {
             mWaiting.append(group);
-            mProblem.pieces.push_back({knifeOutlines(*group), allowedTurns(*group, *fabric)});
+            mProblem.pieces.push_back({group->cutOutlines(), allowedTurns(*group, *fabric)});
         } else if (group->boundingRect().intersect(mProblem.area)) {
-            mProblem.obstacles.push_back(knifeOutlines(*group));
+            mProblem.obstacles.push_back(group->cutOutlines());
         }
     }
-}
-
-std::vector<GeoPolygon2D> CDbNestingHelper::knifeOutlines(const CDbGrPolysObject& group)
-{
-    std::vector<GeoPolygon2D> outlines;
-    for (const CDbPolygon& polygon : group.polygons()) {
-        if (!polygon.contours().isEmpty())
-            outlines.push_back(polygon.outline().toPolygon());
-    }
-    return outlines;
 }
 
 std::vector<NestOrientation> CDbNestingHelper::allowedTurns(const CDbGrPolysObject& group,
@@ -112,8 +102,8 @@ std::unique_ptr<CDbGrPolysObject> CDbNestingHelper::laidCopy(int index, const Ne
         copy->rotate(placement.orientation.angle);
     // The copy turned about its centre lies where the placement's turn about the origin puts
     // the outlines, give or take a shift: the boxes' corners tell it.
-    const GeoRectangle target = extentOf(placement.apply(knifeOutlines(group)));
-    GeoPoint2D shift = target.leftBottom() - extentOf(knifeOutlines(*copy)).leftBottom();
+    const GeoRectangle target = extentOf(placement.apply(group.cutOutlines()));
+    GeoPoint2D shift = target.leftBottom() - extentOf(copy->cutOutlines()).leftBottom();
     copy->translate(shift);
     copy->setSection(CDbGrPolysObject::SectionFabric);
     return copy;

@@ -30,8 +30,6 @@ public:
     // `placement` says.
     std::unique_ptr<CDbGrPolysObject> laidCopy(int index, const NestPlacement& placement) const;
 
-    // The outlines of a group that the knife cuts, which must not overlap other groups'.
-    static std::vector<GeoPolygon2D> knifeOutlines(const CDbGrPolysObject& group);
     // The turns that bring every piece of the group to one of its piece's allowed rotations
     // (the group as it lies when there is no such turn).
     static std::vector<NestOrientation> allowedTurns(const CDbGrPolysObject& group,

@@ -109,16 +109,6 @@ double bandLimit(double min, double max, double step, double low, double high)
     return kInfinity;
 }
 
-std::vector<GeoPolygon2D> outlines(const CDbGrPolysObject& group)
-{
-    std::vector<GeoPolygon2D> result;
-    for (const CDbPolygon& p : group.polygons()) {
-        if (!p.contours().isEmpty())
-            result.push_back(p.cutOutline().toPolygon());
-    }
-    return result;
-}
-
 } // namespace
 
 void SemiAutomatic::placementAccordingDirection(CDbMarkerDrawing* drawing, short mode,
@@ -158,13 +148,13 @@ void SemiAutomatic::placementAccordingDirection(CDbMarkerDrawing* drawing, short
     GeoRectangle end = box;
     end.translate(direction * distance);
     swept.include(end);
-    const std::vector<GeoPolygon2D> moving = outlines(*group);
+    const std::vector<GeoPolygon2D> moving = group->cutOutlines();
     for (CDbAbstractObject* object : document->objectsIn(swept, fabric, layer)) {
         auto* other = qobject_cast<CDbGrPolysObject*>(object);
         // What the group lies on at the start does not hold it back.
         if (!other || other == group || group->overlaps(*other))
             continue;
-        for (const GeoPolygon2D& obstacle : outlines(*other)) {
+        for (const GeoPolygon2D& obstacle : other->cutOutlines()) {
             const GeoRectangle obstacleBox = obstacle.boundingRect();
             for (const GeoPolygon2D& outline : moving) {
                 GeoRectangle reach = outline.boundingRect();
