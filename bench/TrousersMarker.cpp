@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <benchmark/benchmark.h>
 #include <boost/make_shared.hpp>
+#include <map>
 
 namespace VelSystem {
 
@@ -23,18 +24,37 @@ constexpr double kOverlap = 4.0;
 
 } // namespace
 
-const TrousersMarker* TrousersMarker::shared(benchmark::State& state)
+const TrousersMarker* TrousersMarker::shared(benchmark::State& state, const QString& instance)
 {
-    static TrousersMarker shapes;
-    static QString error;
-    static const bool loaded =
-        shapes.load(QStringLiteral(MARKER_DATASETS_DIR "/esicup/trousers.json"), &error);
-    if (!loaded) {
-        state.SkipWithError(
-            ("skipped: the trousers dataset is not available (" + error.toStdString() + ")").c_str());
+    struct Loaded
+    {
+        TrousersMarker shapes;
+        QString error;
+        bool ok;
+    };
+    static std::map<QString, Loaded> instances;
+    auto found = instances.find(instance);
+    if (found == instances.end()) {
+        Loaded loaded;
+        loaded.ok = loaded.shapes.load(QStringLiteral(MARKER_DATASETS_DIR "/esicup/%1.json").arg(instance),
+                                       &loaded.error);
+        found = instances.emplace(instance, std::move(loaded)).first;
+    }
+    if (!found->second.ok) {
+        state.SkipWithError(("skipped: the " + instance.toStdString() + " dataset is not available (" +
+                             found->second.error.toStdString() + ")")
+                                .c_str());
         return nullptr;
     }
-    return &shapes;
+    return &found->second.shapes;
+}
+
+std::vector<GeoPolygon2D> TrousersMarker::outlines() const
+{
+    std::vector<GeoPolygon2D> outlines;
+    for (const Shape& shape : mCopies)
+        outlines.emplace_back(shape.outline);
+    return outlines;
 }
 
 bool TrousersMarker::load(const QString& path, QString* error)

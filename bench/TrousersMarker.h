@@ -1,6 +1,6 @@
 #pragma once
 
-#include "VelGeo/GeoPoint2D.h"
+#include "VelGeo/GeoPolygon2D.h"
 
 #include <QString>
 #include <boost/shared_ptr.hpp>
@@ -23,9 +23,11 @@ public:
     // Reads the instance's shapes; false with `error` set when the file is missing or
     // malformed.
     bool load(const QString& path, QString* error);
-    // The shapes of the datasets' trousers instance, read once; null, with `state` skipped
-    // and told why, when the datasets are absent.
-    static const TrousersMarker* shared(benchmark::State& state);
+    // The shapes of the datasets' trousers instance (or of the instance named), read once;
+    // null, with `state` skipped and told why, when the datasets are absent.
+    static const TrousersMarker* shared(benchmark::State& state, const QString& instance = "trousers");
+    // Every copy's outline, its left-bottom corner at the origin.
+    std::vector<GeoPolygon2D> outlines() const;
 
     // A document whose current layer holds `count` laid pieces in rows 1000 cm long, 1 cm
     // apart; every `overlapEvery`-th piece is pushed 4 cm into its left neighbour (0: none).

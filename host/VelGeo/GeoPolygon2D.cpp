@@ -1,12 +1,18 @@
 #include "VelGeo/GeoPolygon2D.h"
 
 #include "VelGeo/GeoBoost.h"
+#include "VelGeo/GeoClipper.h"
+#include "VelGeo/GeoRegion.h"
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <limits>
+#include <map>
+#include <numeric>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace VelSystem {
 
@@ -125,6 +131,158 @@ bool sharesArea(const GeoPolygon2D& a, const GeoPolygon2D& b, const BgPolygon& a
         return false;
     return shared >= kCertainOverlap || a.crosses(b) || cornerInside(a, b, bArea) ||
            cornerInside(b, a, aArea);
+}
+
+// Parts of a split thinner than this (cm: twice the area over the perimeter) are what is left of
+// an edge lying on the line, not pieces to cut.
+constexpr double kThinnestPart = 1e-4;
+// The simplification tolerance is halved until nothing crosses, at most this often; what is
+// left to remove by then lies well below any visible distance.
+constexpr int kSimplifyAttempts = 24;
+// A vertex on a curved stretch turns by more than a straight edge's rounding (degrees).
+constexpr double kStraightTurn = 0.01;
+
+// A frame whose x axis is a cut line: on the grid the line is exact, so every vertex that
+// rounds onto it lies on both sides of the cut alike.
+struct LineFrame
+{
+    GeoPoint2D origin, along;
+
+    GeoPoint2D toLine(const GeoPoint2D& p) const { return {along.dot(p - origin), along.cross(p - origin)}; }
+    GeoPoint2D fromLine(const GeoPoint2D& p) const
+    {
+        return origin + along * p.x + GeoPoint2D(-along.y, along.x) * p.y;
+    }
+};
+
+// The pieces of `path` (in the line's frame) on one side of the line, counter-clockwise.
+ClipperLib::Paths clipToSide(const ClipperLib::Path& path, bool left)
+{
+    double reach = 1.0;
+    for (const ClipperLib::IntPoint& p : path)
+        reach = std::max({reach, 2.0 * std::fabs(toGeoPoint(p).x), 2.0 * std::fabs(toGeoPoint(p).y)});
+    const double far = left ? reach : -reach;
+    ClipperLib::Clipper clipper;
+    clipper.PreserveCollinear(true); // vertices on straight edges carry notches and marks
+    clipper.StrictlySimple(true);
+    clipper.AddPath(path, ClipperLib::ptSubject, true);
+    clipper.AddPath(toClipperPath(GeoPolygon2D({{-reach, 0.0}, {reach, 0.0}, {reach, far}, {-reach, far}})),
+                    ClipperLib::ptClip, true);
+    ClipperLib::Paths pieces;
+    clipper.Execute(ClipperLib::ctIntersection, pieces, ClipperLib::pftNonZero, ClipperLib::pftNonZero);
+    return pieces;
+}
+
+// `piece` with the vertices on the line (sorted along it) put back where its edges run along
+// the line: Clipper drops them there even when told to keep collinear vertices.
+ClipperLib::Path withVerticesOnLine(const ClipperLib::Path& piece, const ClipperLib::Path& onLine)
+{
+    ClipperLib::Path restored;
+    for (size_t i = 0; i < piece.size(); ++i) {
+        const ClipperLib::IntPoint& p = piece[i];
+        const ClipperLib::IntPoint& q = piece[(i + 1) % piece.size()];
+        restored.push_back(p);
+        if (p.Y != 0 || q.Y != 0)
+            continue;
+        const auto between = [&](const ClipperLib::IntPoint& v) {
+            return std::min(p.X, q.X) < v.X && v.X < std::max(p.X, q.X);
+        };
+        if (p.X < q.X)
+            std::copy_if(onLine.begin(), onLine.end(), std::back_inserter(restored), between);
+        else
+            std::copy_if(onLine.rbegin(), onLine.rend(), std::back_inserter(restored), between);
+    }
+    return restored;
+}
+
+// The parts of `outline` on one side of the line (`left`: positive y in the line's frame),
+// traced back to its vertices.
+std::vector<GeoPolygon2D::Derived> sideOf(const GeoPolygon2D& outline, const LineFrame& frame, bool left)
+{
+    ClipperLib::Path path;
+    for (const GeoPoint2D& p : outline.points())
+        path.push_back(toClipperPoint(frame.toLine(p)));
+    std::map<std::pair<ClipperLib::cInt, ClipperLib::cInt>, int> vertexAt;
+    ClipperLib::Path onLine;
+    for (int i = 0; i < static_cast<int>(path.size()); ++i) {
+        const ClipperLib::IntPoint& p = path[static_cast<size_t>(i)];
+        if (vertexAt.emplace(std::make_pair(p.X, p.Y), i).second && p.Y == 0)
+            onLine.push_back(p);
+    }
+    std::sort(onLine.begin(), onLine.end(), [](const auto& a, const auto& b) { return a.X < b.X; });
+
+    std::vector<GeoPolygon2D::Derived> parts;
+    for (const ClipperLib::Path& piece : clipToSide(path, left)) {
+        GeoPolygon2D::Derived part;
+        for (const ClipperLib::IntPoint& p : withVerticesOnLine(piece, onLine)) {
+            const auto found = vertexAt.find({p.X, p.Y});
+            part.sources.push_back(found == vertexAt.end() ? -1 : found->second);
+            part.outline.append(found == vertexAt.end() ? frame.fromLine(toGeoPoint(p))
+                                                        : outline[found->second]);
+        }
+        const double area = part.outline.signedArea();
+        if (area <= 0.0 || 2.0 * area < kThinnestPart * part.outline.perimeter())
+            continue;
+        // Start at the first vertex in the split outline's own order, as an uncut outline does.
+        const auto first = std::min_element(part.sources.begin(), part.sources.end(), [](int a, int b) {
+            return static_cast<unsigned>(a) < static_cast<unsigned>(b); // -1 comes last
+        });
+        const auto shift = first - part.sources.begin();
+        std::rotate(part.sources.begin(), first, part.sources.end());
+        std::rotate(part.outline.points().begin(), part.outline.points().begin() + shift,
+                    part.outline.points().end());
+        parts.push_back(std::move(part));
+    }
+    std::sort(parts.begin(), parts.end(), [](const GeoPolygon2D::Derived& a, const GeoPolygon2D::Derived& b) {
+        return a.sources.front() < b.sources.front();
+    });
+    return parts;
+}
+
+// How far the outline turns at each vertex, in degrees (positive to the left); vertices that
+// repeat a neighbour take the turn between the edges beside them.
+std::vector<double> turnsOf(const std::vector<GeoPoint2D>& points)
+{
+    const int n = static_cast<int>(points.size());
+    auto at = [&](int i) -> const GeoPoint2D& { return points[static_cast<size_t>(((i % n) + n) % n)]; };
+    std::vector<double> turns(points.size(), 0.0);
+    for (int i = 0; i < n; ++i) {
+        int before = i - 1, after = i + 1;
+        while (before > i - n && at(before) == at(i))
+            --before;
+        while (after < i + n && at(after) == at(i))
+            ++after;
+        const GeoPoint2D in = at(i) - at(before);
+        const GeoPoint2D out = at(after) - at(i);
+        turns[static_cast<size_t>(i)] = std::atan2(in.cross(out), in.dot(out)) * 180.0 / kPi;
+    }
+    return turns;
+}
+
+// Indexes of the vertices of `outline` that Boost's simplification of the ring starting at
+// `start` keeps, in order; empty when fewer than three are left or they cross.
+std::vector<int> simplifiedVertices(const GeoPolygon2D& outline, int start, double tolerance)
+{
+    using BgRing = bg::model::ring<GeoPoint2D, false, true>;
+    const std::vector<GeoPoint2D>& points = outline.points();
+    const int n = outline.size();
+    BgRing ring(points.begin() + start, points.end());
+    ring.insert(ring.end(), points.begin(), points.begin() + start + 1);
+    BgRing simple;
+    bg::simplify(ring, simple, tolerance);
+    std::vector<int> kept;
+    int at = start;
+    for (size_t k = 0; k + 1 < simple.size(); ++k) {
+        for (int step = 0; step < n && points[static_cast<size_t>(at)] != simple[k]; ++step)
+            at = (at + 1) % n;
+        kept.push_back(at);
+    }
+    if (kept.size() < 3)
+        return {};
+    std::vector<GeoPoint2D> keptPoints;
+    for (int i : kept)
+        keptPoints.push_back(points[static_cast<size_t>(i)]);
+    return GeoPolygon2D(keptPoints).isSimple() ? kept : std::vector<int>();
 }
 
 } // namespace
@@ -270,6 +428,87 @@ bool GeoPolygon2D::isFinite() const
             return false;
     }
     return true;
+}
+
+bool GeoPolygon2D::isSimple() const
+{
+    // Boost's validity test refuses crossings, an edge touching another, spikes and rings
+    // without area; on its own it lets repeated vertices pass.
+    return size() >= 3 && isFinite() && bg::is_valid(toBgPolygon(*this));
+}
+
+bool GeoPolygon2D::encloses(const GeoPolygon2D& o) const
+{
+    GeoRectangle reach = boundingRect();
+    reach.expand(1.0 / kClipperScale, 1.0 / kClipperScale);
+    if (o.isEmpty() || !reach.contains(o.boundingRect()))
+        return false;
+    if (o.area() == 0.0)
+        return size() >= 3 && bg::covered_by(outlineOf(o.mPoints), toBgPolygon(*this));
+    return GeoRegion(o).subtracted(GeoRegion(*this)).isEmpty();
+}
+
+bool GeoPolygon2D::orientCounterClockwise()
+{
+    if (!(signedArea() < 0.0))
+        return false;
+    std::reverse(mPoints.begin(), mPoints.end());
+    return true;
+}
+
+GeoPolygon2D::Split GeoPolygon2D::splitAlong(const GeoPoint2D& a, const GeoPoint2D& b) const
+{
+    if (!a.isFinite() || !b.isFinite() || a == b)
+        throw std::invalid_argument("GeoPolygon2D::splitAlong: the line needs two distinct, finite points");
+    if (!isFinite())
+        throw std::invalid_argument(
+            "GeoPolygon2D::splitAlong: an outline with a coordinate that is not finite");
+    const LineFrame frame{a, (b - a) / (b - a).module()};
+    Split split;
+    if (size() < 3 || area() == 0.0)
+        return split;
+    split.left = sideOf(*this, frame, true);
+    split.right = sideOf(*this, frame, false);
+    return split;
+}
+
+GeoPolygon2D::Split GeoPolygon2D::splitAlong(const GeoPoint2D& through, double degrees) const
+{
+    return splitAlong(through, through + GeoPoint2D(1.0, 0.0).rotated(degrees));
+}
+
+GeoPolygon2D::Simplified GeoPolygon2D::simplified(double tolerance, double cornerDegrees) const
+{
+    const int n = size();
+    const std::vector<double> turns = turnsOf(mPoints);
+    std::vector<int> kept;
+    if (n > 3 && tolerance > 0.0 && isSimple()) {
+        // Boost keeps a ring's first point: start at the sharpest corner, which stays anyway.
+        const int start = static_cast<int>(
+            std::max_element(turns.begin(), turns.end(),
+                             [](double a, double b) { return std::fabs(a) < std::fabs(b); }) -
+            turns.begin());
+        double t = tolerance;
+        for (int attempt = 0; kept.empty() && attempt < kSimplifyAttempts; ++attempt, t /= 2.0)
+            kept = simplifiedVertices(*this, start, t);
+    }
+    if (kept.empty()) {
+        kept.resize(mPoints.size());
+        std::iota(kept.begin(), kept.end(), 0);
+    }
+    std::sort(kept.begin(), kept.end()); // back in this outline's order
+    auto gentle = [&](int i) {
+        const double turn = std::fabs(turns[static_cast<size_t>((i + n) % n)]);
+        return turn > kStraightTurn && turn < cornerDegrees;
+    };
+    Simplified result;
+    for (int i : kept) {
+        result.outline.append(mPoints[static_cast<size_t>(i)]);
+        result.sources.push_back(i);
+        result.onCurve.push_back(std::fabs(turns[static_cast<size_t>(i)]) < cornerDegrees &&
+                                 (gentle(i - 1) || gentle(i + 1)));
+    }
+    return result;
 }
 
 void GeoPolygon2D::translate(const GeoPoint2D& d)

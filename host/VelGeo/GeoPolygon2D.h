@@ -13,6 +13,10 @@ namespace VelSystem {
 class GeoPolygon2D
 {
 public:
+    struct Derived;
+    struct Split;
+    struct Simplified;
+
     GeoPolygon2D() = default;
     explicit GeoPolygon2D(std::vector<GeoPoint2D> points) : mPoints(std::move(points)) {}
 
@@ -49,6 +53,26 @@ public:
     // Edges that only touch or run along each other do not cross.
     bool crosses(const GeoPolygon2D& o) const;
     bool isFinite() const;
+    // True when the outline encloses an area and no edge crosses or touches another, apart from
+    // neighbours meeting at their shared vertex.
+    bool isSimple() const;
+    // True when `o` lies inside this outline; touching its edges from inside counts.
+    bool encloses(const GeoPolygon2D& o) const;
+    // Reverses a clockwise outline (vertex i becomes size() - 1 - i); true when it did.
+    bool orientCounterClockwise();
+
+    // The parts of this outline on either side of the straight line through `a` and `b`: `left`
+    // of the direction from a to b, `right` of it. Every vertex keeps its place and is traced
+    // back; the points where the line cuts an edge are new. A vertex on the line belongs to the
+    // parts on both sides. Throws std::invalid_argument when a and b coincide.
+    Split splitAlong(const GeoPoint2D& a, const GeoPoint2D& b) const;
+    // The same along the line through `through` at `degrees` counter-clockwise from the x axis.
+    Split splitAlong(const GeoPoint2D& through, double degrees) const;
+    // Fewer vertices of this outline, none farther than `tolerance` from the outline they
+    // replace, without a crossing; an outline that is not simple comes back whole. Each kept
+    // vertex is told to lie on a curved stretch (the outline turns by less than `cornerDegrees`
+    // there and at a neighbour that turns too) or at a corner.
+    Simplified simplified(double tolerance, double cornerDegrees = 30.0) const;
 
     void translate(const GeoPoint2D& d);
     void rotate(double degrees, const GeoPoint2D& centre);
@@ -58,6 +82,26 @@ public:
 
 private:
     std::vector<GeoPoint2D> mPoints;
+};
+
+// An outline made from another one, each vertex traced back to the vertex of the other outline
+// at the same place, or -1 for a vertex made anew.
+struct GeoPolygon2D::Derived
+{
+    GeoPolygon2D outline;
+    std::vector<int> sources;
+};
+
+// The parts of a split outline on each side of the line, counter-clockwise, in the order of
+// their first vertices in the outline that was split.
+struct GeoPolygon2D::Split
+{
+    std::vector<Derived> left, right;
+};
+
+struct GeoPolygon2D::Simplified : GeoPolygon2D::Derived
+{
+    std::vector<bool> onCurve; // per vertex: on a curved stretch rather than at a corner
 };
 
 } // namespace VelSystem

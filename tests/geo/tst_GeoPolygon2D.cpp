@@ -1,4 +1,4 @@
-#include "GeoTestPrint.h"
+#include "GeoTestShapes.h"
 #include "VelGeo/GeoBoost.h"
 #include "VelGeo/GeoPolygon2D.h"
 
@@ -14,41 +14,14 @@
 using VelSystem::GeoPoint2D;
 using VelSystem::GeoPolygon2D;
 using VelSystem::GeoRectangle;
+using namespace VelSystem::GeoTestShapes;
 
 Q_DECLARE_METATYPE(GeoPolygon2D)
+Q_DECLARE_METATYPE(GeoPoint2D)
+Q_DECLARE_METATYPE(std::vector<int>)
+Q_DECLARE_METATYPE(std::vector<std::vector<int>>)
 
 namespace {
-
-GeoPolygon2D rectangle(double x0, double y0, double x1, double y1)
-{
-    return GeoPolygon2D({{x0, y0}, {x1, y0}, {x1, y1}, {x0, y1}});
-}
-
-// An L: a 4 x 1 foot and a 1 x 3 upright, with its notch at [1, 4] x [1, 4].
-GeoPolygon2D lShape()
-{
-    return GeoPolygon2D({{0, 0}, {4, 0}, {4, 1}, {1, 1}, {1, 4}, {0, 4}});
-}
-
-GeoPolygon2D reversed(GeoPolygon2D p)
-{
-    std::reverse(p.points().begin(), p.points().end());
-    return p;
-}
-
-// A random star-shaped (and usually concave) outline around `centre`.
-GeoPolygon2D randomStar(std::mt19937& rng, const GeoPoint2D& centre)
-{
-    std::uniform_real_distribution<double> radius(0.5, 3.0), angle(0.0, 360.0);
-    std::vector<double> angles(7);
-    for (double& a : angles)
-        a = angle(rng);
-    std::sort(angles.begin(), angles.end());
-    GeoPolygon2D star;
-    for (double a : angles)
-        star.append(centre + GeoPoint2D(radius(rng), 0).rotated(a));
-    return star;
-}
 
 // The shared area as Qt's own path clipping computes it.
 double qtSharedArea(const GeoPolygon2D& a, const GeoPolygon2D& b)
@@ -259,6 +232,165 @@ private slots:
         GeoPolygon2D closed = lShape();
         closed.append(closed[0]);
         QCOMPARE(int(VelSystem::toBgPolygon(closed).outer().size()), 7);
+    }
+
+    void isSimple_data()
+    {
+        QTest::addColumn<GeoPolygon2D>("outline");
+        QTest::addColumn<bool>("simple");
+        const double nan = std::numeric_limits<double>::quiet_NaN();
+        QTest::newRow("square") << rectangle(0, 0, 1, 1) << true;
+        QTest::newRow("clockwise L") << reversed(lShape()) << true;
+        QTest::newRow("repeated vertex") << GeoPolygon2D({{0, 0}, {1, 0}, {1, 0}, {1, 1}}) << true;
+        QTest::newRow("bow tie") << GeoPolygon2D({{0, 0}, {1, 1}, {1, 0}, {0, 1}}) << false;
+        QTest::newRow("spike") << GeoPolygon2D({{0, 0}, {2, 0}, {2, 2}, {1, 2}, {1, 3}, {1, 2}, {0, 2}})
+                               << false;
+        QTest::newRow("vertex on an edge") << GeoPolygon2D({{0, 0}, {4, 0}, {4, 4}, {2, 0}, {0, 4}}) << false;
+        QTest::newRow("zero area") << GeoPolygon2D({{0, 0}, {1, 0}, {2, 0}}) << false;
+        QTest::newRow("two points") << GeoPolygon2D({{0, 0}, {1, 0}}) << false;
+        QTest::newRow("not finite") << GeoPolygon2D({{0, 0}, {1, 0}, {nan, 1}}) << false;
+    }
+
+    void isSimple()
+    {
+        QFETCH(GeoPolygon2D, outline);
+        QFETCH(bool, simple);
+        QCOMPARE(outline.isSimple(), simple);
+        GeoPolygon2D turned = outline;
+        QCOMPARE(turned.orientCounterClockwise(), outline.signedArea() < 0.0);
+        QVERIFY(turned.signedArea() >= 0.0 || !outline.isFinite());
+    }
+
+    void encloses_data()
+    {
+        QTest::addColumn<GeoPolygon2D>("outer");
+        QTest::addColumn<GeoPolygon2D>("inner");
+        QTest::addColumn<bool>("encloses");
+        const GeoPolygon2D big = rectangle(0, 0, 10, 10);
+        QTest::newRow("nested") << big << rectangle(2, 2, 3, 3) << true;
+        QTest::newRow("nested, touching the border") << reversed(big) << rectangle(0, 2, 3, 10) << true;
+        QTest::newRow("identical") << lShape() << lShape() << true;
+        QTest::newRow("overlapping") << big << rectangle(9, 9, 11, 11) << false;
+        QTest::newRow("disjoint") << big << rectangle(12, 0, 13, 1) << false;
+        QTest::newRow("in the notch of an L") << lShape() << rectangle(2, 2, 3, 3) << false;
+        QTest::newRow("filling the notch of an L") << lShape() << rectangle(1, 1, 4, 4) << false;
+        QTest::newRow("an L in its box") << rectangle(0, 0, 4, 4) << lShape() << true;
+        QTest::newRow("a flat outline inside") << big << GeoPolygon2D({{1, 1}, {5, 5}}) << true;
+        QTest::newRow("a flat outline across the notch")
+            << lShape() << GeoPolygon2D({{0.5, 3.5}, {3.5, 0.5}}) << false;
+    }
+
+    void encloses()
+    {
+        QFETCH(GeoPolygon2D, outer);
+        QFETCH(GeoPolygon2D, inner);
+        QFETCH(bool, encloses);
+        QCOMPARE(outer.encloses(inner), encloses);
+    }
+
+    void splitAlong_data()
+    {
+        using Parts = std::vector<std::vector<int>>;
+        QTest::addColumn<GeoPolygon2D>("outline");
+        QTest::addColumn<GeoPoint2D>("a");
+        QTest::addColumn<GeoPoint2D>("b");
+        QTest::addColumn<Parts>("left");
+        QTest::addColumn<Parts>("right");
+        const GeoPolygon2D square = rectangle(0, 0, 2, 2);
+        QTest::newRow("square, across") << square << GeoPoint2D(1, -1) << GeoPoint2D(1, 3)
+                                        << Parts{{0, -1, -1, 3}} << Parts{{1, 2, -1, -1}};
+        QTest::newRow("clockwise square, across") << reversed(square) << GeoPoint2D(1, -1) << GeoPoint2D(1, 3)
+                                                  << Parts{{0, 3, -1, -1}} << Parts{{1, -1, -1, 2}};
+        QTest::newRow("square, through two corners")
+            << square << GeoPoint2D(0, 0) << GeoPoint2D(2, 2) << Parts{{0, 2, 3}} << Parts{{0, 1, 2}};
+        QTest::newRow("L, along an edge") << lShape() << GeoPoint2D(-1, 1) << GeoPoint2D(5, 1)
+                                          << Parts{{3, 4, 5, -1}} << Parts{{0, 1, 2, 3, -1}};
+        const GeoPolygon2D u({{0, 0}, {3, 0}, {3, 3}, {2, 3}, {2, 1}, {1, 1}, {1, 3}, {0, 3}});
+        QTest::newRow("U, through both arms")
+            << u << GeoPoint2D(-1, 2) << GeoPoint2D(4, 2) << Parts{{2, 3, -1, -1}, {6, 7, -1, -1}}
+            << Parts{{0, 1, -1, -1, 4, 5, -1, -1}};
+        QTest::newRow("missing the outline")
+            << lShape() << GeoPoint2D(0, 10) << GeoPoint2D(1, 10) << Parts{} << Parts{{0, 1, 2, 3, 4, 5}};
+        QTest::newRow("zero area") << GeoPolygon2D({{0, 0}, {2, 0}, {4, 0}}) << GeoPoint2D(1, -1)
+                                   << GeoPoint2D(1, 1) << Parts{} << Parts{};
+    }
+
+    void splitAlong()
+    {
+        using Parts = std::vector<std::vector<int>>;
+        QFETCH(GeoPolygon2D, outline);
+        QFETCH(GeoPoint2D, a);
+        QFETCH(GeoPoint2D, b);
+        QFETCH(Parts, left);
+        QFETCH(Parts, right);
+        const GeoPolygon2D::Split split = outline.splitAlong(a, b);
+        const GeoPoint2D along = (b - a) / (b - a).module();
+        double area = 0.0;
+        for (const bool onLeft : {true, false}) {
+            const auto& parts = onLeft ? split.left : split.right;
+            Parts sources;
+            for (const GeoPolygon2D::Derived& part : parts) {
+                QVERIFY(part.outline.signedArea() > 0.0);
+                area += part.outline.area();
+                for (int i = 0; i < part.outline.size(); ++i) {
+                    const int source = part.sources[size_t(i)];
+                    const double side = along.cross(part.outline[i] - a) * (onLeft ? 1.0 : -1.0);
+                    QVERIFY(source >= 0 ? part.outline[i] == outline[source] : std::fabs(side) < 1e-12);
+                    QVERIFY(side > -1e-12);
+                }
+                sources.push_back(part.sources);
+            }
+            QCOMPARE(sources, onLeft ? left : right);
+        }
+        QVERIFY(std::fabs(area - outline.area()) < 1e-9);
+        const GeoPolygon2D::Split turned = outline.splitAlong(a, (b - a).angle());
+        QCOMPARE(turned.left.size(), split.left.size());
+        QCOMPARE(turned.right.size(), split.right.size());
+        QVERIFY_EXCEPTION_THROWN(outline.splitAlong(a, a), std::invalid_argument);
+    }
+
+    void simplified_data()
+    {
+        QTest::addColumn<GeoPolygon2D>("outline");
+        QTest::addColumn<double>("tolerance");
+        QTest::addColumn<std::vector<int>>("kept");
+        QTest::addColumn<std::vector<int>>("curved");
+        QTest::newRow("straight runs") << GeoPolygon2D({{0, 0}, {1, 0}, {2, 0}, {2, 2}, {1, 2.01}, {0, 2}})
+                                       << 0.05 << std::vector<int>{0, 2, 3, 5} << std::vector<int>{};
+        // The outseam bends gently twice: a curve drawn with few points, as the crotch is.
+        QTest::newRow("leg, nothing to drop")
+            << frontLeg() << 0.0 << std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}
+            << std::vector<int>{2, 3, 6, 7, 8, 9, 10, 11};
+        // The crotch keeps every other vertex, as another implementation of the same method does.
+        QTest::newRow("leg") << frontLeg() << 0.5 << std::vector<int>{0, 1, 2, 3, 4, 5, 7, 9, 10, 12, 13}
+                             << std::vector<int>{2, 3, 7, 9, 10};
+        // Dropping the dent in the slanted bottom edge would leave the slit's tip outside: it stays.
+        QTest::newRow("slit reaching into a dent")
+            << GeoPolygon2D({{0, -1}, {5, -0.4}, {10, 1}, {10, 10}, {6, 10}, {5, -0.2}, {4, 10}, {0, 10}})
+            << 0.5 << std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7} << std::vector<int>{};
+        QTest::newRow("a crossing outline stays")
+            << GeoPolygon2D({{0, 0}, {1, 0}, {2, 0}, {2, 2}, {1, 1}, {0, 2}, {2, 1.1}}) << 0.5
+            << std::vector<int>{0, 1, 2, 3, 4, 5, 6} << std::vector<int>{};
+    }
+
+    void simplified()
+    {
+        QFETCH(GeoPolygon2D, outline);
+        QFETCH(double, tolerance);
+        QFETCH(std::vector<int>, kept);
+        QFETCH(std::vector<int>, curved);
+        const GeoPolygon2D::Simplified simple = outline.simplified(tolerance);
+        QCOMPARE(simple.sources, kept);
+        std::vector<int> onCurve;
+        for (int i = 0; i < simple.outline.size(); ++i) {
+            QCOMPARE(simple.outline[i], outline[simple.sources[size_t(i)]]);
+            if (simple.onCurve[size_t(i)])
+                onCurve.push_back(simple.sources[size_t(i)]);
+        }
+        QCOMPARE(onCurve, curved);
+        for (const GeoPoint2D& p : outline.points())
+            QVERIFY(simple.outline.distanceToOutline(p) <= tolerance);
+        QCOMPARE(simple.outline.isSimple(), outline.isSimple());
     }
 };
 
