@@ -92,13 +92,14 @@ void BM_Offset_Boost(benchmark::State& state)
 }
 BENCHMARK(BM_Offset_Boost)->ArgsProduct({{0, 1}, {0, 1}})->ArgNames({"shirts", "round"});
 
+using Pair = std::pair<GeoPolygon2D, GeoPolygon2D>;
+
 // Cut-down pairs: each piece with a copy of itself laid over it a third of its size away, or
 // (`touching`) turned and then laid edge to edge with its copy turned a half turn about the middle
 // of its longest edge, so that the two share that edge.
-std::vector<std::pair<GeoPolygon2D, GeoPolygon2D>> pairsOf(const std::vector<GeoPolygon2D>& outlines,
-                                                           bool touching)
+std::vector<Pair> pairsOf(const std::vector<GeoPolygon2D>& outlines, bool touching)
 {
-    std::vector<std::pair<GeoPolygon2D, GeoPolygon2D>> pairs;
+    std::vector<Pair> pairs;
     for (GeoPolygon2D outline : outlines) {
         GeoPolygon2D copy = outline;
         if (touching) {
@@ -120,31 +121,17 @@ std::vector<std::pair<GeoPolygon2D, GeoPolygon2D>> pairsOf(const std::vector<Geo
     return pairs;
 }
 
-// For touching pairs: how many unions are not twice the piece in one part.
-template <typename Union>
-int wrongUnionsOfTouchingPairs(const std::vector<std::pair<GeoPolygon2D, GeoPolygon2D>>& pairs, Union unite)
-{
-    int wrong = 0;
-    for (const auto& pair : pairs) {
-        const double expected = 2.0 * pair.first.area();
-        if (pair.first.overlaps(pair.second))
-            continue; // a concave piece can reach round its own edge into the copy
-        double area = 0.0;
-        int parts = 0;
-        unite(pair, area, parts);
-        wrong += parts != 1 || std::fabs(area - expected) > kSameArea;
-    }
-    return wrong;
-}
+// One library's union of a pair: its area and how many parts it has.
+using Unite = void (*)(const Pair& pair, double& area, int& parts);
 
-void clipperUnion(const std::pair<GeoPolygon2D, GeoPolygon2D>& pair, double& area, int& parts)
+void clipperUnion(const Pair& pair, double& area, int& parts)
 {
     const GeoRegion together = GeoRegion::unite({pair.first, pair.second});
     area = together.area();
     parts = static_cast<int>(together.parts().size());
 }
 
-void boostUnion(const std::pair<GeoPolygon2D, GeoPolygon2D>& pair, double& area, int& parts)
+void boostUnion(const Pair& pair, double& area, int& parts)
 {
     BgMultiPolygon together;
     bg::union_(toBgPolygon(pair.first), toBgPolygon(pair.second), together);
@@ -152,33 +139,44 @@ void boostUnion(const std::pair<GeoPolygon2D, GeoPolygon2D>& pair, double& area,
     parts = static_cast<int>(together.size());
 }
 
-void BM_UnionOfPairs_Clipper(benchmark::State& state)
+// For touching pairs: how many unions are not twice the piece in one part.
+int wrongUnionsOfTouchingPairs(const std::vector<Pair>& pairs, Unite unite)
 {
-    const auto pairs = pairsOf(pieces(state), state.range(1));
+    int wrong = 0;
+    for (const Pair& pair : pairs) {
+        if (pair.first.overlaps(pair.second))
+            continue; // a concave piece can reach round its own edge into the copy
+        double area = 0.0;
+        int parts = 0;
+        unite(pair, area, parts);
+        wrong += parts != 1 || std::fabs(area - 2.0 * pair.first.area()) > kSameArea;
+    }
+    return wrong;
+}
+
+void unionOfPairs(benchmark::State& state, Unite unite)
+{
+    const std::vector<Pair> pairs = pairsOf(pieces(state), state.range(1));
     double area = 0.0;
     int parts = 0;
     for (auto _ : state) {
-        for (const auto& pair : pairs)
-            clipperUnion(pair, area, parts);
+        for (const Pair& pair : pairs)
+            unite(pair, area, parts);
     }
     reportPerPiece(state, pairs.size());
     if (state.range(1))
-        state.counters["wrong"] = wrongUnionsOfTouchingPairs(pairs, clipperUnion);
+        state.counters["wrong"] = wrongUnionsOfTouchingPairs(pairs, unite);
+}
+
+void BM_UnionOfPairs_Clipper(benchmark::State& state)
+{
+    unionOfPairs(state, clipperUnion);
 }
 BENCHMARK(BM_UnionOfPairs_Clipper)->ArgsProduct({{0, 1}, {0, 1}})->ArgNames({"shirts", "touching"});
 
 void BM_UnionOfPairs_Boost(benchmark::State& state)
 {
-    const auto pairs = pairsOf(pieces(state), state.range(1));
-    double area = 0.0;
-    int parts = 0;
-    for (auto _ : state) {
-        for (const auto& pair : pairs)
-            boostUnion(pair, area, parts);
-    }
-    reportPerPiece(state, pairs.size());
-    if (state.range(1))
-        state.counters["wrong"] = wrongUnionsOfTouchingPairs(pairs, boostUnion);
+    unionOfPairs(state, boostUnion);
 }
 BENCHMARK(BM_UnionOfPairs_Boost)->ArgsProduct({{0, 1}, {0, 1}})->ArgNames({"shirts", "touching"});
 
