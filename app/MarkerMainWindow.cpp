@@ -67,6 +67,9 @@ MarkerMainWindow::MarkerMainWindow(QWidget* parent)
 
 MarkerMainWindow::~MarkerMainWindow()
 {
+    // The base class clears the active document as it goes, when this part of the window is
+    // gone: it must not hear of that.
+    disconnect(VelApplication::instance(), nullptr, this, nullptr);
     if (mTools)
         mTools->release();
 }

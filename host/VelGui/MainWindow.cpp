@@ -36,6 +36,11 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), mWorkspace(new QM
 
 MainWindow::~MainWindow()
 {
+    // The workspace and the document windows are deleted after this part of the window is
+    // gone: what they signal then must not reach it.
+    disconnect(mWorkspace, nullptr, this, nullptr);
+    for (const QMdiSubWindow* subWindow : mWorkspace->subWindowList())
+        disconnect(subWindow->widget(), nullptr, this, nullptr);
     if (VelCoreApplication::instance()->mainWindow() == this)
         VelCoreApplication::instance()->setMainWindow(nullptr);
     VelApplication::instance()->setActiveDocument({});
