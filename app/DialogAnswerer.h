@@ -30,6 +30,8 @@ public:
     bool hasAnswer() const { return mHasAnswer; }
     // The line of the answer waiting for its dialog.
     int answerLine() const { return mAnswer.line; }
+    // Forgets an answer given with "maybe" that the step after it left unused.
+    void dropMaybeAnswer() { mHasAnswer = mHasAnswer && !mAnswer.maybe; }
 
     // What was answered since the last call, one line per dialog.
     QStringList takeNotes();

@@ -79,23 +79,24 @@ struct CheckName
 {
     const char* name;
     ScriptStep::Check check;
-    // How many words follow the check's name; -1: one or more, taken as one text.
-    int arguments;
+    // How many words may follow the check's name; several are taken as one text.
+    int minimum;
+    int maximum;
     const char* usage;
 };
 
 const CheckName kChecks[] = {
-    {"tool", ScriptStep::ExpectTool, 1, "expect tool ID"},
-    {"undo-count", ScriptStep::ExpectUndoCount, 1, "expect undo-count N"},
-    {"selected", ScriptStep::ExpectSelected, 1, "expect selected N"},
-    {"message", ScriptStep::ExpectMessage, -1, "expect message TEXT"},
-    {"no-message", ScriptStep::ExpectNoMessage, 0, "expect no-message"},
-    {"instructions", ScriptStep::ExpectInstructions, -1, "expect instructions TEXT"},
-    {"undo-text", ScriptStep::ExpectUndoText, -1, "expect undo-text TEXT"},
-    {"overlaps", ScriptStep::ExpectOverlaps, 1, "expect overlaps N"},
-    {"same-as-file", ScriptStep::ExpectSameAsFile, 0, "expect same-as-file"},
-    {"field", ScriptStep::ExpectField, -1, "expect field NAME TEXT"},
-    {"clipboard", ScriptStep::ExpectClipboard, -1, "expect clipboard TEXT..."},
+    {"tool", ScriptStep::ExpectTool, 1, 1, "expect tool ID"},
+    {"undo-count", ScriptStep::ExpectUndoCount, 1, 1, "expect undo-count N"},
+    {"selected", ScriptStep::ExpectSelected, 1, 1, "expect selected N"},
+    {"message", ScriptStep::ExpectMessage, 1, INT_MAX, "expect message TEXT"},
+    {"no-message", ScriptStep::ExpectNoMessage, 0, 0, "expect no-message"},
+    {"instructions", ScriptStep::ExpectInstructions, 1, INT_MAX, "expect instructions TEXT"},
+    {"undo-text", ScriptStep::ExpectUndoText, 1, INT_MAX, "expect undo-text TEXT"},
+    {"overlaps", ScriptStep::ExpectOverlaps, 1, 1, "expect overlaps N"},
+    {"same-as-file", ScriptStep::ExpectSameAsFile, 0, 1, "expect same-as-file [PATH]"},
+    {"field", ScriptStep::ExpectField, 2, INT_MAX, "expect field NAME TEXT"},
+    {"clipboard", ScriptStep::ExpectClipboard, 1, INT_MAX, "expect clipboard TEXT..."},
 };
 
 const char* const kMouseUsage = "%1 X Y [left|right|middle] [shift] [ctrl] [alt]";
@@ -214,7 +215,14 @@ bool ScriptParser::parseStep(const QStringList& words, ScriptStep* step, QString
         return parseDialog(words, step, error);
     case ScriptStep::Undo:
     case ScriptStep::Redo:
-        return expectArguments(words, 0, 0, word, error);
+        if (!expectArguments(words, 0, 1, word + QStringLiteral(" [all]"), error))
+            return false;
+        step->all = words.size() == 2;
+        if (step->all && words.at(1) != QLatin1String("all")) {
+            *error = tr("\"%1\" is not \"all\"; usage: %2 [all]").arg(words.at(1), word);
+            return false;
+        }
+        return true;
     case ScriptStep::Save:
         if (!expectArguments(words, 0, 1, QStringLiteral("save [PATH]"), error))
             return false;
@@ -272,17 +280,19 @@ bool ScriptParser::parseWheel(const QStringList& words, ScriptStep* step, QStrin
 
 bool ScriptParser::parseDialog(const QStringList& words, ScriptStep* step, QString* error)
 {
-    if (words.size() < 2) {
-        *error = tr("missing argument; usage: dialog accept|reject [NAME=VALUE...]");
+    step->maybe = words.value(1) == QLatin1String("maybe");
+    const int first = step->maybe ? 2 : 1;
+    if (words.size() <= first) {
+        *error = tr("missing argument; usage: dialog [maybe] accept|reject [NAME=VALUE...]");
         return false;
     }
-    const QString answer = words.at(1).toLower();
+    const QString answer = words.at(first).toLower();
     if (answer != QLatin1String("accept") && answer != QLatin1String("reject")) {
-        *error = tr("\"%1\" is neither accept nor reject").arg(words.at(1));
+        *error = tr("\"%1\" is neither accept nor reject").arg(words.at(first));
         return false;
     }
     step->accept = answer == QLatin1String("accept");
-    for (int i = 2; i < words.size(); ++i) {
+    for (int i = first + 1; i < words.size(); ++i) {
         const int equals = words.at(i).indexOf(QLatin1Char('='));
         if (equals <= 0) {
             *error = tr("\"%1\" is not NAME=VALUE").arg(words.at(i));
@@ -323,27 +333,18 @@ bool ScriptParser::parseExpect(const QStringList& words, ScriptStep* step, QStri
     step->check = found->check;
     const QStringList rest = words.mid(1);
     const QString usage = QLatin1String(found->usage);
-    if (step->check == ScriptStep::ExpectField) {
-        if (!expectArguments(rest, 2, INT_MAX, usage, error))
-            return false;
-        step->fields.append({rest.at(1), rest.mid(2).join(QLatin1Char(' '))});
-        return true;
-    }
-    if (found->arguments < 0) {
-        if (!expectArguments(rest, 1, INT_MAX, usage, error))
-            return false;
-        // The clipboard holds a copied row of values, one tab between each.
-        const QChar separator =
-            step->check == ScriptStep::ExpectClipboard ? QLatin1Char('\t') : QLatin1Char(' ');
-        step->text = rest.mid(1).join(separator);
-        return true;
-    }
-    if (!expectArguments(rest, found->arguments, found->arguments, usage, error))
+    if (!expectArguments(rest, found->minimum, found->maximum, usage, error))
         return false;
     if (step->check == ScriptStep::ExpectUndoCount || step->check == ScriptStep::ExpectSelected ||
         step->check == ScriptStep::ExpectOverlaps)
         return parseCount(rest.at(1), &step->number, error);
-    step->text = rest.value(1);
+    if (step->check == ScriptStep::ExpectField) {
+        step->fields.append({rest.at(1), rest.mid(2).join(QLatin1Char(' '))});
+        return true;
+    }
+    // The clipboard holds a copied row of values, one tab between each.
+    step->text =
+        rest.mid(1).join(step->check == ScriptStep::ExpectClipboard ? QLatin1Char('\t') : QLatin1Char(' '));
     return true;
 }
 

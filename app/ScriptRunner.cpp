@@ -26,6 +26,7 @@
 #include <QTextStream>
 #include <QUndoStack>
 #include <QWheelEvent>
+#include <cstdlib>
 
 namespace VelSystem {
 
@@ -118,6 +119,8 @@ ScriptRunner::Result ScriptRunner::run(const QString& name, const QString& text)
         const bool ok = execute(step, &done, &error);
         // Lets the views repaint and posted events arrive before the next step looks.
         QCoreApplication::processEvents();
+        if (step.kind != ScriptStep::AnswerDialog)
+            mDialogs->dropMaybeAnswer();
         if (ok) {
             if (step.kind != ScriptStep::ChooseTool && currentTool() != toolBefore)
                 done += tr(" (tool: %1)").arg(currentTool());
@@ -307,18 +310,29 @@ bool ScriptRunner::undoOrRedo(const ScriptStep& step, QString* done, QString* er
     }
     QUndoStack* stack = document->undoStack();
     const bool undo = step.kind == ScriptStep::Undo;
-    if (undo ? !stack->canUndo() : !stack->canRedo()) {
+    const auto possible = [&] { return undo ? stack->canUndo() : stack->canRedo(); };
+    if (!step.all && !possible()) {
         *error = undo ? tr("nothing to undo") : tr("nothing to redo");
         return false;
     }
     const QString text = undo ? stack->undoText() : stack->redoText();
-    runGuarded(undo ? QStringLiteral("QUndoStack::undo") : QStringLiteral("QUndoStack::redo"), [&] {
-        if (undo)
-            stack->undo();
-        else
-            stack->redo();
-    });
-    *done = text.isEmpty() ? step.source : step.source + QLatin1Char(' ') + text;
+    const int before = stack->index();
+    while (possible()) {
+        const int from = stack->index();
+        runGuarded(undo ? QStringLiteral("QUndoStack::undo") : QStringLiteral("QUndoStack::redo"), [&] {
+            if (undo)
+                stack->undo();
+            else
+                stack->redo();
+        });
+        // A command that throws leaves the stack where it was: "all" stops there too.
+        if (!step.all || stack->index() == from)
+            break;
+    }
+    if (step.all)
+        *done = tr("%1: %2 commands").arg(step.source).arg(std::abs(stack->index() - before));
+    else
+        *done = text.isEmpty() ? step.source : step.source + QLatin1Char(' ') + text;
     return true;
 }
 
@@ -414,7 +428,7 @@ bool ScriptRunner::checkMarker(const ScriptStep& step, QString* error)
                                   : tr("expected \"%1\" to undo, there is nothing to undo").arg(step.text);
         return false;
     case ScriptStep::ExpectSameAsFile:
-        return checkSameAsFile(*document, error);
+        return checkSameAsFile(*document, step.text, error);
     case ScriptStep::ExpectOverlaps: {
         const int overlaps = document->findOverlaps();
         if (overlaps == step.number)
@@ -434,20 +448,22 @@ bool ScriptRunner::checkMarker(const ScriptStep& step, QString* error)
     }
 }
 
-bool ScriptRunner::checkSameAsFile(const DocumentMak& document, QString* error)
+bool ScriptRunner::checkSameAsFile(const DocumentMak& document, const QString& path, QString* error)
 {
-    if (document.fileName().isEmpty()) {
+    const QString file = path.isEmpty() ? document.fileName() : path;
+    if (file.isEmpty()) {
         *error = tr("the marker has no file to compare with");
         return false;
     }
-    const boost::shared_ptr<DocumentMak> saved = MarkerFile::load(document.fileName(), error);
+    const boost::shared_ptr<DocumentMak> saved = MarkerFile::load(file, error);
     if (!saved)
         return false;
     const MarkerDifference difference(*saved, document);
     if (difference.isEmpty())
         return true;
-    *error =
-        tr("the marker differs from its file: %1").arg(difference.describe(tr("the file"), tr("the marker")));
+    *error = tr("the marker differs from %1: %2")
+                 .arg(path.isEmpty() ? tr("its file") : path,
+                      difference.describe(tr("the file"), tr("the marker")));
     return false;
 }
 

@@ -56,7 +56,8 @@ private:
     bool checkMessage(const ScriptStep& step, QString* error);
     // The checks on the active marker: undo count and text, selection, overlaps, its file.
     bool checkMarker(const ScriptStep& step, QString* error);
-    bool checkSameAsFile(const DocumentMak& document, QString* error);
+    // Compares the marker with the file at `path`, or with its own file when that is empty.
+    bool checkSameAsFile(const DocumentMak& document, const QString& path, QString* error);
     bool checkField(const ScriptStep& step, QString* error) const;
     // The non-modal dialog in front, or null with `error` saying there is none.
     QWidget* frontDialog(QString* error) const;

@@ -26,13 +26,13 @@ public:
         KeyRelease,   // key, text
         KeyType,      // key, text: press and release
         Wheel,        // number: the delta (120 per notch, positive away from the user), point, modifiers
-        AnswerDialog, // accept, fields: the answer to the next modal dialog
-        Undo,
-        Redo,
-        Save,       // text: the path, empty for the marker's own file
-        Screenshot, // text: the path
-        PushButton, // text: the object name of a button of the dialog in front
-        Expect      // check, and text or number
+        AnswerDialog, // accept, fields, maybe: the answer to the next modal dialog
+        Undo,         // all: every command instead of the last one
+        Redo,         // all
+        Save,         // text: the path, empty for the marker's own file
+        Screenshot,   // text: the path
+        PushButton,   // text: the object name of a button of the dialog in front
+        Expect        // check, and text or number
     };
     enum Check
     {
@@ -44,7 +44,7 @@ public:
         ExpectInstructions, // text: part of the instruction page shown
         ExpectUndoText,     // text: the name of the command undo would take back
         ExpectOverlaps,     // number: how many pairs of laid pieces overlap
-        ExpectSameAsFile,   // the marker holds exactly what its file holds
+        ExpectSameAsFile,   // text: a marker file, empty for its own; the marker holds exactly what it holds
         ExpectField,        // fields: one object name and the text its field of the dialog in front shows
         ExpectClipboard     // text: the clipboard's text
     };
@@ -61,6 +61,9 @@ public:
     int key = 0;
     int number = 0;
     bool accept = true;
+    // The answer is withdrawn when the step after it opens no dialog.
+    bool maybe = false;
+    bool all = false;
     // Object name and value of each dialog field to fill, in the order written.
     QList<QPair<QString, QString>> fields;
     Check check = ExpectTool;

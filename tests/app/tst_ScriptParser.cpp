@@ -29,19 +29,23 @@ private slots:
     void readsEveryForm()
     {
         QString error;
-        const QVector<ScriptStep> steps = parsed(QStringLiteral("# a session\n"
-                                                                "\n"
-                                                                "tool select   # the pointer\n"
-                                                                "key-release ctrl\r\n"
-                                                                "double-click 1e1 -2.5 CTRL middle\n"
-                                                                "release 10 20 right shift ALT\n"
-                                                                "save\n"
-                                                                "save \"/tmp/a marker.mak\"\n"
-                                                                "dialog accept editName=\"two words\" flag=\n"
-                                                                "expect message The   was \"un  done\"\n"),
-                                                 &error);
+        const QVector<ScriptStep> steps =
+            parsed(QStringLiteral("# a session\n"
+                                  "\n"
+                                  "tool select   # the pointer\n"
+                                  "key-release ctrl\r\n"
+                                  "double-click 1e1 -2.5 CTRL middle\n"
+                                  "release 10 20 right shift ALT\n"
+                                  "save\n"
+                                  "save \"/tmp/a marker.mak\"\n"
+                                  "dialog accept editName=\"two words\" flag=\n"
+                                  "expect message The   was \"un  done\"\n"
+                                  "dialog maybe reject\n"
+                                  "redo all\n"
+                                  "expect same-as-file \"/tmp/a marker.mak\"\n"),
+                   &error);
         QVERIFY2(error.isEmpty(), qPrintable(error));
-        QCOMPARE(steps.size(), 8);
+        QCOMPARE(steps.size(), 11);
         QCOMPARE(steps[0].line, 3);
         QCOMPARE(steps[0].text, QStringLiteral("select"));
         QCOMPARE(steps[0].source, QStringLiteral("tool select"));
@@ -59,6 +63,9 @@ private slots:
         QCOMPARE(steps[6].fields, fields);
         QCOMPARE(steps[7].text, QStringLiteral("The was un  done"));
         QCOMPARE(steps[7].line, 10);
+        QVERIFY(!steps[6].maybe && steps[8].maybe && !steps[8].accept);
+        QVERIFY(steps[9].all);
+        QCOMPARE(steps[10].text, QStringLiteral("/tmp/a marker.mak"));
     }
 
     void refusesABadLineWithItsNumber_data()
@@ -89,14 +96,19 @@ private slots:
         QTest::newRow("wheel without point")
             << "wheel 120" << QStringLiteral("missing argument; usage: wheel DELTA X Y");
         QTest::newRow("dialog without answer")
-            << "dialog" << QStringLiteral("missing argument; usage: dialog accept|reject");
-        QTest::newRow("dialog maybe")
-            << "dialog maybe" << QStringLiteral("\"maybe\" is neither accept nor reject");
+            << "dialog" << QStringLiteral("missing argument; usage: dialog [maybe] accept|reject");
+        QTest::newRow("maybe without answer")
+            << "dialog maybe" << QStringLiteral("missing argument; usage: dialog [maybe] accept|reject");
+        QTest::newRow("neither accept nor reject")
+            << "dialog maybe ok" << QStringLiteral("\"ok\" is neither accept nor reject");
         QTest::newRow("field without value")
             << "dialog accept editTop" << QStringLiteral("\"editTop\" is not NAME=VALUE");
         QTest::newRow("field without name")
             << "dialog accept =3" << QStringLiteral("\"=3\" is not NAME=VALUE");
-        QTest::newRow("undo with argument") << "undo 2" << QStringLiteral("too many arguments; usage: undo");
+        QTest::newRow("undo a count")
+            << "undo 2" << QStringLiteral("\"2\" is not \"all\"; usage: undo [all]");
+        QTest::newRow("redo all twice")
+            << "redo all all" << QStringLiteral("too many arguments; usage: redo [all]");
         QTest::newRow("push without name") << "push" << QStringLiteral("missing argument; usage: push NAME");
         QTest::newRow("field without text")
             << "expect field labelDistance"
@@ -112,9 +124,9 @@ private slots:
             << "expect undo-text" << QStringLiteral("missing argument; usage: expect undo-text TEXT");
         QTest::newRow("overlaps not a count")
             << "expect overlaps some" << QStringLiteral("\"some\" is not a count");
-        QTest::newRow("same as a given file")
-            << "expect same-as-file /tmp/x.mak"
-            << QStringLiteral("too many arguments; usage: expect same-as-file");
+        QTest::newRow("same as two files")
+            << "expect same-as-file /tmp/x.mak /tmp/y.mak"
+            << QStringLiteral("too many arguments; usage: expect same-as-file [PATH]");
         QTest::newRow("open quote") << "save \"/tmp/x.mak" << QStringLiteral("a quote is not closed");
     }
 

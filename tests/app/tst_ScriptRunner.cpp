@@ -213,6 +213,14 @@ private slots:
         QCOMPARE(outcome.result, int(QDialog::Rejected));
         QCOMPARE(outcome.name, QStringLiteral("new"));
 
+        // An answer given with "maybe" goes to the dialog of the next step, or is dropped.
+        QVERIFY2(run(QStringLiteral("dialog maybe reject\ntool zoom\ntool block\n"
+                                    "dialog maybe accept editName=maybe\nclick 10 10\n")) ==
+                     ScriptRunner::Succeeded,
+                 qPrintable(mErr));
+        QCOMPARE(outcome.result, int(QDialog::Accepted));
+        QCOMPARE(outcome.name, QStringLiteral("maybe"));
+
         // A dialog without an answer is rejected, and the steps after it do not run.
         outcome = DialogOutcome();
         QVERIFY(failureOf(QStringLiteral("tool zoom\ntool block\npress 10 10\ntool zoom\n"))
@@ -341,21 +349,30 @@ private slots:
         openWindow(&mFactory);
         const boost::shared_ptr<DocumentMak> marker = mWindow->activeMarker();
         HostTest::addFly(*marker);
+        HostTest::addFly(*marker, 90.0);
         const QString copy = mDir.filePath(QStringLiteral("copy.mak"));
         const QString shot = mDir.filePath(QStringLiteral("shot.png"));
-        const ScriptRunner::Result result = run(QStringLiteral("expect undo-count 1\n"
+        const ScriptRunner::Result result = run(QStringLiteral("expect undo-count 2\n"
                                                                "undo\n"
-                                                               "expect undo-count 0\n"
+                                                               "expect undo-count 1\n"
                                                                "redo\n"
                                                                "save %1\n"
+                                                               "undo all\n"
+                                                               "expect undo-count 0\n"
+                                                               "expect same-as-file %3\n"
+                                                               "undo all\n"
+                                                               "redo all\n"
+                                                               "expect same-as-file\n"
                                                                "screenshot %2\n"
                                                                "expect selected 0\n")
-                                                    .arg(copy, shot));
+                                                    .arg(copy, shot, mFile));
         QVERIFY2(result == ScriptRunner::Succeeded, qPrintable(mErr));
         QVERIFY2(mOut.contains("\nundo Add Fly\n") && mOut.contains("\nredo Add Fly\n"), qPrintable(mOut));
+        QVERIFY2(mOut.contains("\nundo all: 2 commands\n") && mOut.contains("\nundo all: 0 commands\n"),
+                 qPrintable(mOut));
         QCOMPARE(marker->fileName(), copy);
         QVERIFY(!marker->isModified());
-        QCOMPARE(HostTest::savedGroupCount(copy), 5);
+        QCOMPARE(HostTest::savedGroupCount(copy), 6);
         QVERIFY(!QImage(shot).isNull());
     }
 
