@@ -7,15 +7,19 @@
 #include "VelGeo/GeoRectangle.h"
 
 // Boost 1.74's overlay rescaling trips GCC's -Wmaybe-uninitialized (a false positive in its
-// robust_policy); silenced for Boost's own code only.
+// robust_policy); silenced for Boost's own code only. Clang has no such warning.
+#if defined(__GNUC__) && !defined(__clang__)
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+#endif
 #include <boost/geometry.hpp>
 #include <boost/geometry/geometries/box.hpp>
 #include <boost/geometry/geometries/point_xy.hpp>
 #include <boost/geometry/geometries/polygon.hpp>
 #include <boost/geometry/geometries/register/point.hpp>
+#if defined(__GNUC__) && !defined(__clang__)
 #pragma GCC diagnostic pop
+#endif
 
 BOOST_GEOMETRY_REGISTER_POINT_2D(VelSystem::GeoPoint2D, double, boost::geometry::cs::cartesian, x, y)
 
