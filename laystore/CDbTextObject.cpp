@@ -38,7 +38,9 @@ void CDbTextObject::translate(GeoPoint2D& delta)
     if (delta == GeoPoint2D())
         return;
     mState.centre += delta;
-    mExtent.translate(delta);
+    // From the new centre, not moved along: a text read back from a file has the same extent
+    // to the last bit.
+    setMinAndMax();
     emitChanged();
 }
 

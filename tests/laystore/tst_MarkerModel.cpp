@@ -203,20 +203,29 @@ private slots:
         QFETCH(int, alignment);
         QFETCH(double, angle);
         QFETCH(GeoRectangle, extent);
-        CDbTextObject text;
-        text.setLines({QStringLiteral("MARKER"), QStringLiteral("12")});
-        text.setLetterSize(20);
-        text.setCenter({50, 20});
-        text.setAlignment(alignment);
-        text.setAngle(angle);
-        const GeoRectangle r = text.boundingRect();
+        const auto textAt = [&](const GeoPoint2D& centre) {
+            auto text = std::make_unique<CDbTextObject>();
+            text->setLines({QStringLiteral("MARKER"), QStringLiteral("12")});
+            text->setLetterSize(20);
+            text->setCenter(centre);
+            text->setAlignment(alignment);
+            text->setAngle(angle);
+            return text;
+        };
+        const std::unique_ptr<CDbTextObject> text = textAt({50, 20});
+        const GeoRectangle r = text->boundingRect();
         QVERIFY2(r.leftBottom().equals(extent.leftBottom(), 1e-9) &&
                      r.rightTop().equals(extent.rightTop(), 1e-9),
                  QTest::toString(r));
 
         GeoPoint2D delta(10, -5);
-        text.translate(delta);
-        QVERIFY(text.boundingRect().leftBottom().equals(extent.leftBottom() + delta, 1e-9));
+        text->translate(delta);
+        QVERIFY(text->boundingRect().leftBottom().equals(extent.leftBottom() + delta, 1e-9));
+        // Moved by any amount, exactly the extent of a text written there, as one read back
+        // from a saved file has.
+        GeoPoint2D awkward(20.4968944099379, -60.55900621118013);
+        text->translate(awkward);
+        QCOMPARE(text->boundingRect(), textAt(text->center())->boundingRect());
     }
 
     void textAlignmentIsReadFromItsHorizontalFlags()
