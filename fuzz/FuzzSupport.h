@@ -1,15 +1,15 @@
 #pragma once
 
-// What every fuzz target shares: a Qt application on the offscreen platform (texts are
-// measured with fonts), a scratch folder for the readers that take a path, and the way a
-// broken promise stops the run.
+// What every fuzz target (one source each) shares: a Qt application on the offscreen platform
+// made at the fuzzer's start (texts are measured with fonts), a scratch folder for the readers
+// that take a path, and the way a broken promise stops the run.
 
 #include <QApplication>
-#include <QByteArray>
 #include <QDir>
 #include <QFile>
 #include <QString>
 #include <QTemporaryDir>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 
@@ -25,16 +25,6 @@ extern "C" const char* __lsan_default_suppressions()
 namespace VelSystem {
 namespace Fuzz {
 
-inline void startApplication(const char* program)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Qt keeps the argument count by reference; libFuzzer's own options are not Qt's.
-    static int argc = 1;
-    static char* argv[] = {const_cast<char*>(program), nullptr};
-    // Never destroyed: the fuzzer leaves through exit() while Qt's statics go away.
-    new QApplication(argc, argv);
-}
-
 // A folder for the files of one run, in memory where the system offers one, as every input
 // is written and read again.
 inline const QTemporaryDir& scratch()
@@ -44,12 +34,13 @@ inline const QTemporaryDir& scratch()
     return *dir;
 }
 
-// `bytes` written to the scratch file `name`; returns its path.
-inline QString writeScratch(const char* name, const QByteArray& bytes)
+// The input written to the scratch file `name`, for the readers that take a path; returns its path.
+inline QString writeInput(const char* name, const uint8_t* data, size_t size)
 {
     const QString path = scratch().filePath(QLatin1String(name));
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size()) {
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        file.write(reinterpret_cast<const char*>(data), qint64(size)) != qint64(size)) {
         std::fprintf(stderr, "cannot write the scratch file %s\n", qPrintable(path));
         std::abort();
     }
@@ -65,3 +56,14 @@ inline QString writeScratch(const char* name, const QByteArray& bytes)
 
 } // namespace Fuzz
 } // namespace VelSystem
+
+extern "C" int LLVMFuzzerInitialize(int* /*argc*/, char*** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Qt keeps the argument count by reference; libFuzzer's own options are not Qt's.
+    static int argc = 1;
+    static char* qtArgv[] = {(*argv)[0], nullptr};
+    // Never destroyed: the fuzzer leaves through exit() while Qt's statics go away.
+    new QApplication(argc, qtArgv);
+    return 0;
+}

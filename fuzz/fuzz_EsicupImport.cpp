@@ -9,16 +9,9 @@
 
 using namespace VelSystem;
 
-extern "C" int LLVMFuzzerInitialize(int* /*argc*/, char*** argv)
-{
-    Fuzz::startApplication((*argv)[0]);
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    const QString input = Fuzz::writeScratch(
-        "input.json", QByteArray::fromRawData(reinterpret_cast<const char*>(data), int(size)));
+    const QString input = Fuzz::writeInput("input.json", data, size);
     QString error;
     const boost::shared_ptr<DocumentMak> document = EsicupImport::load(input, 1.0, &error);
     if (!document) {

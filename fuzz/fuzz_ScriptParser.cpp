@@ -7,12 +7,6 @@
 
 using namespace VelSystem;
 
-extern "C" int LLVMFuzzerInitialize(int* /*argc*/, char*** argv)
-{
-    Fuzz::startApplication((*argv)[0]);
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data), int(size));

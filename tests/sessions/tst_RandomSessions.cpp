@@ -70,6 +70,7 @@ const RandomTool kTools[] = {
     {"zoom", Click | DoubleClick | Drag, {"Alt"}, {}},
     {"handgrip", Click | Drag, {}, {}},
     {"scale", Click | Drag, {}, {}},
+    {"ruler", Click | DoubleClick | Drag, {}, {}},
 };
 
 // Keys held to choose a tool for a while, and keys any tool may meet.
