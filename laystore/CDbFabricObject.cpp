@@ -1,5 +1,7 @@
 #include "laystore/CDbFabricObject.h"
 
+#include "laystore/CDbGrPolysObject.h"
+
 #include <stdexcept>
 #include <string>
 
@@ -72,6 +74,21 @@ void CDbFabricObject::setWorkFields(short code, double value)
 {
     mWorkCode = code;
     mWorkValue = value;
+}
+
+QListEx<CDbGrPolysObject*> CDbFabricObject::getPlaceGroupList(t_1_Based layer) const
+{
+    const CDbFabricLayerObject* found = this->layer(layer.zeroBased());
+    return found ? found->groups() : QListEx<CDbGrPolysObject*>();
+}
+
+CDbGrPolysObject* CDbFabricObject::layerSelectsGrPolys(short layer) const
+{
+    for (CDbGrPolysObject* group : getPlaceGroupList(t_1_Based::fromZeroBased(layer))) {
+        if (group->isSelected())
+            return group;
+    }
+    return nullptr;
 }
 
 } // namespace VelSystem

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "VelCore/t_1_Based.h"
 #include "laystore/CDbFabricLayerObject.h"
 #include "laystore/CDbPieceObject.h"
 
@@ -30,6 +31,11 @@ public:
     CDbFabricLayerObject* layer(short index) const;
     // Throws std::invalid_argument when the fabric has no such layer.
     double getFabricLayerWidth(short layer) const;
+    // The piece groups placed on a layer, in drawing order (none for a layer the fabric does
+    // not have).
+    QListEx<CDbGrPolysObject*> getPlaceGroupList(t_1_Based layer) const;
+    // The first selected piece group of a layer, in drawing order; null when none is.
+    CDbGrPolysObject* layerSelectsGrPolys(short layer) const;
 
     short pieceCount() const { return static_cast<short>(mPieces.size()); }
     // 0-based; writes 0 to `code` on success, 1 when the index is out of range.

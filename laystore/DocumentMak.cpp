@@ -162,6 +162,21 @@ bool DocumentMak::deselectAll(bool notify, bool includeHidden)
     return changed;
 }
 
+bool DocumentMak::setSelection(const QListEx<CDbAbstractObject*>& objects)
+{
+    for (const CDbAbstractObject* object : objects) {
+        if (!object || !contains(object))
+            fail("DocumentMak::setSelection", "an object is not placed in the document");
+    }
+    bool changed = false;
+    for (CDbAbstractObject* object : QListEx<CDbAbstractObject*>(mSelection->objects())) {
+        if (!objects.contains(object))
+            changed |= CMarkerSelection(this, {object}).setSelected(false);
+    }
+    changed |= CMarkerSelection(this, objects).setSelected(true);
+    return changed;
+}
+
 GeoRectangle DocumentMak::extent() const
 {
     GeoRectangle r;

@@ -45,6 +45,9 @@ public:
     // Every object inside or crossing `polygon`, in drawing order.
     boost::shared_ptr<Selection> pick(const QPolygonF& polygon, const ViewFilter* filter) const override;
     bool deselectAll(bool notify, bool includeHidden) override;
+    // Makes `objects` (placed here) the selection, deselecting every other object; true when
+    // the selection changed. The caller announces the change.
+    bool setSelection(const QListEx<CDbAbstractObject*>& objects);
     GeoRectangle extent() const override;
 
     // Places `object` on the layer (the layer takes ownership). A piece group's section
