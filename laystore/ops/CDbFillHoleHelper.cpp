@@ -55,6 +55,7 @@ void CDbFillHoleHelper::fillHoleSemiAutomatization(CDbMarkerDrawing* drawing, sh
             *group = laid;
         }
     }
+    document->emitModified();
     *code = 0;
 }
 
