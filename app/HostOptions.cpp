@@ -48,7 +48,15 @@ bool HostOptions::parse(const QStringList& arguments, HostOptions* options, QStr
                                     tr("Loads the tools from <module> instead of the plug-in beside "
                                        "the program."),
                                     tr("module"));
-    parser.addOptions({screenshot, import, scale, script, plugin});
+    const QCommandLineOption lay(QStringLiteral("lay"),
+                                 tr("Lays the pieces waiting in the standby area with the nesting engine, "
+                                    "prints the marker's length and utilization and exits."));
+    const QCommandLineOption seconds(QStringLiteral("seconds"),
+                                     tr("How long --lay searches, in seconds (default 60)."), tr("seconds"),
+                                     QStringLiteral("60"));
+    const QCommandLineOption save(QStringLiteral("save"), tr("Saves the marker to <file> and exits."),
+                                  tr("file"));
+    parser.addOptions({screenshot, import, scale, script, plugin, lay, seconds, save});
     parser.addPositionalArgument(QStringLiteral("files"), tr("Marker files to open."), tr("[file...]"));
 
     const auto fail = [&](const QString& what) {
@@ -72,6 +80,15 @@ bool HostOptions::parse(const QStringList& arguments, HostOptions* options, QStr
     result.importScale = parser.value(scale).toDouble(&ok);
     if (!ok || !(result.importScale > 0.0) || !std::isfinite(result.importScale))
         return fail(tr("The scale must be a positive number, not \"%1\".").arg(parser.value(scale)));
+    result.lay = parser.isSet(lay);
+    result.savePath = parser.value(save);
+    result.laySeconds = parser.value(seconds).toDouble(&ok);
+    if (!ok || !(result.laySeconds > 0.0) || !std::isfinite(result.laySeconds))
+        return fail(tr("The seconds must be a positive number, not \"%1\".").arg(parser.value(seconds)));
+    if (result.batchMode() && result.files.isEmpty() && result.importPath.isEmpty())
+        return fail(tr("--lay and --save need a marker file or an instance to import."));
+    if (result.batchMode() && (result.scriptMode() || result.screenshotMode()))
+        return fail(tr("--lay and --save go neither with --script nor with --screenshot."));
     if (result.screenshotMode() && result.files.isEmpty() && result.importPath.isEmpty())
         return fail(tr("--screenshot needs a marker file or an instance to import."));
     if (result.screenshotMode() && result.scriptMode())

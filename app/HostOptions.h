@@ -10,6 +10,9 @@ namespace VelSystem {
 //   markerhost --import INSTANCE [--scale S]   imports a nesting instance
 //   markerhost --screenshot OUT.png FILE       draws the window offscreen into OUT.png and exits
 //   markerhost --script STEPS [FILE]           runs a scripted session (docs/scripting.md) and exits
+//   markerhost --import INSTANCE [--scale S] --lay [--seconds N] --save OUT.mak
+//                                              lays the waiting pieces, saves, prints the marker's
+//                                              length and utilization and exits (also with FILE)
 //   markerhost --plugin MODULE ...             loads the tools from MODULE instead of the one
 //                                              beside the executable
 class HostOptions
@@ -22,11 +25,17 @@ public:
     double importScale = 1.0;
     QString screenshotPath;
     QString scriptPath;
+    // Lays the waiting pieces of the marker, searching for `laySeconds`.
+    bool lay = false;
+    double laySeconds = 60.0;
+    QString savePath;
     // Empty: the module beside the executable.
     QString pluginPath;
 
     bool screenshotMode() const { return !screenshotPath.isEmpty(); }
     bool scriptMode() const { return !scriptPath.isEmpty(); }
+    // Work without a window: lay and save, then exit.
+    bool batchMode() const { return lay || !savePath.isEmpty(); }
 
     // Qt's GUI application takes "-plugin NAME" and "--plugin NAME" for input plug-ins of its
     // own. Call this before the application object is made: it takes the host's --plugin

@@ -1,6 +1,7 @@
 #include "MarkerMainWindow.h"
 
 #include "InfoBoxDock.h"
+#include "LayWaitingDialog.h"
 #include "MarkerStatusBar.h"
 #include "ToolController.h"
 #include "ToolPalette.h"
@@ -10,10 +11,13 @@
 #include "VelGui/DocumentWindow.h"
 #include "VelGui/VelApplication.h"
 #include "laystore/CDbAbstractObject.h"
+#include "laystore/CDbFabricObject.h"
 #include "laystore/CDbMarkerDrawing.h"
 #include "laystore/DocumentMak.h"
 #include "laystore/file/EsicupImport.h"
 #include "laystore/file/MarkerFile.h"
+#include "laystore/ops/CDbLayWaitingHelper.h"
+#include "laystore/ops/NestRun.h"
 #include "laystore/view/MarkerScene.h"
 
 #include <QAction>
@@ -114,6 +118,9 @@ void MarkerMainWindow::createActions()
     edit->addAction(undo);
     edit->addAction(redo);
 
+    QMenu* marker = menuBar()->addMenu(tr("&Marker"));
+    marker->addAction(tr("&Lay Waiting Pieces"), this, qOverload<>(&MarkerMainWindow::layWaitingPieces));
+
     QMenu* view = menuBar()->addMenu(tr("&View"));
     mViewMenu = view;
     mFitAction = view->addAction(tr("Zoom to &Fit"), this, &MarkerMainWindow::zoomToFit);
@@ -172,6 +179,35 @@ bool MarkerMainWindow::saveActiveDocument(const QString& path)
     document->setFileName(path);
     document->setClean();
     return true;
+}
+
+void MarkerMainWindow::layWaitingPieces()
+{
+    layWaitingPieces(kLaySeconds, true);
+}
+
+int MarkerMainWindow::layWaitingPieces(double seconds, bool showProgress)
+{
+    const boost::shared_ptr<DocumentMak> document = activeMarker();
+    CDbFabricObject* fabric = nullptr;
+    short layer = 0;
+    short code = 0;
+    if (document)
+        document->drawing()->getCurrentFabricsAndLayer(fabric, layer, &code);
+    if (!fabric)
+        return -1;
+    CDbLayWaitingHelper laying(document.get(), fabric, layer);
+    if (laying.waitingCount() == 0) {
+        VelCoreApplication::instance()->showMessage(tr("No piece is waiting in the standby area."));
+        return 0;
+    }
+    NestEngine::Options options;
+    options.seconds = seconds;
+    NestRun run(laying.engine(), options);
+    if (showProgress)
+        LayWaitingDialog(&run, seconds, this).exec();
+    // The user's input waits too: the marker must not change under the search.
+    return laying.apply(run.wait(QEventLoop::ExcludeUserInputEvents));
 }
 
 bool MarkerMainWindow::saveScreenshot(const QString& path, QString* error)

@@ -26,6 +26,9 @@ class MarkerMainWindow : public MainWindow
 {
     Q_OBJECT
 public:
+    // How long the Marker menu's "Lay Waiting Pieces" searches, in seconds.
+    static constexpr double kLaySeconds = 60.0;
+
     explicit MarkerMainWindow(QWidget* parent = nullptr);
     // Releases every tool first, while the views and the plug-in are still there.
     ~MarkerMainWindow() override;
@@ -44,6 +47,12 @@ public:
     bool importInstance(const QString& path, double scale);
     // Saves the active document to `path`; on failure reports why and leaves the file as it was.
     bool saveActiveDocument(const QString& path);
+    // Lays every piece waiting in the standby area of the active marker's current layer with
+    // the nesting engine, searching for up to `seconds`, as one undoable command. With
+    // `showProgress` a dialog shows the best layout so far and can stop the search early,
+    // keeping that layout. Returns how many pieces were laid (reporting when none waits), -1
+    // without a marker.
+    int layWaitingPieces(double seconds, bool showProgress);
 
     // Writes the window as it is drawn now, with the non-modal dialogs it opened over it where
     // they stand, to an image file (PNG by its suffix).
@@ -61,6 +70,8 @@ public slots:
     // False when the document was not saved (cancelled or failed).
     bool save();
     bool saveAs();
+    // The Marker menu's "Lay Waiting Pieces", searching for kLaySeconds.
+    void layWaitingPieces();
     void zoomToFit();
     void zoomIn();
     void zoomOut();

@@ -65,12 +65,19 @@ void MarkerStatusBar::refresh()
         mOverlaps->clear();
         return;
     }
-    const VelLocale locale;
-    mLength->setText(
-        tr("Length: %1").arg(locale.formatLength(mDocument->markerLength(), VelLocale::WithUnit)));
-    mUtilization->setText(
-        tr("Utilization: %1 %").arg(QLocale().toString(100.0 * mDocument->utilization(), 'f', 1)));
+    mLength->setText(lengthOf(*mDocument));
+    mUtilization->setText(utilizationOf(*mDocument));
     mOverlaps->setText(tr("Overlaps: %1").arg(mDocument->overlapCount()));
+}
+
+QString MarkerStatusBar::lengthOf(const DocumentMak& document)
+{
+    return tr("Length: %1").arg(VelLocale().formatLength(document.markerLength(), VelLocale::WithUnit));
+}
+
+QString MarkerStatusBar::utilizationOf(const DocumentMak& document, int decimals)
+{
+    return tr("Utilization: %1 %").arg(QLocale().toString(100.0 * document.utilization(), 'f', decimals));
 }
 
 void MarkerStatusBar::showMousePosition(double x, double y)

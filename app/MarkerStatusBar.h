@@ -23,6 +23,11 @@ public:
     QString utilizationText() const;
     QString overlapText() const;
 
+    // "Length: 235.40 cm" and "Utilization: 90.1 %" of `document`, the utilization with
+    // `decimals` decimals.
+    static QString lengthOf(const DocumentMak& document);
+    static QString utilizationOf(const DocumentMak& document, int decimals = 1);
+
 public slots:
     // Reads the values again (after an edit or an overlap search).
     void refresh();

@@ -29,6 +29,7 @@ const StepWord kSteps[] = {
     {"dialog", ScriptStep::AnswerDialog},
     {"undo", ScriptStep::Undo},
     {"redo", ScriptStep::Redo},
+    {"lay", ScriptStep::Lay},
     {"save", ScriptStep::Save},
     {"screenshot", ScriptStep::Screenshot},
     {"push", ScriptStep::PushButton},
@@ -98,6 +99,9 @@ const CheckName kChecks[] = {
     {"field", ScriptStep::ExpectField, 2, INT_MAX, "expect field NAME TEXT"},
     {"clipboard", ScriptStep::ExpectClipboard, 1, INT_MAX, "expect clipboard TEXT..."},
 };
+
+// How long a lay step searches when the script does not say.
+constexpr int kLaySeconds = 60;
 
 const char* const kMouseUsage = "%1 X Y [left|right|middle] [shift] [ctrl] [alt]";
 
@@ -223,6 +227,10 @@ bool ScriptParser::parseStep(const QStringList& words, ScriptStep* step, QString
             return false;
         }
         return true;
+    case ScriptStep::Lay:
+        step->number = kLaySeconds;
+        return expectArguments(words, 0, 1, QStringLiteral("lay [SECONDS]"), error) &&
+               (words.size() == 1 || parseSeconds(words.at(1), &step->number, error));
     case ScriptStep::Save:
         if (!expectArguments(words, 0, 1, QStringLiteral("save [PATH]"), error))
             return false;
@@ -403,6 +411,17 @@ bool ScriptParser::parseCount(const QString& word, int* count, QString* error)
     *count = word.toInt(&ok);
     if (!ok || *count < 0) {
         *error = tr("\"%1\" is not a count").arg(word);
+        return false;
+    }
+    return true;
+}
+
+bool ScriptParser::parseSeconds(const QString& word, int* seconds, QString* error)
+{
+    bool ok = false;
+    *seconds = word.toInt(&ok);
+    if (!ok || *seconds < 1) {
+        *error = tr("\"%1\" is not a number of seconds (a whole number, at least 1)").arg(word);
         return false;
     }
     return true;

@@ -38,6 +38,7 @@ private:
     static bool parseButtonAndModifiers(const QStringList& words, int first, bool takesButton,
                                         ScriptStep* step, QString* error);
     static bool parseCount(const QString& word, int* count, QString* error);
+    static bool parseSeconds(const QString& word, int* seconds, QString* error);
     static bool expectArguments(const QStringList& words, int minimum, int maximum, const QString& usage,
                                 QString* error);
 };

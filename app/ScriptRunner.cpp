@@ -3,6 +3,7 @@
 #include "DialogAnswerer.h"
 #include "MarkerDifference.h"
 #include "MarkerMainWindow.h"
+#include "MarkerStatusBar.h"
 #include "ScriptParser.h"
 #include "ToolController.h"
 #include "ToolEntry.h"
@@ -178,6 +179,8 @@ bool ScriptRunner::execute(const ScriptStep& step, QString* done, QString* error
     case ScriptStep::Undo:
     case ScriptStep::Redo:
         return undoOrRedo(step, done, error);
+    case ScriptStep::Lay:
+        return lay(step, done, error);
     case ScriptStep::Save:
         return save(step, done, error);
     case ScriptStep::Screenshot:
@@ -333,6 +336,20 @@ bool ScriptRunner::undoOrRedo(const ScriptStep& step, QString* done, QString* er
         *done = tr("%1: %2 commands").arg(step.source).arg(std::abs(stack->index() - before));
     else
         *done = text.isEmpty() ? step.source : step.source + QLatin1Char(' ') + text;
+    return true;
+}
+
+bool ScriptRunner::lay(const ScriptStep& step, QString* done, QString* error)
+{
+    const int laid = mWindow->layWaitingPieces(step.number, false);
+    if (laid < 0) {
+        *error = tr("no marker is open");
+        return false;
+    }
+    const DocumentMak& marker = *mWindow->activeMarker();
+    *done = tr("%1: pieces laid %2, %3, %4")
+                .arg(step.source, QString::number(laid), MarkerStatusBar::lengthOf(marker),
+                     MarkerStatusBar::utilizationOf(marker, 2));
     return true;
 }
 

@@ -50,6 +50,8 @@ private:
     bool sendKey(const ScriptStep& step, QString* done);
     bool sendWheel(const ScriptStep& step, QString* done, QString* error);
     bool undoOrRedo(const ScriptStep& step, QString* done, QString* error);
+    // Lays the waiting pieces of the active marker, without the progress dialog.
+    bool lay(const ScriptStep& step, QString* done, QString* error);
     bool save(const ScriptStep& step, QString* done, QString* error);
     bool pushButton(const ScriptStep& step, QString* done, QString* error);
     bool check(const ScriptStep& step, QString* done, QString* error);

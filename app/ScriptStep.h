@@ -29,6 +29,7 @@ public:
         AnswerDialog, // accept, fields, maybe: the answer to the next modal dialog
         Undo,         // all: every command instead of the last one
         Redo,         // all
+        Lay,          // number: the seconds the search may take
         Save,         // text: the path, empty for the marker's own file
         Screenshot,   // text: the path
         PushButton,   // text: the object name of a button of the dialog in front

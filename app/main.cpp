@@ -1,10 +1,12 @@
 #include "HostOptions.h"
 #include "MarkerMainWindow.h"
+#include "MarkerStatusBar.h"
 #include "PluginModule.h"
 #include "ScriptRunner.h"
 
 #include "VelCore/KeyboardMonitor.h"
 #include "VelCore/VelCoreApplication.h"
+#include "laystore/DocumentMak.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -32,6 +34,19 @@ void installMessageSink(bool interactive)
         });
 }
 
+// Lays the waiting pieces and saves as asked, printing the marker's length and utilization.
+int runBatch(MarkerMainWindow& window, const HostOptions& options)
+{
+    if (options.lay && window.layWaitingPieces(options.laySeconds, false) < 0)
+        return 1;
+    if (!options.savePath.isEmpty() && !window.saveActiveDocument(options.savePath))
+        return 1;
+    const boost::shared_ptr<DocumentMak> marker = window.activeMarker();
+    std::printf("%s, %s\n", qPrintable(MarkerStatusBar::lengthOf(*marker)),
+                qPrintable(MarkerStatusBar::utilizationOf(*marker, 2)));
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -47,7 +62,7 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "%s\n", qPrintable(error));
         return 2;
     }
-    installMessageSink(!options.screenshotMode() && !options.scriptMode() &&
+    installMessageSink(!options.screenshotMode() && !options.scriptMode() && !options.batchMode() &&
                        QGuiApplication::platformName() != QLatin1String("offscreen"));
     KeyboardMonitor::instance().install();
 
@@ -59,7 +74,8 @@ int main(int argc, char* argv[])
 
     MarkerMainWindow window;
     window.setToolFactory(plugin.factory());
-    window.show();
+    if (!options.batchMode())
+        window.show();
     // Without its tools the host still shows markers.
     if (!plugin.factory())
         VelCoreApplication::instance()->showError(pluginError);
@@ -68,6 +84,8 @@ int main(int argc, char* argv[])
         loaded = window.openFile(file) && loaded;
     if (!options.importPath.isEmpty())
         loaded = window.importInstance(options.importPath, options.importScale) && loaded;
+    if (options.batchMode())
+        return loaded ? runBatch(window, options) : 1;
     if (options.scriptMode()) {
         if (!loaded)
             return 1;

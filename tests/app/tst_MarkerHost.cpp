@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QImage>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -116,6 +117,33 @@ private slots:
                                   QStringLiteral("--script"), mDir.filePath(QStringLiteral("x.txt")),
                                   mDir.filePath(QStringLiteral("x.mak"))});
         QCOMPARE(both.exitCode, 2);
+        const QString marker = mDir.filePath(QStringLiteral("x.mak"));
+        for (const QStringList& bad :
+             {QStringList{QStringLiteral("--lay")},
+              QStringList{QStringLiteral("--lay"), QStringLiteral("--seconds"), QStringLiteral("0"), marker},
+              QStringList{QStringLiteral("--save"), marker, QStringLiteral("--script"), marker, marker}})
+            QCOMPARE(runHost(bad).exitCode, 2);
+    }
+
+    // The batch command line lays the waiting waistband, saves and tells the new figures.
+    void batchLayingSavesTheLaidMarker()
+    {
+        const QString marker = HostTest::writeTestMarker(QDir(mDir.path()));
+        const QString laid = mDir.filePath(QStringLiteral("laid.mak"));
+        const Run run = runHost({QStringLiteral("--lay"), QStringLiteral("--seconds"), QStringLiteral("1"),
+                                 QStringLiteral("--save"), laid, marker});
+        QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+        QVERIFY2(QRegularExpression(QStringLiteral("^Length: 53\\.00 cm, Utilization: \\d+\\.\\d\\d %$"))
+                     .match(run.out)
+                     .hasMatch(),
+                 qPrintable(run.out));
+        QString error;
+        const boost::shared_ptr<DocumentMak> saved = MarkerFile::load(laid, &error);
+        QVERIFY2(saved, qPrintable(error));
+        const QListEx<CDbGrPolysObject*> groups = saved->groups(saved->drawing()->getCurrentFabric(), 0);
+        QCOMPARE(groups.size(), 4);
+        for (const CDbGrPolysObject* group : groups)
+            QCOMPARE(group->section(), short(CDbGrPolysObject::SectionFabric));
     }
 
     void aScriptedSessionSwitchesToolsWithShortcutKeys()

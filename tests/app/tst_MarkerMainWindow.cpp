@@ -15,11 +15,15 @@
 #include "TestMain.h"
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialogButtonBox>
+#include <QElapsedTimer>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QUndoStack>
 #include <QtTest>
 
 using namespace VelSystem;
@@ -128,6 +132,46 @@ private slots:
         QVERIFY(!undo->isEnabled());
     }
 
+    // Cancel at once: the search ends with the layout it has, every waiting piece laid.
+    void layingCancelledKeepsTheBestLayoutAsOneUndoableCommand()
+    {
+        QVERIFY(mWindow->openFile(mFile));
+        const boost::shared_ptr<DocumentMak> marker = mWindow->activeMarker();
+        CDbFabricObject* fabric = marker->drawing()->getCurrentFabric();
+        const LaystoreTest::Snapshot before = snapshotOf(*marker);
+        QString dialogTitle;
+        QTimer::singleShot(0, [&dialogTitle] {
+            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                dialogTitle = dialog->windowTitle();
+                dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->click();
+            }
+        });
+        QElapsedTimer clock;
+        clock.start();
+        menuAction(*mWindow, QStringLiteral("&Lay Waiting Pieces"))->trigger();
+
+        // Well before the search's own end.
+        QVERIFY(clock.elapsed() < 1000 * MarkerMainWindow::kLaySeconds / 2);
+        QCOMPARE(dialogTitle, QStringLiteral("Lay Waiting Pieces"));
+        QCOMPARE(marker->undoStack()->count(), 1);
+        QCOMPARE(marker->undoStack()->undoText(), QStringLiteral("Lay Waiting Pieces"));
+        for (const CDbGrPolysObject* group : marker->groups(fabric, 0))
+            QCOMPARE(group->section(), short(CDbGrPolysObject::SectionFabric));
+        // The pockets' own overlap, nothing more; the marker no longer.
+        QCOMPARE(mWindow->markerStatusBar()->overlapText(), QStringLiteral("Overlaps: 1"));
+        QCOMPARE(mWindow->markerStatusBar()->lengthText(), QStringLiteral("Length: 53.00 cm"));
+        const LaystoreTest::Snapshot after = snapshotOf(*marker);
+        marker->undoStack()->undo();
+        QVERIFY(sameAs(*marker, before));
+        marker->undoStack()->redo();
+        QVERIFY(sameAs(*marker, after));
+
+        RecordingSink sink;
+        QCOMPARE(mWindow->layWaitingPieces(1.0, false), 0);
+        QCOMPARE(sink.messages, QStringList{QStringLiteral("No piece is waiting in the standby area.")});
+        QCOMPARE(marker->undoStack()->count(), 1);
+    }
+
     void saveWritesTheMarkerOrReportsAndKeepsTheChanges()
     {
         RecordingSink sink;
@@ -202,6 +246,25 @@ private slots:
     }
 
 private:
+    static LaystoreTest::Snapshot snapshotOf(const DocumentMak& marker)
+    {
+        LaystoreTest::Snapshot copies;
+        for (const CDbAbstractObject* object : marker.objects(marker.drawing()->getCurrentFabric(), 0))
+            copies.emplace_back(object->clone());
+        return copies;
+    }
+    static bool sameAs(const DocumentMak& marker, const LaystoreTest::Snapshot& expected)
+    {
+        const QListEx<CDbAbstractObject*> objects = marker.objects(marker.drawing()->getCurrentFabric(), 0);
+        if (objects.size() != static_cast<int>(expected.size()))
+            return false;
+        for (int i = 0; i < objects.size(); ++i) {
+            if (!objects[i]->sameContent(*expected[static_cast<size_t>(i)]))
+                return false;
+        }
+        return true;
+    }
+
     QString title() const { return mWindow->workspace()->subWindowList().first()->windowTitle(); }
 
     QTemporaryDir mDir;

@@ -42,10 +42,11 @@ private slots:
                                   "expect message The   was \"un  done\"\n"
                                   "dialog maybe reject\n"
                                   "redo all\n"
-                                  "expect same-as-file \"/tmp/a marker.mak\"\n"),
+                                  "expect same-as-file \"/tmp/a marker.mak\"\n"
+                                  "lay\n"),
                    &error);
         QVERIFY2(error.isEmpty(), qPrintable(error));
-        QCOMPARE(steps.size(), 11);
+        QCOMPARE(steps.size(), 12);
         QCOMPARE(steps[0].line, 3);
         QCOMPARE(steps[0].text, QStringLiteral("select"));
         QCOMPARE(steps[0].source, QStringLiteral("tool select"));
@@ -66,6 +67,8 @@ private slots:
         QVERIFY(!steps[6].maybe && steps[8].maybe && !steps[8].accept);
         QVERIFY(steps[9].all);
         QCOMPARE(steps[10].text, QStringLiteral("/tmp/a marker.mak"));
+        QCOMPARE(steps[11].kind, ScriptStep::Lay);
+        QCOMPARE(steps[11].number, 60);
     }
 
     void refusesABadLineWithItsNumber_data()
@@ -113,6 +116,9 @@ private slots:
         QTest::newRow("field without text")
             << "expect field labelDistance"
             << QStringLiteral("missing argument; usage: expect field NAME TEXT");
+        QTest::newRow("lay for no time")
+            << "lay 0" << QStringLiteral("\"0\" is not a number of seconds (a whole number, at least 1)");
+        QTest::newRow("lay twice") << "lay 1 2" << QStringLiteral("too many arguments; usage: lay [SECONDS]");
         QTest::newRow("screenshot without path")
             << "screenshot" << QStringLiteral("missing argument; usage: screenshot PATH");
         QTest::newRow("unknown check")
