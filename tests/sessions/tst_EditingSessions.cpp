@@ -257,6 +257,58 @@ private slots:
             qPrintable(QStringLiteral("the text is at %1, %2").arg(text->center().x).arg(text->center().y)));
     }
 
+    // The copies laid lie inside the dragged rectangle (give or take a pixel) cut to the
+    // fabric, are copies of waiting pieces, and leave everything else as it was.
+    void waitingPiecesFillTheEmptyBandAtTheTop()
+    {
+        QVector<ScriptStep> steps;
+        runSession(QStringLiteral("fill-hole.txt"), &steps, false);
+        if (QTest::currentTestFailed())
+            return;
+        const MarkerDifference difference(*mSample, *mSaved);
+        const QString what =
+            difference.describe(QStringLiteral("the sample"), QStringLiteral("the saved marker"));
+        QVERIFY2(difference.removed().isEmpty() && difference.added().size() >= 3, qPrintable(what));
+        const GeoPoint2D from = stepPoint(steps, ScriptStep::Press);
+        const GeoPoint2D to = stepPoint(steps, ScriptStep::Release);
+        CDbFabricObject* fabric = mSaved->drawing()->getCurrentFabric();
+        GeoRectangle hole(from.x, from.y, to.x, fabric->getFabricLayerWidth(0));
+        hole.expand(kPixelSlack, 0.0);
+        hole.ymin -= kPixelSlack;
+        const QListEx<CDbGrPolysObject*> waiting = mSample->groups(mSample->drawing()->getCurrentFabric(), 0);
+        for (const CDbAbstractObject* object : difference.added()) {
+            const CDbGrPolysObject* laid = asGroup(object);
+            QVERIFY(laid && hole.contains(laid->boundingRect()));
+            QCOMPARE(laid->section(), short(CDbGrPolysObject::SectionFabric));
+            QVERIFY(std::any_of(waiting.begin(), waiting.end(), [laid](const CDbGrPolysObject* group) {
+                return group->section() == CDbGrPolysObject::SectionStandby &&
+                       group->polygon(0).pieceIndex() == laid->polygon(0).pieceIndex() &&
+                       group->polygon(0).sizeIndex() == laid->polygon(0).sizeIndex();
+            }));
+        }
+        QCOMPARE(mSaved->findOverlaps(), 0);
+    }
+
+    // Every piece of the trousers instance laid on the fabric, none overlapping.
+    void anImportedInstanceIsLaidWhole()
+    {
+        const QString instance = QStringLiteral(MARKER_DATASETS_DIR "/esicup/trousers.json");
+        if (!QFileInfo::exists(instance))
+            QSKIP("the nesting instances are not available");
+        // Saved over the copy of the sample, which the session then saves to and the test reads.
+        QVERIFY(mWindow->importInstance(instance, 1.0));
+        QVERIFY(mWindow->saveActiveDocument(mCopy));
+        QVector<ScriptStep> steps;
+        runSession(QStringLiteral("lay-instance.txt"), &steps, false);
+        if (QTest::currentTestFailed())
+            return;
+        const QListEx<CDbGrPolysObject*> groups = mSaved->groups(mSaved->drawing()->getCurrentFabric(), 0);
+        QCOMPARE(groups.size(), 64);
+        for (const CDbGrPolysObject* group : groups)
+            QCOMPARE(group->section(), short(CDbGrPolysObject::SectionFabric));
+        QCOMPARE(mSaved->findOverlaps(), 0);
+    }
+
 private:
     // Runs the session `name` on the copy of the sample, reading its steps into `steps`, and
     // reads the copy as the session left it into mSaved. `drags`: the session drops a drag,
