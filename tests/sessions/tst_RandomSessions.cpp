@@ -71,6 +71,12 @@ const RandomTool kTools[] = {
     {"handgrip", Click | Drag, {}, {}},
     {"scale", Click | Drag, {}, {}},
     {"ruler", Click | DoubleClick | Drag, {}, {}},
+    {"text",
+     Click | Drag,
+     {},
+     {"accept textList=\"Lot 12\" textList=\"Denim 14 oz\" comboBoxLetterSize=36 editAngle=90 "
+      "checkReverse=true",
+      "accept textList=A editAngle=-33.3", "reject"}},
 };
 
 // Keys held to choose a tool for a while, and keys any tool may meet.
