@@ -17,9 +17,7 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QIntValidator>
-#include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -301,49 +299,6 @@ private slots:
         QVERIFY2(mErr.contains(QStringLiteral("nothing to redo")), qPrintable(mErr));
     }
 
-    // Steps that work in the non-modal dialog opened last: read its fields, push its buttons.
-    void worksInTheNonModalDialogInFront()
-    {
-        openWindow(&mFactory);
-        tool("block")->onPress = [this] {
-            auto* dialog = new QDialog(mWindow->activeView());
-            dialog->setAttribute(Qt::WA_DeleteOnClose);
-            dialog->setWindowTitle(QStringLiteral("Measure %1").arg(++mMeasures));
-            auto* label = new QLabel(QStringLiteral("12.50 cm"), dialog);
-            label->setObjectName(QStringLiteral("labelDistance"));
-            auto* copy = new QPushButton(QStringLiteral("Copy"), dialog);
-            copy->setObjectName(QStringLiteral("buttonCopy"));
-            connect(copy, &QPushButton::clicked, dialog, [dialog] {
-                VelCoreApplication::instance()->clipboard().setText(dialog->windowTitle() + "\t12.50 cm");
-            });
-            auto* ok = new QPushButton(QStringLiteral("OK"), dialog);
-            ok->setObjectName(QStringLiteral("buttonOk"));
-            connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);
-            dialog->show();
-        };
-        const ScriptRunner::Result result =
-            run(QStringLiteral("tool block\n"
-                               "click 10 10\n"
-                               "click 20 10\n"
-                               "expect field labelDistance 12.50 cm\n"
-                               "push buttonCopy\n"
-                               "expect clipboard \"Measure 2\" \"12.50 cm\"\n"
-                               "push buttonOk\n"
-                               "push buttonCopy\n"
-                               "expect clipboard \"Measure 1\" \"12.50 cm\"\n"));
-        QVERIFY2(result == ScriptRunner::Succeeded, qPrintable(mErr));
-        QVERIFY2(mOut.contains(QStringLiteral("push buttonCopy in the dialog \"Measure 2\"")),
-                 qPrintable(mOut));
-
-        QCOMPARE(
-            failureOf(QStringLiteral("click 10 10\nexpect field labelDistance 12.5 cm")),
-            QStringLiteral("session.txt:2: expected the field labelDistance to show \"12.5 cm\", it shows "
-                           "\"12.50 cm\"\n"));
-        QCOMPARE(failureOf(QStringLiteral("click 10 10\npush buttonClose")),
-                 QStringLiteral(
-                     "session.txt:2: the dialog \"Measure 4\" has no button \"buttonClose\" to push\n"));
-    }
-
     void undoRedoAndSave()
     {
         openWindow(&mFactory);
@@ -460,7 +415,6 @@ private:
     std::unique_ptr<RecordingSink> mSink;
     QString mOut;
     QString mErr;
-    int mMeasures = 0;
 };
 
 MARKER_TEST(tst_ScriptRunner)

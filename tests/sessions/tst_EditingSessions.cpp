@@ -246,8 +246,6 @@ private slots:
         QCOMPARE(text->getLines(), (QStringList{QStringLiteral("Lot 12"), QStringLiteral("Denim 14 oz")}));
         QCOMPARE(text->letterSize(), short(36));
         QCOMPARE(text->angle(), 270.0);
-        QCOMPARE(text->horizontalAlignment(), Qt::AlignHCenter);
-        QCOMPARE(text->workSection(), short(1));
         // Written where clicked and carried as far as the drag's last move.
         const GeoPoint2D written = stepPoint(steps, ScriptStep::Click);
         const GeoPoint2D carried =
