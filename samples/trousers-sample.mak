@@ -3884,5 +3884,5 @@
     ],
     "name": "Trousers TR-100, sizes S M L",
     "units": "cm",
-    "version": 1
+    "version": 2
 }

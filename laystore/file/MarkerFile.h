@@ -14,7 +14,8 @@ class MarkerFile
     Q_DECLARE_TR_FUNCTIONS(MarkerFile)
 
 public:
-    static constexpr int kFormatVersion = 1;
+    // What the writer writes; the reader reads every version up to it.
+    static constexpr int kFormatVersion = 2;
     // No length or coordinate in a marker lies further than this from 0 (centimetres, 10 km):
     // it keeps sums and doubled widths finite and catches nonsense in a file.
     static constexpr double kCoordinateLimit = 1e6;

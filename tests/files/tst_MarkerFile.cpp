@@ -91,7 +91,8 @@ boost::shared_ptr<DocumentMak> richDocument()
     CDbVectorsObjectTable placed = front.getPieceSize(1)->outline();
     placed.translate({10.0 / 3.0, 40.1});
     polygon.contours().addContour(placed);
-    polygon.contours().addContour(outline({{3, 39}, {30, 39}, {30, 80}, {3, 80}}));
+    polygon.contours().addContour(outline({{3, 39}, {30, 39}, {30, 80}, {3, 80}}),
+                                  CDbContourObject::Blocking);
     polygon.setGrainLine({5, 50}, {15, 50.000000000000007});
     polygon.setOrientation(37.25, true, false);
     polygon.setPolygonCutRank(3);
@@ -287,6 +288,28 @@ private slots:
         QCOMPARE(document->drawing()->lockFlags(), int(CDbMarkerDrawing::LockNone));
     }
 
+    // A version-1 file keeps its rules (contours after the first were laid over the piece) and,
+    // saved, becomes version 2 holding the same marker.
+    void versionOneSavedAsVersionTwoKeepsEverything()
+    {
+        const QByteArray v1 = minimalWith(
+            "]]}]}", "], [{\"x\": -1, \"y\": 199}, {\"x\": 12, \"y\": 199}, {\"x\": -1, \"y\": 212}]]}]}");
+        QString error;
+        const auto fromV1 = MarkerFile::fromJson(v1, QStringLiteral("v1.mak"), &error);
+        QVERIFY2(fromV1, qPrintable(error));
+        const CDbPolygon& polygon = fromV1->groups(fromV1->drawing()->fabric(0), 0).first()->polygon(0);
+        QCOMPARE(polygon.contours().origin(1), CDbContourObject::Blocking);
+        QCOMPARE(polygon.pieceOutline()[0], CDbMarkerPointObject(0, 200));
+
+        const QByteArray v2 = MarkerFile::toJson(*fromV1);
+        const QJsonObject root = QJsonDocument::fromJson(v2).object();
+        QCOMPARE(root.value("version").toInt(), 2);
+        const auto fromV2 = MarkerFile::fromJson(v2, QStringLiteral("v2.mak"), &error);
+        QVERIFY2(fromV2, qPrintable(error));
+        compareDrawings(*fromV1, *fromV2);
+        QCOMPARE(MarkerFile::toJson(*fromV2), v2);
+    }
+
     void dragPreviewsAreNotSaved()
     {
         auto document = richDocument();
@@ -384,8 +407,20 @@ private slots:
             << minimalWith("\"marker\"", "\"drawing\"") << "format: expected \"marker\"";
         QTest::newRow("no format") << minimalWith("\"format\": \"marker\",", "")
                                    << "format: missing (expected a string)";
-        QTest::newRow("newer version") << minimalWith("\"version\": 1", "\"version\": 2")
-                                       << "version: version 2 is not supported; this program reads version 1";
+        QTest::newRow("newer version") << minimalWith("\"version\": 1", "\"version\": 3")
+                                       << "version: version 3 is not supported; this program reads version 2";
+        QTest::newRow("key of version 2 in version 1")
+            << minimalWith("\"piece\": 0", "\"piece\": 0, \"contourOrigins\": [\"piece\"]")
+            << polygon + ".contourOrigins: unknown key";
+        QTest::newRow("origins not one per contour")
+            << minimalWith("\"version\": 1", "\"version\": 2")
+                   .replace("\"piece\": 0", "\"piece\": 0, \"contourOrigins\": [\"piece\", \"blocking\"]")
+            << polygon + ".contourOrigins: expected one origin per contour (1)";
+        QTest::newRow("unknown origin")
+            << minimalWith("\"version\": 1", "\"version\": 2")
+                   .replace("\"piece\": 0", "\"piece\": 0, \"contourOrigins\": [\"seam\"]")
+            << polygon + ".contourOrigins[0]: expected one of \"piece\", \"blocking\", \"cutDownUnion\", "
+                         "\"angleCutSeam\"";
         QTest::newRow("version as text") << minimalWith("\"version\": 1", "\"version\": \"1\"")
                                          << "version: expected an integer from 1 to 2147483647";
         QTest::newRow("unknown top-level key")

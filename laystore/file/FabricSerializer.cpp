@@ -1,0 +1,120 @@
+#include "laystore/file/FabricSerializer.h"
+
+#include "laystore/CDbFabricObject.h"
+#include "laystore/CDbGrPolysObject.h"
+#include "laystore/CDbLineObject.h"
+#include "laystore/CDbMarkerDrawing.h"
+#include "laystore/CDbTextObject.h"
+#include "laystore/DocumentMak.h"
+#include "laystore/file/AnnotationSerializer.h"
+#include "laystore/file/FileKeys.h"
+#include "laystore/file/FileValues.h"
+#include "laystore/file/GroupSerializer.h"
+#include "laystore/file/JsonNode.h"
+#include "laystore/file/PieceSerializer.h"
+
+#include <QJsonArray>
+
+namespace VelSystem {
+
+namespace {
+
+const QStringList kObjectTypes = {"group", "text", "line"};
+
+// An object of a kind the format does not know is written with an unknown type, which the
+// check before saving refuses.
+QJsonObject objectJson(const CDbAbstractObject& object)
+{
+    if (auto group = qobject_cast<const CDbGrPolysObject*>(&object))
+        return GroupSerializer::write(*group);
+    if (auto text = qobject_cast<const CDbTextObject*>(&object))
+        return AnnotationSerializer::write(*text);
+    if (auto line = qobject_cast<const CDbLineObject*>(&object))
+        return AnnotationSerializer::write(*line);
+    return {{"type", QStringLiteral("kind %1").arg(object.kind())}};
+}
+
+std::unique_ptr<CDbAbstractObject> readObject(const JsonNode& n, const CDbFabricObject& fabric, int version)
+{
+    switch (n["type"].choice(kObjectTypes)) {
+    case 0:
+        return GroupSerializer::read(n, fabric, version);
+    case 1:
+        return AnnotationSerializer::readText(n, version);
+    default:
+        return AnnotationSerializer::readLine(n, version);
+    }
+}
+
+void readLayer(const JsonNode& n, DocumentMak& document, CDbFabricObject& fabric, short layer, int version)
+{
+    FabricSerializer::kLayerKeys.check(n, version);
+    fabric.addLayer(FileValues::length(n["width"]));
+    if (!n["objects"].isPresent())
+        return;
+    const JsonNode objects = n["objects"];
+    for (int o = 0, count = objects.size(); o < count; ++o) {
+        const JsonNode on = objects.at(o);
+        std::unique_ptr<CDbAbstractObject> object = readObject(on, fabric, version);
+        const auto* group = qobject_cast<const CDbGrPolysObject*>(object.get());
+        const short section = group ? group->section() : 0;
+        document.addPiece(object.get(), &fabric, layer);
+        object.release();
+        // The document puts a group in the section where it lies; a file saying otherwise
+        // is mistaken about the coordinates or the section.
+        if (group && group->section() != section)
+            on["section"].fail(FabricSerializer::tr("the group lies in the %1 area")
+                                   .arg(FileValues::kSections.value(group->section() - 1)));
+    }
+}
+
+} // namespace
+
+const FileKeys FabricSerializer::kFabricKeys = {{"name", 1}, {"colour", 1}, {"pieces", 1}, {"layers", 1}};
+const FileKeys FabricSerializer::kLayerKeys = {{"width", 1}, {"objects", 1}};
+
+QJsonObject FabricSerializer::write(const CDbFabricObject& fabric)
+{
+    QJsonArray pieces;
+    for (short p = 0; p < fabric.pieceCount(); ++p)
+        pieces.append(PieceSerializer::write(*fabric.piece(p)));
+    QJsonArray layers;
+    for (short l = 0; fabric.layers() && l < fabric.layers()->size(); ++l) {
+        const CDbFabricLayerObject& layer = (*fabric.layers())[l];
+        QJsonArray objects;
+        for (const CDbAbstractObject* object : layer.objects()) {
+            // Drag previews stand for objects that are saved in their own right.
+            if (!object->isDragged())
+                objects.append(objectJson(*object));
+        }
+        layers.append(QJsonObject{{"width", layer.width()}, {"objects", objects}});
+    }
+    QJsonObject o{{"name", fabric.name()}, {"pieces", pieces}, {"layers", layers}};
+    if (fabric.colour().isValid())
+        o.insert("colour",
+                 fabric.colour().name(fabric.colour().alpha() == 255 ? QColor::HexRgb : QColor::HexArgb));
+    return o;
+}
+
+void FabricSerializer::read(const JsonNode& n, DocumentMak& document, int version)
+{
+    kFabricKeys.check(n, version);
+    CDbFabricObject& fabric = document.drawing()->addFabric();
+    fabric.setName(n["name"].string(QString()));
+    if (n["colour"].isPresent()) {
+        const QColor colour(n["colour"].string());
+        if (!colour.isValid())
+            n["colour"].fail(tr("expected a colour such as \"#3b5b92\""));
+        fabric.setColour(colour);
+    }
+    if (n["pieces"].isPresent()) {
+        const JsonNode pieces = n["pieces"];
+        for (int p = 0, count = pieces.size(0, FileValues::kMaxIndexCount, tr("pieces")); p < count; ++p)
+            fabric.addPiece(PieceSerializer::read(pieces.at(p), version));
+    }
+    const JsonNode layers = n["layers"];
+    for (int l = 0, count = layers.size(1, FileValues::kMaxIndexCount, tr("layers")); l < count; ++l)
+        readLayer(layers.at(l), document, fabric, static_cast<short>(l), version);
+}
+
+} // namespace VelSystem

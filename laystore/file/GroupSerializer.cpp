@@ -1,0 +1,125 @@
+#include "laystore/file/GroupSerializer.h"
+
+#include "laystore/CDbFabricObject.h"
+#include "laystore/file/FileKeys.h"
+#include "laystore/file/FileValues.h"
+#include "laystore/file/JsonNode.h"
+#include "laystore/file/OutlineSerializer.h"
+
+#include <QJsonArray>
+#include <climits>
+
+namespace VelSystem {
+
+namespace {
+
+// Indexed by CDbContourObject::Origin.
+const QStringList kOrigins = {"piece", "blocking", "cutDownUnion", "angleCutSeam"};
+
+QJsonObject polygonJson(const CDbPolygon& polygon)
+{
+    QJsonArray contours;
+    QJsonArray origins;
+    bool onlyPieces = true;
+    for (int c = 0; c < polygon.contours().count(); ++c) {
+        contours.append(OutlineSerializer::outlineJson(polygon.contours().contour(c)));
+        origins.append(kOrigins.value(polygon.contours().origin(c)));
+        onlyPieces = onlyPieces && polygon.contours().origin(c) == CDbContourObject::PieceOutline;
+    }
+    QJsonObject o{{"piece", polygon.pieceIndex()},
+                  {"size", polygon.sizeIndex()},
+                  {"contours", contours},
+                  {"grainLine", OutlineSerializer::grainLineJson(polygon.grainStart(), polygon.grainEnd())},
+                  {"rotation", polygon.rotation()},
+                  {"mirroredX", polygon.isMirroredX()},
+                  {"mirroredY", polygon.isMirroredY()},
+                  {"blocking", polygon.isBlocking()},
+                  {"cutRank", polygon.getPolygonCutRank()}};
+    // Most polygons are a piece and nothing else: the default says so.
+    if (!onlyPieces)
+        o.insert("contourOrigins", origins);
+    return o;
+}
+
+// Version 1 does not name origins: its first contour is the piece, the ones after it were laid
+// over it by blocking.
+CDbContourObject::Origin readOrigin(const JsonNode& origins, int contour, int version)
+{
+    if (origins.isPresent())
+        return CDbContourObject::Origin(origins.at(contour).choice(kOrigins));
+    if (version < 2 && contour > 0)
+        return CDbContourObject::Blocking;
+    return CDbContourObject::PieceOutline;
+}
+
+void readContours(const JsonNode& n, CDbPolygon& polygon, int version)
+{
+    const JsonNode contours = n["contours"];
+    const int count = contours.size(1, INT_MAX, GroupSerializer::tr("contours"));
+    const JsonNode origins = n["contourOrigins"];
+    if (origins.isPresent() && origins.size() != count)
+        origins.fail(GroupSerializer::tr("expected one origin per contour (%1)").arg(count));
+    for (int c = 0; c < count; ++c)
+        polygon.contours().addContour(OutlineSerializer::readOutline(contours.at(c), version),
+                                      readOrigin(origins, c, version));
+}
+
+CDbPolygon readPolygon(const JsonNode& n, const CDbFabricObject& fabric, int version)
+{
+    GroupSerializer::kPolygonKeys.check(n, version);
+    CDbPolygon polygon;
+    polygon.setBlocking(n["blocking"].boolean(false));
+    // A blocking polygon may stand for no piece at all.
+    if (polygon.isBlocking() && n["piece"].integer(-1, FileValues::kMaxIndexCount) == -1) {
+        polygon.setPieceIndex(-1);
+        polygon.setSizeIndex(static_cast<short>(n["size"].integer(0, 0, 0)));
+    } else {
+        polygon.setPieceIndex(
+            FileValues::index(n["piece"], fabric.pieceCount(), GroupSerializer::tr("pieces")));
+        const CDbPieceObject* piece = fabric.piece(polygon.pieceIndex());
+        polygon.setSizeIndex(n["size"].isPresent() ? FileValues::index(n["size"], piece->getNumberOfSizes(),
+                                                                       GroupSerializer::tr("sizes"))
+                                                   : 0);
+    }
+    readContours(n, polygon, version);
+    const auto grain = OutlineSerializer::readGrainLine(n["grainLine"], version);
+    polygon.setGrainLine(grain.first, grain.second);
+    polygon.setOrientation(n["rotation"].angle(0.0), n["mirroredX"].boolean(false),
+                           n["mirroredY"].boolean(false));
+    polygon.setPolygonCutRank(static_cast<short>(n["cutRank"].integer(0, FileValues::kMaxIndexCount, 0)));
+    return polygon;
+}
+
+} // namespace
+
+const FileKeys GroupSerializer::kGroupKeys = {{"type", 1}, {"section", 1}, {"polygons", 1}};
+const FileKeys GroupSerializer::kPolygonKeys = {
+    {"piece", 1},     {"size", 1},      {"contours", 1}, {"grainLine", 1}, {"rotation", 1},
+    {"mirroredX", 1}, {"mirroredY", 1}, {"blocking", 1}, {"cutRank", 1},   {"contourOrigins", 2}};
+
+QJsonObject GroupSerializer::write(const CDbGrPolysObject& group)
+{
+    QJsonArray polygons;
+    for (const CDbPolygon& p : group.polygons())
+        polygons.append(polygonJson(p));
+    return {{"type", "group"},
+            {"section", FileValues::kSections.value(group.section() - 1)},
+            {"polygons", polygons}};
+}
+
+std::unique_ptr<CDbGrPolysObject> GroupSerializer::read(const JsonNode& n, const CDbFabricObject& fabric,
+                                                        int version)
+{
+    kGroupKeys.check(n, version);
+    auto group = std::make_unique<CDbGrPolysObject>();
+    // The fabric's pieces may be edited after this file was written.
+    group->setNeedsIdCheck(true);
+    group->setSection(static_cast<short>(
+        n["section"].choice(FileValues::kSections, CDbGrPolysObject::SectionStandby - 1) + 1));
+    const JsonNode polygons = n["polygons"];
+    for (int p = 0, count = polygons.size(1, INT_MAX, tr("polygons")); p < count; ++p)
+        group->addPolygon(readPolygon(polygons.at(p), fabric, version));
+    return group;
+}
+
+} // namespace VelSystem

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "laystore/CDbVectorsObjectTable.h"
+
+#include <QCoreApplication>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <utility>
+
+namespace VelSystem {
+
+class FileKeys;
+class JsonNode;
+
+// Points, outlines and grain lines in a marker file, wherever they appear (piece sizes,
+// placed polygons).
+class OutlineSerializer
+{
+    Q_DECLARE_TR_FUNCTIONS(MarkerFile)
+
+public:
+    static const FileKeys kPointKeys;
+    static const FileKeys kMarkerPointKeys;
+    static const FileKeys kGrainLineKeys;
+
+    static QJsonObject pointJson(const GeoPoint2D& p);
+    static QJsonArray outlineJson(const CDbVectorsObjectTable& outline);
+    static QJsonObject grainLineJson(const GeoPoint2D& start, const GeoPoint2D& end);
+
+    static GeoPoint2D readPoint(const JsonNode& n, int version);
+    // At least 3 points.
+    static CDbVectorsObjectTable readOutline(const JsonNode& n, int version);
+    // An absent grain line leaves both ends at the origin: no grain line.
+    static std::pair<GeoPoint2D, GeoPoint2D> readGrainLine(const JsonNode& n, int version);
+};
+
+} // namespace VelSystem
