@@ -5,26 +5,36 @@
 
 #include <QList>
 #include <memory>
+#include <vector>
 
 namespace VelSystem {
 
+class CDbMarkerDrawing;
 class CDbTwainLinkPiecesObjectTable;
 
-// The data of a linked document's link view: the pieces shown (one polygon per piece, in
-// document coordinates), the links between their points, and the first end of a link being
-// drawn, which waits for its second end.
+// The marker's link document: for each fabric, the pieces of the link view (one polygon per
+// piece, built from the marker's pieces and laid in a row, in document coordinates) and the
+// links between their points; and the first end of a link being drawn, which waits for its
+// second end.
 class CDbDocumentLinkObject
 {
 public:
-    CDbDocumentLinkObject();
+    // Follows `drawing`'s fabrics and pieces; without a drawing it holds one fabric's view,
+    // filled by the caller.
+    explicit CDbDocumentLinkObject(const CDbMarkerDrawing* drawing = nullptr);
     ~CDbDocumentLinkObject();
     CDbDocumentLinkObject(const CDbDocumentLinkObject&) = delete;
     CDbDocumentLinkObject& operator=(const CDbDocumentLinkObject&) = delete;
 
-    QList<CDbPolygon>& getCurrentPolyListDocumentLink() { return mPolygons; }
-    const QList<CDbPolygon>& getCurrentPolyListDocumentLink() const { return mPolygons; }
-    // Never null: the object owns its table.
-    CDbTwainLinkPiecesObjectTable* getCurrentPiecesLinkListDocumentLink() const { return mLinks.get(); }
+    // The view of the drawing's current fabric.
+    QList<CDbPolygon>& getCurrentPolyListDocumentLink();
+    const QList<CDbPolygon>& getCurrentPolyListDocumentLink() const;
+    // Never null.
+    CDbTwainLinkPiecesObjectTable* getCurrentPiecesLinkListDocumentLink() const;
+
+    // The view and links of fabric `fabric` (0-based); null when the marker has no such fabric.
+    const QList<CDbPolygon>* polygons(short fabric) const;
+    CDbTwainLinkPiecesObjectTable* links(short fabric) const;
 
     // The pending first end; its piece index is -1 while no link is being drawn.
     short pendingPieceIndex() const { return mPending.pieceIndex; }
@@ -36,8 +46,20 @@ public:
     bool hasPendingEnd() const { return mPending.pieceIndex >= 0; }
 
 private:
-    QList<CDbPolygon> mPolygons;
-    std::unique_ptr<CDbTwainLinkPiecesObjectTable> mLinks;
+    struct FabricView
+    {
+        QList<CDbPolygon> polygons;
+        std::unique_ptr<CDbTwainLinkPiecesObjectTable> links;
+        // The number of pieces the polygons were built from; -1 before they were.
+        int builtFrom = -1;
+    };
+    // The view of `fabric`, brought up to the drawing's fabrics and pieces first.
+    FabricView* view(short fabric) const;
+    short currentFabric() const;
+
+    const CDbMarkerDrawing* mDrawing;
+    // Views follow the drawing lazily: fabrics and pieces are only ever added.
+    mutable std::vector<FabricView> mViews;
     CDbTwainLinkPiecesObject::End mPending;
 };
 

@@ -61,6 +61,14 @@ public:
         mPlaidRepeatX = x;
         mPlaidRepeatY = y;
     }
+    // Where the plaid's first repeat starts on the layer, in centimetres from the origin.
+    double plaidOffsetX() const { return mPlaidOffsetX; }
+    double plaidOffsetY() const { return mPlaidOffsetY; }
+    void setPlaidOffset(double x, double y)
+    {
+        mPlaidOffsetX = x;
+        mPlaidOffsetY = y;
+    }
 
 private:
     QString mName;
@@ -72,6 +80,8 @@ private:
     double mWorkValue = 0.0;
     double mPlaidRepeatX = 0.0;
     double mPlaidRepeatY = 0.0;
+    double mPlaidOffsetX = 0.0;
+    double mPlaidOffsetY = 0.0;
 };
 
 } // namespace VelSystem

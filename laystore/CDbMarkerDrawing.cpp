@@ -6,7 +6,9 @@
 
 namespace VelSystem {
 
-CDbMarkerDrawing::CDbMarkerDrawing(Document* document) : mDocument(document) {}
+CDbMarkerDrawing::CDbMarkerDrawing(Document* document)
+    : mDocument(document), mLinkDoc(std::make_unique<CDbDocumentLinkObject>(this))
+{}
 
 CDbMarkerDrawing::~CDbMarkerDrawing() = default;
 
@@ -68,11 +70,6 @@ bool CDbMarkerDrawing::isSetToSingleLayer(short* fabric, short* layer) const
     if (layer)
         *layer = mCurrentLayer;
     return true;
-}
-
-void CDbMarkerDrawing::setLinkDoc(std::unique_ptr<CDbDocumentLinkObject> linkDoc)
-{
-    mLinkDoc = std::move(linkDoc);
 }
 
 double CDbMarkerDrawing::pixelToCmInX(double pixels) const

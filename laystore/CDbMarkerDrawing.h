@@ -63,9 +63,13 @@ public:
     // be pulled apart.
     bool isMoveLocked() const { return isLocked(LockPlacement) || isLocked(LockMatching); }
 
-    // The link data of a linked document; null for an ordinary marker. The drawing owns it.
+    // The links between the marker's pieces, with the link view built from them. Never null:
+    // the drawing owns it.
     CDbDocumentLinkObject* getLinkDoc() const { return mLinkDoc.get(); }
-    void setLinkDoc(std::unique_ptr<CDbDocumentLinkObject> linkDoc);
+    // A linked document shows the link view, where the pointer opens the link dialogs rather
+    // than moving pieces. A mode of the session, not part of the marker.
+    bool isLinkedDocument() const { return mLinked; }
+    void setLinkedDocument(bool linked) { mLinked = linked; }
 
     Document* document() const { return mDocument; }
 
@@ -78,6 +82,7 @@ private:
     short mCurrentLayer = 0;
     bool mFirstClick = false;
     bool mCutView = false;
+    bool mLinked = false;
     int mLockFlags = LockNone;
 };
 

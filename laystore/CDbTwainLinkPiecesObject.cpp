@@ -14,6 +14,13 @@ void CDbTwainLinkPiecesObject::setOffsets(double x, double y)
     mOffsetY = y;
 }
 
+bool CDbTwainLinkPiecesObject::operator==(const CDbTwainLinkPiecesObject& o) const
+{
+    return mFirst == o.mFirst && mSecond == o.mSecond && mRules == o.mRules && mMatchPoint == o.mMatchPoint &&
+           mOffsetX == o.mOffsetX && mOffsetY == o.mOffsetY && mMaxSwatchDistanceX == o.mMaxSwatchDistanceX &&
+           mMaxSwatchDistanceY == o.mMaxSwatchDistanceY;
+}
+
 void CDbTwainLinkPiecesObject::setMaxSwatchDistances(double x, double y)
 {
     mMaxSwatchDistanceX = x;

@@ -18,10 +18,12 @@ public:
         short pieceIndex = -1; // 0-based into the fabric's pieces
         short pointIndex = 0;  // 1-based
         bool onContour = true;
+        short fabricIndex = 0; // 0-based into the marker's fabrics
 
         bool operator==(const End& o) const
         {
-            return pieceIndex == o.pieceIndex && pointIndex == o.pointIndex && onContour == o.onContour;
+            return pieceIndex == o.pieceIndex && pointIndex == o.pointIndex && onContour == o.onContour &&
+                   fabricIndex == o.fabricIndex;
         }
         bool operator!=(const End& o) const { return !(*this == o); }
     };
@@ -60,6 +62,9 @@ public:
     double maxSwatchDistanceX() const { return mMaxSwatchDistanceX; }
     double maxSwatchDistanceY() const { return mMaxSwatchDistanceY; }
     void setMaxSwatchDistances(double x, double y);
+
+    bool operator==(const CDbTwainLinkPiecesObject& o) const;
+    bool operator!=(const CDbTwainLinkPiecesObject& o) const { return !(*this == o); }
 
 private:
     End mFirst;

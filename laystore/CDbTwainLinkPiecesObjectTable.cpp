@@ -1,21 +1,25 @@
 #include "laystore/CDbTwainLinkPiecesObjectTable.h"
 
+#include "VelCore/t_1_Based.h"
 #include "laystore/CDbPolygon.h"
 
 namespace VelSystem {
 
 namespace {
 
-// The polygon and point an end names, or false when `polygons` has neither.
-bool resolve(const QList<CDbPolygon>& polygons, const CDbTwainLinkPiecesObject::End& end, GeoPoint2D& point,
-             const CDbPolygon*& polygon)
+// The polygon and point an end names, or false when `polygons` (of `fabric`) has neither.
+bool resolve(const QList<CDbPolygon>& polygons, short fabric, const CDbTwainLinkPiecesObject::End& end,
+             GeoPoint2D& point, const CDbPolygon*& polygon)
 {
+    if (end.fabricIndex != fabric)
+        return false;
     for (const CDbPolygon& candidate : polygons) {
         if (candidate.pieceIndex() != end.pieceIndex || candidate.contours().isEmpty())
             continue;
-        int remaining = end.pointIndex;
+        const int wanted = t_1_Based(end.pointIndex).zeroBased();
+        int counted = 0;
         for (const CDbMarkerPointObject& p : candidate.pieceOutline().points()) {
-            if ((end.onContour || p.isNotch()) && --remaining == 0) {
+            if ((end.onContour || p.isNotch()) && counted++ == wanted) {
                 point = p;
                 polygon = &candidate;
                 return true;
@@ -28,13 +32,14 @@ bool resolve(const QList<CDbPolygon>& polygons, const CDbTwainLinkPiecesObject::
 
 } // namespace
 
-CDbTwainLinkPiecesObjectTable::CDbTwainLinkPiecesObjectTable() = default;
+CDbTwainLinkPiecesObjectTable::CDbTwainLinkPiecesObjectTable(short fabric) : mFabric(fabric) {}
 
 CDbTwainLinkPiecesObjectTable::~CDbTwainLinkPiecesObjectTable() = default;
 
 CDbTwainLinkPiecesObject* CDbTwainLinkPiecesObjectTable::link(int n) const
 {
-    return n >= 1 && n <= size() ? mLinks[static_cast<size_t>(n - 1)].get() : nullptr;
+    const t_1_Based number(static_cast<short>(n));
+    return number.isValid() && n <= size() ? mLinks[static_cast<size_t>(number.zeroBased())].get() : nullptr;
 }
 
 CDbTwainLinkPiecesObject* CDbTwainLinkPiecesObjectTable::add(const CDbTwainLinkPiecesObject& link)
@@ -47,7 +52,7 @@ bool CDbTwainLinkPiecesObjectTable::remove(int n)
 {
     if (!link(n))
         return false;
-    mLinks.erase(mLinks.begin() + (n - 1));
+    mLinks.erase(mLinks.begin() + t_1_Based(static_cast<short>(n)).zeroBased());
     return true;
 }
 
@@ -61,8 +66,8 @@ short CDbTwainLinkPiecesObjectTable::getTwainLinkPiecesVectors(const QList<CDbPo
     GeoPoint2D a, b;
     const CDbPolygon* polygonA = nullptr;
     const CDbPolygon* polygonB = nullptr;
-    if (!found || !resolve(polygons, found->firstEnd(), a, polygonA) ||
-        !resolve(polygons, found->secondEnd(), b, polygonB))
+    if (!found || !resolve(polygons, mFabric, found->firstEnd(), a, polygonA) ||
+        !resolve(polygons, mFabric, found->secondEnd(), b, polygonB))
         return 1;
     if (first)
         *first = a;

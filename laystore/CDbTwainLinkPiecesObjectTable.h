@@ -11,13 +11,16 @@ namespace VelSystem {
 class CDbPolygon;
 class GeoPoint2D;
 
-// The links between pieces of a linked document, numbered from 1. The table owns them; a
-// link keeps its address while others are added or removed.
+// The links between pieces of one fabric, numbered from 1. The table owns them; a link keeps
+// its address while others are added or removed.
 class CDbTwainLinkPiecesObjectTable
 {
 public:
-    CDbTwainLinkPiecesObjectTable();
+    // The links between pieces of fabric `fabric` (0-based): only ends naming it resolve.
+    explicit CDbTwainLinkPiecesObjectTable(short fabric = 0);
     ~CDbTwainLinkPiecesObjectTable();
+
+    short fabric() const { return mFabric; }
 
     int size() const { return static_cast<int>(mLinks.size()); }
     // Link `n` (1-based), null out of range.
@@ -36,6 +39,7 @@ public:
                                     const CDbPolygon** secondPolygon = nullptr) const;
 
 private:
+    short mFabric;
     std::vector<std::unique_ptr<CDbTwainLinkPiecesObject>> mLinks;
 };
 

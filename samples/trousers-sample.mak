@@ -3876,10 +3876,18 @@
                         }
                     ]
                 }
-            ]
+            ],
+            "plaid": {
+                "offsetX": 0,
+                "offsetY": 0,
+                "repeatX": 0,
+                "repeatY": 0
+            }
         }
     ],
     "format": "marker",
+    "links": [
+    ],
     "locks": [
     ],
     "name": "Trousers TR-100, sizes S M L",

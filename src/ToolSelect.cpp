@@ -175,7 +175,7 @@ void ToolSelect::pickAtPress(DocumentView* view, const QMouseEvent* event, const
         }
     } else {
         changed |= picked->setSelected(true);
-        if (!edited.drawing->getLinkDoc()) {
+        if (!edited.drawing->isLinkedDocument()) {
             mDirectionMode = true;
             startDirectionLine(selection.boundingRect().center(), mPressScenePos);
         } else {
@@ -373,7 +373,7 @@ void ToolSelect::mouseDoubleClickEvent(DocumentView* view, QMouseEvent* event)
     }
     const CMarkerSelection& selection = *edited.document->markerSelection();
     const GeoPoint2D point = view->scenePoint(mPressPos);
-    if (edited.drawing->getLinkDoc()) {
+    if (edited.drawing->isLinkedDocument()) {
         identifySelectedPieces(selection, edited.fabric);
         editLinksAt(*edited.drawing, edited.fabric, point);
         event->accept();

@@ -11,6 +11,7 @@
 #include "laystore/file/FileValues.h"
 #include "laystore/file/GroupSerializer.h"
 #include "laystore/file/JsonNode.h"
+#include "laystore/file/MarkerFile.h"
 #include "laystore/file/PieceSerializer.h"
 
 #include <QJsonArray>
@@ -68,9 +69,26 @@ void readLayer(const JsonNode& n, DocumentMak& document, CDbFabricObject& fabric
     }
 }
 
+// A fabric without plaid or stripe has no repeat (0) in either direction.
+void readPlaid(const JsonNode& n, CDbFabricObject& fabric, int version)
+{
+    if (!n.isPresent())
+        return;
+    FabricSerializer::kPlaidKeys.check(n, version);
+    const auto repeat = [](const JsonNode& r) {
+        return r.isPresent() ? r.number(0.0, MarkerFile::kCoordinateLimit) : 0.0;
+    };
+    fabric.setPlaidRepeat(repeat(n["repeatX"]), repeat(n["repeatY"]));
+    fabric.setPlaidOffset(FileValues::coordinate(n["offsetX"], 0.0),
+                          FileValues::coordinate(n["offsetY"], 0.0));
+}
+
 } // namespace
 
-const FileKeys FabricSerializer::kFabricKeys = {{"name", 1}, {"colour", 1}, {"pieces", 1}, {"layers", 1}};
+const FileKeys FabricSerializer::kFabricKeys = {
+    {"name", 1}, {"colour", 1}, {"pieces", 1}, {"layers", 1}, {"plaid", 2}};
+const FileKeys FabricSerializer::kPlaidKeys = {
+    {"repeatX", 2}, {"repeatY", 2}, {"offsetX", 2}, {"offsetY", 2}};
 const FileKeys FabricSerializer::kLayerKeys = {{"width", 1}, {"objects", 1}};
 
 QJsonObject FabricSerializer::write(const CDbFabricObject& fabric)
@@ -89,7 +107,11 @@ QJsonObject FabricSerializer::write(const CDbFabricObject& fabric)
         }
         layers.append(QJsonObject{{"width", layer.width()}, {"objects", objects}});
     }
-    QJsonObject o{{"name", fabric.name()}, {"pieces", pieces}, {"layers", layers}};
+    const QJsonObject plaid{{"repeatX", fabric.plaidRepeatX()},
+                            {"repeatY", fabric.plaidRepeatY()},
+                            {"offsetX", fabric.plaidOffsetX()},
+                            {"offsetY", fabric.plaidOffsetY()}};
+    QJsonObject o{{"name", fabric.name()}, {"pieces", pieces}, {"layers", layers}, {"plaid", plaid}};
     if (fabric.colour().isValid())
         o.insert("colour",
                  fabric.colour().name(fabric.colour().alpha() == 255 ? QColor::HexRgb : QColor::HexArgb));
@@ -107,6 +129,7 @@ void FabricSerializer::read(const JsonNode& n, DocumentMak& document, int versio
             n["colour"].fail(tr("expected a colour such as \"#3b5b92\""));
         fabric.setColour(colour);
     }
+    readPlaid(n["plaid"], fabric, version);
     if (n["pieces"].isPresent()) {
         const JsonNode pieces = n["pieces"];
         for (int p = 0, count = pieces.size(0, FileValues::kMaxIndexCount, tr("pieces")); p < count; ++p)

@@ -18,6 +18,7 @@ class FabricSerializer
 public:
     static const FileKeys kFabricKeys;
     static const FileKeys kLayerKeys;
+    static const FileKeys kPlaidKeys;
 
     static QJsonObject write(const CDbFabricObject& fabric);
     // Adds the fabric to `document`'s drawing and places its objects through the document.

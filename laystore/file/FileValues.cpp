@@ -26,6 +26,11 @@ double FileValues::coordinate(const JsonNode& n)
     return n.number(-MarkerFile::kCoordinateLimit, MarkerFile::kCoordinateLimit);
 }
 
+double FileValues::coordinate(const JsonNode& n, double fallback)
+{
+    return n.isPresent() ? coordinate(n) : fallback;
+}
+
 double FileValues::length(const JsonNode& n)
 {
     return n.positive(MarkerFile::kCoordinateLimit);

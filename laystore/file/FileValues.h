@@ -28,6 +28,7 @@ public:
 
     // A coordinate within the marker's limit; a length above 0 within it.
     static double coordinate(const JsonNode& n);
+    static double coordinate(const JsonNode& n, double fallback);
     static double length(const JsonNode& n);
     // The index of an element of a list of `count` things named by `what`.
     static short index(const JsonNode& n, int count, const QString& what);

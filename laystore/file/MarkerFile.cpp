@@ -7,6 +7,7 @@
 #include "laystore/file/FileKeys.h"
 #include "laystore/file/FileValues.h"
 #include "laystore/file/JsonNode.h"
+#include "laystore/file/LinkSerializer.h"
 
 #include <QFileInfo>
 #include <QJsonArray>
@@ -24,8 +25,8 @@ const FileValues::Names kLocks = {{CDbMarkerDrawing::LockPlacement, "placement"}
                                   {CDbMarkerDrawing::LockCutting, "cutting"},
                                   {CDbMarkerDrawing::LockMatching, "matching"}};
 
-const FileKeys kDocumentKeys = {{"format", 1},  {"version", 1}, {"units", 1},  {"name", 1},
-                                {"current", 1}, {"locks", 1},   {"fabrics", 1}};
+const FileKeys kDocumentKeys = {{"format", 1},  {"version", 1}, {"units", 1},   {"name", 1},
+                                {"current", 1}, {"locks", 1},   {"fabrics", 1}, {"links", 2}};
 const FileKeys kCurrentKeys = {{"fabric", 1}, {"layer", 1}};
 
 void readDocument(const JsonNode& root, DocumentMak& document)
@@ -51,6 +52,8 @@ void readDocument(const JsonNode& root, DocumentMak& document)
     for (int f = 0, count = fabrics.size(0, FileValues::kMaxIndexCount, MarkerFile::tr("fabrics")); f < count;
          ++f)
         FabricSerializer::read(fabrics.at(f), document, fileVersion);
+    if (root["links"].isPresent())
+        LinkSerializer::read(root["links"], drawing, fileVersion);
 
     const JsonNode current = root["current"];
     if (current.isPresent()) {
@@ -116,7 +119,8 @@ QByteArray MarkerFile::toJson(const DocumentMak& document)
                      {"units", "cm"},
                      {"name", drawing.name()},
                      {"locks", FileValues::flagsJson(drawing.lockFlags(), kLocks)},
-                     {"fabrics", fabrics}};
+                     {"fabrics", fabrics},
+                     {"links", LinkSerializer::write(drawing)}};
     if (drawing.fabricCount() > 0)
         root.insert("current",
                     QJsonObject{{"fabric", drawing.currentFabricIndex()}, {"layer", drawing.currentLayer()}});

@@ -1,8 +1,10 @@
+#include "laystore/CDbDocumentLinkObject.h"
 #include "laystore/CDbFabricObject.h"
 #include "laystore/CDbGrPolysObject.h"
 #include "laystore/CDbLineObject.h"
 #include "laystore/CDbMarkerDrawing.h"
 #include "laystore/CDbTextObject.h"
+#include "laystore/CDbTwainLinkPiecesObjectTable.h"
 #include "laystore/DocumentMak.h"
 #include "laystore/file/MarkerFile.h"
 
@@ -43,6 +45,8 @@ boost::shared_ptr<DocumentMak> richDocument()
     CDbFabricObject& denim = drawing.addFabric();
     denim.setName(QStringLiteral("Denim"));
     denim.setColour(QColor(59, 91, 146));
+    denim.setPlaidRepeat(12.5, 1.0 / 3.0);
+    denim.setPlaidOffset(-0.1, 4.0);
     CDbPieceObject front;
     front.info().setPatternNo(QStringLiteral("T-01"));
     front.info().setName(QStringLiteral("Front"));
@@ -130,6 +134,21 @@ boost::shared_ptr<DocumentMak> richDocument()
     lining.setName(QStringLiteral("Lining"));
     lining.addLayer(140.0);
     drawing.setCurrentFabricAndLayer(1, 0);
+
+    // A link with every rule the link dialogs set, from a point of the front to the pocket's last,
+    // and one from the front's first notch with no rule at all.
+    CDbTwainLinkPiecesObject link;
+    link.setEnds({0, 3, true}, {1, 4, true});
+    link.setRules(CDbTwainLinkPiecesObject::IdenticalX | CDbTwainLinkPiecesObject::SymmetricalY |
+                  CDbTwainLinkPiecesObject::OnLineY);
+    link.setMatchPoint(true);
+    link.setOffsets(1.5, -1.0 / 3.0);
+    link.setMaxSwatchDistances(3.0, CDbTwainLinkPiecesObject::kNoSwatchLimit);
+    CDbTwainLinkPiecesObjectTable* links = drawing.getLinkDoc()->links(0);
+    links->add(link);
+    link = CDbTwainLinkPiecesObject();
+    link.setEnds({0, 1, false}, {1, 2, true});
+    links->add(link);
     return document;
 }
 
@@ -148,6 +167,15 @@ void compareDrawings(const DocumentMak& a, const DocumentMak& b)
         const CDbFabricObject& fb = *db.fabric(f);
         QCOMPARE(fb.name(), fa.name());
         QCOMPARE(fb.colour(), fa.colour());
+        QCOMPARE(fb.plaidRepeatX(), fa.plaidRepeatX());
+        QCOMPARE(fb.plaidRepeatY(), fa.plaidRepeatY());
+        QCOMPARE(fb.plaidOffsetX(), fa.plaidOffsetX());
+        QCOMPARE(fb.plaidOffsetY(), fa.plaidOffsetY());
+        const CDbTwainLinkPiecesObjectTable& linksA = *da.getLinkDoc()->links(f);
+        const CDbTwainLinkPiecesObjectTable& linksB = *db.getLinkDoc()->links(f);
+        QCOMPARE(linksB.size(), linksA.size());
+        for (int n = 1; n <= linksA.size(); ++n)
+            QVERIFY2(*linksB.link(n) == *linksA.link(n), qPrintable(QStringLiteral("link %1").arg(n)));
         QCOMPARE(fb.pieceCount(), fa.pieceCount());
         for (short p = 0; p < fa.pieceCount(); ++p)
             QVERIFY2(*fb.piece(p) == *fa.piece(p), qPrintable(QStringLiteral("piece %1").arg(p)));
@@ -504,6 +532,40 @@ private slots:
         QTest::newRow("fabric without layers")
             << QByteArray(R"({"format": "marker", "version": 1, "fabrics": [{"layers": []}]})")
             << "fabrics[0].layers: too few layers: expected at least 1";
+        QTest::newRow("plaid in version 1")
+            << minimalWith("\"pieces\"", "\"plaid\": {}, \"pieces\"") << "fabrics[0].plaid: unknown key";
+        QTest::newRow("negative plaid repeat")
+            << minimalWith("\"version\": 1", "\"version\": 2")
+                   .replace("\"pieces\"", "\"plaid\": {\"repeatX\": -2}, \"pieces\"")
+            << "fabrics[0].plaid.repeatX: expected a number from 0 to 1000000";
+        QTest::newRow("links in version 1")
+            << minimalWith("\"version\": 1", "\"version\": 1, \"links\": []") << "links: unknown key";
+        const QByteArray end = R"({"fabric": 0, "piece": 0, "point": 0})";
+        const auto withLink = [&end](const QByteArray& second) {
+            return minimalWith(
+                "\"version\": 1",
+                ("\"version\": 2, \"links\": [{\"ends\": [" + end + ", " + second + "]}]").constData());
+        };
+        QTest::newRow("link to a point the piece lacks")
+            << withLink(R"({"fabric": 0, "piece": 0, "point": 3})")
+            << "links[0].ends[1].point: expected an integer from 0 to 2";
+        QTest::newRow("link to a notch the piece lacks")
+            << withLink(R"({"fabric": 0, "piece": 0, "point": 0, "onContour": false})")
+            << "links[0].ends[1].point: there are no notches to refer to";
+        QTest::newRow("link to a missing fabric")
+            << withLink(R"({"fabric": 1, "piece": 0, "point": 0})")
+            << "links[0].ends[1].fabric: expected an integer from 0 to 0";
+        QTest::newRow("link with one end")
+            << minimalWith("\"version\": 1",
+                           ("\"version\": 2, \"links\": [{\"ends\": [" + end + "]}]").constData())
+            << "links[0].ends: too few ends: expected at least 2";
+        QTest::newRow("unknown link rule")
+            << minimalWith("\"version\": 1", ("\"version\": 2, \"links\": [{\"ends\": [" + end + ", " + end +
+                                              "], \"rules\": [\"diagonal\"]}]")
+                                                 .constData())
+            << "links[0].rules[0]: expected one of \"identicalX\", \"identicalY\", \"symmetricalX\", "
+               "\"symmetricalY\", \"halfWayX\", \"halfWayY\", \"centerX\", \"centerY\", \"onLineX\", "
+               "\"onLineY\"";
         QTest::newRow("current fabric out of range")
             << minimalWith("\"version\": 1", "\"version\": 1, \"current\": {\"fabric\": 1, \"layer\": 0}")
             << "current.fabric: expected an integer from 0 to 0";

@@ -32,6 +32,18 @@ QList<CDbPolygon> viewPolygons()
     return {pocket->polygon(0), band->polygon(0)};
 }
 
+CDbPieceObject pieceOf(const std::vector<GeoPoint2D>& shape)
+{
+    CDbVectorsObjectTable outline;
+    for (const GeoPoint2D& p : shape)
+        outline.append(CDbMarkerPointObject(p));
+    CDbPieceSizeObject size;
+    size.setOutline(outline);
+    CDbPieceObject piece;
+    piece.addSize(size);
+    return piece;
+}
+
 } // namespace
 
 // The link view's data: links between points of pieces, numbered from 1, and the points
@@ -113,6 +125,7 @@ private slots:
         QTest::newRow("past the outline's points") << 1 << pocketCorner << End{5, 6, true};
         QTest::newRow("point 0") << 1 << End{3, 0, true} << pocketCorner;
         QTest::newRow("past the notches") << 1 << pocketCorner << End{5, 2, false};
+        QTest::newRow("other fabric") << 1 << pocketCorner << End{5, 1, true, 1};
     }
 
     void endsNamingNothingResolveToNothing()
@@ -132,26 +145,34 @@ private slots:
         QVERIFY(!polygon);
     }
 
-    void drawingOwnsItsLinkData()
+    // The drawing's link document shows the current fabric's pieces in a row, follows pieces
+    // added later, and keeps each fabric's links apart.
+    void drawingBuildsTheLinkViewFromItsPieces()
     {
         Marker m;
         CDbMarkerDrawing* drawing = m.document->drawing();
-        QVERIFY(!drawing->getLinkDoc());
+        m.fabric->addPiece(pieceOf(pocketBag()));
+        m.fabric->addPiece(pieceOf(waistband()));
+        CDbFabricObject& lining = drawing->addFabric();
+        lining.addLayer(kLayerWidth);
+        lining.addPiece(pieceOf(flyFacing()));
+        CDbDocumentLinkObject* linkDoc = drawing->getLinkDoc();
+        QCOMPARE(linkDoc->getCurrentPolyListDocumentLink().size(), 2);
+        // The pocket is 18 cm wide; the waistband follows 5 cm further.
+        const CDbPolygon& band = linkDoc->getCurrentPolyListDocumentLink()[1];
+        QCOMPARE(band.pieceIndex(), short(1));
+        QCOMPARE(band.pieceOutline()[0], CDbMarkerPointObject(23, 0));
+        m.fabric->addPiece(pieceOf(flyFacing()));
+        QCOMPARE(linkDoc->getCurrentPolyListDocumentLink().size(), 3);
 
-        auto linkDoc = std::make_unique<CDbDocumentLinkObject>();
-        linkDoc->getCurrentPolyListDocumentLink() = viewPolygons();
-        linkDoc->getCurrentPiecesLinkListDocumentLink()->add(linkBetween({3, 1, true}, {5, 1, true}));
-        linkDoc->setPendingEnd(5, 2, false);
-        drawing->setLinkDoc(std::move(linkDoc));
-
-        const CDbDocumentLinkObject* held = drawing->getLinkDoc();
-        QVERIFY(held && held->getCurrentPiecesLinkListDocumentLink()->size() == 1);
-        QCOMPARE(held->pendingEnd(), (End{5, 2, false}));
-        drawing->getLinkDoc()->clearPendingEnd();
-        QVERIFY(!held->hasPendingEnd());
-
-        drawing->setLinkDoc(nullptr);
-        QVERIFY(!drawing->getLinkDoc());
+        linkDoc->getCurrentPiecesLinkListDocumentLink()->add(linkBetween({0, 1, true}, {1, 1, true}));
+        linkDoc->setPendingEnd(1, 2, false);
+        QCOMPARE(linkDoc->pendingEnd(), (End{1, 2, false, 0}));
+        QVERIFY(drawing->setCurrentFabricAndLayer(1, 0));
+        QCOMPARE(linkDoc->getCurrentPolyListDocumentLink().size(), 1);
+        QCOMPARE(linkDoc->getCurrentPiecesLinkListDocumentLink()->size(), 0);
+        QCOMPARE(linkDoc->links(0)->size(), 1);
+        QVERIFY(!linkDoc->links(2));
     }
 };
 

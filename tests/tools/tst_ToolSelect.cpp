@@ -446,7 +446,11 @@ private slots:
     {
         SelectView view;
         const auto before = snapshot(view.marker);
-        auto linkDoc = std::make_unique<CDbDocumentLinkObject>();
+        CDbMarkerDrawing* drawing = view.marker.document->drawing();
+        drawing->setLinkedDocument(true);
+        // The view's pieces placed for the test instead of those built from the marker's.
+        CDbDocumentLinkObject* linkDoc = drawing->getLinkDoc();
+        linkDoc->getCurrentPolyListDocumentLink().clear();
         // Two pieces of the link view and two links: one passes through kOnLeg, one far from it.
         for (short piece : {0, 1}) {
             CDbVectorsObjectTable outline;
@@ -465,7 +469,6 @@ private slots:
         CDbTwainLinkPiecesObjectTable* links = linkDoc->getCurrentPiecesLinkListDocumentLink();
         links->add(far);
         links->add(through);
-        view.marker.document->drawing()->setLinkDoc(std::move(linkDoc));
         QStringList names;
         ModalAnswerer answerer([&names](QDialog* dialog) {
             if (auto* name = dialog->findChild<QLabel*>(QStringLiteral("labelPieceName")))
