@@ -2,6 +2,7 @@
 
 #include "PieceDescription.h"
 
+#include "VelCore/t_1_Based.h"
 #include "laystore/CDbAbstractObject.h"
 #include "laystore/CDbFabricObject.h"
 #include "laystore/CDbMarkerDrawing.h"
@@ -54,7 +55,9 @@ MarkerDifference::MarkerDifference(const DocumentMak& before, const DocumentMak&
             const CDbFabricLayerObject* old = layerOf(before, f, l);
             const CDbFabricLayerObject* now = layerOf(after, f, l);
             if (!old || !now) {
-                mLayers << tr("fabric %1, layer %2").arg(f + 1).arg(l + 1);
+                mLayers << tr("fabric %1, layer %2")
+                               .arg(t_1_Based::fromZeroBased(f).value())
+                               .arg(t_1_Based::fromZeroBased(l).value());
                 continue;
             }
             unmatchedObjects(old->objects(), now->objects(), &mRemoved);

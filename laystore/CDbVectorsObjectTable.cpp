@@ -1,5 +1,6 @@
 #include "laystore/CDbVectorsObjectTable.h"
 
+#include "VelCore/t_1_Based.h"
 #include "VelGeo/GeoBoost.h"
 
 #include <stdexcept>
@@ -88,7 +89,7 @@ bool CDbVectorsObjectTable::isClickInVector(bool onPoints, const GeoPoint2D& poi
         }
         if (d <= best) {
             best = d;
-            found = i + 1;
+            found = t_1_Based::fromZeroBased(static_cast<short>(i)).value();
         }
     }
     if (index)

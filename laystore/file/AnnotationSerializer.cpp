@@ -1,5 +1,6 @@
 #include "laystore/file/AnnotationSerializer.h"
 
+#include "laystore/CDbGrPolysObject.h"
 #include "laystore/CDbLineObject.h"
 #include "laystore/CDbTextObject.h"
 #include "laystore/file/FileKeys.h"
@@ -33,7 +34,7 @@ QJsonObject AnnotationSerializer::write(const CDbTextObject& text)
             {"letterSize", text.letterSize()},
             {"alignment", FileValues::nameOf(int(text.horizontalAlignment()), kAlignments)},
             {"angle", text.angle()},
-            {"section", FileValues::kSections.value(text.workSection() - 1)},
+            {"section", FileValues::nameOf(text.workSection(), FileValues::kSections)},
             {"centre", OutlineSerializer::pointJson(text.center())}};
 }
 
@@ -62,7 +63,8 @@ std::unique_ptr<CDbTextObject> AnnotationSerializer::readText(const JsonNode& n,
     const JsonNode angle = n["angle"];
     if (angle.isPresent())
         text->setAngle(angle.number(-CDbTextObject::kAngleLimit, CDbTextObject::kAngleLimit));
-    text->setWorkSection(static_cast<short>(n["section"].choice(FileValues::kSections, 0) + 1));
+    text->setWorkSection(static_cast<short>(
+        FileValues::readName(n["section"], FileValues::kSections, CDbGrPolysObject::SectionFabric)));
     text->setCenter(OutlineSerializer::readPoint(n["centre"], version));
     return text;
 }

@@ -65,7 +65,7 @@ void readLayer(const JsonNode& n, DocumentMak& document, CDbFabricObject& fabric
         // is mistaken about the coordinates or the section.
         if (group && group->section() != section)
             on["section"].fail(FabricSerializer::tr("the group lies in the %1 area")
-                                   .arg(FileValues::kSections.value(group->section() - 1)));
+                                   .arg(FileValues::nameOf(group->section(), FileValues::kSections)));
     }
 }
 

@@ -1,5 +1,6 @@
 #include "laystore/file/FileValues.h"
 
+#include "laystore/CDbGrPolysObject.h"
 #include "laystore/file/JsonNode.h"
 #include "laystore/file/MarkerFile.h"
 
@@ -19,7 +20,8 @@ QStringList namesOf(const FileValues::Names& names)
 
 } // namespace
 
-const QStringList FileValues::kSections = {"fabric", "standby"};
+const FileValues::Names FileValues::kSections = {{CDbGrPolysObject::SectionFabric, "fabric"},
+                                                 {CDbGrPolysObject::SectionStandby, "standby"}};
 
 double FileValues::coordinate(const JsonNode& n)
 {
@@ -71,6 +73,11 @@ QString FileValues::nameOf(int value, const Names& names)
 int FileValues::readName(const JsonNode& n, const Names& names)
 {
     return names[static_cast<size_t>(n.choice(namesOf(names)))].first;
+}
+
+int FileValues::readName(const JsonNode& n, const Names& names, int fallback)
+{
+    return n.isPresent() ? readName(n, names) : fallback;
 }
 
 } // namespace VelSystem

@@ -21,8 +21,8 @@ public:
     // A code or flag of the model and its name in the file.
     using Names = std::vector<std::pair<int, QString>>;
 
-    // Sections by their code minus one (sections count from 1).
-    static const QStringList kSections;
+    // Where a group or text lies on its layer.
+    static const Names kSections;
     // Counts and indexes of pieces, sizes, layers and fabrics fit the model's 16-bit indexes.
     static constexpr int kMaxIndexCount = 32767;
 
@@ -39,6 +39,7 @@ public:
     // The name of `value`, which is one of `names`; the value a name stands for.
     static QString nameOf(int value, const Names& names);
     static int readName(const JsonNode& n, const Names& names);
+    static int readName(const JsonNode& n, const Names& names, int fallback);
 };
 
 } // namespace VelSystem

@@ -103,7 +103,7 @@ QJsonObject GroupSerializer::write(const CDbGrPolysObject& group)
     for (const CDbPolygon& p : group.polygons())
         polygons.append(polygonJson(p));
     return {{"type", "group"},
-            {"section", FileValues::kSections.value(group.section() - 1)},
+            {"section", FileValues::nameOf(group.section(), FileValues::kSections)},
             {"polygons", polygons}};
 }
 
@@ -115,7 +115,7 @@ std::unique_ptr<CDbGrPolysObject> GroupSerializer::read(const JsonNode& n, const
     // The fabric's pieces may be edited after this file was written.
     group->setNeedsIdCheck(true);
     group->setSection(static_cast<short>(
-        n["section"].choice(FileValues::kSections, CDbGrPolysObject::SectionStandby - 1) + 1));
+        FileValues::readName(n["section"], FileValues::kSections, CDbGrPolysObject::SectionStandby)));
     const JsonNode polygons = n["polygons"];
     for (int p = 0, count = polygons.size(1, INT_MAX, tr("polygons")); p < count; ++p)
         group->addPolygon(readPolygon(polygons.at(p), fabric, version));

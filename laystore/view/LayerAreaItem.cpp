@@ -1,6 +1,7 @@
 #include "laystore/view/LayerAreaItem.h"
 
 #include "VelCore/VelLocale.h"
+#include "VelCore/t_1_Based.h"
 #include "laystore/view/ScreenLabelItem.h"
 
 #include <QCoreApplication>
@@ -103,8 +104,10 @@ void LayerAreaItem::setArea(double width, double xmin, double xmax, const QStrin
 
     const VelLocale locale;
     mFabricLabel->setText(QCoreApplication::translate("LayerAreaItem", "Fabric %1, layer %2, width %3")
-                              .arg(fabricName.isEmpty() ? QString::number(mFabricIndex + 1) : fabricName)
-                              .arg(mLayerIndex + 1)
+                              .arg(fabricName.isEmpty()
+                                       ? QString::number(t_1_Based::fromZeroBased(mFabricIndex).value())
+                                       : fabricName)
+                              .arg(t_1_Based::fromZeroBased(mLayerIndex).value())
                               .arg(locale.formatLength(mWidth, VelLocale::WithUnit)));
     mFabricLabel->setPos(mXmin, mWidth);
     mStandbyLabel->setPos(mXmin, 2.0 * mWidth);
