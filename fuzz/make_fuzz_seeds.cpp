@@ -4,11 +4,13 @@
 // Seeds stay small (a fuzzer mutates whole inputs): parts of the sample, not all of it. The
 // public nesting instances are not copied; scripts/fuzz reads them where they are.
 
+#include "laystore/CDbDocumentLinkObject.h"
 #include "laystore/CDbFabricLayerObject.h"
 #include "laystore/CDbFabricObject.h"
 #include "laystore/CDbGrPolysObject.h"
 #include "laystore/CDbMarkerDrawing.h"
 #include "laystore/CDbPieceObject.h"
+#include "laystore/CDbTwainLinkPiecesObjectTable.h"
 #include "laystore/DocumentMak.h"
 #include "laystore/file/MarkerFile.h"
 
@@ -81,6 +83,16 @@ QByteArray sampleWith(const std::function<bool(const CDbGrPolysObject&)>& keep)
             }
         }
         marker->addPiece(copy.release(), &fabric, 0);
+    }
+    // A plaid and a link for the keys of version 2, where there are two pieces to link.
+    if (fabric.pieceCount() >= 2) {
+        fabric.setPlaidRepeat(8.0, 6.0);
+        fabric.setPlaidOffset(1.5, 0.0);
+        CDbTwainLinkPiecesObject link;
+        link.setEnds({0, 1, true}, {1, 1, true});
+        link.setRules(CDbTwainLinkPiecesObject::IdenticalX | CDbTwainLinkPiecesObject::IdenticalY);
+        link.setMaxSwatchDistances(2.0, CDbTwainLinkPiecesObject::kNoSwatchLimit);
+        marker->drawing()->getLinkDoc()->links(0)->add(link);
     }
     // Compact: the reader takes any layout, and a fuzzer mutates every byte it is given.
     return QJsonDocument::fromJson(MarkerFile::toJson(*marker)).toJson(QJsonDocument::Compact);
