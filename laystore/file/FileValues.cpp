@@ -42,7 +42,8 @@ short FileValues::index(const JsonNode& n, int count, const QString& what)
 {
     if (count == 0)
         n.fail(tr("there are no %1 to refer to").arg(what));
-    return static_cast<short>(n.integer(0, count - 1));
+    // The model keeps indexes in 16 bits: elements past them cannot be named.
+    return static_cast<short>(n.integer(0, std::min(count, kMaxIndexCount + 1) - 1));
 }
 
 QJsonArray FileValues::flagsJson(int flags, const Names& names)

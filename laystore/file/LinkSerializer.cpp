@@ -38,6 +38,8 @@ QJsonObject endJson(const Link::End& end)
 int pointsToName(const CDbPieceObject& piece, bool onContour)
 {
     const CDbPieceSizeObject* size = piece.getPieceSize(0);
+    if (!size)
+        return 0;
     const auto& points = size->outline().points();
     return onContour
                ? int(points.size())
@@ -52,12 +54,10 @@ Link::End readEnd(const JsonNode& n, const CDbMarkerDrawing& drawing, int versio
     const CDbFabricObject& fabric = *drawing.fabric(end.fabricIndex);
     end.pieceIndex = FileValues::index(n["piece"], fabric.pieceCount(), LinkSerializer::tr("pieces"));
     end.onContour = n["onContour"].boolean(true);
-    const int points = pointsToName(*fabric.piece(end.pieceIndex), end.onContour);
-    end.pointIndex =
-        t_1_Based::fromZeroBased(
-            FileValues::index(n["point"], points,
-                              end.onContour ? LinkSerializer::tr("points") : LinkSerializer::tr("notches")))
-            .value();
+    const short point =
+        FileValues::index(n["point"], pointsToName(*fabric.piece(end.pieceIndex), end.onContour),
+                          end.onContour ? LinkSerializer::tr("points") : LinkSerializer::tr("notches"));
+    end.pointIndex = t_1_Based::fromZeroBased(point).value();
     return end;
 }
 
