@@ -328,6 +328,7 @@ private slots:
         const CDbPolygon& polygon = fromV1->groups(fromV1->drawing()->fabric(0), 0).first()->polygon(0);
         QCOMPARE(polygon.contours().origin(1), CDbContourObject::Blocking);
         QCOMPARE(polygon.pieceOutline()[0], CDbMarkerPointObject(0, 200));
+        QCOMPARE(fromV1->drawing()->getLinkDoc()->links(0)->size(), 0);
 
         const QByteArray v2 = MarkerFile::toJson(*fromV1);
         const QJsonObject root = QJsonDocument::fromJson(v2).object();
@@ -511,6 +512,10 @@ private slots:
             << minimalWith("{\"type\": \"group\"", "{\"type\": \"text\", \"lines\": [], \"centre\": {\"x\": "
                                                    "1, \"y\": 1}}, {\"type\": \"group\"")
             << layer + ".objects[0].lines: too few lines: expected at least 1";
+        QTest::newRow("line without its end")
+            << minimalWith("{\"type\": \"group\"",
+                           "{\"type\": \"line\", \"start\": {\"x\": 0, \"y\": 0}}, {\"type\": \"group\"")
+            << layer + ".objects[0].end: missing (expected an object)";
         const QString text = layer + QStringLiteral(".objects[0].");
         QTest::newRow("letter size in centimetres")
             << minimalWithText(R"(, "letterSize": 2.5)")
