@@ -1,6 +1,7 @@
 #include "laystore/CDbFabricObject.h"
 
 #include "laystore/CDbGrPolysObject.h"
+#include "laystore/ops/CDbCutDownHelper.h"
 
 #include <stdexcept>
 #include <string>
@@ -89,6 +90,35 @@ CDbGrPolysObject* CDbFabricObject::layerSelectsGrPolys(short layer) const
             return group;
     }
     return nullptr;
+}
+
+CDbGrPolysObject* CDbFabricObject::selectsGrPolysCD(short layer) const
+{
+    for (CDbGrPolysObject* group : getPlaceGroupList(t_1_Based::fromZeroBased(layer))) {
+        if (group->cutDownMark())
+            return group;
+    }
+    return nullptr;
+}
+
+void CDbFabricObject::putFirstGroupOfLayer(short layer, CDbGrPolysObject* group)
+{
+    if (CDbFabricLayerObject* found = this->layer(layer))
+        found->setCurrentGroup(group);
+}
+
+bool CDbFabricObject::isSelectionCutDownValid(short layer, const CDbGrPolysObject* first, short* code) const
+{
+    const CDbFabricLayerObject* found = this->layer(layer);
+    if (code)
+        *code = found ? 0 : 1;
+    if (!found || !found->currentGroup())
+        return false;
+    const CDbGrPolysObject& clicked = *found->currentGroup();
+    if (!first)
+        return !clicked.isBlocked();
+    return CDbCutDownHelper::checkPair(*first, clicked, CDbCutDownObject(), found->width()) ==
+           CDbCutDownHelper::Success;
 }
 
 } // namespace VelSystem

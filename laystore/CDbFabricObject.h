@@ -37,6 +37,17 @@ public:
     // The first selected piece group of a layer, in drawing order; null when none is.
     CDbGrPolysObject* layerSelectsGrPolys(short layer) const;
 
+    // The group chosen as the first piece of a cut-down pair on a layer (0-based), null when
+    // none waits.
+    CDbGrPolysObject* selectsGrPolysCD(short layer) const;
+    // Makes `group` the current group of a layer (0-based); the tools' next step works on it.
+    void putFirstGroupOfLayer(short layer, CDbGrPolysObject* group);
+    // Whether the layer's current group may take part in a cut-down: alone (no `first`) any
+    // placed group may be clicked (a pair to take apart); with `first` waiting, the two must
+    // make a pair a cutter can cut (CDbCutDownHelper::checkPair with the default position).
+    // `code` gets 0, or 1 for a layer the fabric does not have.
+    bool isSelectionCutDownValid(short layer, const CDbGrPolysObject* first, short* code) const;
+
     short pieceCount() const { return static_cast<short>(mPieces.size()); }
     // 0-based; writes 0 to `code` on success, 1 when the index is out of range.
     CDbPieceObject* findPieceAccordingIndex(short index, short* code);

@@ -151,11 +151,35 @@ std::vector<GeoPolygon2D> CDbGrPolysObject::pieceOutlines() const
 double CDbGrPolysObject::area() const
 {
     double total = 0.0;
-    for (const CDbPolygon& p : mState.polygons) {
-        if (!p.isBlocking() && !p.contours().isEmpty())
+    for (int i = 0; i < polygonCount(); ++i) {
+        const CDbPolygon& p = polygon(i);
+        if (p.isBlocking() || p.contours().isEmpty())
+            continue;
+        if (p.cutDownPartner() < 0)
             total += p.pieceOutline().toPolygon().area();
+        else if (p.cutDownPartner() > i) // the first of a pair holds the union
+            total += p.cutOutline().toPolygon().area();
     }
     return total;
+}
+
+bool CDbGrPolysObject::isCutDown() const
+{
+    return std::any_of(mState.polygons.begin(), mState.polygons.end(),
+                       [](const CDbPolygon& p) { return p.cutDownPartner() >= 0; });
+}
+
+bool CDbGrPolysObject::isBlocked() const
+{
+    return std::any_of(mState.polygons.begin(), mState.polygons.end(), [](const CDbPolygon& p) {
+        if (p.isBlocking())
+            return true;
+        for (int c = 0; c < p.contours().count(); ++c) {
+            if (p.contours().origin(c) == CDbContourObject::Blocking)
+                return true;
+        }
+        return false;
+    });
 }
 
 void CDbGrPolysObject::addPolygon(const CDbPolygon& polygon)

@@ -47,7 +47,8 @@ public:
     // The outlines the knife cuts, and the pieces' own outlines, one per polygon with a contour.
     std::vector<GeoPolygon2D> cutOutlines() const;
     std::vector<GeoPolygon2D> pieceOutlines() const;
-    // The area of the pieces' own outlines (blocking polygons aside), in cm².
+    // The area of the pieces' own outlines (blocking polygons aside), in cm²; a cut-down pair
+    // counts the union of its two pieces once.
     double area() const;
 
     short section() const { return mState.section; }
@@ -79,6 +80,15 @@ public:
     // caller must not use it. A blocking polygon that names no piece is kept.
     void removeInvalidGrPolysID(CDbMarkerDrawing* drawing, CDbFabricObject* fabric, short* code);
 
+    // True when a polygon of the group is cut down with another (the group is a pair), or
+    // when the group holds a blocking.
+    bool isCutDown() const;
+    bool isBlocked() const;
+    // Chosen as the first piece of a cut-down pair on the marker, waiting for the second. A
+    // copy carries the mark; it is not content.
+    bool cutDownMark() const { return mState.cutDownMark; }
+    void setCutDownMark(bool mark) { mState.cutDownMark = mark; }
+
     // Marked by the last overlap search.
     bool isOverlapping() const { return mOverlapping; }
     void setOverlapping(bool overlapping);
@@ -91,8 +101,9 @@ private:
         std::vector<CDbPolygon> polygons;
         short section = SectionStandby;
         // The check belongs to the polygons it is about. A pending check is not content: it
-        // is the only field equality leaves out.
+        // and the cut-down mark are the fields equality leaves out.
         bool needsIdCheck = false;
+        bool cutDownMark = false;
         bool operator==(const State& o) const;
     };
 

@@ -80,7 +80,7 @@ private:
     std::unique_ptr<CDbDocumentLinkObject> mLinkDoc;
     short mCurrentFabric = 0;
     short mCurrentLayer = 0;
-    bool mFirstClick = false;
+    bool mFirstClick = true; // a new marker waits for a first click
     bool mCutView = false;
     bool mLinked = false;
     int mLockFlags = LockNone;

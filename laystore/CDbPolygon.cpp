@@ -61,6 +61,7 @@ void CDbPolygon::rotate(double degrees, const GeoPoint2D& centre)
     mGrainStart = mGrainStart.rotated(degrees, centre);
     mGrainEnd = mGrainEnd.rotated(degrees, centre);
     mRotation = normalisedDegrees(mRotation + degrees);
+    mCutDownReturn = mCutDownReturn.rotated(degrees, GeoPoint2D());
 }
 
 // A mirror after a turn by r equals a turn by -r after the mirror: the turn changes sign
@@ -72,6 +73,7 @@ void CDbPolygon::mirrorX(double axis)
     mGrainEnd.mirrorX(axis);
     mRotation = normalisedDegrees(-mRotation);
     mMirroredX = !mMirroredX;
+    mCutDownReturn.x = -mCutDownReturn.x;
 }
 
 void CDbPolygon::mirrorY(double axis)
@@ -81,6 +83,7 @@ void CDbPolygon::mirrorY(double axis)
     mGrainEnd.mirrorY(axis);
     mRotation = normalisedDegrees(-mRotation);
     mMirroredY = !mMirroredY;
+    mCutDownReturn.y = -mCutDownReturn.y;
 }
 
 bool CDbPolygon::operator==(const CDbPolygon& o) const
@@ -88,7 +91,9 @@ bool CDbPolygon::operator==(const CDbPolygon& o) const
     return mPieceIndex == o.mPieceIndex && mSizeIndex == o.mSizeIndex && mContours == o.mContours &&
            mGrainStart == o.mGrainStart && mGrainEnd == o.mGrainEnd && mRotation == o.mRotation &&
            mMirroredX == o.mMirroredX && mMirroredY == o.mMirroredY && mBlocking == o.mBlocking &&
-           mCutRank == o.mCutRank;
+           mCutRank == o.mCutRank && mCutDownPartner == o.mCutDownPartner &&
+           mCutDownPosition == o.mCutDownPosition && mCutDownReturn == o.mCutDownReturn &&
+           mAngleCutPart == o.mAngleCutPart;
 }
 
 } // namespace VelSystem

@@ -1,6 +1,9 @@
 #pragma once
 
 #include "laystore/CDbContourObject.h"
+#include "laystore/CDbCutDownObject.h"
+
+#include <optional>
 
 namespace VelSystem {
 
@@ -40,6 +43,30 @@ public:
     short getPolygonCutRank() const { return mCutRank; }
     void setPolygonCutRank(short rank) { mCutRank = rank; }
 
+    // Cut-down pair. Both polygons of a pair lie in one group; each names the other by its
+    // index in that group (-1: not cut down). The first polygon carries the pair's union as its
+    // last contour (origin CutDownUnion), which the knife cuts for both, and the pair's
+    // position; the second keeps its own outline only.
+    short cutDownPartner() const { return mCutDownPartner; }
+    void setCutDownPartner(short index) { mCutDownPartner = index; }
+    // The position the pair was made with; null on the second polygon, and on a first polygon
+    // paired from the size chart, which takes its position from the chart.
+    const CDbCutDownObject* cutDownPosition() const
+    {
+        return mCutDownPosition ? &*mCutDownPosition : nullptr;
+    }
+    void setCutDownPosition(const std::optional<CDbCutDownObject>& position) { mCutDownPosition = position; }
+    // Second polygon: the shift that takes it back to where it lay before it was laid over the
+    // first; it turns and mirrors with the pair.
+    GeoPoint2D cutDownReturn() const { return mCutDownReturn; }
+    void setCutDownReturn(const GeoPoint2D& shift) { mCutDownReturn = shift; }
+
+    // A part of a piece cut in two at an angle (0: not cut, 1 and 2: the parts, 1 on the left
+    // of the cut line's direction). Its first contour is still the whole piece; its last
+    // (origin AngleCutSeam) is the part with the seam allowance, the piece from now on.
+    short angleCutPart() const { return mAngleCutPart; }
+    void setAngleCutPart(short part) { mAngleCutPart = part; }
+
     // Takes in both outlines.
     GeoRectangle boundingRect() const;
     bool isValid() const;
@@ -60,6 +87,10 @@ private:
     bool mMirroredY = false;
     bool mBlocking = false;
     short mCutRank = 0;
+    short mCutDownPartner = -1;
+    std::optional<CDbCutDownObject> mCutDownPosition;
+    GeoPoint2D mCutDownReturn;
+    short mAngleCutPart = 0;
 };
 
 } // namespace VelSystem

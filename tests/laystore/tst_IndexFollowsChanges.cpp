@@ -3,6 +3,7 @@
 #include "VelCore/AbstractCmd.h"
 #include "VelCore/CmdsManager.h"
 #include "laystore/CDbLineObject.h"
+#include "laystore/ops/CDbCutDownHelper.h"
 #include "laystore/ops/SemiAutomatic.h"
 #include "laystore/ops/SpatialIndex.h"
 
@@ -124,6 +125,20 @@ private slots:
             runCommand(m, QStringLiteral("Rotate"), {1, QVariant::fromValue<QObject*>(&g), true, false});
             runCommand(m, QStringLiteral("Symmetry"), {1, QVariant::fromValue<QObject*>(&g), false, true});
         });
+        QTest::newRow("cut down, position changed, taken apart") << Operation(
+            [](Marker& m, CDbGrPolysObject& g, CDbTextObject&, CDbLineObject&) {
+                CDbGrPolysObject* leg = m.document->groups(m.fabric, 0).first();
+                const QVariant v = QVariant::fromValue<void*>(leg), w = QVariant::fromValue<void*>(&g);
+                runCommand(m, QStringLiteral("CutDown"), {1, v, w, 1, 0.0, 1, 0.0});
+                CDbGrPolysObject* pair = m.document->groups(m.fabric, 0).first();
+                CDbAbstractObject* before = pair->clone();
+                QCOMPARE(CDbCutDownHelper::cutDownPolys(*pair, CDbCutDownObject(0, 2.0, 2, 3.0), kLayerWidth),
+                         CDbCutDownHelper::Success);
+                m.document->pushReplaceCmdUndo({before}, {pair}, m.fabric, 0, QString());
+                runCommand(
+                    m, QStringLiteral("UnCutDown"),
+                    {1, QVariant::fromValue<void*>(pair), QVariant::fromValue<void*>(&pair->polygon(1))});
+            });
     }
 
     void indexEqualsAFreshOneAfterEveryChange()
