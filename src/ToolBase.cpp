@@ -2,6 +2,9 @@
 
 #include "VelToolFactory.h"
 
+#include "VelConjoin/Document.h"
+#include "VelCore/AbstractCmd.h"
+#include "VelCore/CmdsManager.h"
 #include "VelGui/DocumentScene.h"
 #include "VelGui/DocumentView.h"
 #include "VelGui/VelCursor.h"
@@ -11,6 +14,7 @@
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QScrollBar>
+#include <QUndoStack>
 #include <algorithm>
 #include <boost/pointer_cast.hpp>
 
@@ -222,6 +226,17 @@ bool ToolBase::autoScroll(DocumentView* view, QMouseEvent* event)
     horizontal->setValue(horizontal->value() + overshoot(position.x(), view->width()));
     vertical->setValue(vertical->value() + overshoot(position.y(), view->height()));
     return true;
+}
+
+short ToolBase::pushCommand(Document& document, const QString& name, const QList<QVariant>& parameters)
+{
+    std::unique_ptr<AbstractCmd> command = CmdsManager::instance()->createCommand(name);
+    if (!command)
+        return -1;
+    const short code = command->setDocument(document.shared_from_this(), parameters);
+    if (code == 0)
+        document.undoStack()->push(command.release());
+    return code;
 }
 
 } // namespace VelSystem

@@ -3,11 +3,15 @@
 #include "VelGui/AbstractTool.h"
 
 #include <QCursor>
+#include <QList>
 #include <QString>
+#include <QVariant>
 #include <string>
 #include <vector>
 
 namespace VelSystem {
+
+class Document;
 
 // The common base of the plug-in's tools: a default for every operation of the host's tool
 // interface (showInstructions and the dialog slots come from the host unchanged), so that a
@@ -64,6 +68,9 @@ public:
     // Scrolls `view` by how far the mouse left it while placed pieces are selected (a drag
     // past the edge); true when the mouse was outside the view.
     static bool autoScroll(DocumentView* view, QMouseEvent* event);
+    // Asks the host for the command `name` and pushes it on `document`'s undo stack when its
+    // setDocument accepts `parameters`; answers that code (-1 when no such command exists).
+    static short pushCommand(Document& document, const QString& name, const QList<QVariant>& parameters);
 
 private:
     std::string mId;
