@@ -61,6 +61,23 @@ const Field kFields[] = {
          return p.notchState() == CDbMarkerPointObject::NotchConverted &&
                 p.features() == (PointFeature::StartPoint | PointFeature::LinkVector);
      }},
+    {"cut-down pair",
+     [](CDbGrPolysObject& g) {
+         CDbPolygon second = g.polygon(0);
+         second.setCutDownPartner(0);
+         second.setCutDownReturn({3, 4});
+         g.polygon(0).setCutDownPartner(1);
+         g.polygon(0).setCutDownPosition(CDbCutDownObject(2, 1.5, 0, -1.0));
+         g.addPolygon(second);
+     },
+     [](const CDbGrPolysObject& g) {
+         return g.polygonCount() == 2 && g.polygon(0).cutDownPartner() == 1 &&
+                g.polygon(1).cutDownPartner() == 0 &&
+                *g.polygon(0).cutDownPosition() == CDbCutDownObject(2, 1.5, 0, -1.0) &&
+                qAbs(g.polygon(1).cutDownReturn().module() - 5.0) < 1e-12;
+     }},
+    {"cut-down mark", [](CDbGrPolysObject& g) { g.setCutDownMark(true); },
+     [](const CDbGrPolysObject& g) { return g.cutDownMark(); }},
 };
 
 } // namespace
