@@ -37,7 +37,7 @@ PieceDescription::PieceDescription(const CDbAbstractObject& object) : mKind(obje
     QStringList names, sizes;
     for (const CDbPolygon& polygon : group->polygons()) {
         const CDbPieceObject* piece = fabric->piece(polygon.pieceIndex());
-        if (polygon.isBlocking() || !piece)
+        if (polygon.isBlockingPolygon() || !piece)
             continue;
         if (!mPiece) {
             mRotation = polygon.rotation();

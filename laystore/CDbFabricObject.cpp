@@ -3,6 +3,7 @@
 #include "laystore/CDbGrPolysObject.h"
 #include "laystore/ops/CDbCutDownHelper.h"
 
+#include <cmath>
 #include <stdexcept>
 #include <string>
 
@@ -85,6 +86,9 @@ QListEx<CDbGrPolysObject*> CDbFabricObject::getPlaceGroupList(t_1_Based layer) c
 
 CDbGrPolysObject* CDbFabricObject::layerSelectsGrPolys(short layer) const
 {
+    const CDbFabricLayerObject* l = this->layer(layer);
+    if (l && l->currentGroup() && l->currentGroup()->isSelected() && l->contains(l->currentGroup()))
+        return l->currentGroup();
     for (CDbGrPolysObject* group : getPlaceGroupList(t_1_Based::fromZeroBased(layer))) {
         if (group->isSelected())
             return group;
@@ -96,6 +100,18 @@ CDbGrPolysObject* CDbFabricObject::selectsGrPolysCD(short layer) const
 {
     for (CDbGrPolysObject* group : getPlaceGroupList(t_1_Based::fromZeroBased(layer))) {
         if (group->cutDownMark())
+            return group;
+    }
+    return nullptr;
+}
+
+CDbGrPolysObject* CDbFabricObject::layerNextSelectsGrPolys(short layer, short* code) const
+{
+    if (code)
+        *code = this->layer(layer) ? 0 : 1;
+    const CDbGrPolysObject* first = layerSelectsGrPolys(layer);
+    for (CDbGrPolysObject* group : getPlaceGroupList(t_1_Based::fromZeroBased(layer))) {
+        if (group->isSelected() && group != first)
             return group;
     }
     return nullptr;
@@ -119,6 +135,32 @@ bool CDbFabricObject::isSelectionCutDownValid(short layer, const CDbGrPolysObjec
         return !clicked.isBlocked();
     return CDbCutDownHelper::checkPair(*first, clicked, CDbCutDownObject(), found->width()) ==
            CDbCutDownHelper::Success;
+}
+
+bool CDbFabricObject::cancelSelectionLayer(short layer)
+{
+    const CDbFabricLayerObject* l = this->layer(layer);
+    bool changed = false;
+    for (CDbAbstractObject* object : l ? l->objects() : QListEx<CDbAbstractObject*>())
+        changed = object->setSelected(false) || changed;
+    return changed;
+}
+
+bool CDbFabricObject::isSelectionBlockingInvalid(const CDbGrPolysObject* group) const
+{
+    const CDbFabricLayerObject* l = group ? layer(group->layerIndex()) : nullptr;
+    if (!l || !l->contains(group) || !group->isValid() || group->hasMultiPolygon())
+        return true;
+    const CDbPolygon& polygon = group->polygon(0);
+    return polygon.isBlocking() || polygon.isBlockingPolygon() || !piece(polygon.pieceIndex()) ||
+           !polygon.pieceOutline().toPolygon().isSimple();
+}
+
+void CDbFabricObject::setBlockMargin(double margin)
+{
+    if (!(margin > 0.0) || !std::isfinite(margin))
+        throw std::invalid_argument("CDbFabricObject::setBlockMargin: the margin must be positive");
+    mBlockMargin = margin;
 }
 
 } // namespace VelSystem

@@ -34,8 +34,27 @@ public:
     // The piece groups placed on a layer, in drawing order (none for a layer the fabric does
     // not have).
     QListEx<CDbGrPolysObject*> getPlaceGroupList(t_1_Based layer) const;
-    // The first selected piece group of a layer, in drawing order; null when none is.
+    // The first selected piece group of a layer: its current group when that is selected,
+    // else the first in drawing order; null when none is.
     CDbGrPolysObject* layerSelectsGrPolys(short layer) const;
+    // A selected group of the layer other than layerSelectsGrPolys' (null when there is none);
+    // `code` gets 0, or 1 for a layer the fabric does not have.
+    CDbGrPolysObject* layerNextSelectsGrPolys(short layer, short* code) const;
+    // Deselects every object of the layer; true when the selection changed. The caller
+    // announces the change.
+    bool cancelSelectionLayer(short layer);
+    // True when `group` may not be blocked: not a laid or waiting group of this fabric, broken,
+    // already blocked, or not one piece with an outline that encloses an area.
+    bool isSelectionBlockingInvalid(const CDbGrPolysObject* group) const;
+
+    // The margin a blocking leaves round its piece, in centimetres.
+    double blockMargin() const { return mBlockMargin; }
+    // Throws std::invalid_argument for a margin that is not positive and finite.
+    void setBlockMargin(double margin);
+    // Which fabric edge blockings keep to while edited: 1 the edge y = 0, 2 the edge y = the
+    // layer's width, 3 the edge each blocking lies along (its edgeSnapValue); others y = 0.
+    int edgeMode() const { return mEdgeMode; }
+    void setEdgeMode(int mode) { mEdgeMode = mode; }
 
     // The group chosen as the first piece of a cut-down pair on a layer (0-based), null when
     // none waits.
@@ -93,6 +112,8 @@ private:
     double mPlaidRepeatY = 0.0;
     double mPlaidOffsetX = 0.0;
     double mPlaidOffsetY = 0.0;
+    double mBlockMargin = 1.0;
+    int mEdgeMode = 3;
 };
 
 } // namespace VelSystem

@@ -11,13 +11,21 @@
 
 namespace VelSystem {
 
+namespace {
+
+// How far a blocking may reach past a fabric edge: rounding of an outline laid along it.
+constexpr double kFabricEdgeTolerance = 0.00012;
+
+} // namespace
+
 CDbGrPolysObject::CDbGrPolysObject() = default;
 
 CDbGrPolysObject::~CDbGrPolysObject() = default;
 
 bool CDbGrPolysObject::State::operator==(const State& o) const
 {
-    return polygons == o.polygons && section == o.section;
+    return polygons == o.polygons && section == o.section && fusionIndex == o.fusionIndex &&
+           contourEditFlag == o.contourEditFlag && manualEditMark == o.manualEditMark;
 }
 
 GeoRectangle CDbGrPolysObject::boundingRect() const
@@ -153,7 +161,7 @@ double CDbGrPolysObject::area() const
     double total = 0.0;
     for (int i = 0; i < polygonCount(); ++i) {
         const CDbPolygon& p = polygon(i);
-        if (p.isBlocking() || p.contours().isEmpty())
+        if (p.isBlockingPolygon() || p.contours().isEmpty())
             continue;
         if (p.cutDownPartner() < 0)
             total += p.pieceOutline().toPolygon().area();
@@ -226,7 +234,7 @@ void CDbGrPolysObject::removeInvalidGrPolysID(CDbMarkerDrawing* drawing, CDbFabr
     };
     std::vector<CDbPolygon> kept;
     for (const CDbPolygon& p : mState.polygons) {
-        if (namesPiece(p) || (p.isBlocking() && p.pieceIndex() == -1))
+        if (namesPiece(p) || (p.isBlockingPolygon() && p.pieceIndex() == -1))
             kept.push_back(p);
     }
     if (std::none_of(kept.begin(), kept.end(), namesPiece))
@@ -237,6 +245,124 @@ void CDbGrPolysObject::removeInvalidGrPolysID(CDbMarkerDrawing* drawing, CDbFabr
         return;
     mState.polygons = std::move(kept);
     emitChanged();
+}
+
+CDbPolygon* CDbGrPolysObject::blockingFusion()
+{
+    return mState.fusionIndex < 0 ? nullptr : &polygon(mState.fusionIndex);
+}
+
+const CDbPolygon* CDbGrPolysObject::blockingFusion() const
+{
+    return mState.fusionIndex < 0 ? nullptr : &polygon(mState.fusionIndex);
+}
+
+void CDbGrPolysObject::setBlockingFusionIndex(int index)
+{
+    if (index >= polygonCount() || (index >= 0 && !polygon(index).isBlockingPolygon()))
+        throw std::invalid_argument("CDbGrPolysObject::setBlockingFusionIndex: no blocking polygon there");
+    mState.fusionIndex = std::max(index, -1);
+}
+
+CDbVectorsObjectTable& CDbGrPolysObject::getFirstContourBlockingFusion()
+{
+    if (!blockingFusion() || blockingFusion()->contours().isEmpty())
+        throw std::logic_error("CDbGrPolysObject::getFirstContourBlockingFusion: the group has no fusion");
+    return blockingFusion()->contours().lastContour();
+}
+
+bool CDbGrPolysObject::isBlockingPolygonExist() const
+{
+    return mState.polygons.size() == 1 && mState.polygons.front().isBlocking();
+}
+
+CDbVectorsObjectTable& CDbGrPolysObject::getPolygonLatestContour()
+{
+    if (!isBlockingPolygonExist())
+        throw std::logic_error(
+            "CDbGrPolysObject::getPolygonLatestContour: the group has no blocking polygon");
+    return mState.polygons.front().contours().lastContour();
+}
+
+const CDbBlockingObject* CDbGrPolysObject::editableBlocking() const
+{
+    if (const CDbPolygon* fusion = blockingFusion())
+        return fusion->blocking().fusionState() == 0 ? &fusion->blocking() : nullptr;
+    if (!isBlockingPolygonExist() || mState.polygons.front().blockingKind() == CDbBlockingObject::Fixed)
+        return nullptr;
+    return &mState.polygons.front().blocking();
+}
+
+CDbBlockingObject* CDbGrPolysObject::editableBlocking()
+{
+    return const_cast<CDbBlockingObject*>(std::as_const(*this).editableBlocking());
+}
+
+const CDbVectorsObjectTable* CDbGrPolysObject::editableBlockingContour() const
+{
+    if (!editableBlocking())
+        return nullptr;
+    const CDbPolygon* owner = blockingFusion() ? blockingFusion() : &mState.polygons.front();
+    return &owner->cutOutline();
+}
+
+CDbVectorsObjectTable* CDbGrPolysObject::editableBlockingContour()
+{
+    return const_cast<CDbVectorsObjectTable*>(std::as_const(*this).editableBlockingContour());
+}
+
+void CDbGrPolysObject::isBlockingSimulationSlave(CDbFabricObject* fabric, short* code,
+                                                 CDbBlockingObject::BlockingType* type) const
+{
+    const CDbMarkerDrawing* owner = drawing();
+    const bool foreign = !fabric || (owner && owner->fabric(fabricIndex()) != fabric);
+    if (code)
+        *code = foreign ? 1 : 0;
+    if (!type)
+        return;
+    *type = CDbBlockingObject::None;
+    if (foreign)
+        return;
+    if (const CDbPolygon* fusion = blockingFusion()) {
+        *type = fusion->blocking().blockingKind();
+        return;
+    }
+    for (const CDbPolygon& p : mState.polygons) {
+        if (p.isBlocking())
+            *type = p.blocking().blockingKind() == CDbBlockingObject::None ? CDbBlockingObject::Fixed
+                                                                           : p.blocking().blockingKind();
+    }
+}
+
+bool CDbGrPolysObject::isValidateManualBlocking(CDbMarkerDrawing* drawing, CDbFabricObject* fabric) const
+{
+    if (!drawing || !fabric || drawing->fabricIndex(fabric) < 0 ||
+        (isPlaced() && drawing->fabric(fabricIndex()) != fabric))
+        return false;
+    const auto valid = [this, fabric](const GeoPolygon2D& blocking, const std::vector<GeoPolygon2D>& pieces) {
+        if (!blocking.isSimple())
+            return false;
+        if (isPlaced() && mState.section == SectionFabric) {
+            const GeoRectangle box = blocking.boundingRect();
+            if (box.ymin < -kFabricEdgeTolerance ||
+                box.ymax > fabric->getFabricLayerWidth(layerIndex()) + kFabricEdgeTolerance)
+                return false;
+        }
+        return std::all_of(pieces.begin(), pieces.end(),
+                           [&blocking](const GeoPolygon2D& piece) { return blocking.encloses(piece); });
+    };
+    if (const CDbPolygon* fusion = blockingFusion()) {
+        std::vector<GeoPolygon2D> pieces;
+        for (const CDbPolygon& p : mState.polygons) {
+            if (&p != fusion && !p.contours().isEmpty())
+                pieces.push_back(p.pieceOutline().toPolygon());
+        }
+        return valid(fusion->cutOutline().toPolygon(), pieces);
+    }
+    return std::all_of(mState.polygons.begin(), mState.polygons.end(), [&valid](const CDbPolygon& p) {
+        return p.isBlockingPolygon() || !p.isBlocking() ||
+               valid(p.cutOutline().toPolygon(), {p.pieceOutline().toPolygon()});
+    });
 }
 
 void CDbGrPolysObject::setSection(short section)

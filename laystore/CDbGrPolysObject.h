@@ -89,6 +89,44 @@ public:
     bool cutDownMark() const { return mState.cutDownMark; }
     void setCutDownMark(bool mark) { mState.cutDownMark = mark; }
 
+    // Blocking. A piece blocked alone carries its blocking as its polygon's last contour;
+    // blockings that met are fused into one polygon of the group standing for no piece, the
+    // group's fusion. See CDbBlockingObject and CDbBlockHelper.
+    //
+    // The fusion polygon, null when the group's blocking is not a fusion.
+    CDbPolygon* blockingFusion();
+    const CDbPolygon* blockingFusion() const;
+    // Index of the fusion polygon (-1 for none); the polygon must be a blocking polygon.
+    int blockingFusionIndex() const { return mState.fusionIndex; }
+    void setBlockingFusionIndex(int index);
+    // The fusion's outline; throws std::logic_error without a fusion.
+    CDbVectorsObjectTable& getFirstContourBlockingFusion();
+    // True when the group has exactly one polygon and it carries a blocking.
+    bool isBlockingPolygonExist() const;
+    // The last contour of that polygon; throws std::logic_error without one.
+    CDbVectorsObjectTable& getPolygonLatestContour();
+    // The outline a user edits: the fusion's, or the single polygon's blocking; null for a
+    // group whose blocking is not editable (none, several polygons without a fusion, kind
+    // Fixed, a fusion to be rebuilt).
+    CDbVectorsObjectTable* editableBlockingContour();
+    const CDbVectorsObjectTable* editableBlockingContour() const;
+    // The blocking value of the edited outline's polygon (the fusion or the single polygon).
+    CDbBlockingObject* editableBlocking();
+    const CDbBlockingObject* editableBlocking() const;
+    // The blocking contour may be edited by hand (set when the library built it).
+    bool contourEditFlag() const { return mState.contourEditFlag; }
+    void setContourEditFlag(bool flag) { mState.contourEditFlag = flag; }
+    // A fusion's outline was changed by hand (a single blocking keeps the mark in its polygon).
+    bool manualEditMark() const { return mState.manualEditMark; }
+    void setManualEditMark(bool mark) { mState.manualEditMark = mark; }
+    // How the group takes part in a blocking, written to `type` (None when it does not);
+    // `code` gets 0, or 1 when `fabric` is null or not the group's fabric.
+    void isBlockingSimulationSlave(CDbFabricObject* fabric, short* code,
+                                   CDbBlockingObject::BlockingType* type) const;
+    // True when every blocking of the group is a simple outline enclosing its pieces and, for a
+    // laid group, stays within the fabric's width on `fabric`; false for a foreign fabric.
+    bool isValidateManualBlocking(CDbMarkerDrawing* drawing, CDbFabricObject* fabric) const;
+
     // Marked by the last overlap search.
     bool isOverlapping() const { return mOverlapping; }
     void setOverlapping(bool overlapping);
@@ -104,6 +142,9 @@ private:
         // and the cut-down mark are the fields equality leaves out.
         bool needsIdCheck = false;
         bool cutDownMark = false;
+        int fusionIndex = -1;
+        bool contourEditFlag = false;
+        bool manualEditMark = false;
         bool operator==(const State& o) const;
     };
 

@@ -86,14 +86,20 @@ void CDbPolygon::mirrorY(double axis)
     mCutDownReturn.y = -mCutDownReturn.y;
 }
 
+bool CDbPolygon::isBlocking() const
+{
+    return mBlocking ||
+           (!mContours.isEmpty() && mContours.origin(mContours.count() - 1) == CDbContourObject::Blocking);
+}
+
 bool CDbPolygon::operator==(const CDbPolygon& o) const
 {
     return mPieceIndex == o.mPieceIndex && mSizeIndex == o.mSizeIndex && mContours == o.mContours &&
            mGrainStart == o.mGrainStart && mGrainEnd == o.mGrainEnd && mRotation == o.mRotation &&
            mMirroredX == o.mMirroredX && mMirroredY == o.mMirroredY && mBlocking == o.mBlocking &&
-           mCutRank == o.mCutRank && mCutDownPartner == o.mCutDownPartner &&
-           mCutDownPosition == o.mCutDownPosition && mCutDownReturn == o.mCutDownReturn &&
-           mAngleCutPart == o.mAngleCutPart;
+           mBlockingState == o.mBlockingState && mCutRank == o.mCutRank &&
+           mCutDownPartner == o.mCutDownPartner && mCutDownPosition == o.mCutDownPosition &&
+           mCutDownReturn == o.mCutDownReturn && mAngleCutPart == o.mAngleCutPart;
 }
 
 } // namespace VelSystem

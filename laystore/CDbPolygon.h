@@ -1,5 +1,6 @@
 #pragma once
 
+#include "laystore/CDbBlockingObject.h"
 #include "laystore/CDbContourObject.h"
 #include "laystore/CDbCutDownObject.h"
 
@@ -36,9 +37,17 @@ public:
     bool isMirroredY() const { return mMirroredY; }
     void setOrientation(double rotation, bool mirroredX, bool mirroredY);
 
-    // A blocking polygon is the block laid around pieces, not a piece itself.
-    bool isBlocking() const { return mBlocking; }
+    // A blocking polygon is the block laid around pieces, not a piece itself (a fusion, a
+    // block read from a file).
+    bool isBlockingPolygon() const { return mBlocking; }
     void setBlocking(bool blocking) { mBlocking = blocking; }
+    // The knife cuts a blocking here: a blocking polygon, or a piece whose last contour is its
+    // own blocking.
+    bool isBlocking() const;
+    // How this polygon takes part in a blocking (see CDbBlockingObject).
+    CDbBlockingObject& blocking() { return mBlockingState; }
+    const CDbBlockingObject& blocking() const { return mBlockingState; }
+    short blockingKind() const { return static_cast<short>(mBlockingState.blockingKind()); }
     // Position in the knife's cut order (0: not ranked).
     short getPolygonCutRank() const { return mCutRank; }
     void setPolygonCutRank(short rank) { mCutRank = rank; }
@@ -86,6 +95,7 @@ private:
     bool mMirroredX = false;
     bool mMirroredY = false;
     bool mBlocking = false;
+    CDbBlockingObject mBlockingState;
     short mCutRank = 0;
     short mCutDownPartner = -1;
     std::optional<CDbCutDownObject> mCutDownPosition;

@@ -17,6 +17,19 @@ ExchangeObjectsCmd::ExchangeObjectsCmd(DocumentMak* document, const QListEx<CDbA
                            : text);
 }
 
+ExchangeObjectsCmd::ExchangeObjectsCmd(const QString& text)
+{
+    setText(text);
+}
+
+void ExchangeObjectsCmd::record(DocumentMak* document, const QListEx<CDbAbstractObject*>& placed,
+                                const QListEx<CDbAbstractObject*>& copies)
+{
+    mDocument = document;
+    mPlaced = placed;
+    mCopies = copies;
+}
+
 ExchangeObjectsCmd::~ExchangeObjectsCmd()
 {
     qDeleteAll(mCopies);

@@ -26,10 +26,16 @@ public:
     void redo() override;
     void undo() override;
 
+protected:
+    // For a command asked for by name: the objects come later, through record().
+    explicit ExchangeObjectsCmd(const QString& text);
+    void record(DocumentMak* document, const QListEx<CDbAbstractObject*>& placed,
+                const QListEx<CDbAbstractObject*>& copies);
+
 private:
     void exchange();
 
-    DocumentMak* mDocument;
+    DocumentMak* mDocument = nullptr;
     QListEx<CDbAbstractObject*> mPlaced;
     QListEx<CDbAbstractObject*> mCopies;
     bool mSkipRedo = true;

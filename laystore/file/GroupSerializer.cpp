@@ -33,7 +33,7 @@ QJsonObject polygonJson(const CDbPolygon& polygon)
                   {"rotation", polygon.rotation()},
                   {"mirroredX", polygon.isMirroredX()},
                   {"mirroredY", polygon.isMirroredY()},
-                  {"blocking", polygon.isBlocking()},
+                  {"blocking", polygon.isBlockingPolygon()},
                   {"cutRank", polygon.getPolygonCutRank()}};
     // Most polygons are a piece and nothing else: the default says so.
     if (!onlyPieces)
@@ -70,7 +70,7 @@ CDbPolygon readPolygon(const JsonNode& n, const CDbFabricObject& fabric, int ver
     CDbPolygon polygon;
     polygon.setBlocking(n["blocking"].boolean(false));
     // A blocking polygon may stand for no piece at all.
-    if (polygon.isBlocking() && n["piece"].integer(-1, FileValues::kMaxIndexCount) == -1) {
+    if (polygon.isBlockingPolygon() && n["piece"].integer(-1, FileValues::kMaxIndexCount) == -1) {
         polygon.setPieceIndex(-1);
         polygon.setSizeIndex(static_cast<short>(n["size"].integer(0, 0, 0)));
     } else {

@@ -65,7 +65,7 @@ std::vector<NestOrientation> CDbNestingHelper::allowedTurns(const CDbGrPolysObje
     bool first = true;
     for (const CDbPolygon& polygon : group.polygons()) {
         const CDbPieceObject* piece = fabric.piece(polygon.pieceIndex());
-        if (polygon.isBlocking() || !piece)
+        if (polygon.isBlockingPolygon() || !piece)
             continue;
         std::vector<double> own;
         for (double rotation : piece->allowedRotations())

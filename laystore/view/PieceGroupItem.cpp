@@ -129,7 +129,7 @@ void PieceGroupItem::rebuild()
         const GeoPolygon2D shape = polygon.pieceOutline().toPolygon();
         Outline outline;
         outline.path = closedPath(shape);
-        outline.blocking = polygon.isBlocking();
+        outline.blocking = polygon.isBlockingPolygon();
         const GeoRectangle box = shape.boundingRect();
         outline.labelPoint = toQPointF(box.center());
         outline.labelRoom = box.width();

@@ -3,6 +3,7 @@
 #include "VelCore/AbstractCmd.h"
 #include "VelCore/CmdsManager.h"
 #include "laystore/CDbLineObject.h"
+#include "laystore/ops/CDbBlockHelper.h"
 #include "laystore/ops/CDbCutDownHelper.h"
 #include "laystore/ops/SemiAutomatic.h"
 #include "laystore/ops/SpatialIndex.h"
@@ -139,6 +140,22 @@ private slots:
                     m, QStringLiteral("UnCutDown"),
                     {1, QVariant::fromValue<void*>(pair), QVariant::fromValue<void*>(&pair->polygon(1))});
             });
+        QTest::newRow("blocked, edited and fused")
+            << Operation([](Marker& m, CDbGrPolysObject& g, CDbTextObject&, CDbLineObject&) {
+                   CDbPieceObject piece;
+                   piece.addSize(CDbPieceSizeObject());
+                   m.fabric->addPiece(piece);
+                   GeoPoint2D up(20, 40);
+                   g.translate(up);
+                   short code = 1;
+                   CDbBlockHelper::blockingInFabric(m.document, 1, m.fabric, 0, &g, &code);
+                   CDbGrPolysObject* blocked = m.document->groups(m.fabric, 0).last();
+                   GeoPoint2D out(-3, -3);
+                   CDbBlockHelper::dragControlPoints(blocked, m.fabric, 0, {0}, out);
+                   const GeoRectangle box = blocked->boundingRect();
+                   CDbGrPolysObject* neighbour = m.add(pocketBag(), {box.xmax + 0.5, box.ymin + 1.0});
+                   CDbBlockHelper::blockingInFabric(m.document, 1, m.fabric, 0, neighbour, &code);
+               });
     }
 
     void indexEqualsAFreshOneAfterEveryChange()

@@ -1,0 +1,224 @@
+#include "laystore/LaystoreTestMarker.h"
+
+#include "VelCore/AbstractCmd.h"
+#include "VelCore/CmdsManager.h"
+#include "laystore/ops/CDbBlockHelper.h"
+
+#include "TestMain.h"
+#include <QtTest>
+
+using namespace VelSystem;
+using namespace VelSystem::LaystoreTest;
+
+Q_DECLARE_METATYPE(VelSystem::GeoPoint2D)
+
+namespace {
+
+// The test marker with the pattern piece its groups name.
+struct PatternMarker : Marker
+{
+    PatternMarker()
+    {
+        CDbPieceObject piece;
+        piece.addSize(CDbPieceSizeObject());
+        fabric->addPiece(piece);
+    }
+};
+
+// Blocks `group` where it lies on layer 0 and returns the code.
+short block(Marker& m, CDbGrPolysObject* group)
+{
+    short code = -1;
+    CDbBlockHelper::blockingInFabric(m.document, group->section(), m.fabric, 0, group, &code);
+    return code;
+}
+
+CDbGrPolysObject* groupAt(const Marker& m, const GeoPoint2D& point)
+{
+    for (CDbGrPolysObject* group : m.document->groups(m.fabric, 0)) {
+        if (group->hitTest(point, 0.0))
+            return group;
+    }
+    return nullptr;
+}
+
+int controlPoints(const CDbVectorsObjectTable& contour)
+{
+    return static_cast<int>(
+        std::count_if(contour.points().begin(), contour.points().end(),
+                      [](const CDbMarkerPointObject& p) { return p.type() != CDbMarkerPointObject::Curve; }));
+}
+
+// Index of the contour's point nearest to `p`.
+int nearest(const CDbVectorsObjectTable& contour, const GeoPoint2D& p)
+{
+    const auto& points = contour.points();
+    return static_cast<int>(std::min_element(points.begin(), points.end(),
+                                             [&p](const GeoPoint2D& a, const GeoPoint2D& b) {
+                                                 return a.distance(p) < b.distance(p);
+                                             }) -
+                            points.begin());
+}
+
+} // namespace
+
+// Blocking a laid piece: the block keeps the fabric's margin round it, counts for the marker's
+// length and overlaps, fuses with blocks it meets and comes off again with undo.
+class tst_Blocking : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void blockKeepsTheMarginRoundThePiece()
+    {
+        PatternMarker m;
+        m.fabric->setBlockMargin(1.5);
+        CDbGrPolysObject* leg = m.add(frontLeg(), {10, 20});
+        const GeoPolygon2D piece = leg->pieceOutlines().front();
+        const Snapshot before = snapshot(m);
+        QCOMPARE(block(m, leg), short(0));
+
+        CDbGrPolysObject* blocked = groupAt(m, {20, 50});
+        QVERIFY(blocked->isBlockingPolygonExist() && blocked->contourEditFlag());
+        const GeoPolygon2D outline = blocked->getPolygonLatestContour().toPolygon();
+        QVERIFY(outline.isSimple() && outline.encloses(piece));
+        for (const GeoPoint2D& corner : piece.points())
+            QVERIFY(outline.distanceToOutline(corner) > 1.5 - 0.06);
+        QVERIFY(controlPoints(blocked->getPolygonLatestContour()) >= 3);
+        QVERIFY(outline.size() < piece.size() * 3);
+        QCOMPARE(blocked->area(), piece.area());
+        QCOMPARE(m.document->markerLength(), outline.boundingRect().xmax);
+        CDbBlockingObject::BlockingType type = CDbBlockingObject::None;
+        short code = 1;
+        blocked->isBlockingSimulationSlave(m.fabric, &code, &type);
+        QCOMPARE(type, CDbBlockingObject::Single);
+        QVERIFY(m.fabric->isSelectionBlockingInvalid(blocked));
+        QVERIFY(undoRedoRestores(m, before, snapshot(m)));
+    }
+
+    void blockThatCannotBePlacedChangesNothing_data()
+    {
+        QTest::addColumn<GeoPoint2D>("corner");
+        QTest::newRow("at the fabric's edge") << GeoPoint2D(10, 0.5);
+        QTest::newRow("at the other edge") << GeoPoint2D(10, kLayerWidth - 100.5);
+        QTest::newRow("against a piece laid alone") << GeoPoint2D(61.5, 20);
+    }
+    void blockThatCannotBePlacedChangesNothing()
+    {
+        QFETCH(GeoPoint2D, corner);
+        PatternMarker m;
+        m.add(waistband(), {20, 20});
+        CDbGrPolysObject* leg = m.add(frontLeg(), corner);
+        const Snapshot before = snapshot(m);
+        QCOMPARE(block(m, leg), CDbBlockHelper::kCannotPlace);
+        QVERIFY(matches(m, before));
+        QCOMPARE(m.document->undoStack()->count(), 0);
+    }
+
+    void blocksThatMeetFuseAndUndoSplitsThem()
+    {
+        PatternMarker m;
+        CDbGrPolysObject* left = m.add(pocketBag(), {10, 20});
+        CDbGrPolysObject* right = m.add(pocketBag(), {10 + 18 + 1.5, 20});
+        CDbGrPolysObject* far = m.add(pocketBag(), {100, 20});
+        QCOMPARE(block(m, left), short(0));
+        QCOMPARE(block(m, far), short(0));
+        const Snapshot apart = snapshot(m);
+        QCOMPARE(block(m, right), short(0));
+
+        QCOMPARE(m.document->groups(m.fabric, 0).size(), 2);
+        CDbGrPolysObject* fused = groupAt(m, {15, 25});
+        QCOMPARE(fused, groupAt(m, {35, 25}));
+        QVERIFY(fused->blockingFusion());
+        QCOMPARE(fused->polygonCount(), 3);
+        QVERIFY(fused->isValidateManualBlocking(m.document->drawing(), m.fabric));
+        for (const CDbPolygon& p : fused->polygons())
+            QCOMPARE(p.isBlocking(), p.isBlockingPolygon());
+        QVERIFY(fused->editableBlockingContour());
+        QVERIFY(undoRedoRestores(m, apart, snapshot(m)));
+    }
+
+    void blockedPieceOverlapsWhatEntersItsBlock()
+    {
+        PatternMarker m;
+        CDbGrPolysObject* band = m.add(waistband(), {10, 20});
+        CDbGrPolysObject* pocket = m.add(pocketBag(), {10, 40});
+        QCOMPARE(block(m, band), short(0));
+        QCOMPARE(m.document->findOverlaps(), 0);
+        GeoPoint2D down(0, -15.5);
+        pocket->translate(down);
+        QCOMPARE(m.document->findOverlaps(), 1);
+    }
+
+    // Hand edits keep the blocking round its piece and refuse what would break it.
+    void editsKeepTheBlockingRoundItsPiece()
+    {
+        PatternMarker m;
+        CDbGrPolysObject* band = m.add(waistband(), {10, 20});
+        QCOMPARE(block(m, band), short(0));
+        band = groupAt(m, {12, 22});
+        const CDbVectorsObjectTable original = band->getPolygonLatestContour();
+        QCOMPARE(controlPoints(original), 4);
+
+        const int corner = nearest(original, {9, 19});
+        GeoPoint2D inward(30, 3);
+        QCOMPARE(CDbBlockHelper::dragControlPoints(band, m.fabric, 0, {corner}, inward), short(0));
+        QVERIFY(inward.x < 30 && inward.x > 0);
+        QVERIFY(band->isValidateManualBlocking(m.document->drawing(), m.fabric));
+        QCOMPARE(band->polygon(0).blocking().blockingStatus(), short(CDbBlockingObject::ByHand));
+
+        QCOMPARE(CDbBlockHelper::insertControlPoint(band, 1, {60, 10}), short(0));
+        QCOMPARE(controlPoints(band->getPolygonLatestContour()), 5);
+        QCOMPARE(CDbBlockHelper::removeControlPoints(band, m.fabric, {2}), short(0));
+        QCOMPARE(controlPoints(band->getPolygonLatestContour()), 4);
+        QCOMPARE(CDbBlockHelper::removeControlPoints(band, m.fabric, {0, 1}), CDbBlockHelper::kTooFewPoints);
+    }
+
+    void normalizedContourStartsAtItsLastControlPoint()
+    {
+        const auto point = [](double x, CDbMarkerPointObject::PointType type) {
+            return CDbMarkerPointObject(x, 0.0, type);
+        };
+        CDbVectorsObjectTable contour(
+            {point(0, CDbMarkerPointObject::Curve), point(1, CDbMarkerPointObject::Corner),
+             point(2, CDbMarkerPointObject::Curve), point(3, CDbMarkerPointObject::Corner),
+             point(4, CDbMarkerPointObject::Curve)});
+        CDbBlockHelper::normalizeContour(contour);
+        QCOMPARE(contour[0].x, 3.0);
+        QCOMPARE(contour[4].x, 2.0);
+        const CDbVectorsObjectTable once = contour;
+        CDbBlockHelper::normalizeContour(contour);
+        QCOMPARE(contour, once);
+    }
+
+    // "EditBlock" records a change made by hand, and refuses one that broke the blocking.
+    void editBlockRecordsValidChangesOnly()
+    {
+        PatternMarker m;
+        CDbGrPolysObject* band = m.add(waistband(), {10, 20});
+        QCOMPARE(block(m, band), short(0));
+        band = groupAt(m, {12, 22});
+        const Snapshot before = snapshot(m);
+        auto* copy = band->clone(m.document->drawing(), true);
+        const auto command = [&] {
+            std::unique_ptr<AbstractCmd> c =
+                CmdsManager::instance()->createCommand(QStringLiteral("EditBlock"));
+            const short code = c->setDocument(
+                m.document, {QVariant::fromValue<void*>(copy), QVariant::fromValue<void*>(band)});
+            if (code == 0)
+                m.document->undoStack()->push(c.release());
+            return code;
+        };
+        QCOMPARE(command(), short(3));
+        CDbVectorsObjectTable& contour = band->getPolygonLatestContour();
+        const int corner = nearest(contour, {9, 19});
+        contour[corner] = CDbMarkerPointObject(GeoPoint2D(30, 22), CDbMarkerPointObject::Corner);
+        QCOMPARE(command(), CDbBlockHelper::kInvalidBlocking);
+        contour[corner] = CDbMarkerPointObject(GeoPoint2D(5, 15), CDbMarkerPointObject::Corner);
+        QCOMPARE(command(), short(0));
+        QVERIFY(undoRedoRestores(m, before, snapshot(m)));
+    }
+};
+
+MARKER_TEST(tst_Blocking)
+#include "tst_Blocking.moc"
