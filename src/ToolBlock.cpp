@@ -1,13 +1,33 @@
 #include "ToolBlock.h"
 
+#include "FatalError.h"
+#include "ThrowSite.h"
 #include "ToolRegistration.h"
 
+#include "VelCore/VelCoreApplication.h"
+#include "VelGui/DocumentScene.h"
+#include "VelGui/DocumentView.h"
+#include "laystore/CDbFabricObject.h"
+#include "laystore/CDbGrPolysObject.h"
+#include "laystore/CDbMarkerDrawing.h"
+#include "laystore/CMarkerSelection.h"
+#include "laystore/DocumentMak.h"
+#include "laystore/ops/CDbBlockHelper.h"
+
 #include <QCoreApplication>
+#include <QMouseEvent>
 
 namespace VelSystem {
 
 namespace {
+
 const ToolRegistration<ToolBlock> registration("block", QStringLiteral(":/images/tool_block.png"));
+
+FatalError blockingError()
+{
+    return FatalError(QCoreApplication::translate("ToolBlock", "Error during blocking."));
+}
+
 } // namespace
 
 ToolBlock::ToolBlock(const QString& icon) : ToolBase(icon) {}
@@ -17,6 +37,79 @@ ToolBlock::~ToolBlock() = default;
 QString ToolBlock::name() const
 {
     return QCoreApplication::translate("ToolBlock", "Block a Piece");
+}
+
+void ToolBlock::cursor(QCursor& cursor) const
+{
+    cursor = blockCursor();
+}
+
+bool ToolBlock::isBusy() const
+{
+    return mBusy;
+}
+
+void ToolBlock::mouseReleaseEvent(DocumentView* /*view*/, QMouseEvent* /*event*/)
+{
+    mBusy = false;
+}
+
+void ToolBlock::mousePressEvent(DocumentView* view, QMouseEvent* event)
+{
+    if ((event->button() != Qt::LeftButton && event->button() != Qt::RightButton) || mBusy)
+        return;
+    const auto document = boost::dynamic_pointer_cast<DocumentMak>(view->document());
+    if (!document)
+        return;
+    CDbMarkerDrawing* drawing = document->drawing();
+    CDbFabricObject* fabric = nullptr;
+    short layer = 0;
+    short code = 0;
+    drawing->getCurrentFabricsAndLayer(fabric, layer, &code);
+    if (code != 0)
+        return;
+    fabric->resetWorkFields();
+    document->deselectAll(false, false);
+
+    const auto picked = boost::dynamic_pointer_cast<CMarkerSelection>(view->pick(event->pos()));
+    if (!picked || picked->kind() != CMarkerSelection::KindPieces)
+        return;
+    picked->setSelected(true);
+    view->scene()->emitSelectionChanged();
+    auto* group =
+        picked->objects().isEmpty() ? nullptr : qobject_cast<CDbGrPolysObject*>(picked->objects().first());
+    if (!group)
+        return;
+    group->setSelected(true);
+    // Also the layer's current group.
+    fabric->putFirstGroupOfLayer(layer, group);
+
+    if (group->needsIdCheck()) {
+        group->removeInvalidGrPolysID(drawing, fabric, &code);
+        if (code != 0)
+            VEL_THROW(130, blockingError());
+    }
+    CDbBlockingObject::BlockingType type = CDbBlockingObject::None;
+    group->isBlockingSimulationSlave(fabric, &code, &type);
+    if (code != 0)
+        VEL_THROW(135, blockingError());
+    if (type != CDbBlockingObject::None) {
+        VelCoreApplication::instance()->showMessage(
+            QCoreApplication::translate("ToolBlock", "Selection is already blocked. "), QString(), 0);
+        return;
+    }
+    if (fabric->isSelectionBlockingInvalid(group))
+        return;
+
+    mBusy = true;
+    CDbBlockHelper::blockingInFabric(document, group->section(), fabric, layer, group, &code);
+    document->emitModified();
+    mBusy = false;
+    if (code == CDbBlockHelper::kCannotPlace)
+        VelCoreApplication::instance()->showMessage(
+            QCoreApplication::translate("ToolBlock", "The operation was unsuccessful."), QString(), 0);
+    else if (code != 0)
+        VEL_THROW(159, blockingError());
 }
 
 } // namespace VelSystem
