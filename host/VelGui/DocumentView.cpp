@@ -141,6 +141,8 @@ void DocumentView::setTool(const boost::shared_ptr<AbstractTool>& tool)
     disconnect(mCursorConnection);
     mTool = tool;
     viewport()->unsetCursor();
+    // Items may show more while some tools are current (a blocking's control points).
+    viewport()->update();
     if (!mTool)
         return;
     AbstractTool* raw = mTool.get();

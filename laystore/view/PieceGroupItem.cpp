@@ -1,5 +1,7 @@
 #include "laystore/view/PieceGroupItem.h"
 
+#include "VelGui/AbstractTool.h"
+#include "VelGui/DocumentView.h"
 #include "laystore/CDbFabricObject.h"
 #include "laystore/CDbGrPolysObject.h"
 #include "laystore/CDbMarkerDrawing.h"
@@ -147,7 +149,27 @@ void PieceGroupItem::rebuild()
     }
 }
 
-void PieceGroupItem::paint(QPainter* painter, const QStyleOptionGraphicsItem* /*option*/, QWidget* /*widget*/)
+bool PieceGroupItem::showsControlPoints(const QWidget* viewport)
+{
+    const auto* view = viewport ? qobject_cast<const DocumentView*>(viewport->parentWidget()) : nullptr;
+    return view && view->tool() && view->tool()->id() == kEditBlockingTool;
+}
+
+void PieceGroupItem::drawControlPoints(QPainter* painter, const CDbGrPolysObject& group)
+{
+    const CDbVectorsObjectTable* contour = group.editableBlockingContour();
+    if (!contour)
+        return;
+    const double half = kControlPointPixels / 2.0 / paintScale(painter);
+    painter->setPen(cosmeticPen(kBlockingColour, 1.0));
+    painter->setBrush(Qt::white);
+    for (const CDbMarkerPointObject& p : contour->points()) {
+        if (p.type() != CDbMarkerPointObject::Curve)
+            painter->drawRect(QRectF(p.x - half, p.y - half, 2.0 * half, 2.0 * half));
+    }
+}
+
+void PieceGroupItem::paint(QPainter* painter, const QStyleOptionGraphicsItem* /*option*/, QWidget* widget)
 {
     const CDbGrPolysObject& g = *group();
     const bool preview = g.isDragged();
@@ -179,6 +201,9 @@ void PieceGroupItem::paint(QPainter* painter, const QStyleOptionGraphicsItem* /*
         if (overlapping)
             painter->fillPath(outline.path, hatch);
     }
+
+    if (showsControlPoints(widget))
+        drawControlPoints(painter, g);
 
     painter->setBrush(Qt::NoBrush);
     painter->setPen(cosmeticPen(kOutlineColour, 1.0));

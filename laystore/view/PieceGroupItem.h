@@ -32,6 +32,12 @@ protected:
     double baseZ() const override { return kPieceZ; }
 
 private:
+    // While the blocking editor is the view's tool, blockings show their control points.
+    static constexpr const char* kEditBlockingTool = "editblock";
+    static constexpr double kControlPointPixels = 5.0;
+    static bool showsControlPoints(const QWidget* viewport);
+    static void drawControlPoints(QPainter* painter, const CDbGrPolysObject& group);
+
     struct Outline
     {
         QPainterPath path;
