@@ -48,6 +48,34 @@ const Field kFields[] = {
          g.addPolygon(block);
      },
      [](const CDbGrPolysObject& g) { return g.polygonCount() == 2 && g.polygon(1).isBlocking(); }},
+    {"piece's own blocking",
+     [](CDbGrPolysObject& g) {
+         CDbBlockingObject& b = g.polygon(0).blocking();
+         b.setBlockingKind(CDbBlockingObject::Single);
+         b.setBlockingStatus(CDbBlockingObject::ByHand);
+         b.setManualEditMark(true);
+         b.setEdgeSnap(true, 150.0);
+         b.setFusionState(1);
+     },
+     [](const CDbGrPolysObject& g) {
+         const CDbBlockingObject& b = g.polygon(0).blocking();
+         return b.blockingKind() == CDbBlockingObject::Single &&
+                b.blockingStatus() == CDbBlockingObject::ByHand && b.manualEditMark() && b.edgeSnapFlag() &&
+                b.edgeSnapValue() == 150.0 && b.fusionState() == 1;
+     }},
+    {"fusion",
+     [](CDbGrPolysObject& g) {
+         CDbPolygon block;
+         block.setBlocking(true);
+         block.contours().addContour(boxAround(g), CDbContourObject::Blocking);
+         g.addPolygon(block);
+         g.setBlockingFusionIndex(1);
+         g.setContourEditFlag(true);
+         g.setManualEditMark(true);
+     },
+     [](const CDbGrPolysObject& g) {
+         return g.blockingFusion() == &g.polygon(1) && g.contourEditFlag() && g.manualEditMark();
+     }},
     {"cut rank", [](CDbGrPolysObject& g) { g.polygon(0).setPolygonCutRank(4); },
      [](const CDbGrPolysObject& g) { return g.polygon(0).getPolygonCutRank() == 4; }},
     {"point state",
