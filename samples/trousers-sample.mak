@@ -5,6 +5,8 @@
     },
     "fabrics": [
         {
+            "blockEdge": "alongBlock",
+            "blockMargin": 1,
             "colour": "#3b5b92",
             "layers": [
                 {

@@ -22,6 +22,9 @@ namespace {
 
 const QStringList kObjectTypes = {"group", "text", "line"};
 
+// The fabric edge blockings keep to while edited (CDbFabricObject::edgeMode).
+const FileValues::Names kBlockEdges = {{1, "bottom"}, {2, "top"}, {3, "alongBlock"}};
+
 // An object of a kind the format does not know is written with an unknown type, which the
 // check before saving refuses.
 QJsonObject objectJson(const CDbAbstractObject& object)
@@ -85,8 +88,9 @@ void readPlaid(const JsonNode& n, CDbFabricObject& fabric, int version)
 
 } // namespace
 
-const FileKeys FabricSerializer::kFabricKeys = {
-    {"name", 1}, {"colour", 1}, {"pieces", 1}, {"layers", 1}, {"plaid", 2}};
+const FileKeys FabricSerializer::kFabricKeys = {{"name", 1},     {"colour", 1}, {"pieces", 1},
+                                                {"layers", 1},   {"plaid", 2},  {"blockMargin", 2},
+                                                {"blockEdge", 2}};
 const FileKeys FabricSerializer::kPlaidKeys = {
     {"repeatX", 2}, {"repeatY", 2}, {"offsetX", 2}, {"offsetY", 2}};
 const FileKeys FabricSerializer::kLayerKeys = {{"width", 1}, {"objects", 1}};
@@ -111,7 +115,12 @@ QJsonObject FabricSerializer::write(const CDbFabricObject& fabric)
                             {"repeatY", fabric.plaidRepeatY()},
                             {"offsetX", fabric.plaidOffsetX()},
                             {"offsetY", fabric.plaidOffsetY()}};
-    QJsonObject o{{"name", fabric.name()}, {"pieces", pieces}, {"layers", layers}, {"plaid", plaid}};
+    QJsonObject o{{"name", fabric.name()},
+                  {"pieces", pieces},
+                  {"layers", layers},
+                  {"plaid", plaid},
+                  {"blockMargin", fabric.blockMargin()},
+                  {"blockEdge", FileValues::nameOf(fabric.edgeMode(), kBlockEdges)}};
     if (fabric.colour().isValid())
         o.insert("colour",
                  fabric.colour().name(fabric.colour().alpha() == 255 ? QColor::HexRgb : QColor::HexArgb));
@@ -130,6 +139,10 @@ void FabricSerializer::read(const JsonNode& n, DocumentMak& document, int versio
         fabric.setColour(colour);
     }
     readPlaid(n["plaid"], fabric, version);
+    if (n["blockMargin"].isPresent())
+        fabric.setBlockMargin(FileValues::length(n["blockMargin"]));
+    if (n["blockEdge"].isPresent())
+        fabric.setEdgeMode(FileValues::readName(n["blockEdge"], kBlockEdges));
     if (n["pieces"].isPresent()) {
         const JsonNode pieces = n["pieces"];
         for (int p = 0, count = pieces.size(0, FileValues::kMaxIndexCount, tr("pieces")); p < count; ++p)

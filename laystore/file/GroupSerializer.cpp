@@ -15,6 +15,45 @@ namespace {
 
 // Indexed by CDbContourObject::Origin.
 const QStringList kOrigins = {"piece", "blocking", "cutDownUnion", "angleCutSeam"};
+const FileValues::Names kBlockingKinds = {{CDbBlockingObject::None, "none"},
+                                          {CDbBlockingObject::Single, "single"},
+                                          {CDbBlockingObject::Fusion, "fusion"},
+                                          {CDbBlockingObject::Fixed, "fixed"}};
+const FileValues::Names kBlockingStatuses = {{CDbBlockingObject::ByHand, "byHand"},
+                                             {CDbBlockingObject::Computed, "computed"}};
+
+// A polygon's blocking, written only for a polygon that takes part in one.
+void writeBlocking(const CDbBlockingObject& b, QJsonObject& o)
+{
+    if (b.blockingKind() == CDbBlockingObject::None)
+        return;
+    o.insert("blockingKind", FileValues::nameOf(b.blockingKind(), kBlockingKinds));
+    o.insert("blockingStatus", FileValues::nameOf(b.blockingStatus(), kBlockingStatuses));
+    o.insert("blockingEditedByHand", b.manualEditMark());
+    o.insert("fusionState", b.fusionState());
+    if (b.edgeSnapFlag())
+        o.insert("blockingEdge", b.edgeSnapValue());
+}
+
+// Read after the contours, which a blocking of its own needs.
+void readBlocking(const JsonNode& n, CDbPolygon& polygon)
+{
+    CDbBlockingObject& b = polygon.blocking();
+    const JsonNode kind = n["blockingKind"];
+    if (kind.isPresent())
+        b.setBlockingKind(CDbBlockingObject::BlockingType(FileValues::readName(kind, kBlockingKinds)));
+    if (b.blockingKind() == CDbBlockingObject::Single &&
+        (polygon.isBlockingPolygon() || !polygon.contours().hasOverlaidContour() || !polygon.isBlocking()))
+        kind.fail(GroupSerializer::tr("a piece's own blocking needs a last contour of origin \"blocking\""));
+    if (b.blockingKind() == CDbBlockingObject::Fusion && !polygon.isBlockingPolygon())
+        kind.fail(GroupSerializer::tr("a fusion is a blocking polygon"));
+    if (n["blockingStatus"].isPresent())
+        b.setBlockingStatus(static_cast<short>(FileValues::readName(n["blockingStatus"], kBlockingStatuses)));
+    b.setManualEditMark(n["blockingEditedByHand"].boolean(false));
+    b.setFusionState(n["fusionState"].integer(0, INT_MAX, 0));
+    if (n["blockingEdge"].isPresent())
+        b.setEdgeSnap(true, FileValues::coordinate(n["blockingEdge"]));
+}
 
 QJsonObject polygonJson(const CDbPolygon& polygon)
 {
@@ -35,6 +74,7 @@ QJsonObject polygonJson(const CDbPolygon& polygon)
                   {"mirroredY", polygon.isMirroredY()},
                   {"blocking", polygon.isBlockingPolygon()},
                   {"cutRank", polygon.getPolygonCutRank()}};
+    writeBlocking(polygon.blocking(), o);
     // Most polygons are a piece and nothing else: the default says so.
     if (!onlyPieces)
         o.insert("contourOrigins", origins);
@@ -87,24 +127,46 @@ CDbPolygon readPolygon(const JsonNode& n, const CDbFabricObject& fabric, int ver
     polygon.setOrientation(n["rotation"].angle(0.0), n["mirroredX"].boolean(false),
                            n["mirroredY"].boolean(false));
     polygon.setPolygonCutRank(static_cast<short>(n["cutRank"].integer(0, FileValues::kMaxIndexCount, 0)));
+    readBlocking(n, polygon);
     return polygon;
 }
 
 } // namespace
 
-const FileKeys GroupSerializer::kGroupKeys = {{"type", 1}, {"section", 1}, {"polygons", 1}};
-const FileKeys GroupSerializer::kPolygonKeys = {
-    {"piece", 1},     {"size", 1},      {"contours", 1}, {"grainLine", 1}, {"rotation", 1},
-    {"mirroredX", 1}, {"mirroredY", 1}, {"blocking", 1}, {"cutRank", 1},   {"contourOrigins", 2}};
+const FileKeys GroupSerializer::kGroupKeys = {
+    {"type", 1},           {"section", 1},          {"polygons", 1},
+    {"blockingFusion", 2}, {"blockingEditable", 2}, {"blockingEditedByHand", 2}};
+const FileKeys GroupSerializer::kPolygonKeys = {{"piece", 1},
+                                                {"size", 1},
+                                                {"contours", 1},
+                                                {"grainLine", 1},
+                                                {"rotation", 1},
+                                                {"mirroredX", 1},
+                                                {"mirroredY", 1},
+                                                {"blocking", 1},
+                                                {"cutRank", 1},
+                                                {"contourOrigins", 2},
+                                                {"blockingKind", 2},
+                                                {"blockingStatus", 2},
+                                                {"blockingEditedByHand", 2},
+                                                {"fusionState", 2},
+                                                {"blockingEdge", 2}};
 
 QJsonObject GroupSerializer::write(const CDbGrPolysObject& group)
 {
     QJsonArray polygons;
     for (const CDbPolygon& p : group.polygons())
         polygons.append(polygonJson(p));
-    return {{"type", "group"},
-            {"section", FileValues::nameOf(group.section(), FileValues::kSections)},
-            {"polygons", polygons}};
+    QJsonObject o{{"type", "group"},
+                  {"section", FileValues::nameOf(group.section(), FileValues::kSections)},
+                  {"polygons", polygons}};
+    if (group.blockingFusion())
+        o.insert("blockingFusion", group.blockingFusionIndex());
+    if (group.contourEditFlag())
+        o.insert("blockingEditable", true);
+    if (group.manualEditMark())
+        o.insert("blockingEditedByHand", true);
+    return o;
 }
 
 std::unique_ptr<CDbGrPolysObject> GroupSerializer::read(const JsonNode& n, const CDbFabricObject& fabric,
@@ -119,6 +181,15 @@ std::unique_ptr<CDbGrPolysObject> GroupSerializer::read(const JsonNode& n, const
     const JsonNode polygons = n["polygons"];
     for (int p = 0, count = polygons.size(1, INT_MAX, tr("polygons")); p < count; ++p)
         group->addPolygon(readPolygon(polygons.at(p), fabric, version));
+    if (n["blockingFusion"].isPresent()) {
+        const JsonNode fusion = n["blockingFusion"];
+        const int index = FileValues::index(fusion, group->polygonCount(), tr("polygons"));
+        if (group->polygon(index).blockingKind() != CDbBlockingObject::Fusion)
+            fusion.fail(tr("polygon %1 is not a fusion").arg(index));
+        group->setBlockingFusionIndex(index);
+    }
+    group->setContourEditFlag(n["blockingEditable"].boolean(false));
+    group->setManualEditMark(n["blockingEditedByHand"].boolean(false));
     return group;
 }
 

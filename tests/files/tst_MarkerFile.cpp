@@ -100,11 +100,20 @@ boost::shared_ptr<DocumentMak> richDocument()
     polygon.setGrainLine({5, 50}, {15, 50.000000000000007});
     polygon.setOrientation(37.25, true, false);
     polygon.setPolygonCutRank(3);
+    polygon.blocking().setBlockingKind(CDbBlockingObject::Single);
+    polygon.blocking().setBlockingStatus(CDbBlockingObject::ByHand);
+    polygon.blocking().setManualEditMark(true);
+    polygon.blocking().setEdgeSnap(true, 150.0);
     laid->addPolygon(polygon);
     CDbPolygon block;
     block.setBlocking(true);
-    block.contours().addContour(outline({{40, 10}, {60, 10}, {60, 30}}));
+    block.contours().addContour(outline({{40, 10}, {60, 10}, {60, 30}}), CDbContourObject::Blocking);
+    block.blocking().setBlockingKind(CDbBlockingObject::Fusion);
+    block.blocking().setFusionState(2);
     laid->addPolygon(block);
+    laid->setBlockingFusionIndex(1);
+    laid->setContourEditFlag(true);
+    laid->setManualEditMark(true);
     document->addPiece(laid, &denim, 0);
 
     auto* text = new CDbTextObject;
@@ -491,6 +500,23 @@ private slots:
             << minimalWith("[[{\"x\": 0, \"y\": 200}, {\"x\": 10, \"y\": 200}, {\"x\": 0, \"y\": 210}]]",
                            "[]")
             << polygon + ".contours: too few contours: expected at least 1";
+        const auto version2With = [](const char* from, const char* to) {
+            return minimalWith("\"version\": 1", "\"version\": 2").replace(from, to);
+        };
+        QTest::newRow("piece blocked without its block")
+            << version2With("\"piece\": 0", "\"piece\": 0, \"blockingKind\": \"single\"")
+            << polygon + ".blockingKind: a piece's own blocking needs a last contour of origin \"blocking\"";
+        QTest::newRow("fusion that is a piece")
+            << version2With("\"piece\": 0", "\"piece\": 0, \"blockingKind\": \"fusion\"")
+            << polygon + ".blockingKind: a fusion is a blocking polygon";
+        QTest::newRow("unknown blocking kind")
+            << version2With("\"piece\": 0", "\"piece\": 0, \"blockingKind\": \"round\"")
+            << polygon + ".blockingKind: expected one of \"none\", \"single\", \"fusion\", \"fixed\"";
+        QTest::newRow("fusion naming a piece")
+            << version2With("\"type\": \"group\"", "\"type\": \"group\", \"blockingFusion\": 0")
+            << layer + ".objects[0].blockingFusion: polygon 0 is not a fusion";
+        QTest::newRow("block margin of 0") << version2With("\"layers\"", "\"blockMargin\": 0, \"layers\"")
+                                           << "fabrics[0].blockMargin: expected a positive number";
         QTest::newRow("piece index out of range") << minimalWith("\"piece\": 0", "\"piece\": 1")
                                                   << polygon + ".piece: expected an integer from 0 to 0";
         QTest::newRow("fractional piece index") << minimalWith("\"piece\": 0", "\"piece\": 0.5")
