@@ -287,6 +287,24 @@ private slots:
         QCOMPARE(mSaved->findOverlaps(), 0);
     }
 
+    // The two moved pieces end as one group inside one fused block, saved and read back whole;
+    // nothing else changed.
+    void twoBlocksThatMeetAreSavedAsOneFusion()
+    {
+        QVector<ScriptStep> steps;
+        runSession(QStringLiteral("block-and-edit.txt"), &steps, false);
+        if (QTest::currentTestFailed())
+            return;
+        const MarkerDifference difference(*mSample, *mSaved);
+        const QString what =
+            difference.describe(QStringLiteral("the sample"), QStringLiteral("the saved marker"));
+        QVERIFY2(difference.removed().size() == 2 && difference.added().size() == 1, qPrintable(what));
+        const CDbGrPolysObject* fused = asGroup(difference.added().first());
+        QVERIFY(fused && fused->blockingFusion() && fused->polygonCount() == 3);
+        QVERIFY(fused->isValidateManualBlocking(mSaved->drawing(), mSaved->drawing()->getCurrentFabric()));
+        QCOMPARE(mSaved->findOverlaps(), 0);
+    }
+
     // Every piece of the trousers instance laid on the fabric, none overlapping.
     void anImportedInstanceIsLaidWhole()
     {

@@ -71,6 +71,8 @@ const RandomTool kTools[] = {
     {"handgrip", Click | Drag, {}, {}},
     {"scale", Click | Drag, {}, {}},
     {"ruler", Click | DoubleClick | Drag, {}, {}},
+    {"block", Click, {}, {}},
+    {"editblock", Click | Drag, {"Alt"}, {}},
     {"text",
      Click | Drag,
      {},
