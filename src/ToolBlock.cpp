@@ -1,5 +1,6 @@
 #include "ToolBlock.h"
 
+#include "CurrentLayer.h"
 #include "FatalError.h"
 #include "ThrowSite.h"
 #include "ToolRegistration.h"
@@ -58,16 +59,14 @@ void ToolBlock::mousePressEvent(DocumentView* view, QMouseEvent* event)
 {
     if ((event->button() != Qt::LeftButton && event->button() != Qt::RightButton) || mBusy)
         return;
-    const auto document = boost::dynamic_pointer_cast<DocumentMak>(view->document());
-    if (!document)
+    const CurrentLayer current(view);
+    if (!current)
         return;
+    const boost::shared_ptr<DocumentMak>& document = current.document;
     CDbMarkerDrawing* drawing = document->drawing();
-    CDbFabricObject* fabric = nullptr;
-    short layer = 0;
+    CDbFabricObject* fabric = current.fabric;
+    const short layer = current.layer;
     short code = 0;
-    drawing->getCurrentFabricsAndLayer(fabric, layer, &code);
-    if (code != 0)
-        return;
     fabric->resetWorkFields();
     document->deselectAll(false, false);
 

@@ -1,5 +1,6 @@
 #include "ToolEditBlock.h"
 
+#include "CurrentLayer.h"
 #include "ToolRegistration.h"
 
 #include "VelCore/AbstractCmd.h"
@@ -130,16 +131,13 @@ void ToolEditBlock::mousePressEvent(DocumentView* view, QMouseEvent* event)
     if (event->button() != Qt::LeftButton && event->button() != Qt::RightButton)
         return;
     dragged = false;
-    const auto document = boost::dynamic_pointer_cast<DocumentMak>(view->document());
-    if (!document)
+    const CurrentLayer current(view);
+    if (!current)
         return;
-    CDbMarkerDrawing* drawing = document->drawing();
-    CDbFabricObject* fabric = nullptr;
-    short layer = 0;
+    CDbMarkerDrawing* drawing = current.document->drawing();
+    CDbFabricObject* fabric = current.fabric;
+    const short layer = current.layer;
     short code = 0;
-    drawing->getCurrentFabricsAndLayer(fabric, layer, &code);
-    if (code != 0)
-        return;
     fabric->resetWorkFields();
     pressed = true;
     if (scene && scene != view->scene())
@@ -251,15 +249,11 @@ void ToolEditBlock::mouseMoveEvent(DocumentView* view, QMouseEvent* event)
 {
     if (!pressed)
         return;
-    const auto document = boost::dynamic_pointer_cast<DocumentMak>(view->document());
-    if (!document)
+    const CurrentLayer edited(view);
+    if (!edited)
         return;
-    CDbFabricObject* fabric = nullptr;
-    short layer = 0;
-    short code = 0;
-    document->drawing()->getCurrentFabricsAndLayer(fabric, layer, &code);
-    if (code != 0)
-        return;
+    CDbFabricObject* fabric = edited.fabric;
+    const short layer = edited.layer;
     GeoPoint2D current = view->scenePoint(event->pos());
     current.y = std::min(current.y, fabric->getFabricLayerWidth(layer));
     GeoPoint2D delta = current - dragPoint;
@@ -279,7 +273,7 @@ void ToolEditBlock::mouseMoveEvent(DocumentView* view, QMouseEvent* event)
         }
     }
     dragPoint += delta;
-    document->emitModified();
+    edited.document->emitModified();
     event->accept();
 }
 
@@ -303,13 +297,10 @@ void ToolEditBlock::mouseReleaseEvent(DocumentView* view, QMouseEvent* event)
                 refuse(code);
             }
         } else if (pointIndex != 0 && sideEnd != 0) {
-            CDbFabricObject* fabric = nullptr;
-            short layer = 0;
-            short code = 0;
-            document->drawing()->getCurrentFabricsAndLayer(fabric, layer, &code);
-            if (code != 0)
+            const CurrentLayer edited(view);
+            if (!edited)
                 return;
-            document->pushReplaceCmdUndo({group}, {groupCopy}, fabric, layer,
+            document->pushReplaceCmdUndo({group}, {groupCopy}, edited.fabric, edited.layer,
                                          QCoreApplication::translate("ToolEditBlock", "Modification"));
             groupCopy = nullptr;
             CDbBlockHelper::insertControlPoint(group, t_1_Based(pointIndex).zeroBased(), dragPoint);
