@@ -1,6 +1,7 @@
 #include "laystore/CDbFabricObject.h"
 
 #include "laystore/CDbGrPolysObject.h"
+#include "laystore/CDbMarkerDrawing.h"
 #include "laystore/ops/CDbCutDownHelper.h"
 
 #include <cmath>
@@ -161,6 +162,14 @@ void CDbFabricObject::setBlockMargin(double margin)
     if (!(margin > 0.0) || !std::isfinite(margin))
         throw std::invalid_argument("CDbFabricObject::setBlockMargin: the margin must be positive");
     mBlockMargin = margin;
+}
+
+bool CDbFabricObject::isSelectionCuttingValid(const CDbGrPolysObject* group, short* code) const
+{
+    const bool here = group && group->isPlaced() && group->drawing()->fabric(group->fabricIndex()) == this;
+    if (code)
+        *code = here ? 0 : 1;
+    return here && group->polygonCount() == 1 && !group->isCutDown() && !group->isBlocked();
 }
 
 } // namespace VelSystem

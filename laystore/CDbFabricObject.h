@@ -67,6 +67,10 @@ public:
     // `code` gets 0, or 1 for a layer the fabric does not have.
     bool isSelectionCutDownValid(short layer, const CDbGrPolysObject* first, short* code) const;
 
+    // Whether `group` may be cut at an angle: one piece, neither paired nor blocked. `code`
+    // gets 0, or 1 when the group does not lie on this fabric (then the answer is false).
+    bool isSelectionCuttingValid(const CDbGrPolysObject* group, short* code) const;
+
     short pieceCount() const { return static_cast<short>(mPieces.size()); }
     // 0-based; writes 0 to `code` on success, 1 when the index is out of range.
     CDbPieceObject* findPieceAccordingIndex(short index, short* code);

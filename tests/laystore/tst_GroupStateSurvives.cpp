@@ -106,6 +106,8 @@ const Field kFields[] = {
      }},
     {"cut-down mark", [](CDbGrPolysObject& g) { g.setCutDownMark(true); },
      [](const CDbGrPolysObject& g) { return g.cutDownMark(); }},
+    {"angle-cut part", [](CDbGrPolysObject& g) { g.polygon(0).setAngleCutPart(2); },
+     [](const CDbGrPolysObject& g) { return g.polygon(0).angleCutPart() == 2; }},
 };
 
 } // namespace
