@@ -209,9 +209,11 @@ bool DialogAnswerer::setField(QWidget* field, const QString& value, QString* err
     }
     if (auto* combo = qobject_cast<QComboBox*>(field)) {
         const int index = combo->findText(value);
-        if (index >= 0)
+        if (index >= 0) {
+            // Chosen as a user chooses it: dialogs follow the choice through activated().
             combo->setCurrentIndex(index);
-        else if (combo->isEditable())
+            emit combo->activated(index);
+        } else if (combo->isEditable())
             combo->setEditText(value);
         else {
             *error = tr("the list %1 has no item \"%2\"").arg(name, value);

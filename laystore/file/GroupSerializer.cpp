@@ -7,11 +7,16 @@
 #include "laystore/file/OutlineSerializer.h"
 
 #include <QJsonArray>
+#include <algorithm>
 #include <climits>
 
 namespace VelSystem {
 
 namespace {
+
+// Indexed by CDbCutDownObject's axis codes.
+const QStringList kVerticalAxes = {"left", "center", "right"};
+const QStringList kHorizontalAxes = {"top", "center", "bottom"};
 
 // Indexed by CDbContourObject::Origin.
 const QStringList kOrigins = {"piece", "blocking", "cutDownUnion", "angleCutSeam"};
@@ -78,7 +83,54 @@ QJsonObject polygonJson(const CDbPolygon& polygon)
     // Most polygons are a piece and nothing else: the default says so.
     if (!onlyPieces)
         o.insert("contourOrigins", origins);
+    if (polygon.cutDownPartner() >= 0)
+        o.insert("cutDownPartner", polygon.cutDownPartner());
+    if (const CDbCutDownObject* p = polygon.cutDownPosition())
+        o.insert("cutDownPosition", QJsonObject{{"verticalAxis", kVerticalAxes.value(p->verticalAxis)},
+                                                {"offsetX", p->offsetX},
+                                                {"horizontalAxis", kHorizontalAxes.value(p->horizontalAxis)},
+                                                {"offsetY", p->offsetY}});
+    if (polygon.cutDownReturn() != GeoPoint2D())
+        o.insert("cutDownReturn", OutlineSerializer::pointJson(polygon.cutDownReturn()));
+    if (polygon.angleCutPart() != 0)
+        o.insert("angleCutPart", polygon.angleCutPart());
     return o;
+}
+
+void readCutDown(const JsonNode& n, CDbPolygon& polygon, int version)
+{
+    polygon.setCutDownPartner(
+        static_cast<short>(n["cutDownPartner"].integer(-1, FileValues::kMaxIndexCount, -1)));
+    const JsonNode position = n["cutDownPosition"];
+    if (position.isPresent()) {
+        GroupSerializer::kCutDownPositionKeys.check(position, version);
+        polygon.setCutDownPosition(
+            CDbCutDownObject(static_cast<short>(position["verticalAxis"].choice(kVerticalAxes)),
+                             FileValues::coordinate(position["offsetX"]),
+                             static_cast<short>(position["horizontalAxis"].choice(kHorizontalAxes)),
+                             FileValues::coordinate(position["offsetY"])));
+    }
+    if (n["cutDownReturn"].isPresent())
+        polygon.setCutDownReturn(OutlineSerializer::readPoint(n["cutDownReturn"], version));
+}
+
+// Partners name each other within the group, and the first of each pair carries the union
+// the knife cuts.
+void checkPairs(const JsonNode& polygons, const CDbGrPolysObject& group)
+{
+    for (int p = 0; p < group.polygonCount(); ++p) {
+        const short q = group.polygon(p).cutDownPartner();
+        if (q < 0)
+            continue;
+        const JsonNode partner = polygons.at(p)["cutDownPartner"];
+        if (q >= group.polygonCount() || q == p || group.polygon(q).cutDownPartner() != p)
+            partner.fail(GroupSerializer::tr("expected the index of another polygon of the group that names "
+                                             "this one as its partner"));
+        const CDbContourObject& contours = group.polygon(std::min<int>(p, q)).contours();
+        if (contours.origin(contours.count() - 1) != CDbContourObject::CutDownUnion)
+            partner.fail(GroupSerializer::tr("the first polygon of a cut-down pair must end with a "
+                                             "\"cutDownUnion\" contour"));
+    }
 }
 
 // Version 1 does not name origins: its first contour is the piece, the ones after it were laid
@@ -128,6 +180,8 @@ CDbPolygon readPolygon(const JsonNode& n, const CDbFabricObject& fabric, int ver
                            n["mirroredY"].boolean(false));
     polygon.setPolygonCutRank(static_cast<short>(n["cutRank"].integer(0, FileValues::kMaxIndexCount, 0)));
     readBlocking(n, polygon);
+    readCutDown(n, polygon, version);
+    polygon.setAngleCutPart(static_cast<short>(n["angleCutPart"].integer(0, 2, 0)));
     return polygon;
 }
 
@@ -150,7 +204,13 @@ const FileKeys GroupSerializer::kPolygonKeys = {{"piece", 1},
                                                 {"blockingStatus", 2},
                                                 {"blockingEditedByHand", 2},
                                                 {"fusionState", 2},
-                                                {"blockingEdge", 2}};
+                                                {"blockingEdge", 2},
+                                                {"cutDownPartner", 2},
+                                                {"cutDownPosition", 2},
+                                                {"cutDownReturn", 2},
+                                                {"angleCutPart", 2}};
+const FileKeys GroupSerializer::kCutDownPositionKeys = {
+    {"verticalAxis", 2}, {"offsetX", 2}, {"horizontalAxis", 2}, {"offsetY", 2}};
 
 QJsonObject GroupSerializer::write(const CDbGrPolysObject& group)
 {
@@ -190,6 +250,7 @@ std::unique_ptr<CDbGrPolysObject> GroupSerializer::read(const JsonNode& n, const
     }
     group->setContourEditFlag(n["blockingEditable"].boolean(false));
     group->setManualEditMark(n["blockingEditedByHand"].boolean(false));
+    checkPairs(polygons, *group);
     return group;
 }
 

@@ -20,6 +20,7 @@ class GroupSerializer
 public:
     static const FileKeys kGroupKeys;
     static const FileKeys kPolygonKeys;
+    static const FileKeys kCutDownPositionKeys;
 
     static QJsonObject write(const CDbGrPolysObject& group);
     // The polygons name pieces of `fabric`.

@@ -8,6 +8,9 @@
 #include "laystore/DocumentMak.h"
 #include "laystore/file/MarkerFile.h"
 
+#include "laystore/ops/CDbAngleCutHelper.h"
+#include "laystore/ops/CDbCutDownHelper.h"
+
 #include "TestMain.h"
 #include <QFile>
 #include <QJsonDocument>
@@ -133,6 +136,33 @@ boost::shared_ptr<DocumentMak> richDocument()
     pocketPolygon.setOrientation(0.0, false, true);
     waiting->addPolygon(pocketPolygon);
     document->addPiece(waiting, &denim, 0);
+
+    // A cut-down pair of pockets, and a pocket cut in two at an angle.
+    const auto pocketAt = [&denim](double x) {
+        auto* group = new CDbGrPolysObject;
+        CDbPolygon p;
+        p.setPieceIndex(1);
+        p.contours().addContour(outline({{x, 60}, {x + 20, 60}, {x + 20, 75}, {x, 75}}));
+        group->addPolygon(p);
+        return group;
+    };
+    CDbGrPolysObject* first = pocketAt(100.0);
+    CDbGrPolysObject* second = pocketAt(130.0);
+    document->addPiece(first, &denim, 0);
+    document->addPiece(second, &denim, 0);
+    CDbCutDownHelper::Code code = CDbCutDownHelper::Success;
+    document->addPiece(
+        CDbCutDownHelper::makePair(*first, *second, CDbCutDownObject(2, 1.0 / 3.0, 0, -2.5), 150.0, &code)
+            .release(),
+        &denim, 0);
+    document->removePiece(first, &denim, 0);
+    document->removePiece(second, &denim, 0);
+    delete first;
+    delete second;
+    CDbAngleCutHelper::Code cutCode = CDbAngleCutHelper::Success;
+    std::unique_ptr<CDbGrPolysObject> whole(pocketAt(200.0));
+    auto parts = CDbAngleCutHelper::cutWithAngle(*whole, {210.0, 65.0}, 30.0, 0.5, &cutCode);
+    document->addPiece(parts.second.release(), &denim, 0);
 
     auto* line = new CDbLineObject;
     line->setPoints({0, 0.05}, {-12.5, 0.075});
@@ -459,6 +489,20 @@ private slots:
                    .replace("\"piece\": 0", "\"piece\": 0, \"contourOrigins\": [\"seam\"]")
             << polygon + ".contourOrigins[0]: expected one of \"piece\", \"blocking\", \"cutDownUnion\", "
                          "\"angleCutSeam\"";
+        const auto v2With = [](const char* keys) {
+            return minimalWith("\"version\": 1", "\"version\": 2")
+                .replace("\"piece\": 0", QByteArray("\"piece\": 0, ") + keys);
+        };
+        QTest::newRow("cut-down partner naming itself")
+            << v2With("\"cutDownPartner\": 0")
+            << polygon + ".cutDownPartner: expected the index of another "
+                         "polygon of the group that names this one as its partner";
+        QTest::newRow("cut-down axis unknown")
+            << v2With("\"cutDownPosition\": {\"verticalAxis\": \"middle\", \"offsetX\": 0, "
+                      "\"horizontalAxis\": \"top\", \"offsetY\": 0}")
+            << polygon + ".cutDownPosition.verticalAxis: expected one of \"left\", \"center\", \"right\"";
+        QTest::newRow("angle-cut part out of range")
+            << v2With("\"angleCutPart\": 3") << polygon + ".angleCutPart: expected an integer from 0 to 2";
         QTest::newRow("version as text") << minimalWith("\"version\": 1", "\"version\": \"1\"")
                                          << "version: expected an integer from 1 to 2147483647";
         QTest::newRow("unknown top-level key")
@@ -699,7 +743,7 @@ private slots:
         QString error;
         QVERIFY(!MarkerFile::save(*document, path, &error));
         QCOMPARE(error, QStringLiteral("old.mak was not saved: the marker cannot be written as it is "
-                                       "(old.mak: fabrics[0].layers[0].objects[3].polygons[0].piece: "
+                                       "(old.mak: fabrics[0].layers[0].objects[5].polygons[0].piece: "
                                        "expected an integer from 0 to 1)"));
         QCOMPARE(readAll(path), QByteArray("previous contents"));
     }

@@ -305,6 +305,53 @@ private slots:
         QCOMPARE(mSaved->findOverlaps(), 0);
     }
 
+    // The saved marker holds the pair at its changed position: the bag at the front's right-top
+    // corner, cut with it along their union, the rest as in the sample.
+    void aPairIsMadeMovedAndTakenApart()
+    {
+        QVector<ScriptStep> steps;
+        runSession(QStringLiteral("cut-down-pair.txt"), &steps, false);
+        if (QTest::currentTestFailed())
+            return;
+        const MarkerDifference difference(*mSample, *mSaved);
+        const QString what =
+            difference.describe(QStringLiteral("the sample"), QStringLiteral("the saved marker"));
+        QVERIFY2(difference.removed().size() == 2 && difference.added().size() == 1, qPrintable(what));
+        const CDbGrPolysObject* pair = asGroup(difference.added().first());
+        QVERIFY(pair && pair->polygonCount() == 2 && pair->polygon(0).cutDownPosition());
+        const GeoRectangle front = pair->polygon(0).pieceOutline().boundingRect();
+        const GeoRectangle bag = pair->polygon(1).pieceOutline().boundingRect();
+        QVERIFY(qAbs(bag.xmax - (front.xmax - 2.0)) < 1e-9 && qAbs(bag.ymax - (front.ymax - 1.0)) < 1e-9);
+        QCOMPARE(pair->polygon(0).contours().origin(pair->polygon(0).contours().count() - 1),
+                 CDbContourObject::CutDownUnion);
+    }
+
+    // Each cut piece became two parts with a seam on each side of the cut, their areas adding
+    // up to more than the piece's.
+    void twoPiecesAreCutInTwo()
+    {
+        QVector<ScriptStep> steps;
+        runSession(QStringLiteral("angle-cut.txt"), &steps, false);
+        if (QTest::currentTestFailed())
+            return;
+        const MarkerDifference difference(*mSample, *mSaved);
+        const QString what =
+            difference.describe(QStringLiteral("the sample"), QStringLiteral("the saved marker"));
+        QVERIFY2(difference.removed().size() == 2 && difference.added().size() == 4, qPrintable(what));
+        for (const CDbAbstractObject* removed : difference.removed()) {
+            const CDbGrPolysObject* piece = asGroup(removed);
+            double parts = 0.0;
+            for (const CDbAbstractObject* added : difference.added()) {
+                const CDbGrPolysObject* part = asGroup(added);
+                if (part->polygon(0).contours().contour(0) == piece->polygon(0).pieceOutline()) {
+                    QVERIFY(part->polygon(0).angleCutPart() > 0);
+                    parts += part->area();
+                }
+            }
+            QVERIFY(parts > piece->area());
+        }
+    }
+
     // Every piece of the trousers instance laid on the fabric, none overlapping.
     void anImportedInstanceIsLaidWhole()
     {

@@ -79,6 +79,13 @@ const RandomTool kTools[] = {
      {"accept textList=\"Lot 12\" textList=\"Denim 14 oz\" comboBoxLetterSize=36 editAngle=90 "
       "checkReverse=true",
       "accept textList=A editAngle=-33.3", "reject"}},
+    {"cutdown",
+     Click,
+     {"Alt"},
+     {"accept radioVerticalLeft=true editOffsetX=2 radioHorizontalBottom=true editOffsetY=-1",
+      "accept radioHorizontalTop=true editOffsetY=3", "reject"}},
+    // Its drag asks for a seam and its Alt-click for a whole cut: answers both dialogs take.
+    {"cutangle", Click | Drag, {"5", "Plus", "Minus", "Alt"}, {"accept", "reject"}},
 };
 
 // Keys held to choose a tool for a while, and keys any tool may meet.
