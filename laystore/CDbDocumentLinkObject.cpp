@@ -94,6 +94,12 @@ CDbTwainLinkPiecesObjectTable* CDbDocumentLinkObject::links(short fabric) const
     return v ? v->links.get() : nullptr;
 }
 
+void CDbDocumentLinkObject::piecesChanged(short fabric)
+{
+    if (fabric >= 0 && size_t(fabric) < mViews.size())
+        mViews[size_t(fabric)].builtFrom = -1;
+}
+
 void CDbDocumentLinkObject::setPendingEnd(short pieceIndex, short pointIndex, bool onContour)
 {
     mPending = {pieceIndex, pointIndex, onContour, currentFabric()};

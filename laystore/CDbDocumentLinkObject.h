@@ -36,6 +36,10 @@ public:
     const QList<CDbPolygon>* polygons(short fabric) const;
     CDbTwainLinkPiecesObjectTable* links(short fabric) const;
 
+    // Rebuilds the view of `fabric` from its pieces at the next look, after a piece's points
+    // changed.
+    void piecesChanged(short fabric);
+
     // The pending first end; its piece index is -1 while no link is being drawn.
     short pendingPieceIndex() const { return mPending.pieceIndex; }
     short pendingPointIndex() const { return mPending.pointIndex; }

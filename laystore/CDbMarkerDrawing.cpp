@@ -3,6 +3,8 @@
 #include "VelConjoin/Document.h"
 #include "laystore/CDbDocumentLinkObject.h"
 #include "laystore/CDbFabricObject.h"
+#include "laystore/CDbPolygon.h"
+#include "laystore/CDbTwainLinkPiecesObjectTable.h"
 
 namespace VelSystem {
 
@@ -78,6 +80,43 @@ double CDbMarkerDrawing::pixelToCmInX(double pixels) const
     if (!mDocument || !(mDocument->viewScale() > 0.0))
         return pixels;
     return pixels / mDocument->viewScale();
+}
+
+void CDbMarkerDrawing::clickTheLinkViewPoint(QList<CDbPolygon>& polygons, const GeoPoint2D& point,
+                                             short* code, CDbPolygon** polygon, short* pieceIndex,
+                                             bool* lastContour, short* pointIndex) const
+{
+    if (!code || !polygon || !pieceIndex || !lastContour || !pointIndex) {
+        if (code)
+            *code = 1;
+        return;
+    }
+    *code = 0;
+    *polygon = nullptr;
+    *pointIndex = 0;
+    const double tolerance = pixelToCmInX(kPointTolerancePixels);
+    for (CDbPolygon& candidate : polygons) {
+        short index = 0;
+        if (candidate.contours().isEmpty() ||
+            !candidate.pieceOutline().isClickInVector(true, point, tolerance,
+                                                      CDbVectorsObjectTable::eForAnyPoint, &index))
+            continue;
+        *polygon = &candidate;
+        *pieceIndex = candidate.pieceIndex();
+        *lastContour = true;
+        *pointIndex = index;
+        return;
+    }
+}
+
+short CDbMarkerDrawing::returnLinkIndexIfPolyLink(short pieceIndex, short pointIndex, bool lastContour,
+                                                  short* linkIndex) const
+{
+    if (!linkIndex)
+        return 1;
+    const CDbTwainLinkPiecesObject::End end{pieceIndex, pointIndex, lastContour, mCurrentFabric};
+    *linkIndex = static_cast<short>(mLinkDoc->getCurrentPiecesLinkListDocumentLink()->linkAt(end));
+    return 0;
 }
 
 } // namespace VelSystem

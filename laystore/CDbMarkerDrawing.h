@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <memory>
 #include <vector>
@@ -8,7 +9,9 @@ namespace VelSystem {
 
 class CDbDocumentLinkObject;
 class CDbFabricObject;
+class CDbPolygon;
 class Document;
+class GeoPoint2D;
 
 // The marker itself: its fabrics, which fabric and layer are being edited, and the
 // shared flags of the editing tools.
@@ -70,6 +73,21 @@ public:
     // than moving pieces. A mode of the session, not part of the marker.
     bool isLinkedDocument() const { return mLinked; }
     void setLinkedDocument(bool linked) { mLinked = linked; }
+
+    // How near a click must come to a point to hit it.
+    static constexpr double kPointTolerancePixels = 5.0;
+
+    // The outline point of `polygons` within 5 pixels of `point`: writes its polygon, its piece
+    // index, true for the contour flag (points are found on the piece's own outline) and its
+    // 1-based index; a null polygon and index 0 when no point is near. `code` gets 0, or 1
+    // when an out-value is missing.
+    void clickTheLinkViewPoint(QList<CDbPolygon>& polygons, const GeoPoint2D& point, short* code,
+                               CDbPolygon** polygon, short* pieceIndex, bool* lastContour,
+                               short* pointIndex) const;
+    // The number (1-based) of the current fabric's link ending at the given point, 0 when
+    // none does. Returns 0, or 1 when `linkIndex` is missing.
+    short returnLinkIndexIfPolyLink(short pieceIndex, short pointIndex, bool lastContour,
+                                    short* linkIndex) const;
 
     Document* document() const { return mDocument; }
 

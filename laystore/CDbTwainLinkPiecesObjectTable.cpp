@@ -16,16 +16,12 @@ bool resolve(const QList<CDbPolygon>& polygons, short fabric, const CDbTwainLink
     for (const CDbPolygon& candidate : polygons) {
         if (candidate.pieceIndex() != end.pieceIndex || candidate.contours().isEmpty())
             continue;
-        const int wanted = t_1_Based(end.pointIndex).zeroBased();
-        int counted = 0;
-        for (const CDbMarkerPointObject& p : candidate.pieceOutline().points()) {
-            if ((end.onContour || p.isNotch()) && counted++ == wanted) {
-                point = p;
-                polygon = &candidate;
-                return true;
-            }
-        }
-        return false;
+        const CDbMarkerPointObject* found = candidate.pieceOutline().endPoint(end.pointIndex, end.onContour);
+        if (!found)
+            return false;
+        point = *found;
+        polygon = &candidate;
+        return true;
     }
     return false;
 }
@@ -46,6 +42,24 @@ CDbTwainLinkPiecesObject* CDbTwainLinkPiecesObjectTable::add(const CDbTwainLinkP
 {
     mLinks.push_back(std::make_unique<CDbTwainLinkPiecesObject>(link));
     return mLinks.back().get();
+}
+
+CDbTwainLinkPiecesObject* CDbTwainLinkPiecesObjectTable::insert(int n, const CDbTwainLinkPiecesObject& link)
+{
+    if (n < 1 || n > size() + 1)
+        return nullptr;
+    const auto at = mLinks.insert(mLinks.begin() + t_1_Based(static_cast<short>(n)).zeroBased(),
+                                  std::make_unique<CDbTwainLinkPiecesObject>(link));
+    return at->get();
+}
+
+int CDbTwainLinkPiecesObjectTable::linkAt(const CDbTwainLinkPiecesObject::End& end) const
+{
+    for (size_t i = 0; i < mLinks.size(); ++i) {
+        if (mLinks[i]->firstEnd() == end || mLinks[i]->secondEnd() == end)
+            return t_1_Based::fromZeroBased(static_cast<short>(i)).value();
+    }
+    return 0;
 }
 
 bool CDbTwainLinkPiecesObjectTable::remove(int n)

@@ -27,8 +27,12 @@ public:
     CDbTwainLinkPiecesObject* link(int n) const;
     // Appends a copy of `link` and returns the stored one.
     CDbTwainLinkPiecesObject* add(const CDbTwainLinkPiecesObject& link);
+    // Inserts a copy of `link` as link `n` (1-based, up to size() + 1); null out of range.
+    CDbTwainLinkPiecesObject* insert(int n, const CDbTwainLinkPiecesObject& link);
     // Removes link `n` (1-based); false out of range.
     bool remove(int n);
+    // The number (1-based) of the first link with an end at `end`, 0 when none has.
+    int linkAt(const CDbTwainLinkPiecesObject::End& end) const;
 
     // The points the two ends of link `linkIndex` (1-based) name in `polygons` (an end's
     // polygon is the one whose pieceIndex() is the end's piece index), and, when asked for,

@@ -5,6 +5,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace VelSystem {
 
@@ -140,6 +141,22 @@ void CDbVectorsObjectTable::mirrorY(double axis)
 {
     for (CDbMarkerPointObject& p : mPoints)
         p.mirrorY(axis);
+}
+
+const CDbMarkerPointObject* CDbVectorsObjectTable::endPoint(short pointIndex, bool onContour) const
+{
+    const int wanted = t_1_Based(pointIndex).zeroBased();
+    int counted = 0;
+    for (const CDbMarkerPointObject& p : mPoints) {
+        if ((onContour || p.isNotch()) && counted++ == wanted)
+            return &p;
+    }
+    return nullptr;
+}
+
+CDbMarkerPointObject* CDbVectorsObjectTable::endPoint(short pointIndex, bool onContour)
+{
+    return const_cast<CDbMarkerPointObject*>(std::as_const(*this).endPoint(pointIndex, onContour));
 }
 
 } // namespace VelSystem

@@ -49,6 +49,11 @@ public:
     bool isClickInVector(bool onPoints, const GeoPoint2D& point, double tolerance, ClickTarget target,
                          short* index) const;
 
+    // The point a link end names: with `onContour` the `pointIndex`-th (1-based) point of the
+    // outline, without it the `pointIndex`-th notch; null when there is none.
+    const CDbMarkerPointObject* endPoint(short pointIndex, bool onContour) const;
+    CDbMarkerPointObject* endPoint(short pointIndex, bool onContour);
+
     // The areas this outline shares with `other` (none when they only touch), given the two
     // outlines' bounding rectangles, which settle most pairs without any geometry.
     QList<CDbVectorsObjectTable> listeVectorIntersection(const CDbVectorsObjectTable& other,

@@ -1,11 +1,12 @@
 #pragma once
 
-#include "ToolBase.h"
+#include "ToolAltRemoval.h"
 
 namespace VelSystem {
 
-// Adds and removes match points for plaid and stripe fabrics.
-class ToolMatchPoint : public ToolBase
+// Adds and removes match points for plaid and stripe fabrics: a click makes the piece point
+// under it a match point, an Alt-click takes the match point away ("AddMatchPoint").
+class ToolMatchPoint : public ToolAltRemoval
 {
     Q_OBJECT
 public:
@@ -13,6 +14,8 @@ public:
     ~ToolMatchPoint() override;
 
     QString name() const override;
+    void mousePressEvent(DocumentView* view, QMouseEvent* event) override;
+    void cursor(QCursor& cursor) const override;
 };
 
 } // namespace VelSystem

@@ -21,6 +21,7 @@
 #include "laystore/CDbTwainLinkPiecesObjectTable.h"
 #include "laystore/CMarkerSelection.h"
 #include "laystore/DocumentMak.h"
+#include "laystore/commands/EditLinkCmd.h"
 #include "laystore/ops/SemiAutomatic.h"
 
 #include <QApplication>
@@ -375,7 +376,7 @@ void ToolSelect::mouseDoubleClickEvent(DocumentView* view, QMouseEvent* event)
     const GeoPoint2D point = view->scenePoint(mPressPos);
     if (edited.drawing->isLinkedDocument()) {
         identifySelectedPieces(selection, edited.fabric);
-        editLinksAt(*edited.drawing, edited.fabric, point);
+        editLinksAt(*edited.document, edited.fabric, point);
         event->accept();
         return;
     }
@@ -452,9 +453,9 @@ void ToolSelect::identifySelectedPieces(const CMarkerSelection& selection, CDbFa
     }
 }
 
-void ToolSelect::editLinksAt(const CDbMarkerDrawing& drawing, CDbFabricObject* fabric,
-                             const GeoPoint2D& point) const
+void ToolSelect::editLinksAt(DocumentMak& document, CDbFabricObject* fabric, const GeoPoint2D& point) const
 {
+    const CDbMarkerDrawing& drawing = *document.drawing();
     const CDbDocumentLinkObject* linkDoc = drawing.getLinkDoc();
     const CDbTwainLinkPiecesObjectTable* links = linkDoc->getCurrentPiecesLinkListDocumentLink();
     const double tolerance = drawing.pixelToCmInX(kLinkTolerancePixels);
@@ -463,8 +464,14 @@ void ToolSelect::editLinksAt(const CDbMarkerDrawing& drawing, CDbFabricObject* f
         if (links->getTwainLinkPiecesVectors(linkDoc->getCurrentPolyListDocumentLink(), n, &first, &second) ==
                 0 &&
             first.betweenDelta(&point, &second, tolerance)) {
-            LinkPropertiesDialog dialog(links->link(n), fabric, VelCoreApplication::instance()->mainWindow());
-            dialog.exec();
+            // The dialog edits a copy: the link changes through one undoable step, or not at all.
+            CDbTwainLinkPiecesObject edited = *links->link(n);
+            LinkPropertiesDialog dialog(&edited, fabric, VelCoreApplication::instance()->mainWindow());
+            if (dialog.exec() != QDialog::Accepted)
+                continue;
+            auto command = std::make_unique<EditLinkCmd>(&document, links->fabric(), n, edited);
+            if (command->changes())
+                document.undoStack()->push(command.release());
         }
     }
 }

@@ -16,6 +16,7 @@ namespace VelSystem {
 class CDbFabricObject;
 class CDbMarkerDrawing;
 class CMarkerSelection;
+class DocumentMak;
 class DocumentScene;
 class InteractiveTransformer;
 class SelectRubberBand;
@@ -71,7 +72,7 @@ private:
     // Shows who each selected piece group of a linked document is, one dialog after another.
     void identifySelectedPieces(const CMarkerSelection& selection, CDbFabricObject* fabric) const;
     // Opens the properties of every link whose line passes within a few pixels of `point`.
-    void editLinksAt(const CDbMarkerDrawing& drawing, CDbFabricObject* fabric, const GeoPoint2D& point) const;
+    void editLinksAt(DocumentMak& document, CDbFabricObject* fabric, const GeoPoint2D& point) const;
 
     bool mPressed = false;
     bool mMoving = false;

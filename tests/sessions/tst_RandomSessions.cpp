@@ -86,6 +86,8 @@ const RandomTool kTools[] = {
       "accept radioHorizontalTop=true editOffsetY=3", "reject"}},
     // Its drag asks for a seam and its Alt-click for a whole cut: answers both dialogs take.
     {"cutangle", Click | Drag, {"5", "Plus", "Minus", "Alt"}, {"accept", "reject"}},
+    {"matchPoint", Click, {"Alt"}, {}},
+    {"link", Click, {"Alt"}, {}},
 };
 
 // Keys held to choose a tool for a while, and keys any tool may meet.

@@ -13,6 +13,7 @@
 #include "laystore/CMarkerSelection.h"
 
 #include "TestMain.h"
+#include <QCheckBox>
 #include <QDialog>
 #include <QGraphicsLineItem>
 #include <QLabel>
@@ -469,26 +470,43 @@ private slots:
         CDbTwainLinkPiecesObjectTable* links = linkDoc->getCurrentPiecesLinkListDocumentLink();
         links->add(far);
         links->add(through);
-        QStringList names;
-        ModalAnswerer answerer([&names](QDialog* dialog) {
-            if (auto* name = dialog->findChild<QLabel*>(QStringLiteral("labelPieceName")))
-                names << name->text();
-            dialog->reject();
+        {
+            QStringList names;
+            ModalAnswerer answerer([&names](QDialog* dialog) {
+                if (auto* name = dialog->findChild<QLabel*>(QStringLiteral("labelPieceName")))
+                    names << name->text();
+                dialog->reject();
+            });
+
+            QVERIFY(view.doubleClick(kOnLeg));
+            QCOMPARE(answerer.seen, (QStringList{QStringLiteral("VelSystem::LinkPieceIdentificationDialog"),
+                                                 QStringLiteral("VelSystem::LinkPropertiesDialog")}));
+            QCOMPARE(names, QStringList{QStringLiteral("Front leg")});
+
+            // With 0 held a press identifies the piece and ends there.
+            view.key(Qt::Key_0, true);
+            view.press(kOnPocket);
+            QVERIFY(!view.directionLine());
+            view.release(kOnPocket);
+            QCOMPARE(names, (QStringList{QStringLiteral("Front leg"), QStringLiteral("Pocket")}));
+            QCOMPARE(view.undo().count(), 0);
+            QVERIFY(matches(view.marker, before));
+            view.key(Qt::Key_0, false);
+        }
+
+        // Properties accepted with a change: one undoable step that marks the document modified.
+        view.marker.fabric->setPlaidRepeat(10.0, 10.0);
+        ModalAnswerer editor([](QDialog* dialog) {
+            if (auto* identicalX = dialog->findChild<QCheckBox*>(QStringLiteral("identicalX")))
+                identicalX->setChecked(true);
+            dialog->accept();
         });
-
-        QVERIFY(view.doubleClick(kOnLeg));
-        QCOMPARE(answerer.seen, (QStringList{QStringLiteral("VelSystem::LinkPieceIdentificationDialog"),
-                                             QStringLiteral("VelSystem::LinkPropertiesDialog")}));
-        QCOMPARE(names, QStringList{QStringLiteral("Front leg")});
-
-        // With 0 held a press identifies the piece and ends there.
-        view.key(Qt::Key_0, true);
-        view.press(kOnPocket);
-        QVERIFY(!view.directionLine());
-        view.release(kOnPocket);
-        QCOMPARE(names, (QStringList{QStringLiteral("Front leg"), QStringLiteral("Pocket")}));
-        QCOMPARE(view.undo().count(), 0);
-        QVERIFY(matches(view.marker, before));
+        view.doubleClick(kOnLeg);
+        QCOMPARE(links->link(2)->rules(), quint32(CDbTwainLinkPiecesObject::IdenticalX));
+        QCOMPARE(view.undo().count(), 1);
+        QVERIFY(view.marker.document->isModified());
+        view.undo().undo();
+        QCOMPARE(links->link(2)->rules(), quint32(0));
     }
 };
 
