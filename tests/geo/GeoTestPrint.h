@@ -26,4 +26,11 @@ inline char* toString(const GeoRectangle& r)
                        .constData());
 }
 
+// For a QVERIFY2 message: the text of toString, whose buffer is freed here.
+template <class T> QByteArray printed(const T& value)
+{
+    const QScopedArrayPointer<char> text(toString(value));
+    return QByteArray(text.data());
+}
+
 } // namespace VelSystem

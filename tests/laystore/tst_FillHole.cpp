@@ -62,7 +62,7 @@ private slots:
             auto* group = qobject_cast<CDbGrPolysObject*>(object);
             QVERIFY(group && !waiting.contains(group));
             QCOMPARE(group->section(), short(CDbGrPolysObject::SectionFabric));
-            QVERIFY2(inside.contains(group->boundingRect()), qPrintable(toString(group->boundingRect())));
+            QVERIFY2(inside.contains(group->boundingRect()), printed(group->boundingRect()).constData());
             QVERIFY(group->area() <= largest->area());
             QVERIFY(group->boundingRect().height() < kLayerWidth);
         }

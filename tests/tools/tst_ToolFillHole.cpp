@@ -51,7 +51,7 @@ private slots:
         QCOMPARE(laid.size(), 1);
         const GeoRectangle box = laid.first()->boundingRect();
         QVERIFY2(GeoRectangle(60.0, 0.0, 120.0, LaystoreTest::kLayerWidth).contains(box),
-                 qPrintable(toString(box)));
+                 printed(box).constData());
         QCOMPARE(v.marker.document->findOverlaps(), 1); // the pockets' own
         QVERIFY(v.sink.messages.isEmpty() && v.sink.errors.isEmpty());
 
