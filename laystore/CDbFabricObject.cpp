@@ -4,7 +4,9 @@
 #include "laystore/CDbMarkerDrawing.h"
 #include "laystore/ops/CDbCutDownHelper.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 #include <stdexcept>
 #include <string>
 
@@ -170,6 +172,40 @@ bool CDbFabricObject::isSelectionCuttingValid(const CDbGrPolysObject* group, sho
     if (code)
         *code = here ? 0 : 1;
     return here && group->polygonCount() == 1 && !group->isCutDown() && !group->isBlocked();
+}
+
+QListEx<CDbGrPolysObject*> CDbFabricObject::groupsInCutOrder(short layer) const
+{
+    QListEx<CDbGrPolysObject*> laid;
+    for (CDbGrPolysObject* group : getPlaceGroupList(t_1_Based::fromZeroBased(layer))) {
+        if (group->section() == CDbGrPolysObject::SectionFabric && group->polygonCount() > 0)
+            laid.append(group);
+    }
+    const auto key = [](const CDbGrPolysObject* g) {
+        const short rank = g->polygon(0).getPolygonCutRank();
+        return rank > 0 ? static_cast<int>(rank) : std::numeric_limits<int>::max();
+    };
+    std::stable_sort(laid.begin(), laid.end(), [&key](const CDbGrPolysObject* a, const CDbGrPolysObject* b) {
+        return key(a) < key(b);
+    });
+    return laid;
+}
+
+void CDbFabricObject::cancelLayerSelecitionInCutView(short layer)
+{
+    if (CDbFabricLayerObject* found = this->layer(layer))
+        found->setCurrentGroup(nullptr);
+}
+
+void CDbFabricObject::selectGrPolysFromCutView(short layer, CDbGrPolysObject* group, short* code)
+{
+    CDbFabricLayerObject* found = this->layer(layer);
+    const bool laid =
+        found && group && found->contains(group) && group->section() == CDbGrPolysObject::SectionFabric;
+    if (laid)
+        found->setCurrentGroup(group);
+    if (code)
+        *code = laid ? 0 : 1;
 }
 
 } // namespace VelSystem

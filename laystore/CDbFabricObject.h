@@ -66,6 +66,15 @@ public:
     // make a pair a cutter can cut (CDbCutDownHelper::checkPair with the default position).
     // `code` gets 0, or 1 for a layer the fabric does not have.
     bool isSelectionCutDownValid(short layer, const CDbGrPolysObject* first, short* code) const;
+    // The groups laid on a layer's fabric area in the order the knife cuts them: by their
+    // rank key (CDbPolygon::getPolygonCutRank), unranked ones last, ties in drawing order.
+    QListEx<CDbGrPolysObject*> groupsInCutOrder(short layer) const;
+    // The cut view's choice on a layer: the piece the next "Sequence" click follows (the
+    // layer's current group). Cancelling it makes the next piece clicked the first cut.
+    void cancelLayerSelecitionInCutView(short layer);
+    // Makes `group` the piece the order continues from; `code` gets 0, or 1 when `group` is
+    // not laid on `layer`.
+    void selectGrPolysFromCutView(short layer, CDbGrPolysObject* group, short* code);
 
     // Whether `group` may be cut at an angle: one piece, neither paired nor blocked. `code`
     // gets 0, or 1 when the group does not lie on this fabric (then the answer is false).

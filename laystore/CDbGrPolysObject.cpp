@@ -365,6 +365,77 @@ bool CDbGrPolysObject::isValidateManualBlocking(CDbMarkerDrawing* drawing, CDbFa
     });
 }
 
+int CDbGrPolysObject::knifePolygonIndex() const
+{
+    for (int i = 0; i < polygonCount(); ++i) {
+        if (mState.polygons[static_cast<size_t>(i)].isBlocking())
+            return i;
+    }
+    return 0;
+}
+
+short CDbGrPolysObject::getPolygonCutRank() const
+{
+    const CDbFabricObject* fabric = isPlaced() ? drawing()->fabric(fabricIndex()) : nullptr;
+    if (!fabric || mState.section != SectionFabric)
+        return 0;
+    const int position = fabric->groupsInCutOrder(layerIndex()).indexOf(const_cast<CDbGrPolysObject*>(this));
+    return static_cast<short>(position + 1);
+}
+
+void CDbGrPolysObject::setCutRankKey(short rank)
+{
+    for (CDbPolygon& p : mState.polygons)
+        p.setPolygonCutRank(rank);
+    emitChanged();
+}
+
+short CDbGrPolysObject::accountNumberOfPolygonsCuttingOfTheLayer() const
+{
+    const CDbFabricObject* fabric = isPlaced() ? drawing()->fabric(fabricIndex()) : nullptr;
+    return fabric ? static_cast<short>(fabric->groupsInCutOrder(layerIndex()).size()) : 0;
+}
+
+namespace {
+
+// The outlines whose notches the knife meets: the blocking's alone in a blocked group.
+template <class Group, class Visit> void forNotchOutlines(Group& group, Visit visit)
+{
+    const int blocking = group.knifePolygonIndex();
+    if (group.polygonCount() > 0 && group.polygon(blocking).isBlocking()) {
+        visit(group.polygon(blocking).contours().lastContour());
+        return;
+    }
+    for (auto& p : group.polygons()) {
+        if (!p.contours().isEmpty())
+            visit(p.contours().pieceContour());
+    }
+}
+
+} // namespace
+
+bool CDbGrPolysObject::setConvertNotch(bool convert)
+{
+    bool changed = false;
+    forNotchOutlines(*this, [convert, &changed](CDbVectorsObjectTable& outline) {
+        for (CDbMarkerPointObject& p : outline.points())
+            changed = p.isNotch() && p.setStatusNotch(convert) ? true : changed;
+    });
+    if (changed)
+        emitChanged();
+    return changed;
+}
+
+bool CDbGrPolysObject::hasNotches() const
+{
+    bool found = false;
+    forNotchOutlines(*this, [&found](const CDbVectorsObjectTable& outline) {
+        found = found || std::any_of(outline.points().begin(), outline.points().end(),
+                                     [](const CDbMarkerPointObject& p) { return p.isNotch(); });
+    });
+    return found;
+}
+
 void CDbGrPolysObject::setSection(short section)
 {
     if (mState.section == section)

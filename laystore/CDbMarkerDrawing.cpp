@@ -1,6 +1,7 @@
 #include "laystore/CDbMarkerDrawing.h"
 
 #include "VelConjoin/Document.h"
+#include "laystore/CDbCharterToolsView.h"
 #include "laystore/CDbDocumentLinkObject.h"
 #include "laystore/CDbFabricObject.h"
 #include "laystore/CDbPolygon.h"
@@ -9,7 +10,8 @@
 namespace VelSystem {
 
 CDbMarkerDrawing::CDbMarkerDrawing(Document* document)
-    : mDocument(document), mLinkDoc(std::make_unique<CDbDocumentLinkObject>(this))
+    : mDocument(document), mLinkDoc(std::make_unique<CDbDocumentLinkObject>(this)),
+      mCharterToolsView(std::make_unique<CDbCharterToolsView>(this))
 {}
 
 CDbMarkerDrawing::~CDbMarkerDrawing() = default;

@@ -7,6 +7,7 @@
 
 namespace VelSystem {
 
+class CDbCharterToolsView;
 class CDbDocumentLinkObject;
 class CDbFabricObject;
 class CDbPolygon;
@@ -90,12 +91,15 @@ public:
                                     short* linkIndex) const;
 
     Document* document() const { return mDocument; }
+    // The outline queries of the marking tools, on the current layer.
+    CDbCharterToolsView* charterToolsView() const { return mCharterToolsView.get(); }
 
 private:
     Document* mDocument;
     QString mName;
     std::vector<std::unique_ptr<CDbFabricObject>> mFabrics;
     std::unique_ptr<CDbDocumentLinkObject> mLinkDoc;
+    std::unique_ptr<CDbCharterToolsView> mCharterToolsView;
     short mCurrentFabric = 0;
     short mCurrentLayer = 0;
     bool mFirstClick = true; // a new marker waits for a first click

@@ -8,4 +8,15 @@ bool CDbMarkerPointObject::operator==(const CDbMarkerPointObject& o) const
            features() == o.features();
 }
 
+bool CDbMarkerPointObject::setStatusNotch(bool convert)
+{
+    if (!isNotch())
+        return false;
+    const NotchState state = convert ? NotchConverted : NotchCut;
+    if (mNotchState == state)
+        return false;
+    mNotchState = state;
+    return true;
+}
+
 } // namespace VelSystem

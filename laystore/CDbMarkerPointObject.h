@@ -17,7 +17,8 @@ public:
         Notch = 2,
         Curve = 3
     };
-    // What the cutter does with a notch: cut it as a notch, or converted to a punch.
+    // What the cutter does with a notch: nothing, cut it with the knife as part of the
+    // outline, or cut it as a slit with the cutter's notch tool (converted).
     enum NotchState
     {
         NotchNone = 0,
@@ -35,6 +36,10 @@ public:
     bool isNotch() const { return mType == Notch; }
     NotchState notchState() const { return mNotchState; }
     void setNotchState(NotchState state) { mNotchState = state; }
+    // Converts a notch (true) or gives it back to the knife (false); true when it changed.
+    // A point that is not a notch does not change.
+    bool setStatusNotch(bool convert);
+    bool isConvertedNotch() const { return isNotch() && mNotchState == NotchConverted; }
 
     bool operator==(const CDbMarkerPointObject& o) const;
     bool operator!=(const CDbMarkerPointObject& o) const { return !(*this == o); }

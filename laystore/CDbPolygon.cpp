@@ -1,5 +1,6 @@
 #include "laystore/CDbPolygon.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace VelSystem {
@@ -14,7 +15,32 @@ double normalisedDegrees(double degrees)
     return turn < 360.0 ? turn : 0.0;
 }
 
+// The first point of the cut outline carrying `feature`, -1 when none does.
+int flaggedPoint(const CDbVectorsObjectTable& outline, PointFeature::Flag feature)
+{
+    for (int i = 0; i < outline.size(); ++i) {
+        if (outline[i].hasFeature(feature))
+            return i;
+    }
+    return -1;
+}
+
 } // namespace
+
+int CDbPolygon::knifeStartIndex() const
+{
+    return std::max(0, flaggedPoint(cutOutline(), PointFeature::StartPoint));
+}
+
+int CDbPolygon::symmetricalStartIndex() const
+{
+    return flaggedPoint(cutOutline(), PointFeature::SymmetricalCut);
+}
+
+int CDbPolygon::symmetricalEndIndex() const
+{
+    return flaggedPoint(cutOutline(), PointFeature::SymmetricalEnd);
+}
 
 void CDbPolygon::setGrainLine(const GeoPoint2D& start, const GeoPoint2D& end)
 {
@@ -51,6 +77,8 @@ bool CDbPolygon::isValid() const
 void CDbPolygon::translate(const GeoPoint2D& d)
 {
     mContours.translate(d);
+    for (CDbInternalSegment& s : mInternalSegments)
+        s.points().translate(d);
     mGrainStart += d;
     mGrainEnd += d;
 }
@@ -58,6 +86,8 @@ void CDbPolygon::translate(const GeoPoint2D& d)
 void CDbPolygon::rotate(double degrees, const GeoPoint2D& centre)
 {
     mContours.rotate(degrees, centre);
+    for (CDbInternalSegment& s : mInternalSegments)
+        s.points().rotate(degrees, centre);
     mGrainStart = mGrainStart.rotated(degrees, centre);
     mGrainEnd = mGrainEnd.rotated(degrees, centre);
     mRotation = normalisedDegrees(mRotation + degrees);
@@ -69,6 +99,8 @@ void CDbPolygon::rotate(double degrees, const GeoPoint2D& centre)
 void CDbPolygon::mirrorX(double axis)
 {
     mContours.mirrorX(axis);
+    for (CDbInternalSegment& s : mInternalSegments)
+        s.points().mirrorX(axis);
     mGrainStart.mirrorX(axis);
     mGrainEnd.mirrorX(axis);
     mRotation = normalisedDegrees(-mRotation);
@@ -79,6 +111,8 @@ void CDbPolygon::mirrorX(double axis)
 void CDbPolygon::mirrorY(double axis)
 {
     mContours.mirrorY(axis);
+    for (CDbInternalSegment& s : mInternalSegments)
+        s.points().mirrorY(axis);
     mGrainStart.mirrorY(axis);
     mGrainEnd.mirrorY(axis);
     mRotation = normalisedDegrees(-mRotation);
@@ -99,7 +133,7 @@ bool CDbPolygon::operator==(const CDbPolygon& o) const
            mMirroredX == o.mMirroredX && mMirroredY == o.mMirroredY && mBlocking == o.mBlocking &&
            mBlockingState == o.mBlockingState && mCutRank == o.mCutRank &&
            mCutDownPartner == o.mCutDownPartner && mCutDownPosition == o.mCutDownPosition &&
-           mCutDownReturn == o.mCutDownReturn && mAngleCutPart == o.mAngleCutPart;
+           mCutDownReturn == o.mCutDownReturn && mAngleCutPart == o.mAngleCutPart && mInternalSegments == o.mInternalSegments;
 }
 
 } // namespace VelSystem

@@ -3,8 +3,10 @@
 #include "laystore/CDbBlockingObject.h"
 #include "laystore/CDbContourObject.h"
 #include "laystore/CDbCutDownObject.h"
+#include "laystore/CDbInternalSegment.h"
 
 #include <optional>
+#include <vector>
 
 namespace VelSystem {
 
@@ -48,7 +50,8 @@ public:
     CDbBlockingObject& blocking() { return mBlockingState; }
     const CDbBlockingObject& blocking() const { return mBlockingState; }
     short blockingKind() const { return static_cast<short>(mBlockingState.blockingKind()); }
-    // Position in the knife's cut order (0: not ranked).
+    // Position in the knife's cut order (0: not ranked). The order the cutter follows is the
+    // group's (CDbGrPolysObject::getPolygonCutRank), which this key sorts.
     short getPolygonCutRank() const { return mCutRank; }
     void setPolygonCutRank(short rank) { mCutRank = rank; }
 
@@ -75,6 +78,18 @@ public:
     // (origin AngleCutSeam) is the part with the seam allowance, the piece from now on.
     short angleCutPart() const { return mAngleCutPart; }
     void setAngleCutPart(short part) { mAngleCutPart = part; }
+    // Lines the knife cuts inside the piece; they move, turn and mirror with it.
+    const std::vector<CDbInternalSegment>& internalSegments() const { return mInternalSegments; }
+    std::vector<CDbInternalSegment>& internalSegments() { return mInternalSegments; }
+    void addInternalSegment(const CDbInternalSegment& segment) { mInternalSegments.push_back(segment); }
+
+    // The knife's marks live on the cut outline's points as PointFeature flags, so that they
+    // follow every copy, move and undo. These read them as 0-based point indexes.
+    // Where the knife starts: the point flagged StartPoint, else the first point.
+    int knifeStartIndex() const;
+    // The symmetrical cut's start (SymmetricalCut) and end (SymmetricalEnd); -1 without one.
+    int symmetricalStartIndex() const;
+    int symmetricalEndIndex() const;
 
     // Takes in both outlines.
     GeoRectangle boundingRect() const;
@@ -101,6 +116,7 @@ private:
     std::optional<CDbCutDownObject> mCutDownPosition;
     GeoPoint2D mCutDownReturn;
     short mAngleCutPart = 0;
+    std::vector<CDbInternalSegment> mInternalSegments;
 };
 
 } // namespace VelSystem

@@ -8,12 +8,13 @@ class PointFeature
 public:
     enum Flag
     {
-        MatchPoint = 0x01, // a plaid match point
-        LinkVector = 0x02, // an end of a link between two pieces
-        StartPoint = 0x04, // the knife's start point
-        LiftPlunge = 0x08, // the knife lifts and plunges here
-        SymmetricalCut = 0x10,
-        InternalStart = 0x20,
+        MatchPoint = 0x01,     // a plaid match point
+        LinkVector = 0x02,     // an end of a link between two pieces
+        StartPoint = 0x04,     // the knife's start point
+        LiftPlunge = 0x08,     // the knife lifts and plunges here
+        SymmetricalCut = 0x10, // a symmetrical cut starts here
+        InternalStart = 0x20,  // the knife enters an internal segment here
+        SymmetricalEnd = 0x40, // a symmetrical cut ends here
     };
 
     int features() const { return mFeatures; }

@@ -4,12 +4,14 @@
 #include "laystore/CDbGrPolysObject.h"
 #include "laystore/CDbLineObject.h"
 #include "laystore/CDbMarkerDrawing.h"
+#include "laystore/CDbPunchHoleObject.h"
 #include "laystore/CDbTextObject.h"
 #include "laystore/DocumentMak.h"
 #include "laystore/view/LayerAreaItem.h"
 #include "laystore/view/MarkerLineItem.h"
 #include "laystore/view/MarkerTextItem.h"
 #include "laystore/view/PieceGroupItem.h"
+#include "laystore/view/PunchHoleItem.h"
 
 #include <QTimer>
 
@@ -174,6 +176,8 @@ MarkerObjectItem* MarkerScene::createItem(CDbAbstractObject* object)
         return new MarkerTextItem(text);
     if (auto* line = qobject_cast<CDbLineObject*>(object))
         return new MarkerLineItem(line);
+    if (auto* hole = qobject_cast<CDbPunchHoleObject*>(object))
+        return new PunchHoleItem(hole);
     return new MarkerObjectItem(object);
 }
 

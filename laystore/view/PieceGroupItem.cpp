@@ -125,6 +125,7 @@ void PieceGroupItem::rebuild()
     mOutlines.clear();
     mNotches = QPainterPath();
     mGrainLines = QPainterPath();
+    mInternalSegments = QPainterPath();
     for (const CDbPolygon& polygon : g.polygons()) {
         if (polygon.contours().isEmpty())
             continue;
@@ -146,6 +147,15 @@ void PieceGroupItem::rebuild()
         }
         addNotchTicks(polygon.pieceOutline(), shape, mNotches);
         addGrainLine(polygon.grainStart(), polygon.grainEnd(), mGrainLines);
+        for (const CDbInternalSegment& segment : polygon.internalSegments()) {
+            const std::vector<CDbMarkerPointObject>& points = segment.points().points();
+            for (size_t i = 0; i < points.size(); ++i) {
+                if (i == 0)
+                    mInternalSegments.moveTo(toQPointF(points[i]));
+                else
+                    mInternalSegments.lineTo(toQPointF(points[i]));
+            }
+        }
     }
 }
 
@@ -208,6 +218,8 @@ void PieceGroupItem::paint(QPainter* painter, const QStyleOptionGraphicsItem* /*
     painter->setBrush(Qt::NoBrush);
     painter->setPen(cosmeticPen(kOutlineColour, 1.0));
     painter->drawPath(mNotches);
+    painter->setPen(cosmeticPen(kOutlineColour, 1.0, Qt::DashDotLine));
+    painter->drawPath(mInternalSegments);
     painter->setPen(cosmeticPen(mColour.darker(180), 1.0));
     painter->drawPath(mGrainLines);
 

@@ -12,9 +12,9 @@ namespace VelSystem {
 class CDbGrPolysObject;
 
 // Draws a placed piece group: each piece's outline filled lightly in its fabric's colour,
-// notches as short ticks into the piece, the grain line, and the piece's name when there
-// is room. A selected group gets a thick highlight, an overlapping one a red hatch, a drag
-// preview a dashed outline.
+// notches as short ticks into the piece, its internal segments, the grain line, and the piece's name when
+// there is room. A selected group gets a thick highlight, an overlapping one a red hatch, a drag preview a
+// dashed outline.
 class PieceGroupItem : public MarkerObjectItem
 {
 public:
@@ -50,6 +50,7 @@ private:
     std::vector<Outline> mOutlines;
     QPainterPath mNotches;
     QPainterPath mGrainLines;
+    QPainterPath mInternalSegments;
     QColor mColour;
 };
 

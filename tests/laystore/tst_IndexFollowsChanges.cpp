@@ -156,6 +156,17 @@ private slots:
                    CDbGrPolysObject* neighbour = m.add(pocketBag(), {box.xmax + 0.5, box.ymin + 1.0});
                    CDbBlockHelper::blockingInFabric(m.document, 1, m.fabric, 0, neighbour, &code);
                });
+        QTest::newRow("cutter's marks and punch holes") << Operation(
+            [](Marker& m, CDbGrPolysObject& g, CDbTextObject&, CDbLineObject&) {
+                CDbMarkerPointObject between(60, 60);
+                runCommand(m, QStringLiteral("Sequence"), {QVariant::fromValue<void*>(&g)});
+                runCommand(m, QStringLiteral("ChangeStartPoint"), {QVariant::fromValue<void*>(&g), 3});
+                runCommand(m, QStringLiteral("AddPunchHole"), {QVariant::fromValue<void*>(&between), true});
+                runCommand(m, QStringLiteral("AddPunchHole"), {QVariant::fromValue<void*>(&between), false});
+                CDbAbstractObject* before = g.clone(m.document->drawing(), true);
+                g.setConvertNotch(true);
+                m.document->pushReplaceCmdUndo({before}, {&g}, m.fabric, 0, QString());
+            });
     }
 
     void indexEqualsAFreshOneAfterEveryChange()
