@@ -5,10 +5,12 @@
 #include "VelConjoin/Document.h"
 #include "VelCore/AbstractCmd.h"
 #include "VelCore/CmdsManager.h"
+#include "VelCore/KeyboardMonitor.h"
 #include "VelGui/DocumentScene.h"
 #include "VelGui/DocumentView.h"
 #include "VelGui/VelCursor.h"
 #include "laystore/CDbGrPolysObject.h"
+#include "laystore/CDbMarkerPointObject.h"
 #include "laystore/CMarkerSelection.h"
 
 #include <QMouseEvent>
@@ -17,6 +19,7 @@
 #include <QUndoStack>
 #include <algorithm>
 #include <boost/pointer_cast.hpp>
+#include <memory>
 
 namespace VelSystem {
 
@@ -203,6 +206,32 @@ const QCursor& ToolBase::magneticCursor()
     // Its tip is the image's corner; there is no inverted twin.
     static const QCursor cursor = imageCursor(":/images/cursor_magnertic.png", 0, 0);
     return cursor;
+}
+
+bool ToolBase::pushNamedCommand(DocumentView* view, const QString& name, const QList<QVariant>& parameters)
+{
+    std::unique_ptr<AbstractCmd> command = CmdsManager::instance()->createCommand(name);
+    const boost::shared_ptr<Document> document = view->document();
+    if (!command || !document || command->setDocument(document, parameters) != 0)
+        return false;
+    document->undoStack()->push(command.release());
+    return true;
+}
+
+void ToolBase::pushClickCommand(DocumentView* view, QMouseEvent* event, const QString& name)
+{
+    if (event->button() != Qt::LeftButton && event->button() != Qt::RightButton)
+        return;
+    const bool alt = event->modifiers().testFlag(Qt::AltModifier);
+    const bool shift = event->modifiers().testFlag(Qt::ShiftModifier);
+    // Lives until the command's setDocument returns, which is all it needs.
+    CDbMarkerPointObject point(view->scenePoint(event->pos()));
+    pushNamedCommand(view, name, {QVariant::fromValue(static_cast<void*>(&point)), !alt, shift && alt});
+}
+
+void ToolBase::addOrRemoveCursor(QCursor& cursor, const QCursor& adding)
+{
+    cursor = KeyboardMonitor::instance().keyPressed(Qt::Key_Alt) ? convertMinusCursor() : adding;
 }
 
 bool ToolBase::autoScroll(DocumentView* view, QMouseEvent* event)

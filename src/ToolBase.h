@@ -72,6 +72,19 @@ public:
     // setDocument accepts `parameters`; answers that code (-1 when no such command exists).
     static short pushCommand(Document& document, const QString& name, const QList<QVariant>& parameters);
 
+protected:
+    // Creates the host command `name`, hands it the view's document and `parameters`, and
+    // pushes it on the document's undo stack when it answers 0 (it is deleted otherwise).
+    // True when it was pushed.
+    static bool pushNamedCommand(DocumentView* view, const QString& name, const QList<QVariant>& parameters);
+    // The click of the tools that leave the hit test to their command: a left or right press
+    // hands `name` the position (a CDbMarkerPointObject* as void*), add (Alt not held) and
+    // Shift-and-Alt (both held).
+    static void pushClickCommand(DocumentView* view, QMouseEvent* event, const QString& name);
+    // The remove cursor while Alt is held now, else `adding`: the cursor of the tools whose
+    // Alt-click removes what a click adds.
+    static void addOrRemoveCursor(QCursor& cursor, const QCursor& adding);
+
 private:
     std::string mId;
     QString mIcon;

@@ -2,7 +2,11 @@
 
 #include "ToolRegistration.h"
 
+#include "VelGui/DocumentView.h"
+#include "laystore/CDbMarkerPointObject.h"
+
 #include <QCoreApplication>
+#include <QMouseEvent>
 
 namespace VelSystem {
 
@@ -18,6 +22,21 @@ ToolExternalHole::~ToolExternalHole() = default;
 QString ToolExternalHole::name() const
 {
     return QCoreApplication::translate("ToolExternalHole", "Add External Punch Hole");
+}
+
+void ToolExternalHole::mousePressEvent(DocumentView* view, QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton && event->button() != Qt::RightButton)
+        return;
+    const bool remove = event->modifiers().testFlag(Qt::AltModifier);
+    CDbMarkerPointObject point(view->scenePoint(event->pos()));
+    pushNamedCommand(view, QStringLiteral("AddPunchHole"),
+                     {QVariant::fromValue(static_cast<void*>(&point)), !remove});
+}
+
+void ToolExternalHole::cursor(QCursor& cursor) const
+{
+    addOrRemoveCursor(cursor, editBlockCursor());
 }
 
 } // namespace VelSystem

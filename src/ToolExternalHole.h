@@ -13,6 +13,9 @@ public:
     ~ToolExternalHole() override;
 
     QString name() const override;
+    // A click adds a punch hole there, an Alt-click removes the one there ("AddPunchHole").
+    void mousePressEvent(DocumentView* view, QMouseEvent* event) override;
+    void cursor(QCursor& cursor) const override;
 };
 
 } // namespace VelSystem

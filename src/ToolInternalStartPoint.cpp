@@ -20,4 +20,14 @@ QString ToolInternalStartPoint::name() const
     return QCoreApplication::translate("ToolInternalStartPoint", "Internal Start Point");
 }
 
+void ToolInternalStartPoint::mousePressEvent(DocumentView* view, QMouseEvent* event)
+{
+    pushClickCommand(view, event, QStringLiteral("InternalStartPoint"));
+}
+
+void ToolInternalStartPoint::cursor(QCursor& cursor) const
+{
+    addOrRemoveCursor(cursor, editBlockCursor());
+}
+
 } // namespace VelSystem

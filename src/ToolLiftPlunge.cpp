@@ -20,4 +20,14 @@ QString ToolLiftPlunge::name() const
     return QCoreApplication::translate("ToolLiftPlunge", "Lift & Plunge");
 }
 
+void ToolLiftPlunge::mousePressEvent(DocumentView* view, QMouseEvent* event)
+{
+    pushClickCommand(view, event, QStringLiteral("LiftPlunge"));
+}
+
+void ToolLiftPlunge::cursor(QCursor& cursor) const
+{
+    addOrRemoveCursor(cursor, editBlockCursor());
+}
+
 } // namespace VelSystem

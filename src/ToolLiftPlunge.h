@@ -13,6 +13,9 @@ public:
     ~ToolLiftPlunge() override;
 
     QString name() const override;
+    // Hands the clicked position to the host command, which finds what it aims at.
+    void mousePressEvent(DocumentView* view, QMouseEvent* event) override;
+    void cursor(QCursor& cursor) const override;
 };
 
 } // namespace VelSystem
