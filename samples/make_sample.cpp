@@ -175,6 +175,18 @@ CDbPieceObject makePiece(const Pattern& pattern)
     return piece;
 }
 
+// The large pieces get a drill line across their middle, for the knife's internal cuts.
+void addInternalSegments(CDbPolygon& polygon)
+{
+    const GeoRectangle box = polygon.boundingRect();
+    if (box.width() < 30.0 || box.height() < 20.0)
+        return;
+    CDbVectorsObjectTable drill;
+    for (double at : {0.4, 0.5, 0.6})
+        drill.append(CDbMarkerPointObject(tenthMm({box.xmin + at * box.width(), box.center().y})));
+    polygon.addInternalSegment(CDbInternalSegment(CDbInternalSegment::DrillLine, drill));
+}
+
 // Every piece of one garment in `size`, the second of each pair mirrored.
 std::vector<CDbPolygon> garment(const CDbFabricObject& fabric, short size)
 {
@@ -187,6 +199,7 @@ std::vector<CDbPolygon> garment(const CDbFabricObject& fabric, short size)
             polygon.setSizeIndex(size);
             polygon.contours().addContour(s.outline());
             polygon.setGrainLine(s.grainStart(), s.grainEnd());
+            addInternalSegments(polygon);
             if (copy % 2 == 1)
                 polygon.mirrorY(polygon.boundingRect().center().y);
             polygons.push_back(polygon);
@@ -199,6 +212,10 @@ void roundToTenthMm(CDbPolygon& polygon)
 {
     for (CDbMarkerPointObject& p : polygon.contours().contour(0).points())
         static_cast<GeoPoint2D&>(p) = tenthMm(p);
+    for (CDbInternalSegment& segment : polygon.internalSegments()) {
+        for (CDbMarkerPointObject& p : segment.points().points())
+            static_cast<GeoPoint2D&>(p) = tenthMm(p);
+    }
     polygon.setGrainLine(tenthMm(polygon.grainStart()), tenthMm(polygon.grainEnd()));
 }
 

@@ -95,6 +95,25 @@
                                             "y": 91.6
                                         }
                                     },
+                                    "internalSegments": [
+                                        {
+                                            "kind": "drillLine",
+                                            "points": [
+                                                {
+                                                    "x": 39.59,
+                                                    "y": 91.6
+                                                },
+                                                {
+                                                    "x": 49.49,
+                                                    "y": 91.6
+                                                },
+                                                {
+                                                    "x": 59.39,
+                                                    "y": 91.6
+                                                }
+                                            ]
+                                        }
+                                    ],
                                     "mirroredX": false,
                                     "mirroredY": false,
                                     "piece": 0,
@@ -189,6 +208,25 @@
                                             "y": 91.6
                                         }
                                     },
+                                    "internalSegments": [
+                                        {
+                                            "kind": "drillLine",
+                                            "points": [
+                                                {
+                                                    "x": 139.07,
+                                                    "y": 91.6
+                                                },
+                                                {
+                                                    "x": 148.97,
+                                                    "y": 91.6
+                                                },
+                                                {
+                                                    "x": 158.87,
+                                                    "y": 91.6
+                                                }
+                                            ]
+                                        }
+                                    ],
                                     "mirroredX": false,
                                     "mirroredY": true,
                                     "piece": 0,
@@ -292,6 +330,25 @@
                                             "y": 18.98
                                         }
                                     },
+                                    "internalSegments": [
+                                        {
+                                            "kind": "drillLine",
+                                            "points": [
+                                                {
+                                                    "x": 249.77,
+                                                    "y": 18.98
+                                                },
+                                                {
+                                                    "x": 259.96,
+                                                    "y": 18.98
+                                                },
+                                                {
+                                                    "x": 270.15,
+                                                    "y": 18.98
+                                                }
+                                            ]
+                                        }
+                                    ],
                                     "mirroredX": false,
                                     "mirroredY": false,
                                     "piece": 1,
@@ -395,6 +452,25 @@
                                             "y": 57.98
                                         }
                                     },
+                                    "internalSegments": [
+                                        {
+                                            "kind": "drillLine",
+                                            "points": [
+                                                {
+                                                    "x": 40.77,
+                                                    "y": 57.98
+                                                },
+                                                {
+                                                    "x": 50.96,
+                                                    "y": 57.98
+                                                },
+                                                {
+                                                    "x": 61.15,
+                                                    "y": 57.98
+                                                }
+                                            ]
+                                        }
+                                    ],
                                     "mirroredX": false,
                                     "mirroredY": true,
                                     "piece": 1,
@@ -930,6 +1006,25 @@
                                             "y": 54.75
                                         }
                                     },
+                                    "internalSegments": [
+                                        {
+                                            "kind": "drillLine",
+                                            "points": [
+                                                {
+                                                    "x": 142.82,
+                                                    "y": 54.75
+                                                },
+                                                {
+                                                    "x": 152.92,
+                                                    "y": 54.75
+                                                },
+                                                {
+                                                    "x": 163.02,
+                                                    "y": 54.75
+                                                }
+                                            ]
+                                        }
+                                    ],
                                     "mirroredX": false,
                                     "mirroredY": false,
                                     "piece": 0,
@@ -1024,6 +1119,25 @@
                                             "y": 54.75
                                         }
                                     },
+                                    "internalSegments": [
+                                        {
+                                            "kind": "drillLine",
+                                            "points": [
+                                                {
+                                                    "x": 244.32,
+                                                    "y": 54.75
+                                                },
+                                                {
+                                                    "x": 254.42,
+                                                    "y": 54.75
+                                                },
+                                                {
+                                                    "x": 264.52,
+                                                    "y": 54.75
+                                                }
+                                            ]
+                                        }
+                                    ],
                                     "mirroredX": false,
                                     "mirroredY": true,
                                     "piece": 0,
@@ -1127,6 +1241,25 @@
                                             "y": 19.75
                                         }
                                     },
+                                    "internalSegments": [
+                                        {
+                                            "kind": "drillLine",
+                                            "points": [
+                                                {
+                                                    "x": 41.6,
+                                                    "y": 19.75
+                                                },
+                                                {
+                                                    "x": 52,
+                                                    "y": 19.75
+                                                },
+                                                {
+                                                    "x": 62.4,
+                                                    "y": 19.75
+                                                }
+                                            ]
+                                        }
+                                    ],
                                     "mirroredX": false,
                                     "mirroredY": false,
                                     "piece": 1,
@@ -1230,6 +1363,25 @@
                                             "y": 19.75
                                         }
                                     },
+                                    "internalSegments": [
+                                        {
+                                            "kind": "drillLine",
+                                            "points": [
+                                                {
+                                                    "x": 146.1,
+                                                    "y": 19.75
+                                                },
+                                                {
+                                                    "x": 156.5,
+                                                    "y": 19.75
+                                                },
+                                                {
+                                                    "x": 166.9,
+                                                    "y": 19.75
+                                                }
+                                            ]
+                                        }
+                                    ],
                                     "mirroredX": false,
                                     "mirroredY": true,
                                     "piece": 1,
@@ -1523,6 +1675,25 @@
                                             "y": 86.96
                                         }
                                     },
+                                    "internalSegments": [
+                                        {
+                                            "kind": "drillLine",
+                                            "points": [
+                                                {
+                                                    "x": 212.56,
+                                                    "y": 86.96
+                                                },
+                                                {
+                                                    "x": 215.96,
+                                                    "y": 86.96
+                                                },
+                                                {
+                                                    "x": 219.36,
+                                                    "y": 86.96
+                                                }
+                                            ]
+                                        }
+                                    ],
                                     "mirroredX": false,
                                     "mirroredY": false,
                                     "piece": 4,
@@ -1607,6 +1778,25 @@
                                             "y": 86.96
                                         }
                                     },
+                                    "internalSegments": [
+                                        {
+                                            "kind": "drillLine",
+                                            "points": [
+                                                {
+                                                    "x": 247.06,
+                                                    "y": 86.96
+                                                },
+                                                {
+                                                    "x": 250.46,
+                                                    "y": 86.96
+                                                },
+                                                {
+                                                    "x": 253.86,
+                                                    "y": 86.96
+                                                }
+                                            ]
+                                        }
+                                    ],
                                     "mirroredX": false,
                                     "mirroredY": true,
                                     "piece": 4,
@@ -1765,6 +1955,25 @@
                                             "y": 207.9
                                         }
                                     },
+                                    "internalSegments": [
+                                        {
+                                            "kind": "drillLine",
+                                            "points": [
+                                                {
+                                                    "x": 41.21,
+                                                    "y": 207.9
+                                                },
+                                                {
+                                                    "x": 51.51,
+                                                    "y": 207.9
+                                                },
+                                                {
+                                                    "x": 61.81,
+                                                    "y": 207.9
+                                                }
+                                            ]
+                                        }
+                                    ],
                                     "mirroredX": false,
                                     "mirroredY": false,
                                     "piece": 0,
@@ -1859,6 +2068,25 @@
                                             "y": 207.9
                                         }
                                     },
+                                    "internalSegments": [
+                                        {
+                                            "kind": "drillLine",
+                                            "points": [
+                                                {
+                                                    "x": 145.23,
+                                                    "y": 207.9
+                                                },
+                                                {
+                                                    "x": 155.53,
+                                                    "y": 207.9
+                                                },
+                                                {
+                                                    "x": 165.83,
+                                                    "y": 207.9
+                                                }
+                                            ]
+                                        }
+                                    ],
                                     "mirroredX": false,
                                     "mirroredY": true,
                                     "piece": 0,
@@ -1962,6 +2190,25 @@
                                             "y": 171.02
                                         }
                                     },
+                                    "internalSegments": [
+                                        {
+                                            "kind": "drillLine",
+                                            "points": [
+                                                {
+                                                    "x": 42.43,
+                                                    "y": 171.02
+                                                },
+                                                {
+                                                    "x": 53.04,
+                                                    "y": 171.02
+                                                },
+                                                {
+                                                    "x": 63.65,
+                                                    "y": 171.02
+                                                }
+                                            ]
+                                        }
+                                    ],
                                     "mirroredX": false,
                                     "mirroredY": false,
                                     "piece": 1,
@@ -2065,6 +2312,25 @@
                                             "y": 171.02
                                         }
                                     },
+                                    "internalSegments": [
+                                        {
+                                            "kind": "drillLine",
+                                            "points": [
+                                                {
+                                                    "x": 149.51,
+                                                    "y": 171.02
+                                                },
+                                                {
+                                                    "x": 160.12,
+                                                    "y": 171.02
+                                                },
+                                                {
+                                                    "x": 170.73,
+                                                    "y": 171.02
+                                                }
+                                            ]
+                                        }
+                                    ],
                                     "mirroredX": false,
                                     "mirroredY": true,
                                     "piece": 1,
@@ -2358,6 +2624,25 @@
                                             "y": 235.06
                                         }
                                     },
+                                    "internalSegments": [
+                                        {
+                                            "kind": "drillLine",
+                                            "points": [
+                                                {
+                                                    "x": 14.01,
+                                                    "y": 235.06
+                                                },
+                                                {
+                                                    "x": 17.51,
+                                                    "y": 235.06
+                                                },
+                                                {
+                                                    "x": 21.01,
+                                                    "y": 235.06
+                                                }
+                                            ]
+                                        }
+                                    ],
                                     "mirroredX": false,
                                     "mirroredY": false,
                                     "piece": 4,
@@ -2442,6 +2727,25 @@
                                             "y": 235.06
                                         }
                                     },
+                                    "internalSegments": [
+                                        {
+                                            "kind": "drillLine",
+                                            "points": [
+                                                {
+                                                    "x": 50.03,
+                                                    "y": 235.06
+                                                },
+                                                {
+                                                    "x": 53.53,
+                                                    "y": 235.06
+                                                },
+                                                {
+                                                    "x": 57.03,
+                                                    "y": 235.06
+                                                }
+                                            ]
+                                        }
+                                    ],
                                     "mirroredX": false,
                                     "mirroredY": true,
                                     "piece": 4,

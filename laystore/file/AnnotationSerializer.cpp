@@ -2,6 +2,7 @@
 
 #include "laystore/CDbGrPolysObject.h"
 #include "laystore/CDbLineObject.h"
+#include "laystore/CDbPunchHoleObject.h"
 #include "laystore/CDbTextObject.h"
 #include "laystore/file/FileKeys.h"
 #include "laystore/file/FileValues.h"
@@ -26,6 +27,7 @@ const FileKeys AnnotationSerializer::kTextKeys = {{"type", 1},      {"lines", 1}
                                                   {"alignment", 1}, {"angle", 1}, {"section", 1},
                                                   {"centre", 1}};
 const FileKeys AnnotationSerializer::kLineKeys = {{"type", 1}, {"start", 1}, {"end", 1}, {"text", 1}};
+const FileKeys AnnotationSerializer::kPunchHoleKeys = {{"type", 2}, {"centre", 2}};
 
 QJsonObject AnnotationSerializer::write(const CDbTextObject& text)
 {
@@ -44,6 +46,11 @@ QJsonObject AnnotationSerializer::write(const CDbLineObject& line)
             {"start", OutlineSerializer::pointJson(line.start())},
             {"end", OutlineSerializer::pointJson(line.end())},
             {"text", line.getText()}};
+}
+
+QJsonObject AnnotationSerializer::write(const CDbPunchHoleObject& hole)
+{
+    return {{"type", "punchHole"}, {"centre", OutlineSerializer::pointJson(hole.centre())}};
 }
 
 std::unique_ptr<CDbTextObject> AnnotationSerializer::readText(const JsonNode& n, int version)
@@ -77,6 +84,14 @@ std::unique_ptr<CDbLineObject> AnnotationSerializer::readLine(const JsonNode& n,
                     OutlineSerializer::readPoint(n["end"], version));
     line->setText(n["text"].string(QString()));
     return line;
+}
+
+std::unique_ptr<CDbPunchHoleObject> AnnotationSerializer::readPunchHole(const JsonNode& n, int version)
+{
+    if (version < 2)
+        n["type"].fail(tr("punch holes came with version 2"));
+    kPunchHoleKeys.check(n, version);
+    return std::make_unique<CDbPunchHoleObject>(OutlineSerializer::readPoint(n["centre"], version));
 }
 
 } // namespace VelSystem

@@ -4,6 +4,7 @@
 #include "laystore/CDbGrPolysObject.h"
 #include "laystore/CDbLineObject.h"
 #include "laystore/CDbMarkerDrawing.h"
+#include "laystore/CDbPunchHoleObject.h"
 #include "laystore/CDbTextObject.h"
 #include "laystore/DocumentMak.h"
 #include "laystore/file/AnnotationSerializer.h"
@@ -20,7 +21,7 @@ namespace VelSystem {
 
 namespace {
 
-const QStringList kObjectTypes = {"group", "text", "line"};
+const QStringList kObjectTypes = {"group", "text", "line", "punchHole"};
 
 // The fabric edge blockings keep to while edited (CDbFabricObject::edgeMode).
 const FileValues::Names kBlockEdges = {{1, "bottom"}, {2, "top"}, {3, "alongBlock"}};
@@ -35,6 +36,8 @@ QJsonObject objectJson(const CDbAbstractObject& object)
         return AnnotationSerializer::write(*text);
     if (auto line = qobject_cast<const CDbLineObject*>(&object))
         return AnnotationSerializer::write(*line);
+    if (auto hole = qobject_cast<const CDbPunchHoleObject*>(&object))
+        return AnnotationSerializer::write(*hole);
     return {{"type", QStringLiteral("kind %1").arg(object.kind())}};
 }
 
@@ -45,8 +48,10 @@ std::unique_ptr<CDbAbstractObject> readObject(const JsonNode& n, const CDbFabric
         return GroupSerializer::read(n, fabric, version);
     case 1:
         return AnnotationSerializer::readText(n, version);
-    default:
+    case 2:
         return AnnotationSerializer::readLine(n, version);
+    default:
+        return AnnotationSerializer::readPunchHole(n, version);
     }
 }
 

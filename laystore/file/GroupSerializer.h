@@ -21,6 +21,7 @@ public:
     static const FileKeys kGroupKeys;
     static const FileKeys kPolygonKeys;
     static const FileKeys kCutDownPositionKeys;
+    static const FileKeys kInternalSegmentKeys;
 
     static QJsonObject write(const CDbGrPolysObject& group);
     // The polygons name pieces of `fabric`.

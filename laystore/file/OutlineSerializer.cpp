@@ -16,7 +16,8 @@ const QStringList kNotchStates = {"none", "cut", "converted"};
 const FileValues::Names kFeatures = {
     {PointFeature::MatchPoint, "matchPoint"},         {PointFeature::LinkVector, "linkEnd"},
     {PointFeature::StartPoint, "startPoint"},         {PointFeature::LiftPlunge, "liftPlunge"},
-    {PointFeature::SymmetricalCut, "symmetricalCut"}, {PointFeature::InternalStart, "internalStart"}};
+    {PointFeature::SymmetricalCut, "symmetricalCut"}, {PointFeature::InternalStart, "internalStart"},
+    {PointFeature::SymmetricalEnd, "symmetricalEnd"}};
 
 QJsonObject markerPointJson(const CDbMarkerPointObject& p)
 {
@@ -72,10 +73,10 @@ GeoPoint2D OutlineSerializer::readPoint(const JsonNode& n, int version)
     return {FileValues::coordinate(n["x"]), FileValues::coordinate(n["y"])};
 }
 
-CDbVectorsObjectTable OutlineSerializer::readOutline(const JsonNode& n, int version)
+CDbVectorsObjectTable OutlineSerializer::readOutline(const JsonNode& n, int version, int minimum)
 {
     CDbVectorsObjectTable outline;
-    for (int i = 0, count = n.size(3, INT_MAX, tr("points")); i < count; ++i)
+    for (int i = 0, count = n.size(minimum, INT_MAX, tr("points")); i < count; ++i)
         outline.append(readMarkerPoint(n.at(i), version));
     return outline;
 }

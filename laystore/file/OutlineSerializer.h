@@ -28,8 +28,8 @@ public:
     static QJsonObject grainLineJson(const GeoPoint2D& start, const GeoPoint2D& end);
 
     static GeoPoint2D readPoint(const JsonNode& n, int version);
-    // At least 3 points.
-    static CDbVectorsObjectTable readOutline(const JsonNode& n, int version);
+    // At least `minimum` points: 3 for a closed outline, 2 for an open run.
+    static CDbVectorsObjectTable readOutline(const JsonNode& n, int version, int minimum = 3);
     // An absent grain line leaves both ends at the origin: no grain line.
     static std::pair<GeoPoint2D, GeoPoint2D> readGrainLine(const JsonNode& n, int version);
 };

@@ -3,6 +3,7 @@
 #include "laystore/CDbGrPolysObject.h"
 #include "laystore/CDbLineObject.h"
 #include "laystore/CDbMarkerDrawing.h"
+#include "laystore/CDbPunchHoleObject.h"
 #include "laystore/CDbTextObject.h"
 #include "laystore/CDbTwainLinkPiecesObjectTable.h"
 #include "laystore/DocumentMak.h"
@@ -107,6 +108,12 @@ boost::shared_ptr<DocumentMak> richDocument()
     polygon.blocking().setBlockingStatus(CDbBlockingObject::ByHand);
     polygon.blocking().setManualEditMark(true);
     polygon.blocking().setEdgeSnap(true, 150.0);
+    CDbVectorsObjectTable dart = outline({{6, 45}, {8, 55}, {10, 45}});
+    dart[1].setFeatures(PointFeature::InternalStart);
+    polygon.addInternalSegment(CDbInternalSegment(CDbInternalSegment::Dart, dart));
+    polygon.addInternalSegment(
+        CDbInternalSegment(CDbInternalSegment::PocketMark, outline({{5, 60}, {9, 60}})));
+    polygon.contours().lastContour()[1].setFeatures(PointFeature::SymmetricalEnd);
     laid->addPolygon(polygon);
     CDbPolygon block;
     block.setBlocking(true);
@@ -168,6 +175,7 @@ boost::shared_ptr<DocumentMak> richDocument()
     line->setPoints({0, 0.05}, {-12.5, 0.075});
     line->setText(QStringLiteral("end"));
     document->addPiece(line, &denim, 1);
+    document->addPiece(new CDbPunchHoleObject({70.5, 0.0625}), &denim, 1);
 
     CDbFabricObject& lining = drawing.addFabric();
     lining.setName(QStringLiteral("Lining"));
@@ -503,6 +511,21 @@ private slots:
             << polygon + ".cutDownPosition.verticalAxis: expected one of \"left\", \"center\", \"right\"";
         QTest::newRow("angle-cut part out of range")
             << v2With("\"angleCutPart\": 3") << polygon + ".angleCutPart: expected an integer from 0 to 2";
+        const QByteArray withSegment =
+            minimalWith("\"version\": 1", "\"version\": 2")
+                .replace("\"piece\": 0", "\"piece\": 0, \"internalSegments\": [SEGMENT]");
+        QTest::newRow("internal segment of one point")
+            << QByteArray(withSegment)
+                   .replace("SEGMENT", "{\"kind\": \"dart\", \"points\": [{\"x\": 1, \"y\": 2}]}")
+            << polygon + ".internalSegments[0].points: too few points: expected at least 2";
+        QTest::newRow("unknown internal segment")
+            << QByteArray(withSegment).replace("SEGMENT", "{\"kind\": \"slit\", \"points\": []}")
+            << polygon + ".internalSegments[0].kind: expected one of \"drillLine\", \"dart\", \"pocketMark\"";
+        QTest::newRow("punch hole in version 1")
+            << minimalWith(
+                   "{\"type\": \"group\"",
+                   "{\"type\": \"punchHole\", \"centre\": {\"x\": 1, \"y\": 1}}, {\"type\": \"group\"")
+            << layer + ".objects[0].type: punch holes came with version 2";
         QTest::newRow("version as text") << minimalWith("\"version\": 1", "\"version\": \"1\"")
                                          << "version: expected an integer from 1 to 2147483647";
         QTest::newRow("unknown top-level key")
@@ -533,7 +556,7 @@ private slots:
                            "{\"x\": 10, \"y\": 200, \"features\": [\"startPoint\", \"x\"]}")
             << polygon + ".contours[0][1].features[1]: expected one of \"matchPoint\", \"linkEnd\", "
                          "\"startPoint\", "
-                         "\"liftPlunge\", \"symmetricalCut\", \"internalStart\"";
+                         "\"liftPlunge\", \"symmetricalCut\", \"internalStart\", \"symmetricalEnd\"";
         QTest::newRow("outline of two points")
             << minimalWith(", {\"x\": 0, \"y\": 10}]}]", "]}]")
             << "fabrics[0].pieces[0].sizes[0].outline: too few points: expected at least 3";
@@ -574,7 +597,7 @@ private slots:
             << polygon + ".rotation: expected an angle from 0 to below 360";
         QTest::newRow("unknown object type")
             << minimalWith("\"type\": \"group\"", "\"type\": \"circle\"")
-            << layer + ".objects[0].type: expected one of \"group\", \"text\", \"line\"";
+            << layer + ".objects[0].type: expected one of \"group\", \"text\", \"line\", \"punchHole\"";
         QTest::newRow("section where the group does not lie")
             << minimalWith("\"type\": \"group\"", "\"type\": \"group\", \"section\": \"fabric\"")
             << layer + ".objects[0].section: the group lies in the standby area";
