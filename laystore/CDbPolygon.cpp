@@ -32,6 +32,13 @@ int CDbPolygon::knifeStartIndex() const
     return std::max(0, flaggedPoint(cutOutline(), PointFeature::StartPoint));
 }
 
+void CDbPolygon::setKnifeStartIndex(int index)
+{
+    CDbVectorsObjectTable& outline = mContours.lastContour();
+    for (int i = 0; i < outline.size(); ++i)
+        outline[i].setFeature(PointFeature::StartPoint, i == index);
+}
+
 int CDbPolygon::symmetricalStartIndex() const
 {
     return flaggedPoint(cutOutline(), PointFeature::SymmetricalCut);

@@ -87,6 +87,8 @@ public:
     // follow every copy, move and undo. These read them as 0-based point indexes.
     // Where the knife starts: the point flagged StartPoint, else the first point.
     int knifeStartIndex() const;
+    // Makes point `index` of the cut outline the only one flagged StartPoint.
+    void setKnifeStartIndex(int index);
     // The symmetrical cut's start (SymmetricalCut) and end (SymmetricalEnd); -1 without one.
     int symmetricalStartIndex() const;
     int symmetricalEndIndex() const;

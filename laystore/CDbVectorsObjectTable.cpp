@@ -54,6 +54,21 @@ GeoPolygon2D CDbVectorsObjectTable::toPolygon() const
     return GeoPolygon2D(std::vector<GeoPoint2D>(mPoints.begin(), mPoints.end()));
 }
 
+GeoPoint2D CDbVectorsObjectTable::inwardNormal(int i) const
+{
+    const int n = size();
+    if (n < 3)
+        return {};
+    const GeoPoint2D tangent =
+        mPoints[static_cast<size_t>((i + 1) % n)] - mPoints[static_cast<size_t>((i + n - 1) % n)];
+    const double norm = tangent.module();
+    if (norm <= 0.0)
+        return {};
+    // Inside lies to the left of the travel direction on a counter-clockwise outline.
+    const double side = toPolygon().signedArea() >= 0.0 ? 1.0 : -1.0;
+    return GeoPoint2D(-tangent.y, tangent.x) * (side / norm);
+}
+
 GeoRectangle CDbVectorsObjectTable::boundingRect() const
 {
     GeoRectangle r;

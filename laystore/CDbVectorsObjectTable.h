@@ -38,6 +38,9 @@ public:
     bool operator!=(const CDbVectorsObjectTable& o) const { return !(*this == o); }
 
     GeoPolygon2D toPolygon() const;
+    // The unit vector into the outline, across it at point `i` (zero where the outline folds
+    // back on itself there).
+    GeoPoint2D inwardNormal(int i) const;
     GeoRectangle boundingRect() const;
     bool containsPoint(const GeoPoint2D& p) const;
 

@@ -67,6 +67,7 @@ void ToolConvert::convertWholeFabric() const
         for (CDbGrPolysObject* group : fabric->getPlaceGroupList(t_1_Based::fromZeroBased(layer)))
             group->setConvertNotch(!mRemoveMode);
     }
+    document->emitModified();
     window->refresh();
 }
 
@@ -130,6 +131,7 @@ void ToolConvert::mousePressEvent(DocumentView* view, QMouseEvent* event)
     group->setSelected(wasSelected);
     document->pushReplaceCmdUndo({before}, {group}, fabric, layer,
                                  QCoreApplication::translate("ToolConvert", "Convert Notch"));
+    document->emitModified();
 }
 
 void ToolConvert::mouseReleaseEvent(DocumentView* /*view*/, QMouseEvent* /*event*/)

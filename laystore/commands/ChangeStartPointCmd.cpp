@@ -33,9 +33,7 @@ short ChangeStartPointCmd::prepare(DocumentMak& document, const QList<QVariant>&
     if (point.hasFeature(PointFeature::StartPoint))
         return refuse(tr("The knife already starts at this point."));
 
-    CDbVectorsObjectTable& target = changed(group).polygon(knife).contours().lastContour();
-    for (int i = 0; i < target.size(); ++i)
-        target[i].setFeature(PointFeature::StartPoint, i == index.zeroBased());
+    changed(group).polygon(knife).setKnifeStartIndex(index.zeroBased());
     return 0;
 }
 

@@ -44,23 +44,14 @@ QPainterPath closedPath(const GeoPolygon2D& polygon)
 // The notches of one outline, as ticks pointing into the piece.
 void addNotchTicks(const CDbVectorsObjectTable& outline, const GeoPolygon2D& polygon, QPainterPath& ticks)
 {
-    const int n = outline.size();
-    if (n < 3)
-        return;
-    // Inside lies to the left of the travel direction on a counter-clockwise outline.
-    const double side = polygon.signedArea() >= 0.0 ? 1.0 : -1.0;
     const GeoRectangle box = polygon.boundingRect();
     const double length = qMin(kNotchLength, 0.25 * qMin(box.width(), box.height()));
-    for (int i = 0; i < n; ++i) {
-        if (!outline[i].isNotch())
+    for (int i = 0; i < outline.size(); ++i) {
+        const GeoPoint2D inward = outline.inwardNormal(i);
+        if (!outline[i].isNotch() || inward == GeoPoint2D())
             continue;
-        const GeoPoint2D tangent = outline[(i + 1) % n] - outline[(i + n - 1) % n];
-        const double norm = tangent.module();
-        if (norm <= 0.0)
-            continue;
-        const GeoPoint2D inward = GeoPoint2D(-tangent.y, tangent.x) * (side * length / norm);
         ticks.moveTo(toQPointF(outline[i]));
-        ticks.lineTo(toQPointF(outline[i] + inward));
+        ticks.lineTo(toQPointF(outline[i] + inward * length));
     }
 }
 

@@ -78,6 +78,20 @@ const Field kFields[] = {
      }},
     {"cut rank", [](CDbGrPolysObject& g) { g.polygon(0).setPolygonCutRank(4); },
      [](const CDbGrPolysObject& g) { return g.polygon(0).getPolygonCutRank() == 4; }},
+    {"internal segment",
+     [](CDbGrPolysObject& g) {
+         CDbVectorsObjectTable dart;
+         const GeoPoint2D c = g.boundingRect().center();
+         for (const GeoPoint2D& p : {c - GeoPoint2D(1, 2), c, c + GeoPoint2D(1, -2)})
+             dart.append(CDbMarkerPointObject(p));
+         dart[1].setFeature(PointFeature::InternalStart, true);
+         g.polygon(0).addInternalSegment(CDbInternalSegment(CDbInternalSegment::Dart, dart));
+     },
+     [](const CDbGrPolysObject& g) {
+         const std::vector<CDbInternalSegment>& segments = g.polygon(0).internalSegments();
+         return segments.size() == 1 && segments[0].kind() == CDbInternalSegment::Dart &&
+                segments[0].startIndex() == 1;
+     }},
     {"point state",
      [](CDbGrPolysObject& g) {
          CDbMarkerPointObject& p = g.polygon(0).contours().lastContour()[1];
