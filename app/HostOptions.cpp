@@ -56,7 +56,10 @@ bool HostOptions::parse(const QStringList& arguments, HostOptions* options, QStr
                                      QStringLiteral("60"));
     const QCommandLineOption save(QStringLiteral("save"), tr("Saves the marker to <file> and exits."),
                                   tr("file"));
-    parser.addOptions({screenshot, import, scale, script, plugin, lay, seconds, save});
+    const QCommandLineOption hpgl(QStringLiteral("export-hpgl"),
+                                  tr("Writes the cutter's file (HPGL) of the marker to <file> and exits."),
+                                  tr("file"));
+    parser.addOptions({screenshot, import, scale, script, plugin, lay, seconds, save, hpgl});
     parser.addPositionalArgument(QStringLiteral("files"), tr("Marker files to open."), tr("[file...]"));
 
     const auto fail = [&](const QString& what) {
@@ -82,13 +85,14 @@ bool HostOptions::parse(const QStringList& arguments, HostOptions* options, QStr
         return fail(tr("The scale must be a positive number, not \"%1\".").arg(parser.value(scale)));
     result.lay = parser.isSet(lay);
     result.savePath = parser.value(save);
+    result.hpglPath = parser.value(hpgl);
     result.laySeconds = parser.value(seconds).toDouble(&ok);
     if (!ok || !(result.laySeconds > 0.0) || !std::isfinite(result.laySeconds))
         return fail(tr("The seconds must be a positive number, not \"%1\".").arg(parser.value(seconds)));
     if (result.batchMode() && result.files.isEmpty() && result.importPath.isEmpty())
-        return fail(tr("--lay and --save need a marker file or an instance to import."));
+        return fail(tr("--lay, --save and --export-hpgl need a marker file or an instance to import."));
     if (result.batchMode() && (result.scriptMode() || result.screenshotMode()))
-        return fail(tr("--lay and --save go neither with --script nor with --screenshot."));
+        return fail(tr("--lay, --save and --export-hpgl go neither with --script nor with --screenshot."));
     if (result.screenshotMode() && result.files.isEmpty() && result.importPath.isEmpty())
         return fail(tr("--screenshot needs a marker file or an instance to import."));
     if (result.screenshotMode() && result.scriptMode())

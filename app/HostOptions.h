@@ -13,6 +13,7 @@ namespace VelSystem {
 //   markerhost --import INSTANCE [--scale S] --lay [--seconds N] --save OUT.mak
 //                                              lays the waiting pieces, saves, prints the marker's
 //                                              length and utilization and exits (also with FILE)
+//   markerhost FILE --export-hpgl OUT.plt      writes the cutter's file of the marker and exits
 //   markerhost --plugin MODULE ...             loads the tools from MODULE instead of the one
 //                                              beside the executable
 class HostOptions
@@ -29,13 +30,14 @@ public:
     bool lay = false;
     double laySeconds = 60.0;
     QString savePath;
+    QString hpglPath;
     // Empty: the module beside the executable.
     QString pluginPath;
 
     bool screenshotMode() const { return !screenshotPath.isEmpty(); }
     bool scriptMode() const { return !scriptPath.isEmpty(); }
     // Work without a window: lay and save, then exit.
-    bool batchMode() const { return lay || !savePath.isEmpty(); }
+    bool batchMode() const { return lay || !savePath.isEmpty() || !hpglPath.isEmpty(); }
 
     // Qt's GUI application takes "-plugin NAME" and "--plugin NAME" for input plug-ins of its
     // own. Call this before the application object is made: it takes the host's --plugin

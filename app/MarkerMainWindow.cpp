@@ -1,5 +1,6 @@
 #include "MarkerMainWindow.h"
 
+#include "CutViewDock.h"
 #include "InfoBoxDock.h"
 #include "LayWaitingDialog.h"
 #include "MarkerStatusBar.h"
@@ -15,8 +16,10 @@
 #include "laystore/CDbMarkerDrawing.h"
 #include "laystore/DocumentMak.h"
 #include "laystore/file/EsicupImport.h"
+#include "laystore/file/HpglExport.h"
 #include "laystore/file/MarkerFile.h"
 #include "laystore/ops/CDbLayWaitingHelper.h"
+#include "laystore/ops/CutOrderOptimiser.h"
 #include "laystore/ops/NestRun.h"
 #include "laystore/view/MarkerScene.h"
 
@@ -53,7 +56,7 @@ QString markerFileFilter()
 
 MarkerMainWindow::MarkerMainWindow(QWidget* parent)
     : MainWindow(parent), mUndoGroup(new QUndoGroup(this)), mInfoDock(new InfoBoxDock(this)),
-      mStatus(new MarkerStatusBar(this))
+      mCutDock(new CutViewDock(this)), mStatus(new MarkerStatusBar(this))
 {
     setObjectName(QStringLiteral("markerMainWindow"));
     setWindowTitle(tr("Marker Host"));
@@ -62,6 +65,8 @@ MarkerMainWindow::MarkerMainWindow(QWidget* parent)
     workspace()->setTabsClosable(true);
     setStatusBar(mStatus);
     addDockWidget(Qt::RightDockWidgetArea, mInfoDock);
+    addDockWidget(Qt::BottomDockWidgetArea, mCutDock);
+    mCutDock->hide();
     createActions();
     connect(VelApplication::instance(), &VelApplication::activeDocumentChanged, this,
             &MarkerMainWindow::onActiveDocumentChanged);
@@ -103,6 +108,9 @@ void MarkerMainWindow::createActions()
     mSaveAction->setShortcut(QKeySequence::Save);
     mSaveAsAction = file->addAction(tr("Save &As..."), this, &MarkerMainWindow::saveAs);
     mSaveAsAction->setShortcut(QKeySequence::SaveAs);
+    QMenu* exportMenu = file->addMenu(tr("&Export"));
+    mExportAction =
+        exportMenu->addAction(tr("Cutter file (HPGL)"), this, &MarkerMainWindow::exportCutterFile);
     file->addSeparator();
     file->addAction(tr("&Text List..."), this, &MainWindow::textList);
     file->addSeparator();
@@ -120,6 +128,7 @@ void MarkerMainWindow::createActions()
 
     QMenu* marker = menuBar()->addMenu(tr("&Marker"));
     marker->addAction(tr("&Lay Waiting Pieces"), this, qOverload<>(&MarkerMainWindow::layWaitingPieces));
+    mOptimiseAction = marker->addAction(tr("Optimise Cut Order"), this, [this] { optimiseCutOrder(); });
 
     QMenu* view = menuBar()->addMenu(tr("&View"));
     mViewMenu = view;
@@ -131,6 +140,7 @@ void MarkerMainWindow::createActions()
     mZoomOutAction->setShortcut(QKeySequence::ZoomOut);
     view->addSeparator();
     view->addAction(mInfoDock->toggleViewAction());
+    view->addAction(mCutDock->toggleViewAction());
 }
 
 bool MarkerMainWindow::openFile(const QString& path)
@@ -208,6 +218,38 @@ int MarkerMainWindow::layWaitingPieces(double seconds, bool showProgress)
         LayWaitingDialog(&run, seconds, this).exec();
     // The user's input waits too: the marker must not change under the search.
     return laying.apply(run.wait(QEventLoop::ExcludeUserInputEvents));
+}
+
+int MarkerMainWindow::optimiseCutOrder()
+{
+    const boost::shared_ptr<DocumentMak> document = activeMarker();
+    if (!document)
+        return -1;
+    CDbFabricObject* fabric = nullptr;
+    short layer = 0;
+    short code = 1;
+    document->drawing()->getCurrentFabricsAndLayer(fabric, layer, &code);
+    if (code != 0 || !fabric)
+        return -1;
+    return CutOrderOptimiser::apply(*document, fabric, layer);
+}
+
+bool MarkerMainWindow::exportHpgl(const QString& path)
+{
+    const boost::shared_ptr<DocumentMak> document = activeMarker();
+    QString error;
+    if (document && HpglExport::save(*document, path, &error))
+        return true;
+    VelCoreApplication::instance()->showMessage(document ? error : tr("No marker is open."));
+    return false;
+}
+
+void MarkerMainWindow::exportCutterFile()
+{
+    const QString path = QFileDialog::getSaveFileName(
+        this, tr("Export Cutter File"), QString(), tr("Cutter files (HPGL) (*.plt *.hpgl);;All files (*)"));
+    if (!path.isEmpty())
+        exportHpgl(path);
 }
 
 bool MarkerMainWindow::saveScreenshot(const QString& path, QString* error)
@@ -374,9 +416,11 @@ void MarkerMainWindow::onActiveDocumentChanged()
     const boost::shared_ptr<DocumentMak> document = activeMarker();
     mUndoGroup->setActiveStack(document ? document->undoStack() : nullptr);
     mStatus->setDocument(document);
+    mCutDock->setDocument(document);
     // The piece shown belonged to the marker that was active.
     mInfoDock->clearPiece();
-    for (QAction* action : {mSaveAction, mSaveAsAction, mFitAction, mZoomInAction, mZoomOutAction})
+    for (QAction* action : {mSaveAction, mSaveAsAction, mExportAction, mOptimiseAction, mFitAction,
+                            mZoomInAction, mZoomOutAction})
         action->setEnabled(document != nullptr);
 }
 

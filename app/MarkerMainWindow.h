@@ -13,6 +13,7 @@ namespace VelSystem {
 
 class DocumentMak;
 class DocumentView;
+class CutViewDock;
 class InfoBoxDock;
 class MarkerStatusBar;
 class ToolController;
@@ -53,6 +54,12 @@ public:
     // keeping that layout. Returns how many pieces were laid (reporting when none waits), -1
     // without a marker.
     int layWaitingPieces(double seconds, bool showProgress);
+    // Orders the pieces of the active marker's current layer and chooses their start points
+    // so that the cutter's air travel is short, as one undoable "Sequence" change. Returns how
+    // many pieces changed, -1 without a marker.
+    int optimiseCutOrder();
+    // Writes the cutter's file (HPGL) of the active marker to `path`; on failure reports why.
+    bool exportHpgl(const QString& path);
 
     // Writes the window as it is drawn now, with the non-modal dialogs it opened over it where
     // they stand, to an image file (PNG by its suffix).
@@ -62,6 +69,7 @@ public:
     DocumentView* activeView() const;
     MarkerStatusBar* markerStatusBar() const { return mStatus; }
     InfoBoxDock* infoBoxDock() const { return mInfoDock; }
+    CutViewDock* cutViewDock() const { return mCutDock; }
     QUndoGroup* undoGroup() const { return mUndoGroup; }
 
 public slots:
@@ -72,6 +80,8 @@ public slots:
     bool saveAs();
     // The Marker menu's "Lay Waiting Pieces", searching for kLaySeconds.
     void layWaitingPieces();
+    // File > Export > "Cutter file (HPGL)".
+    void exportCutterFile();
     void zoomToFit();
     void zoomIn();
     void zoomOut();
@@ -92,11 +102,14 @@ private:
 
     QUndoGroup* mUndoGroup;
     InfoBoxDock* mInfoDock;
+    CutViewDock* mCutDock;
     MarkerStatusBar* mStatus;
     ToolController* mTools = nullptr;
     ToolPalette* mPalette = nullptr;
     QAction* mSaveAction = nullptr;
     QAction* mSaveAsAction = nullptr;
+    QAction* mExportAction = nullptr;
+    QAction* mOptimiseAction = nullptr;
     QAction* mFitAction = nullptr;
     QAction* mZoomInAction = nullptr;
     QAction* mZoomOutAction = nullptr;

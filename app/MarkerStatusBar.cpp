@@ -1,7 +1,9 @@
 #include "MarkerStatusBar.h"
 
 #include "VelCore/VelLocale.h"
+#include "laystore/CDbMarkerDrawing.h"
 #include "laystore/DocumentMak.h"
+#include "laystore/ops/KnifePath.h"
 
 #include <QLabel>
 
@@ -24,7 +26,8 @@ MarkerStatusBar::MarkerStatusBar(QWidget* parent)
     : QStatusBar(parent), mPosition(newField(QStringLiteral("statusPosition"), this)),
       mLength(newField(QStringLiteral("statusLength"), this)),
       mUtilization(newField(QStringLiteral("statusUtilization"), this)),
-      mOverlaps(newField(QStringLiteral("statusOverlaps"), this))
+      mOverlaps(newField(QStringLiteral("statusOverlaps"), this)),
+      mCutPath(newField(QStringLiteral("statusCutPath"), this))
 {
     setObjectName(QStringLiteral("statusBar"));
     mPosition->setMinimumWidth(220);
@@ -32,6 +35,7 @@ MarkerStatusBar::MarkerStatusBar(QWidget* parent)
     addPermanentWidget(mLength);
     addPermanentWidget(mUtilization);
     addPermanentWidget(mOverlaps);
+    addPermanentWidget(mCutPath);
     refresh();
 }
 
@@ -63,11 +67,35 @@ void MarkerStatusBar::refresh()
         mLength->clear();
         mUtilization->clear();
         mOverlaps->clear();
+        mCutPath->clear();
         return;
     }
     mLength->setText(lengthOf(*mDocument));
     mUtilization->setText(utilizationOf(*mDocument));
     mOverlaps->setText(tr("Overlaps: %1").arg(mDocument->overlapCount()));
+    mCutPath->setText(cutPathOf(*mDocument));
+}
+
+QString MarkerStatusBar::cutPathText() const
+{
+    return mCutPath->text();
+}
+
+QString MarkerStatusBar::cutPathText(double cut, double air)
+{
+    const VelLocale locale;
+    return tr("Cut: %1, air: %2")
+        .arg(locale.formatLength(cut, VelLocale::WithUnit), locale.formatLength(air, VelLocale::WithUnit));
+}
+
+QString MarkerStatusBar::cutPathOf(const DocumentMak& document)
+{
+    CDbFabricObject* fabric = nullptr;
+    short layer = 0;
+    short code = 1;
+    document.drawing()->getCurrentFabricsAndLayer(fabric, layer, &code);
+    const KnifePath path = code == 0 && fabric ? KnifePath::build(*fabric, layer) : KnifePath();
+    return cutPathText(path.cutLength(), path.airLength());
 }
 
 QString MarkerStatusBar::lengthOf(const DocumentMak& document)

@@ -10,7 +10,7 @@ namespace VelSystem {
 class DocumentMak;
 
 // The status bar of the marker window: the mouse position, and the marker's length,
-// utilization and number of overlapping pairs for the active document.
+// utilization, number of overlapping pairs and the cutter's lengths for the active document.
 class MarkerStatusBar : public QStatusBar
 {
     Q_OBJECT
@@ -22,11 +22,16 @@ public:
     QString lengthText() const;
     QString utilizationText() const;
     QString overlapText() const;
+    QString cutPathText() const;
 
     // "Length: 235.40 cm" and "Utilization: 90.1 %" of `document`, the utilization with
     // `decimals` decimals.
     static QString lengthOf(const DocumentMak& document);
     static QString utilizationOf(const DocumentMak& document, int decimals = 1);
+    // "Cut: 812.40 cm, air: 96.10 cm": what the cutter cuts and travels with its tools up.
+    static QString cutPathText(double cut, double air);
+    // The same for the knife path of `document`'s current layer.
+    static QString cutPathOf(const DocumentMak& document);
 
 public slots:
     // Reads the values again (after an edit or an overlap search).
@@ -39,6 +44,7 @@ private:
     QLabel* mLength;
     QLabel* mUtilization;
     QLabel* mOverlaps;
+    QLabel* mCutPath;
 };
 
 } // namespace VelSystem

@@ -30,6 +30,9 @@ const StepWord kSteps[] = {
     {"undo", ScriptStep::Undo},
     {"redo", ScriptStep::Redo},
     {"lay", ScriptStep::Lay},
+    {"optimise-cut-order", ScriptStep::OptimiseCuts},
+    {"export-hpgl", ScriptStep::ExportHpgl},
+    {"cut-view", ScriptStep::CutView},
     {"save", ScriptStep::Save},
     {"screenshot", ScriptStep::Screenshot},
     {"push", ScriptStep::PushButton},
@@ -231,15 +234,27 @@ bool ScriptParser::parseStep(const QStringList& words, ScriptStep* step, QString
         step->number = kLaySeconds;
         return expectArguments(words, 0, 1, QStringLiteral("lay [SECONDS]"), error) &&
                (words.size() == 1 || parseSeconds(words.at(1), &step->number, error));
+    case ScriptStep::CutView:
+        if (!expectArguments(words, 1, 1, QStringLiteral("cut-view on|off"), error))
+            return false;
+        step->all = words.at(1) == QLatin1String("on");
+        if (!step->all && words.at(1) != QLatin1String("off")) {
+            *error = tr("\"%1\" is neither \"on\" nor \"off\"; usage: cut-view on|off").arg(words.at(1));
+            return false;
+        }
+        return true;
+    case ScriptStep::OptimiseCuts:
+        return expectArguments(words, 0, 0, word, error);
     case ScriptStep::Save:
         if (!expectArguments(words, 0, 1, QStringLiteral("save [PATH]"), error))
             return false;
         step->text = words.value(1);
         return true;
     case ScriptStep::Screenshot:
+    case ScriptStep::ExportHpgl:
     case ScriptStep::PushButton: {
         const QString argument =
-            step->kind == ScriptStep::Screenshot ? QStringLiteral(" PATH") : QStringLiteral(" NAME");
+            step->kind == ScriptStep::PushButton ? QStringLiteral(" NAME") : QStringLiteral(" PATH");
         if (!expectArguments(words, 1, 1, word + argument, error))
             return false;
         step->text = words.at(1);

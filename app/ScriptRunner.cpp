@@ -1,5 +1,6 @@
 #include "ScriptRunner.h"
 
+#include "CutViewDock.h"
 #include "DialogAnswerer.h"
 #include "MarkerDifference.h"
 #include "MarkerMainWindow.h"
@@ -181,6 +182,22 @@ bool ScriptRunner::execute(const ScriptStep& step, QString* done, QString* error
         return undoOrRedo(step, done, error);
     case ScriptStep::Lay:
         return lay(step, done, error);
+    case ScriptStep::OptimiseCuts:
+        return optimiseCuts(step, done, error);
+    case ScriptStep::CutView:
+        mWindow->cutViewDock()->setVisible(step.all);
+        QCoreApplication::processEvents();
+        *done = step.source;
+        return true;
+    case ScriptStep::ExportHpgl: {
+        const int reported = mReports.size();
+        if (!mWindow->exportHpgl(step.text)) {
+            *error = mReports.size() > reported ? mReports.last() : tr("could not export %1").arg(step.text);
+            return false;
+        }
+        *done = step.source;
+        return true;
+    }
     case ScriptStep::Save:
         return save(step, done, error);
     case ScriptStep::Screenshot:
@@ -350,6 +367,19 @@ bool ScriptRunner::lay(const ScriptStep& step, QString* done, QString* error)
     *done = tr("%1: pieces laid %2, %3, %4")
                 .arg(step.source, QString::number(laid), MarkerStatusBar::lengthOf(marker),
                      MarkerStatusBar::utilizationOf(marker, 2));
+    return true;
+}
+
+bool ScriptRunner::optimiseCuts(const ScriptStep& step, QString* done, QString* error)
+{
+    const int changed = mWindow->optimiseCutOrder();
+    if (changed < 0) {
+        *error = tr("no marker is open");
+        return false;
+    }
+    *done =
+        tr("%1: pieces changed %2, %3")
+            .arg(step.source, QString::number(changed), MarkerStatusBar::cutPathOf(*mWindow->activeMarker()));
     return true;
 }
 

@@ -52,6 +52,8 @@ private:
     bool undoOrRedo(const ScriptStep& step, QString* done, QString* error);
     // Lays the waiting pieces of the active marker, without the progress dialog.
     bool lay(const ScriptStep& step, QString* done, QString* error);
+    // Optimises the cut order of the active marker, printing its cut and air lengths.
+    bool optimiseCuts(const ScriptStep& step, QString* done, QString* error);
     bool save(const ScriptStep& step, QString* done, QString* error);
     bool pushButton(const ScriptStep& step, QString* done, QString* error);
     bool check(const ScriptStep& step, QString* done, QString* error);

@@ -30,6 +30,9 @@ public:
         Undo,         // all: every command instead of the last one
         Redo,         // all
         Lay,          // number: the seconds the search may take
+        OptimiseCuts, // the Marker menu's "Optimise Cut Order"
+        ExportHpgl,   // text: the path of the cutter's file
+        CutView,      // all: shows the cut view (true) or hides it
         Save,         // text: the path, empty for the marker's own file
         Screenshot,   // text: the path
         PushButton,   // text: the object name of a button of the dialog in front

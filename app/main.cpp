@@ -34,12 +34,14 @@ void installMessageSink(bool interactive)
         });
 }
 
-// Lays the waiting pieces and saves as asked, printing the marker's length and utilization.
+// Lays the waiting pieces, saves and exports as asked, printing the marker's length and utilization.
 int runBatch(MarkerMainWindow& window, const HostOptions& options)
 {
     if (options.lay && window.layWaitingPieces(options.laySeconds, false) < 0)
         return 1;
     if (!options.savePath.isEmpty() && !window.saveActiveDocument(options.savePath))
+        return 1;
+    if (!options.hpglPath.isEmpty() && !window.exportHpgl(options.hpglPath))
         return 1;
     const boost::shared_ptr<DocumentMak> marker = window.activeMarker();
     std::printf("%s, %s\n", qPrintable(MarkerStatusBar::lengthOf(*marker)),

@@ -88,6 +88,13 @@ const RandomTool kTools[] = {
     {"cutangle", Click | Drag, {"5", "Plus", "Minus", "Alt"}, {"accept", "reject"}},
     {"matchPoint", Click, {"Alt"}, {}},
     {"link", Click, {"Alt"}, {}},
+    {"Sequence", Click, {}, {}},
+    {"StartPoint", Click, {}, {}},
+    {"interalStartPoint", Click, {"Alt", "Shift"}, {}},
+    {"liftPlundge", Click, {"Alt", "Shift"}, {}},
+    {"SymmetricalCut", Click, {"Alt", "Shift"}, {}},
+    {"ExternalHole", Click, {"Alt"}, {}},
+    {"convert", Click, {"Alt", "Shift"}, {}},
 };
 
 // Keys held to choose a tool for a while, and keys any tool may meet.
