@@ -10,8 +10,10 @@
 #include "VelGui/DocumentView.h"
 #include "VelGui/VelCursor.h"
 #include "laystore/CDbGrPolysObject.h"
+#include "laystore/CDbMarkerDrawing.h"
 #include "laystore/CDbMarkerPointObject.h"
 #include "laystore/CMarkerSelection.h"
+#include "laystore/DocumentMak.h"
 
 #include <QMouseEvent>
 #include <QPixmap>
@@ -206,6 +208,19 @@ const QCursor& ToolBase::magneticCursor()
     // Its tip is the image's corner; there is no inverted twin.
     static const QCursor cursor = imageCursor(":/images/cursor_magnertic.png", 0, 0);
     return cursor;
+}
+
+bool ToolBase::markerPress(DocumentView* view, QMouseEvent* event, MarkerPress* press)
+{
+    if (event->button() != Qt::LeftButton && event->button() != Qt::RightButton)
+        return false;
+    press->document = boost::dynamic_pointer_cast<DocumentMak>(view->document());
+    press->drawing = press->document ? press->document->drawing() : nullptr;
+    if (!press->drawing)
+        return false;
+    short code = 1;
+    press->drawing->getCurrentFabricsAndLayer(press->fabric, press->layer, &code);
+    return code == 0 && press->fabric;
 }
 
 bool ToolBase::pushNamedCommand(DocumentView* view, const QString& name, const QList<QVariant>& parameters)

@@ -6,12 +6,16 @@
 #include <QList>
 #include <QString>
 #include <QVariant>
+#include <boost/shared_ptr.hpp>
 #include <string>
 #include <vector>
 
 namespace VelSystem {
 
 class Document;
+class CDbFabricObject;
+class CDbMarkerDrawing;
+class DocumentMak;
 
 // The common base of the plug-in's tools: a default for every operation of the host's tool
 // interface (showInstructions and the dialog slots come from the host unchanged), so that a
@@ -73,6 +77,18 @@ public:
     static short pushCommand(Document& document, const QString& name, const QList<QVariant>& parameters);
 
 protected:
+    // What a left or right press on a marker view works on.
+    struct MarkerPress
+    {
+        boost::shared_ptr<DocumentMak> document;
+        CDbMarkerDrawing* drawing = nullptr;
+        // The fabric and layer being edited.
+        CDbFabricObject* fabric = nullptr;
+        short layer = 0;
+    };
+    // False, with nothing to do, for another button, a view without a marker, or a marker
+    // without a fabric and layer being edited.
+    static bool markerPress(DocumentView* view, QMouseEvent* event, MarkerPress* press);
     // Creates the host command `name`, hands it the view's document and `parameters`, and
     // pushes it on the document's undo stack when it answers 0 (it is deleted otherwise).
     // True when it was pushed.

@@ -83,16 +83,13 @@ void ToolConvert::mousePressEvent(DocumentView* view, QMouseEvent* event)
     const bool alt = event->modifiers().testFlag(Qt::AltModifier);
     const bool shift = event->modifiers().testFlag(Qt::ShiftModifier);
     const CDbMarkerPointObject point(view->scenePoint(event->pos()));
-    const auto document = boost::dynamic_pointer_cast<DocumentMak>(view->document());
-    CDbMarkerDrawing* drawing = document ? document->drawing() : nullptr;
-    if (!drawing)
+    MarkerPress press;
+    if (!markerPress(view, event, &press))
         return;
-    CDbFabricObject* fabric = nullptr;
-    short layer = 0;
-    short code = 1;
-    drawing->getCurrentFabricsAndLayer(fabric, layer, &code);
-    if (code != 0)
-        return;
+    const auto& document = press.document;
+    CDbMarkerDrawing* drawing = press.drawing;
+    CDbFabricObject* fabric = press.fabric;
+    const short layer = press.layer;
     mBusy = true;
 
     CDbGrPolysObject* group = nullptr;

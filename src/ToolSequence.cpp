@@ -99,20 +99,15 @@ void ToolSequence::cursor(QCursor& cursor) const
 
 void ToolSequence::mousePressEvent(DocumentView* view, QMouseEvent* event)
 {
-    if (event->button() != Qt::LeftButton && event->button() != Qt::RightButton)
+    MarkerPress press;
+    if (!markerPress(view, event, &press))
         return;
-    const auto document = boost::dynamic_pointer_cast<DocumentMak>(view->document());
-    CDbMarkerDrawing* drawing = document ? document->drawing() : nullptr;
-    if (!drawing)
-        return;
+    CDbMarkerDrawing* drawing = press.drawing;
+    CDbFabricObject* fabric = press.fabric;
+    const short layer = press.layer;
     const GeoPoint2D point = view->scenePoint(event->pos());
-    CDbFabricObject* fabric = nullptr;
-    short layer = 0;
-    short code = 1;
-    drawing->getCurrentFabricsAndLayer(fabric, layer, &code);
-    if (code != 0)
-        return;
     fabric->resetWorkFields();
+    short code = 0;
     CDbGrPolysObject* group = nullptr;
     bool found = false;
     findGroupAtPoint(fabric, layer, point, &code, &group, &found);
@@ -124,7 +119,7 @@ void ToolSequence::mousePressEvent(DocumentView* view, QMouseEvent* event)
         drawing->setFirstClick(false);
         fabric->selectGrPolysFromCutView(layer, group, &code);
         if (code == 0)
-            document->emitModified();
+            press.document->emitModified();
         return;
     }
     const CDbGrPolysObject* current = fabric->layer(layer)->currentGroup();

@@ -53,26 +53,16 @@ QString ToolStartPoint::name() const
 
 void ToolStartPoint::mousePressEvent(DocumentView* view, QMouseEvent* event)
 {
-    if (event->button() != Qt::LeftButton && event->button() != Qt::RightButton)
-        return;
-    const auto document = boost::dynamic_pointer_cast<DocumentMak>(view->document());
-    CDbMarkerDrawing* drawing = document ? document->drawing() : nullptr;
-    if (!drawing)
+    MarkerPress press;
+    if (!markerPress(view, event, &press))
         return;
     const CDbMarkerPointObject point(view->scenePoint(event->pos()));
-    CDbFabricObject* fabric = nullptr;
-    short layer = 0;
-    short code = 1;
-    drawing->getCurrentFabricsAndLayer(fabric, layer, &code);
-    if (code != 0)
-        return;
-    if (CDbFabricObject* current = drawing->getCurrentFabric())
-        current->resetWorkFields();
+    press.fabric->resetWorkFields();
     CDbGrPolysObject* group = nullptr;
     CDbPolygon* polygon = nullptr;
     short pointIndex = 0;
-    ClickCurrentGrPolysPoint(drawing, fabric, layer, point, CDbVectorsObjectTable::eForAnyPoint, &group,
-                             &polygon, &pointIndex);
+    ClickCurrentGrPolysPoint(press.drawing, press.fabric, press.layer, point,
+                             CDbVectorsObjectTable::eForAnyPoint, &group, &polygon, &pointIndex);
     if (!group || pointIndex == 0)
         return;
     pushNamedCommand(view, QStringLiteral("ChangeStartPoint"),

@@ -62,12 +62,10 @@ void ToolSymmetricalCut::cursor(QCursor& cursor) const
 
 void ToolSymmetricalCut::mousePressEvent(DocumentView* view, QMouseEvent* event)
 {
-    if (event->button() != Qt::LeftButton && event->button() != Qt::RightButton)
+    MarkerPress press;
+    if (!markerPress(view, event, &press))
         return;
-    const auto document = boost::dynamic_pointer_cast<DocumentMak>(view->document());
-    CDbMarkerDrawing* drawing = document ? document->drawing() : nullptr;
-    if (!drawing)
-        return;
+    CDbMarkerDrawing* drawing = press.drawing;
     const bool alt = event->modifiers().testFlag(Qt::AltModifier);
     const bool shift = event->modifiers().testFlag(Qt::ShiftModifier);
     const CDbMarkerPointObject point(view->scenePoint(event->pos()));

@@ -6,6 +6,7 @@
 #include "laystore/CDbGrPolysObject.h"
 #include "laystore/CDbMarkerDrawing.h"
 #include "laystore/DocumentMak.h"
+#include "laystore/ops/KnifePointSearch.h"
 
 namespace VelSystem {
 
@@ -51,6 +52,32 @@ void CutPathCmd::setCurrentGroupAfter(CDbFabricLayerObject* layer, CDbGrPolysObj
 {
     mLayer = layer;
     mCurrentGroup = group;
+}
+
+short CutPathCmd::clearOfPiece(const CDbFabricObject& fabric, short layer, const GeoPoint2D& point,
+                               double tolerance, PointFeature::Flag feature,
+                               const std::function<std::vector<CDbVectorsObjectTable*>(CDbPolygon&)>& runs,
+                               const QString& noPiece, const QString& noneMarked)
+{
+    CDbGrPolysObject* group = KnifePointSearch::groupAt(fabric, layer, point, tolerance);
+    if (!group)
+        return refuse(noPiece);
+    bool found = false;
+    for (CDbPolygon& polygon : group->polygons()) {
+        for (const CDbVectorsObjectTable* run : runs(polygon)) {
+            for (const CDbMarkerPointObject& p : run->points())
+                found = found || p.hasFeature(feature);
+        }
+    }
+    if (!found)
+        return refuse(noneMarked);
+    for (CDbPolygon& polygon : changed(group).polygons()) {
+        for (CDbVectorsObjectTable* run : runs(polygon)) {
+            for (CDbMarkerPointObject& p : run->points())
+                p.setFeature(feature, false);
+        }
+    }
+    return 0;
 }
 
 short CutPathCmd::refuse(const QString& message)

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "VelConjoin/PointFeature.h"
 #include "VelCore/AbstractCmd.h"
+#include "VelGeo/GeoPoint2D.h"
 
 #include <boost/weak_ptr.hpp>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <utility>
@@ -14,6 +17,8 @@ class CDbFabricLayerObject;
 class CDbFabricObject;
 class CDbGrPolysObject;
 class CDbMarkerPointObject;
+class CDbPolygon;
+class CDbVectorsObjectTable;
 class DocumentMak;
 
 // Base of the commands that change the cutter's marks on piece groups (cut order, start
@@ -49,6 +54,13 @@ protected:
     CDbGrPolysObject& changed(CDbGrPolysObject* group);
     void setFirstClickAfter(bool firstClick);
     void setCurrentGroupAfter(CDbFabricLayerObject* layer, CDbGrPolysObject* group);
+    // The Shift-and-Alt click: clears `feature` from every point of the runs `runs` gives of
+    // each polygon of the group clicked at `point`; refuses with `noPiece` when no group is
+    // there and with `noneMarked` when none of its points carries the feature.
+    short clearOfPiece(const CDbFabricObject& fabric, short layer, const GeoPoint2D& point, double tolerance,
+                       PointFeature::Flag feature,
+                       const std::function<std::vector<CDbVectorsObjectTable*>(CDbPolygon&)>& runs,
+                       const QString& noPiece, const QString& noneMarked);
     // Tells the user why the change is refused; answers Refused.
     static short refuse(const QString& message);
 

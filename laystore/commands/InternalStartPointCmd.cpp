@@ -25,25 +25,17 @@ short InternalStartPointCmd::prepare(DocumentMak& document, const QList<QVariant
         return BadParameters;
     const double tolerance = clickTolerance(document);
 
-    if (shiftAlt) {
-        CDbGrPolysObject* group = KnifePointSearch::groupAt(*fabric, layer, *point, tolerance);
-        if (!group)
-            return refuse(tr("Click a piece to remove all its internal start points."));
-        bool found = false;
-        for (const CDbPolygon& polygon : group->polygons()) {
-            for (const CDbInternalSegment& segment : polygon.internalSegments())
-                found = found || segment.hasStartPoint();
-        }
-        if (!found)
-            return refuse(tr("The piece has no internal start point."));
-        for (CDbPolygon& polygon : changed(group).polygons()) {
-            for (CDbInternalSegment& segment : polygon.internalSegments()) {
-                for (CDbMarkerPointObject& p : segment.points().points())
-                    p.setFeature(PointFeature::InternalStart, false);
-            }
-        }
-        return 0;
-    }
+    if (shiftAlt)
+        return clearOfPiece(
+            *fabric, layer, *point, tolerance, PointFeature::InternalStart,
+            [](CDbPolygon& polygon) {
+                std::vector<CDbVectorsObjectTable*> runs;
+                for (CDbInternalSegment& segment : polygon.internalSegments())
+                    runs.push_back(&segment.points());
+                return runs;
+            },
+            tr("Click a piece to remove all its internal start points."),
+            tr("The piece has no internal start point."));
 
     const KnifePointSearch::Hit hit = KnifePointSearch::findInternalPoint(*fabric, layer, *point, tolerance);
     if (!hit.group)

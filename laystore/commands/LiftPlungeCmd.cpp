@@ -25,23 +25,14 @@ short LiftPlungeCmd::prepare(DocumentMak& document, const QList<QVariant>& param
         return BadParameters;
     const double tolerance = clickTolerance(document);
 
-    if (shiftAlt) {
-        CDbGrPolysObject* group = KnifePointSearch::groupAt(*fabric, layer, *point, tolerance);
-        if (!group)
-            return refuse(tr("Click a piece to remove all its lift and plunge points."));
-        bool found = false;
-        for (int i = 0; i < group->polygonCount(); ++i) {
-            for (const CDbMarkerPointObject& p : group->polygon(i).cutOutline().points())
-                found = found || p.hasFeature(PointFeature::LiftPlunge);
-        }
-        if (!found)
-            return refuse(tr("The piece has no lift and plunge point."));
-        for (CDbPolygon& polygon : changed(group).polygons()) {
-            for (CDbMarkerPointObject& p : polygon.contours().lastContour().points())
-                p.setFeature(PointFeature::LiftPlunge, false);
-        }
-        return 0;
-    }
+    if (shiftAlt)
+        return clearOfPiece(
+            *fabric, layer, *point, tolerance, PointFeature::LiftPlunge,
+            [](CDbPolygon& polygon) {
+                return std::vector<CDbVectorsObjectTable*>{&polygon.contours().lastContour()};
+            },
+            tr("Click a piece to remove all its lift and plunge points."),
+            tr("The piece has no lift and plunge point."));
 
     const KnifePointSearch::Hit hit = KnifePointSearch::findOutlinePoint(*fabric, layer, *point, tolerance,
                                                                          CDbVectorsObjectTable::eForAnyPoint);
