@@ -223,16 +223,6 @@ bool ToolBase::markerPress(DocumentView* view, QMouseEvent* event, MarkerPress* 
     return code == 0 && press->fabric;
 }
 
-bool ToolBase::pushNamedCommand(DocumentView* view, const QString& name, const QList<QVariant>& parameters)
-{
-    std::unique_ptr<AbstractCmd> command = CmdsManager::instance()->createCommand(name);
-    const boost::shared_ptr<Document> document = view->document();
-    if (!command || !document || command->setDocument(document, parameters) != 0)
-        return false;
-    document->undoStack()->push(command.release());
-    return true;
-}
-
 void ToolBase::pushClickCommand(DocumentView* view, QMouseEvent* event, const QString& name)
 {
     if (event->button() != Qt::LeftButton && event->button() != Qt::RightButton)
@@ -241,7 +231,8 @@ void ToolBase::pushClickCommand(DocumentView* view, QMouseEvent* event, const QS
     const bool shift = event->modifiers().testFlag(Qt::ShiftModifier);
     // Lives until the command's setDocument returns, which is all it needs.
     CDbMarkerPointObject point(view->scenePoint(event->pos()));
-    pushNamedCommand(view, name, {QVariant::fromValue(static_cast<void*>(&point)), !alt, shift && alt});
+    if (const boost::shared_ptr<Document> document = view->document())
+        pushCommand(*document, name, {QVariant::fromValue(static_cast<void*>(&point)), !alt, shift && alt});
 }
 
 void ToolBase::addOrRemoveCursor(QCursor& cursor, const QCursor& adding)

@@ -89,10 +89,6 @@ protected:
     // False, with nothing to do, for another button, a view without a marker, or a marker
     // without a fabric and layer being edited.
     static bool markerPress(DocumentView* view, QMouseEvent* event, MarkerPress* press);
-    // Creates the host command `name`, hands it the view's document and `parameters`, and
-    // pushes it on the document's undo stack when it answers 0 (it is deleted otherwise).
-    // True when it was pushed.
-    static bool pushNamedCommand(DocumentView* view, const QString& name, const QList<QVariant>& parameters);
     // The click of the tools that leave the hit test to their command: a left or right press
     // hands `name` the position (a CDbMarkerPointObject* as void*), add (Alt not held) and
     // Shift-and-Alt (both held).

@@ -2,6 +2,7 @@
 
 #include "ToolRegistration.h"
 
+#include "VelConjoin/Document.h"
 #include "VelGui/DocumentView.h"
 #include "laystore/CDbMarkerPointObject.h"
 
@@ -30,8 +31,9 @@ void ToolExternalHole::mousePressEvent(DocumentView* view, QMouseEvent* event)
         return;
     const bool remove = event->modifiers().testFlag(Qt::AltModifier);
     CDbMarkerPointObject point(view->scenePoint(event->pos()));
-    pushNamedCommand(view, QStringLiteral("AddPunchHole"),
-                     {QVariant::fromValue(static_cast<void*>(&point)), !remove});
+    if (const boost::shared_ptr<Document> document = view->document())
+        pushCommand(*document, QStringLiteral("AddPunchHole"),
+                    {QVariant::fromValue(static_cast<void*>(&point)), !remove});
 }
 
 void ToolExternalHole::cursor(QCursor& cursor) const

@@ -129,7 +129,8 @@ void ToolSequence::mousePressEvent(DocumentView* view, QMouseEvent* event)
     }
     if (group->getPolygonCutRank() == 0)
         return;
-    pushNamedCommand(view, QStringLiteral("Sequence"), {QVariant::fromValue(static_cast<void*>(group))});
+    pushCommand(*press.document, QStringLiteral("Sequence"),
+                {QVariant::fromValue(static_cast<void*>(group))});
 }
 
 } // namespace VelSystem

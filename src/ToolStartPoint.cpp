@@ -65,8 +65,8 @@ void ToolStartPoint::mousePressEvent(DocumentView* view, QMouseEvent* event)
                              CDbVectorsObjectTable::eForAnyPoint, &group, &polygon, &pointIndex);
     if (!group || pointIndex == 0)
         return;
-    pushNamedCommand(view, QStringLiteral("ChangeStartPoint"),
-                     {QVariant::fromValue(static_cast<void*>(group)), static_cast<int>(pointIndex)});
+    pushCommand(*press.document, QStringLiteral("ChangeStartPoint"),
+                {QVariant::fromValue(static_cast<void*>(group)), static_cast<int>(pointIndex)});
 }
 
 void ToolStartPoint::cursor(QCursor& cursor) const

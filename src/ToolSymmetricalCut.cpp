@@ -78,8 +78,8 @@ void ToolSymmetricalCut::mousePressEvent(DocumentView* view, QMouseEvent* event)
         drawing->charterToolsView()->isVectorPolygon(point, tolerance, &index, &onOutline, &polygon);
     const bool proceed = alt ? hit && polygon : !shift && hit && onOutline;
     if (proceed)
-        pushNamedCommand(
-            view, QStringLiteral("SymmetricalCut"),
+        pushCommand(
+            *press.document, QStringLiteral("SymmetricalCut"),
             {QVariant::fromValue(static_cast<void*>(polygon)), !alt, static_cast<int>(index.value())});
     mAwaitingStart = drawing->isFirstClick();
 }

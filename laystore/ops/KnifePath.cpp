@@ -54,12 +54,12 @@ std::vector<int> KnifePath::knifePolygons(const CDbGrPolysObject& group)
         return {knife};
     for (int i = 0; i < group.polygonCount(); ++i) {
         const CDbPolygon& p = group.polygon(i);
-        if (p.contours().isEmpty() || p.cutOutline().size() < 2)
-            continue;
-        bool shared = false;
-        for (int j : chosen)
-            shared = shared || group.polygon(j).cutOutline().toPolygon() == p.cutOutline().toPolygon();
-        if (!shared)
+        // The second piece of a cut-down pair is cut with the first, along their union.
+        const int partner = p.cutDownPartner();
+        const bool cutWithPartner = partner >= 0 && partner < group.polygonCount() &&
+                                    group.polygon(partner).contours().hasOverlaidContour() &&
+                                    !p.contours().hasOverlaidContour();
+        if (!p.contours().isEmpty() && p.cutOutline().size() >= 2 && !cutWithPartner)
             chosen.push_back(i);
     }
     return chosen;
@@ -89,8 +89,12 @@ void KnifePath::addGroup(const CDbGrPolysObject& group)
         for (std::vector<GeoPoint2D>& points : outlineStrokes(group.polygon(i)))
             mStrokes.push_back({Knife, std::move(points)});
     }
-    for (int i : polygons) {
+    // The notches of every piece, or of the blocking alone in a blocked group.
+    const bool blocked = polygons.size() == 1 && group.polygon(polygons.front()).isBlocking();
+    for (int i = 0; i < group.polygonCount(); ++i) {
         const CDbPolygon& polygon = group.polygon(i);
+        if (polygon.contours().isEmpty() || (blocked && i != polygons.front()))
+            continue;
         const CDbVectorsObjectTable& notched =
             polygon.isBlocking() ? polygon.cutOutline() : polygon.pieceOutline();
         for (int p = 0; p < notched.size(); ++p) {

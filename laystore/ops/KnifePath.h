@@ -12,8 +12,8 @@ class CDbPolygon;
 
 // The path the cutter follows over one layer, from its home at the origin: for each group
 // laid on the fabric area, in cut order, the outline the knife follows (the blocking of a
-// blocked group; each polygon's cut outline otherwise, an outline shared by a cut-down pair
-// once) from its start point, split where the knife lifts and plunges, or from a symmetrical
+// blocked group; each polygon's cut outline otherwise, a cut-down pair's union once for both
+// pieces) from its start point, split where the knife lifts and plunges, or from a symmetrical
 // cut's start both ways round to its end; then the piece's converted notches as slits and its
 // internal segments from their entry points. The punch holes of the layer come last.
 // The cutter moves with its tools up between strokes (air moves).

@@ -99,9 +99,20 @@ private slots:
         QCOMPARE(path.cutLength(), 2 * kBandPerimeter + KnifePath::kSlitDepth + 10.0);
     }
 
-    // A blocked group is cut along its blocking alone; pieces waiting above the fabric are not cut.
-    void blockingAloneIsCutAndWaitingPiecesAreNot()
+    // A blocked group is cut along its blocking alone, a cut-down pair along its union once;
+    // pieces waiting above the fabric are not cut.
+    void blockingOrUnionAloneIsCutAndWaitingPiecesAreNot()
     {
+        CDbPolygon upper = second->polygon(0);
+        upper.translate({0, 4});
+        upper.setCutDownPartner(0);
+        second->polygon(0).setCutDownPartner(1);
+        CDbVectorsObjectTable both;
+        for (const GeoPoint2D& p :
+             {GeoPoint2D(10, 20), GeoPoint2D(52, 20), GeoPoint2D(52, 28), GeoPoint2D(10, 28)})
+            both.append(CDbMarkerPointObject(p));
+        second->polygon(0).contours().addContour(both, CDbContourObject::CutDownUnion);
+        second->addPolygon(upper);
         CDbPolygon block;
         block.setBlocking(true);
         CDbVectorsObjectTable around;
@@ -114,7 +125,7 @@ private slots:
         const KnifePath path = KnifePath::build(*m->fabric, 0);
         QCOMPARE(path.pieces().size(), size_t(2));
         QCOMPARE(path.strokes()[0].points.front(), GeoPoint2D(9, 9));
-        QCOMPARE(path.cutLength(), perimeter({{9, 9}, {53, 9}, {53, 15}, {9, 15}}) + kBandPerimeter);
+        QCOMPARE(path.cutLength(), perimeter({{9, 9}, {53, 9}, {53, 15}, {9, 15}}) + kBandPerimeter + 8.0);
     }
 
     // Rows of pieces cut in placement order sweep back at every row; the optimised order
