@@ -368,7 +368,7 @@ bool CDbGrPolysObject::isValidateManualBlocking(CDbMarkerDrawing* drawing, CDbFa
 int CDbGrPolysObject::knifePolygonIndex() const
 {
     for (int i = 0; i < polygonCount(); ++i) {
-        if (mState.polygons[static_cast<size_t>(i)].isBlocking())
+        if (mState.polygons[static_cast<size_t>(i)].isBlockingPolygon())
             return i;
     }
     return 0;
@@ -401,14 +401,9 @@ namespace {
 // The outlines whose notches the knife meets: the blocking's alone in a blocked group.
 template <class Group, class Visit> void forNotchOutlines(Group& group, Visit visit)
 {
-    const int blocking = group.knifePolygonIndex();
-    if (group.polygonCount() > 0 && group.polygon(blocking).isBlocking()) {
-        visit(group.polygon(blocking).contours().lastContour());
-        return;
-    }
     for (auto& p : group.polygons()) {
         if (!p.contours().isEmpty())
-            visit(p.contours().pieceContour());
+            visit(p.isBlockingPolygon() ? p.contours().lastContour() : p.contours().pieceContour());
     }
 }
 

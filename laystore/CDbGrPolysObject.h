@@ -88,9 +88,9 @@ public:
     // copy carries the mark; it is not content.
     bool cutDownMark() const { return mState.cutDownMark; }
     void setCutDownMark(bool mark) { mState.cutDownMark = mark; }
-    // The polygon whose cut outline the knife follows as the group's outline, and on which
-    // its start, lift-and-plunge and symmetrical-cut points lie: the blocking polygon of a
-    // blocked group, else the first.
+    // The polygon whose cut outline the knife follows first, and on which the group's start
+    // point lies: the fusion of a group whose blockings fused, else the first (a piece
+    // blocked alone has its blocking as its cut outline).
     int knifePolygonIndex() const;
     // The group's place in its layer's cut order, from 1; 0 while it is not laid on a
     // layer's fabric area (it is not cut).
@@ -99,8 +99,8 @@ public:
     void setCutRankKey(short rank);
     // How many groups the knife cuts on this group's layer.
     short accountNumberOfPolygonsCuttingOfTheLayer() const;
-    // Converts (or restores) every notch the knife meets: those of the pieces' own outlines,
-    // or of the blocking of a blocked group. True when a notch changed; emits `changed`.
+    // Converts (or restores) every notch the cutter meets: those of the pieces' own outlines
+    // and of blocking polygons. True when a notch changed; emits `changed`.
     bool setConvertNotch(bool convert);
     // True when any of those outlines has a notch.
     bool hasNotches() const;

@@ -1,20 +1,17 @@
 #include "laystore/CDbInternalSegment.h"
 
+#include <algorithm>
+
 namespace VelSystem {
 
 int CDbInternalSegment::startIndex() const
 {
-    for (int i = 0; i < mPoints.size(); ++i) {
-        if (mPoints[i].hasFeature(PointFeature::InternalStart))
-            return i;
-    }
-    return 0;
+    return std::max(0, mPoints.firstWith(PointFeature::InternalStart));
 }
 
 bool CDbInternalSegment::hasStartPoint() const
 {
-    const int i = startIndex();
-    return i < mPoints.size() && mPoints[i].hasFeature(PointFeature::InternalStart);
+    return mPoints.firstWith(PointFeature::InternalStart) >= 0;
 }
 
 double CDbInternalSegment::distanceTo(const GeoPoint2D& point, int* nearest) const

@@ -15,21 +15,11 @@ double normalisedDegrees(double degrees)
     return turn < 360.0 ? turn : 0.0;
 }
 
-// The first point of the cut outline carrying `feature`, -1 when none does.
-int flaggedPoint(const CDbVectorsObjectTable& outline, PointFeature::Flag feature)
-{
-    for (int i = 0; i < outline.size(); ++i) {
-        if (outline[i].hasFeature(feature))
-            return i;
-    }
-    return -1;
-}
-
 } // namespace
 
 int CDbPolygon::knifeStartIndex() const
 {
-    return std::max(0, flaggedPoint(cutOutline(), PointFeature::StartPoint));
+    return std::max(0, cutOutline().firstWith(PointFeature::StartPoint));
 }
 
 void CDbPolygon::setKnifeStartIndex(int index)
@@ -41,12 +31,12 @@ void CDbPolygon::setKnifeStartIndex(int index)
 
 int CDbPolygon::symmetricalStartIndex() const
 {
-    return flaggedPoint(cutOutline(), PointFeature::SymmetricalCut);
+    return cutOutline().firstWith(PointFeature::SymmetricalCut);
 }
 
 int CDbPolygon::symmetricalEndIndex() const
 {
-    return flaggedPoint(cutOutline(), PointFeature::SymmetricalEnd);
+    return cutOutline().firstWith(PointFeature::SymmetricalEnd);
 }
 
 void CDbPolygon::setGrainLine(const GeoPoint2D& start, const GeoPoint2D& end)
@@ -140,7 +130,8 @@ bool CDbPolygon::operator==(const CDbPolygon& o) const
            mMirroredX == o.mMirroredX && mMirroredY == o.mMirroredY && mBlocking == o.mBlocking &&
            mBlockingState == o.mBlockingState && mCutRank == o.mCutRank &&
            mCutDownPartner == o.mCutDownPartner && mCutDownPosition == o.mCutDownPosition &&
-           mCutDownReturn == o.mCutDownReturn && mAngleCutPart == o.mAngleCutPart && mInternalSegments == o.mInternalSegments;
+           mCutDownReturn == o.mCutDownReturn && mAngleCutPart == o.mAngleCutPart &&
+           mInternalSegments == o.mInternalSegments;
 }
 
 } // namespace VelSystem

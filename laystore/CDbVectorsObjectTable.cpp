@@ -54,6 +54,15 @@ GeoPolygon2D CDbVectorsObjectTable::toPolygon() const
     return GeoPolygon2D(std::vector<GeoPoint2D>(mPoints.begin(), mPoints.end()));
 }
 
+int CDbVectorsObjectTable::firstWith(PointFeature::Flag feature) const
+{
+    for (int i = 0; i < size(); ++i) {
+        if (mPoints[static_cast<size_t>(i)].hasFeature(feature))
+            return i;
+    }
+    return -1;
+}
+
 GeoPoint2D CDbVectorsObjectTable::inwardNormal(int i) const
 {
     const int n = size();

@@ -38,6 +38,8 @@ public:
     bool operator!=(const CDbVectorsObjectTable& o) const { return !(*this == o); }
 
     GeoPolygon2D toPolygon() const;
+    // The 0-based index of the first point carrying `feature`, -1 when none does.
+    int firstWith(PointFeature::Flag feature) const;
     // The unit vector into the outline, across it at point `i` (zero where the outline folds
     // back on itself there).
     GeoPoint2D inwardNormal(int i) const;

@@ -4,6 +4,8 @@
 #include "laystore/CDbGrPolysObject.h"
 #include "laystore/CDbPunchHoleObject.h"
 
+#include <algorithm>
+
 namespace VelSystem {
 
 namespace {
@@ -46,36 +48,47 @@ std::vector<int> around(int from, int to, int step, int n)
 
 } // namespace
 
-std::vector<int> KnifePath::knifePolygons(const CDbGrPolysObject& group)
+std::vector<const CDbVectorsObjectTable*> KnifePath::knifeOutlines(const CDbGrPolysObject& group)
 {
-    std::vector<int> chosen;
-    const int knife = group.knifePolygonIndex();
-    if (group.polygonCount() > 0 && group.polygon(knife).isBlocking())
-        return {knife};
-    for (int i = 0; i < group.polygonCount(); ++i) {
-        const CDbPolygon& p = group.polygon(i);
+    std::vector<const CDbVectorsObjectTable*> outlines;
+    const std::vector<CDbPolygon>& polygons = group.polygons();
+    // A blocked group: its blockings first, then each piece inside them.
+    if (std::any_of(polygons.begin(), polygons.end(), [](const CDbPolygon& p) { return p.isBlocking(); })) {
+        for (const CDbPolygon& p : polygons) {
+            if (p.isBlocking())
+                outlines.push_back(&p.cutOutline());
+        }
+        for (const CDbPolygon& p : polygons) {
+            if (!p.isBlockingPolygon() && !p.contours().isEmpty())
+                outlines.push_back(&p.pieceOutline());
+        }
+        return outlines;
+    }
+    for (const CDbPolygon& p : polygons) {
         // The second piece of a cut-down pair is cut with the first, along their union.
         const int partner = p.cutDownPartner();
         const bool cutWithPartner = partner >= 0 && partner < group.polygonCount() &&
                                     group.polygon(partner).contours().hasOverlaidContour() &&
                                     !p.contours().hasOverlaidContour();
-        if (!p.contours().isEmpty() && p.cutOutline().size() >= 2 && !cutWithPartner)
-            chosen.push_back(i);
+        if (!p.contours().isEmpty() && !cutWithPartner)
+            outlines.push_back(&p.cutOutline());
     }
-    return chosen;
+    return outlines;
 }
 
-std::vector<std::vector<GeoPoint2D>> KnifePath::outlineStrokes(const CDbPolygon& polygon)
+std::vector<std::vector<GeoPoint2D>> KnifePath::outlineStrokes(const CDbVectorsObjectTable& outline)
 {
-    const CDbVectorsObjectTable& outline = polygon.cutOutline();
     const int n = outline.size();
     std::vector<std::vector<GeoPoint2D>> strokes;
-    const int start = polygon.symmetricalStartIndex(), end = polygon.symmetricalEndIndex();
+    if (n < 2)
+        return strokes;
+    const int start = outline.firstWith(PointFeature::SymmetricalCut);
+    const int end = outline.firstWith(PointFeature::SymmetricalEnd);
     if (start >= 0 && end >= 0 && start != end) {
         addSplitAtLifts(outline, around(start, end, 1, n), strokes);
         addSplitAtLifts(outline, around(start, end, -1, n), strokes);
     } else {
-        const int first = polygon.knifeStartIndex();
+        const int first = std::max(0, outline.firstWith(PointFeature::StartPoint));
         addSplitAtLifts(outline, around(first, first, 1, n), strokes);
     }
     return strokes;
@@ -84,19 +97,15 @@ std::vector<std::vector<GeoPoint2D>> KnifePath::outlineStrokes(const CDbPolygon&
 void KnifePath::addGroup(const CDbGrPolysObject& group)
 {
     const int first = static_cast<int>(mStrokes.size());
-    const std::vector<int> polygons = knifePolygons(group);
-    for (int i : polygons) {
-        for (std::vector<GeoPoint2D>& points : outlineStrokes(group.polygon(i)))
+    for (const CDbVectorsObjectTable* outline : knifeOutlines(group)) {
+        for (std::vector<GeoPoint2D>& points : outlineStrokes(*outline))
             mStrokes.push_back({Knife, std::move(points)});
     }
-    // The notches of every piece, or of the blocking alone in a blocked group.
-    const bool blocked = polygons.size() == 1 && group.polygon(polygons.front()).isBlocking();
-    for (int i = 0; i < group.polygonCount(); ++i) {
-        const CDbPolygon& polygon = group.polygon(i);
-        if (polygon.contours().isEmpty() || (blocked && i != polygons.front()))
+    for (const CDbPolygon& polygon : group.polygons()) {
+        if (polygon.contours().isEmpty())
             continue;
         const CDbVectorsObjectTable& notched =
-            polygon.isBlocking() ? polygon.cutOutline() : polygon.pieceOutline();
+            polygon.isBlockingPolygon() ? polygon.cutOutline() : polygon.pieceOutline();
         for (int p = 0; p < notched.size(); ++p) {
             if (notched[p].isConvertedNotch())
                 mStrokes.push_back(

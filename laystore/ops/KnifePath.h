@@ -8,14 +8,14 @@ namespace VelSystem {
 
 class CDbFabricObject;
 class CDbGrPolysObject;
-class CDbPolygon;
+class CDbVectorsObjectTable;
 
 // The path the cutter follows over one layer, from its home at the origin: for each group
-// laid on the fabric area, in cut order, the outline the knife follows (the blocking of a
-// blocked group; each polygon's cut outline otherwise, a cut-down pair's union once for both
-// pieces) from its start point, split where the knife lifts and plunges, or from a symmetrical
-// cut's start both ways round to its end; then the piece's converted notches as slits and its
-// internal segments from their entry points. The punch holes of the layer come last.
+// laid on the fabric area, in cut order, the outlines the knife follows (in a blocked group
+// its blockings, then each piece's own outline inside them; otherwise each polygon's cut
+// outline, a cut-down pair's union once for both pieces), each from its start point, split where the knife
+// lifts and plunges, or from a symmetrical cut's start both ways round to its end; then the piece's converted
+// notches as slits and its internal segments from their entry points. The punch holes of the layer come last.
 // The cutter moves with its tools up between strokes (air moves).
 class KnifePath
 {
@@ -60,10 +60,10 @@ public:
     double cutLength(int pieceCount) const;
     double airLength(int pieceCount) const;
 
-    // The outlines the knife follows in `group`: the polygons' indexes.
-    static std::vector<int> knifePolygons(const CDbGrPolysObject& group);
-    // The points of `polygon`'s cut outline in the order the knife cuts them, as strokes.
-    static std::vector<std::vector<GeoPoint2D>> outlineStrokes(const CDbPolygon& polygon);
+    // The outlines the knife follows in `group`, in order.
+    static std::vector<const CDbVectorsObjectTable*> knifeOutlines(const CDbGrPolysObject& group);
+    // The points of `outline` in the order the knife cuts them, as strokes.
+    static std::vector<std::vector<GeoPoint2D>> outlineStrokes(const CDbVectorsObjectTable& outline);
 
 private:
     int strokeEnd(int pieceCount) const;

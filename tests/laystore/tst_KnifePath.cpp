@@ -99,9 +99,9 @@ private slots:
         QCOMPARE(path.cutLength(), 2 * kBandPerimeter + KnifePath::kSlitDepth + 10.0);
     }
 
-    // A blocked group is cut along its blocking alone, a cut-down pair along its union once;
+    // A blocked group is cut along its blocking, then its piece; a cut-down pair along its union once;
     // pieces waiting above the fabric are not cut.
-    void blockingOrUnionAloneIsCutAndWaitingPiecesAreNot()
+    void blockingsBeforePiecesAndUnionsOnce()
     {
         CDbPolygon upper = second->polygon(0);
         upper.translate({0, 4});
@@ -125,7 +125,8 @@ private slots:
         const KnifePath path = KnifePath::build(*m->fabric, 0);
         QCOMPARE(path.pieces().size(), size_t(2));
         QCOMPARE(path.strokes()[0].points.front(), GeoPoint2D(9, 9));
-        QCOMPARE(path.cutLength(), perimeter({{9, 9}, {53, 9}, {53, 15}, {9, 15}}) + kBandPerimeter + 8.0);
+        QCOMPARE(path.cutLength(),
+                 perimeter({{9, 9}, {53, 9}, {53, 15}, {9, 15}}) + 2 * kBandPerimeter + 8.0);
     }
 
     // Rows of pieces cut in placement order sweep back at every row; the optimised order

@@ -350,110 +350,109 @@ private slots:
             }
             QVERIFY(parts > piece->area());
         }
+    }
 
-        // Every cutter's tool used on the sample, the order optimised and the cutter's file
-        // written: the saved marker has every laid piece ranked, its punch hole, and the file.
-        void theCuttersPathIsPreparedAndWritten()
-        {
-            QVector<ScriptStep> steps;
-            QFile::remove(QStringLiteral("cut-path.plt"));
-            runSession(QStringLiteral("cut-path.txt"), &steps, false,
-                       {QStringLiteral("This piece already has this place in the cut order."),
-                        QStringLiteral("The knife cannot start on a notch."),
-                        QStringLiteral("A punch hole cannot go inside a piece or on its outline.")});
-            if (QTest::currentTestFailed())
-                return;
-            CDbFabricObject* fabric = mSaved->drawing()->getCurrentFabric();
-            const QListEx<CDbGrPolysObject*> laid = fabric->groupsInCutOrder(0);
-            QVERIFY(std::all_of(laid.begin(), laid.end(), [](const CDbGrPolysObject* g) {
-                return g->polygon(0).getPolygonCutRank() > 0;
-            }));
-            const MarkerDifference difference(*mSample, *mSaved);
-            QCOMPARE(difference.added().size() - difference.removed().size(), 1);
-            QFile exported(QStringLiteral("cut-path.plt"));
-            QVERIFY(exported.open(QIODevice::ReadOnly));
-            QVERIFY(exported.readAll().contains("SP2;"));
-            exported.remove();
-        }
+    // Every cutter's tool used on the sample, the order optimised and the cutter's file
+    // written: the saved marker has every laid piece ranked, its punch hole, and the file.
+    void theCuttersPathIsPreparedAndWritten()
+    {
+        QVector<ScriptStep> steps;
+        QFile::remove(QStringLiteral("cut-path.plt"));
+        runSession(QStringLiteral("cut-path.txt"), &steps, false,
+                   {QStringLiteral("This piece already has this place in the cut order."),
+                    QStringLiteral("The knife cannot start on a notch."),
+                    QStringLiteral("A punch hole cannot go inside a piece or on its outline.")});
+        if (QTest::currentTestFailed())
+            return;
+        CDbFabricObject* fabric = mSaved->drawing()->getCurrentFabric();
+        const QListEx<CDbGrPolysObject*> laid = fabric->groupsInCutOrder(0);
+        QVERIFY(std::all_of(laid.begin(), laid.end(),
+                            [](const CDbGrPolysObject* g) { return g->polygon(0).getPolygonCutRank() > 0; }));
+        const MarkerDifference difference(*mSample, *mSaved);
+        QCOMPARE(difference.added().size() - difference.removed().size(), 1);
+        QFile exported(QStringLiteral("cut-path.plt"));
+        QVERIFY(exported.open(QIODevice::ReadOnly));
+        QVERIFY(exported.readAll().contains("SP2;"));
+        exported.remove();
+    }
 
-        // Every piece of the trousers instance laid on the fabric, none overlapping.
-        void anImportedInstanceIsLaidWhole()
-        {
-            const QString instance = QStringLiteral(MARKER_DATASETS_DIR "/esicup/trousers.json");
-            if (!QFileInfo::exists(instance))
-                QSKIP("the nesting instances are not available");
-            // Saved over the copy of the sample, which the session then saves to and the test reads.
-            QVERIFY(mWindow->importInstance(instance, 1.0));
-            QVERIFY(mWindow->saveActiveDocument(mCopy));
-            QVector<ScriptStep> steps;
-            runSession(QStringLiteral("lay-instance.txt"), &steps, false);
-            if (QTest::currentTestFailed())
-                return;
-            const QListEx<CDbGrPolysObject*> groups =
-                mSaved->groups(mSaved->drawing()->getCurrentFabric(), 0);
-            QCOMPARE(groups.size(), 64);
-            for (const CDbGrPolysObject* group : groups)
-                QCOMPARE(group->section(), short(CDbGrPolysObject::SectionFabric));
-            QCOMPARE(mSaved->findOverlaps(), 0);
-        }
+    // Every piece of the trousers instance laid on the fabric, none overlapping.
+    void anImportedInstanceIsLaidWhole()
+    {
+        const QString instance = QStringLiteral(MARKER_DATASETS_DIR "/esicup/trousers.json");
+        if (!QFileInfo::exists(instance))
+            QSKIP("the nesting instances are not available");
+        // Saved over the copy of the sample, which the session then saves to and the test reads.
+        QVERIFY(mWindow->importInstance(instance, 1.0));
+        QVERIFY(mWindow->saveActiveDocument(mCopy));
+        QVector<ScriptStep> steps;
+        runSession(QStringLiteral("lay-instance.txt"), &steps, false);
+        if (QTest::currentTestFailed())
+            return;
+        const QListEx<CDbGrPolysObject*> groups = mSaved->groups(mSaved->drawing()->getCurrentFabric(), 0);
+        QCOMPARE(groups.size(), 64);
+        for (const CDbGrPolysObject* group : groups)
+            QCOMPARE(group->section(), short(CDbGrPolysObject::SectionFabric));
+        QCOMPARE(mSaved->findOverlaps(), 0);
+    }
 
-    private:
-        // Runs the session `name` on the copy of the sample, reading its steps into `steps`, and
-        // reads the copy as the session left it into mSaved. `drags`: the session drops a drag,
-        // which writes the transformer's diagnostic line.
-        // `messages`: the refusals the session expects to be told.
-        void runSession(const QString& name, QVector<ScriptStep>* steps, bool drags = true,
-                        const QStringList& messages = {})
-        {
-            const QString path = QString::fromUtf8(kSessions) + name;
-            QFile file(path);
-            QVERIFY2(file.open(QIODevice::ReadOnly | QIODevice::Text), qPrintable(path));
-            const QString script = QString::fromUtf8(file.readAll());
-            int line = 0;
-            QString error;
-            QVERIFY2(ScriptParser::parse(script, steps, &line, &error), qPrintable(error));
-            if (drags)
-                QTest::ignoreMessage(
-                    QtDebugMsg, QRegularExpression(QStringLiteral("InteractiveTransformer::end\\(\\):")));
-            QString out, err;
-            QTextStream outStream(&out), errStream(&err);
-            ScriptRunner runner(mWindow.get(), &outStream, &errStream);
-            QVERIFY2(runner.run(path, script) == ScriptRunner::Succeeded, qPrintable(err));
-            QVERIFY2(mSink->errors.isEmpty() && mSink->messages == messages,
-                     qPrintable((mSink->errors + mSink->messages).join(QLatin1Char('\n'))));
-            mSaved = MarkerFile::load(mCopy, &error);
-            QVERIFY2(mSaved, qPrintable(error));
-        }
+private:
+    // Runs the session `name` on the copy of the sample, reading its steps into `steps`, and
+    // reads the copy as the session left it into mSaved. `drags`: the session drops a drag,
+    // which writes the transformer's diagnostic line.
+    // `messages`: the refusals the session expects to be told.
+    void runSession(const QString& name, QVector<ScriptStep>* steps, bool drags = true,
+                    const QStringList& messages = {})
+    {
+        const QString path = QString::fromUtf8(kSessions) + name;
+        QFile file(path);
+        QVERIFY2(file.open(QIODevice::ReadOnly | QIODevice::Text), qPrintable(path));
+        const QString script = QString::fromUtf8(file.readAll());
+        int line = 0;
+        QString error;
+        QVERIFY2(ScriptParser::parse(script, steps, &line, &error), qPrintable(error));
+        if (drags)
+            QTest::ignoreMessage(QtDebugMsg,
+                                 QRegularExpression(QStringLiteral("InteractiveTransformer::end\\(\\):")));
+        QString out, err;
+        QTextStream outStream(&out), errStream(&err);
+        ScriptRunner runner(mWindow.get(), &outStream, &errStream);
+        QVERIFY2(runner.run(path, script) == ScriptRunner::Succeeded, qPrintable(err));
+        QVERIFY2(mSink->errors.isEmpty() && mSink->messages == messages,
+                 qPrintable((mSink->errors + mSink->messages).join(QLatin1Char('\n'))));
+        mSaved = MarkerFile::load(mCopy, &error);
+        QVERIFY2(mSaved, qPrintable(error));
+    }
 
-        // The one piece group the session moved: as the sample has it and as the saved copy has it.
-        void findMovedGroup(const CDbGrPolysObject** before, const CDbGrPolysObject** after)
-        {
-            const MarkerDifference difference(*mSample, *mSaved);
-            const QString what =
-                difference.describe(QStringLiteral("the sample"), QStringLiteral("the saved marker"));
-            QVERIFY2(difference.removed().size() == 1 && difference.added().size() == 1, qPrintable(what));
-            *before = asGroup(difference.removed().first());
-            *after = asGroup(difference.added().first());
-            QVERIFY2(*before && *after, qPrintable(what));
-            QCOMPARE((*after)->polygonCount(), (*before)->polygonCount());
-            QCOMPARE((*after)->polygon(0).pieceIndex(), (*before)->polygon(0).pieceIndex());
-            QCOMPARE((*after)->polygon(0).sizeIndex(), (*before)->polygon(0).sizeIndex());
-        }
+    // The one piece group the session moved: as the sample has it and as the saved copy has it.
+    void findMovedGroup(const CDbGrPolysObject** before, const CDbGrPolysObject** after)
+    {
+        const MarkerDifference difference(*mSample, *mSaved);
+        const QString what =
+            difference.describe(QStringLiteral("the sample"), QStringLiteral("the saved marker"));
+        QVERIFY2(difference.removed().size() == 1 && difference.added().size() == 1, qPrintable(what));
+        *before = asGroup(difference.removed().first());
+        *after = asGroup(difference.added().first());
+        QVERIFY2(*before && *after, qPrintable(what));
+        QCOMPARE((*after)->polygonCount(), (*before)->polygonCount());
+        QCOMPARE((*after)->polygon(0).pieceIndex(), (*before)->polygon(0).pieceIndex());
+        QCOMPARE((*after)->polygon(0).sizeIndex(), (*before)->polygon(0).sizeIndex());
+    }
 
-        QString field(const char* name) const
-        {
-            const auto* edit = mWindow->infoBoxDock()->findChild<QLineEdit*>(QLatin1String(name));
-            return edit ? edit->text() : QString();
-        }
+    QString field(const char* name) const
+    {
+        const auto* edit = mWindow->infoBoxDock()->findChild<QLineEdit*>(QLatin1String(name));
+        return edit ? edit->text() : QString();
+    }
 
-        PluginModule mModule;
-        QTemporaryDir mDir;
-        QString mCopy;
-        boost::shared_ptr<DocumentMak> mSample;
-        boost::shared_ptr<DocumentMak> mSaved;
-        std::unique_ptr<MarkerMainWindow> mWindow;
-        std::unique_ptr<RecordingSink> mSink;
-    };
+    PluginModule mModule;
+    QTemporaryDir mDir;
+    QString mCopy;
+    boost::shared_ptr<DocumentMak> mSample;
+    boost::shared_ptr<DocumentMak> mSaved;
+    std::unique_ptr<MarkerMainWindow> mWindow;
+    std::unique_ptr<RecordingSink> mSink;
+};
 
-    MARKER_TEST(tst_EditingSessions)
+MARKER_TEST(tst_EditingSessions)
 #include "tst_EditingSessions.moc"
