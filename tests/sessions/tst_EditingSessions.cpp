@@ -16,6 +16,8 @@
 #include "VelCore/KeyboardMonitor.h"
 #include "VelGui/DocumentScene.h"
 #include "VelGui/DocumentView.h"
+#include "laystore/CDbDocumentLinkObject.h"
+#include "laystore/CDbTwainLinkPiecesObjectTable.h"
 #include "laystore/LaystoreTestMarker.h"
 #include "laystore/file/MarkerFile.h"
 
@@ -106,6 +108,7 @@ private slots:
     {
         mWindow.reset();
         mSink.reset();
+        mDifference.reset();
         mSaved.reset();
         KeyboardMonitor::instance().releaseAll();
     }
@@ -237,12 +240,11 @@ private slots:
         runSession(QStringLiteral("write-move-text.txt"), &steps);
         if (QTest::currentTestFailed())
             return;
-        const MarkerDifference difference(*mSample, *mSaved);
-        const QString what =
-            difference.describe(QStringLiteral("the sample"), QStringLiteral("the saved marker"));
-        QVERIFY2(difference.removed().isEmpty() && difference.added().size() == 1, qPrintable(what));
-        const auto* text = qobject_cast<const CDbTextObject*>(difference.added().first());
-        QVERIFY2(text, qPrintable(what));
+        expectChanges(0, 1);
+        if (QTest::currentTestFailed())
+            return;
+        const auto* text = qobject_cast<const CDbTextObject*>(mDifference->added().first());
+        QVERIFY(text);
         QCOMPARE(text->getLines(), (QStringList{QStringLiteral("Lot 12"), QStringLiteral("Denim 14 oz")}));
         QCOMPARE(text->letterSize(), short(36));
         QCOMPARE(text->angle(), 270.0);
@@ -295,11 +297,10 @@ private slots:
         runSession(QStringLiteral("block-and-edit.txt"), &steps, false);
         if (QTest::currentTestFailed())
             return;
-        const MarkerDifference difference(*mSample, *mSaved);
-        const QString what =
-            difference.describe(QStringLiteral("the sample"), QStringLiteral("the saved marker"));
-        QVERIFY2(difference.removed().size() == 2 && difference.added().size() == 1, qPrintable(what));
-        const CDbGrPolysObject* fused = asGroup(difference.added().first());
+        expectChanges(2, 1);
+        if (QTest::currentTestFailed())
+            return;
+        const CDbGrPolysObject* fused = asGroup(mDifference->added().first());
         QVERIFY(fused && fused->blockingFusion() && fused->polygonCount() == 3);
         QVERIFY(fused->isValidateManualBlocking(mSaved->drawing(), mSaved->drawing()->getCurrentFabric()));
         QCOMPARE(mSaved->findOverlaps(), 0);
@@ -313,11 +314,10 @@ private slots:
         runSession(QStringLiteral("cut-down-pair.txt"), &steps, false);
         if (QTest::currentTestFailed())
             return;
-        const MarkerDifference difference(*mSample, *mSaved);
-        const QString what =
-            difference.describe(QStringLiteral("the sample"), QStringLiteral("the saved marker"));
-        QVERIFY2(difference.removed().size() == 2 && difference.added().size() == 1, qPrintable(what));
-        const CDbGrPolysObject* pair = asGroup(difference.added().first());
+        expectChanges(2, 1);
+        if (QTest::currentTestFailed())
+            return;
+        const CDbGrPolysObject* pair = asGroup(mDifference->added().first());
         QVERIFY(pair && pair->polygonCount() == 2 && pair->polygon(0).cutDownPosition());
         const GeoRectangle front = pair->polygon(0).pieceOutline().boundingRect();
         const GeoRectangle bag = pair->polygon(1).pieceOutline().boundingRect();
@@ -334,14 +334,13 @@ private slots:
         runSession(QStringLiteral("angle-cut.txt"), &steps, false);
         if (QTest::currentTestFailed())
             return;
-        const MarkerDifference difference(*mSample, *mSaved);
-        const QString what =
-            difference.describe(QStringLiteral("the sample"), QStringLiteral("the saved marker"));
-        QVERIFY2(difference.removed().size() == 2 && difference.added().size() == 4, qPrintable(what));
-        for (const CDbAbstractObject* removed : difference.removed()) {
+        expectChanges(2, 4);
+        if (QTest::currentTestFailed())
+            return;
+        for (const CDbAbstractObject* removed : mDifference->removed()) {
             const CDbGrPolysObject* piece = asGroup(removed);
             double parts = 0.0;
-            for (const CDbAbstractObject* added : difference.added()) {
+            for (const CDbAbstractObject* added : mDifference->added()) {
                 const CDbGrPolysObject* part = asGroup(added);
                 if (part->polygon(0).contours().contour(0) == piece->polygon(0).pieceOutline()) {
                     QVERIFY(part->polygon(0).angleCutPart() > 0);
@@ -373,6 +372,96 @@ private slots:
         QVERIFY(exported.open(QIODevice::ReadOnly));
         QVERIFY(exported.readAll().contains("SP2;"));
         exported.remove();
+    }
+
+    // The view ends one zoom step out from the band fitted round the waistband, its content
+    // moved 30 cm to the left by the hand grip; the marker is the sample's.
+    void theViewIsZoomedAndPannedAlone()
+    {
+        QVector<ScriptStep> steps;
+        runSession(QStringLiteral("zoom-and-pan.txt"), &steps, false);
+        if (QTest::currentTestFailed())
+            return;
+        const GeoPoint2D bandFrom = stepPoint(steps, ScriptStep::Press);
+        const GeoPoint2D bandTo = stepPoint(steps, ScriptStep::Release);
+        const GeoPoint2D grabbed = stepPoint(steps, ScriptStep::Press, true);
+        const GeoPoint2D pannedTo = stepPoint(steps, ScriptStep::Move, true);
+        DocumentView* view = mWindow->activeView();
+        const QRect pixels = view->viewport()->rect();
+        const GeoPoint2D corner = view->scenePoint(pixels.topLeft());
+        const GeoPoint2D opposite = view->scenePoint(pixels.bottomRight());
+        const double cmPerPixel = std::fabs(opposite.x - corner.x) / pixels.width();
+        // The band is wide and flat: its width filled the view, one step out shows 1/0.8 of it.
+        const double expectedWidth = std::fabs(bandTo.x - bandFrom.x) / 0.8;
+        QVERIFY2(std::fabs(std::fabs(opposite.x - corner.x) - expectedWidth) < expectedWidth * 0.05,
+                 qPrintable(QStringLiteral("%1 cm shown").arg(std::fabs(opposite.x - corner.x))));
+        // The step out kept the band's centre in the middle; the drag moved it by its length.
+        // The fit, the step and the drag each round to a whole pixel.
+        const GeoPoint2D middle = (corner + opposite) / 2.0;
+        const GeoPoint2D expected = grabbed + (grabbed - pannedTo);
+        QVERIFY2(middle.distance(expected) < 3.0 * cmPerPixel,
+                 qPrintable(QStringLiteral("the view's middle is %1, %2").arg(middle.x).arg(middle.y)));
+        QVERIFY(MarkerDifference(*mSample, *mSaved).isEmpty());
+    }
+
+    // The piece pressed on in the standby area lies on the fabric, centred where it was
+    // dropped, overlapping nothing.
+    void aWaitingPieceIsCarriedByTheMagneticCursor()
+    {
+        QVector<ScriptStep> steps;
+        const CDbGrPolysObject* before = nullptr;
+        const CDbGrPolysObject* after = nullptr;
+        runSession(QStringLiteral("magnetic-move.txt"), &steps);
+        if (!QTest::currentTestFailed())
+            findMovedGroup(&before, &after);
+        if (QTest::currentTestFailed())
+            return;
+        QVERIFY(before->hitTest(stepPoint(steps, ScriptStep::Press), 0.0));
+        QCOMPARE(before->section(), short(CDbGrPolysObject::SectionStandby));
+        QCOMPARE(after->section(), short(CDbGrPolysObject::SectionFabric));
+        const GeoPoint2D centre = after->boundingRect().center();
+        QVERIFY2(centre.distance(stepPoint(steps, ScriptStep::Release)) < kPixelSlack,
+                 qPrintable(QStringLiteral("centred at %1, %2").arg(centre.x).arg(centre.y)));
+        QCOMPARE(mSaved->findOverlaps(), 0);
+    }
+
+    // The two pieces clicked after the first are cut right after it, in the order clicked.
+    void piecesClickedInTurnAreCutInTurn()
+    {
+        QVector<ScriptStep> steps;
+        runSession(QStringLiteral("cut-sequence.txt"), &steps, false);
+        if (QTest::currentTestFailed())
+            return;
+        QList<short> ranks;
+        for (const ScriptStep& step : steps) {
+            if (step.kind != ScriptStep::Click)
+                continue;
+            const CDbGrPolysObject* group = savedGroupAt({step.point.x(), step.point.y()});
+            QVERIFY2(group, qPrintable(step.source));
+            ranks << group->polygon(0).getPolygonCutRank();
+        }
+        QCOMPARE(ranks.size(), 3);
+        QVERIFY(ranks[0] > 0);
+        QCOMPARE(ranks[1], short(ranks[0] + 1));
+        QCOMPARE(ranks[2], short(ranks[0] + 2));
+    }
+
+    // One link, from the front's notch to the back's, made again after its removal.
+    void twoNotchesAreLinked()
+    {
+        QVector<ScriptStep> steps;
+        runSession(QStringLiteral("link-points.txt"), &steps, false);
+        if (QTest::currentTestFailed())
+            return;
+        CDbDocumentLinkObject* links = mSaved->drawing()->getLinkDoc();
+        const CDbTwainLinkPiecesObjectTable* table = links->getCurrentPiecesLinkListDocumentLink();
+        QCOMPARE(table->size(), 1);
+        GeoPoint2D first, second;
+        QCOMPARE(
+            table->getTwainLinkPiecesVectors(links->getCurrentPolyListDocumentLink(), 1, &first, &second),
+            short(0));
+        QVERIFY(first.distance(stepPoint(steps, ScriptStep::Click)) < 1e-9);
+        QVERIFY(second.distance(stepPoint(steps, ScriptStep::Click, true)) < 1e-9);
     }
 
     // Every piece of the trousers instance laid on the fabric, none overlapping.
@@ -426,16 +515,34 @@ private:
     // The one piece group the session moved: as the sample has it and as the saved copy has it.
     void findMovedGroup(const CDbGrPolysObject** before, const CDbGrPolysObject** after)
     {
-        const MarkerDifference difference(*mSample, *mSaved);
-        const QString what =
-            difference.describe(QStringLiteral("the sample"), QStringLiteral("the saved marker"));
-        QVERIFY2(difference.removed().size() == 1 && difference.added().size() == 1, qPrintable(what));
-        *before = asGroup(difference.removed().first());
-        *after = asGroup(difference.added().first());
-        QVERIFY2(*before && *after, qPrintable(what));
+        expectChanges(1, 1);
+        if (QTest::currentTestFailed())
+            return;
+        *before = asGroup(mDifference->removed().first());
+        *after = asGroup(mDifference->added().first());
+        QVERIFY(*before && *after);
         QCOMPARE((*after)->polygonCount(), (*before)->polygonCount());
         QCOMPARE((*after)->polygon(0).pieceIndex(), (*before)->polygon(0).pieceIndex());
         QCOMPARE((*after)->polygon(0).sizeIndex(), (*before)->polygon(0).sizeIndex());
+    }
+
+    // The saved copy against the sample: `removed` of the sample's objects gone, `added` new.
+    void expectChanges(int removed, int added)
+    {
+        mDifference = std::make_unique<MarkerDifference>(*mSample, *mSaved);
+        QVERIFY2(mDifference->removed().size() == removed && mDifference->added().size() == added,
+                 qPrintable(mDifference->describe(QStringLiteral("the sample"),
+                                                  QStringLiteral("the saved marker"))));
+    }
+
+    // The placed group of the saved copy's first layer under `point`.
+    const CDbGrPolysObject* savedGroupAt(const GeoPoint2D& point) const
+    {
+        for (const CDbGrPolysObject* group : mSaved->groups(mSaved->drawing()->getCurrentFabric(), 0)) {
+            if (group->hitTest(point, 0.0))
+                return group;
+        }
+        return nullptr;
     }
 
     QString field(const char* name) const
@@ -449,6 +556,7 @@ private:
     QString mCopy;
     boost::shared_ptr<DocumentMak> mSample;
     boost::shared_ptr<DocumentMak> mSaved;
+    std::unique_ptr<MarkerDifference> mDifference;
     std::unique_ptr<MarkerMainWindow> mWindow;
     std::unique_ptr<RecordingSink> mSink;
 };
