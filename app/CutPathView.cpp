@@ -44,18 +44,15 @@ CutPathView::CutPathView(QWidget* parent) : QWidget(parent)
 
 void CutPathView::setDocument(const boost::shared_ptr<DocumentMak>& document)
 {
+    // The dock rebuilds the path when it is shown.
     mDocument = document;
-    rebuild();
+    mPath = KnifePath();
+    update();
 }
 
 void CutPathView::rebuild()
 {
-    CDbFabricObject* fabric = nullptr;
-    short layer = 0;
-    short code = 1;
-    if (mDocument)
-        mDocument->drawing()->getCurrentFabricsAndLayer(fabric, layer, &code);
-    mPath = code == 0 && fabric ? KnifePath::build(*fabric, layer) : KnifePath();
+    mPath = mDocument ? KnifePath::ofCurrentLayer(*mDocument) : KnifePath();
     mShown = std::min(mShown, static_cast<int>(mPath.pieces().size()));
     update();
 }

@@ -22,6 +22,8 @@ CutViewDock::CutViewDock(QWidget* parent)
     mSlider->setObjectName(QStringLiteral("cutViewSlider"));
     mStep->setObjectName(QStringLiteral("cutViewStep"));
     mLengths->setObjectName(QStringLiteral("cutViewLengths"));
+    // Empty and whole: the first path shown is shown whole.
+    mSlider->setRange(0, 0);
     auto* controls = new QHBoxLayout;
     controls->addWidget(mSlider, 1);
     controls->addWidget(mStep);
@@ -45,11 +47,13 @@ void CutViewDock::setDocument(const boost::shared_ptr<DocumentMak>& document)
         connect(mDocument.get(), &Document::modified, this, &CutViewDock::rebuild);
     mView->setDocument(document);
     setCutViewMode(isVisible());
-    rebuild();
 }
 
 void CutViewDock::rebuild()
 {
+    // Hidden, it has nothing to show; it catches up when shown.
+    if (!isVisible())
+        return;
     const bool wasAll = mSlider->value() == mSlider->maximum();
     mView->rebuild();
     const int pieces = static_cast<int>(mView->path().pieces().size());
@@ -82,6 +86,8 @@ void CutViewDock::setCutViewMode(bool shown)
 {
     if (mDocument)
         mDocument->drawing()->setCutView(shown);
+    if (shown)
+        rebuild();
 }
 
 } // namespace VelSystem

@@ -90,11 +90,7 @@ QString MarkerStatusBar::cutPathText(double cut, double air)
 
 QString MarkerStatusBar::cutPathOf(const DocumentMak& document)
 {
-    CDbFabricObject* fabric = nullptr;
-    short layer = 0;
-    short code = 1;
-    document.drawing()->getCurrentFabricsAndLayer(fabric, layer, &code);
-    const KnifePath path = code == 0 && fabric ? KnifePath::build(*fabric, layer) : KnifePath();
+    const KnifePath path = KnifePath::ofCurrentLayer(document);
     return cutPathText(path.cutLength(), path.airLength());
 }
 

@@ -2,7 +2,9 @@
 
 #include "laystore/CDbFabricObject.h"
 #include "laystore/CDbGrPolysObject.h"
+#include "laystore/CDbMarkerDrawing.h"
 #include "laystore/CDbPunchHoleObject.h"
+#include "laystore/DocumentMak.h"
 
 #include <algorithm>
 
@@ -119,6 +121,15 @@ void KnifePath::addGroup(const CDbGrPolysObject& group)
         }
     }
     mPieces.push_back({&group, first, static_cast<int>(mStrokes.size())});
+}
+
+KnifePath KnifePath::ofCurrentLayer(const DocumentMak& document)
+{
+    CDbFabricObject* fabric = nullptr;
+    short layer = 0;
+    short code = 1;
+    document.drawing()->getCurrentFabricsAndLayer(fabric, layer, &code);
+    return code == 0 && fabric ? build(*fabric, layer) : KnifePath();
 }
 
 KnifePath KnifePath::build(const CDbFabricObject& fabric, short layer)

@@ -7,6 +7,7 @@
 namespace VelSystem {
 
 class CDbFabricObject;
+class DocumentMak;
 class CDbGrPolysObject;
 class CDbVectorsObjectTable;
 
@@ -47,6 +48,8 @@ public:
     KnifePath() = default;
     // The path over `layer` (0-based) of `fabric`; empty for a layer the fabric does not have.
     static KnifePath build(const CDbFabricObject& fabric, short layer);
+    // The path over the layer being edited in `document`; empty when it has none.
+    static KnifePath ofCurrentLayer(const DocumentMak& document);
 
     const std::vector<Stroke>& strokes() const { return mStrokes; }
     const std::vector<Piece>& pieces() const { return mPieces; }

@@ -3,6 +3,7 @@
 #include "dialogs/DialogTestSupport.h"
 #include "gui/GuiTestDoubles.h"
 
+#include "CutViewDock.h"
 #include "InfoBoxDock.h"
 #include "MarkerMainWindow.h"
 #include "MarkerStatusBar.h"
@@ -22,6 +23,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSlider>
 #include <QTemporaryDir>
 #include <QUndoStack>
 #include <QtTest>
@@ -116,11 +118,19 @@ private slots:
         QVERIFY(mWindow->openFile(mFile));
         const boost::shared_ptr<DocumentMak> marker = mWindow->activeMarker();
         MarkerStatusBar* status = mWindow->markerStatusBar();
+        // The cut view, once shown, follows every edit as the status bar does.
+        mWindow->show();
+        CutViewDock* cut = mWindow->cutViewDock();
+        cut->show();
+        QCOMPARE(cut->lengthsText(), status->cutPathText());
+        const QString cutBefore = cut->lengthsText();
         // A piece laid across the leg: one more overlapping pair, and a longer marker.
         marker->pushAddCmdUndo({LaystoreTest::makePiece(LaystoreTest::waistband(), {20.0, 50.0})},
                                marker->drawing()->getCurrentFabric(), 0, QStringLiteral("Add Band"));
         QCOMPARE(status->overlapText(), QStringLiteral("Overlaps: 2"));
         QCOMPARE(status->lengthText(), QStringLiteral("Length: 62.00 cm"));
+        QVERIFY(cut->lengthsText() != cutBefore);
+        QCOMPARE(cut->lengthsText(), status->cutPathText());
         QAction* undo = menuAction(*mWindow, QStringLiteral("&Undo"));
         QCOMPARE(undo->text(), QStringLiteral("&Undo Add Band"));
         QVERIFY(undo->isEnabled());
@@ -128,8 +138,12 @@ private slots:
         undo->trigger();
         QCOMPARE(status->overlapText(), QStringLiteral("Overlaps: 1"));
         QCOMPARE(status->lengthText(), QStringLiteral("Length: 53.00 cm"));
+        QCOMPARE(cut->lengthsText(), cutBefore);
         QCOMPARE(menuAction(*mWindow, QStringLiteral("&Redo"))->text(), QStringLiteral("&Redo Add Band"));
         QVERIFY(!undo->isEnabled());
+        // Stepped back to no piece, nothing is cut yet.
+        cut->findChild<QSlider*>(QStringLiteral("cutViewSlider"))->setValue(0);
+        QCOMPARE(cut->lengthsText(), MarkerStatusBar::cutPathText(0.0, 0.0));
     }
 
     // Cancel at once: the search ends with the layout it has, every waiting piece laid.
