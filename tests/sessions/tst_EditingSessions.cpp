@@ -17,6 +17,8 @@
 #include "VelGui/DocumentScene.h"
 #include "VelGui/DocumentView.h"
 #include "laystore/CDbDocumentLinkObject.h"
+#include "laystore/CDbPieceObject.h"
+#include "laystore/CDbPieceSizeObject.h"
 #include "laystore/CDbTwainLinkPiecesObjectTable.h"
 #include "laystore/LaystoreTestMarker.h"
 #include "laystore/file/MarkerFile.h"
@@ -60,6 +62,17 @@ GeoPoint2D stepPoint(const QVector<ScriptStep>& steps, ScriptStep::Kind kind, bo
     if (!found)
         qFatal("the session has no step of kind %d", int(kind));
     return {found->point.x(), found->point.y()};
+}
+
+// Where the session's clicks point, in order.
+QVector<GeoPoint2D> clickPoints(const QVector<ScriptStep>& steps)
+{
+    QVector<GeoPoint2D> points;
+    for (const ScriptStep& step : steps) {
+        if (step.kind == ScriptStep::Click)
+            points << GeoPoint2D(step.point.x(), step.point.y());
+    }
+    return points;
 }
 
 const CDbGrPolysObject* asGroup(const CDbAbstractObject* object)
@@ -433,11 +446,9 @@ private slots:
         if (QTest::currentTestFailed())
             return;
         QList<short> ranks;
-        for (const ScriptStep& step : steps) {
-            if (step.kind != ScriptStep::Click)
-                continue;
-            const CDbGrPolysObject* group = savedGroupAt({step.point.x(), step.point.y()});
-            QVERIFY2(group, qPrintable(step.source));
+        for (const GeoPoint2D& click : clickPoints(steps)) {
+            const CDbGrPolysObject* group = savedGroupAt(click);
+            QVERIFY(group);
             ranks << group->polygon(0).getPolygonCutRank();
         }
         QCOMPARE(ranks.size(), 3);
@@ -446,13 +457,19 @@ private slots:
         QCOMPARE(ranks[2], short(ranks[0] + 2));
     }
 
-    // One link, from the front's notch to the back's, made again after its removal.
-    void twoNotchesAreLinked()
+    // The front's waist corner a match point in every size, and one link, from the front's
+    // notch to the back's, made again after its removal.
+    void aMatchPointIsSetAndTwoNotchesAreLinked()
     {
         QVector<ScriptStep> steps;
         runSession(QStringLiteral("link-points.txt"), &steps, false);
         if (QTest::currentTestFailed())
             return;
+        const CDbPieceObject* front = mSaved->drawing()->getCurrentFabric()->piece(0);
+        for (short size = 0; size < front->getNumberOfSizes(); ++size)
+            QVERIFY(front->getPieceSize(size)->outline()[3].hasFeature(PointFeature::MatchPoint));
+        QVERIFY(!mSample->drawing()->getCurrentFabric()->piece(0)->getPieceSize(0)->outline()[3].hasFeature(
+            PointFeature::MatchPoint));
         CDbDocumentLinkObject* links = mSaved->drawing()->getLinkDoc();
         const CDbTwainLinkPiecesObjectTable* table = links->getCurrentPiecesLinkListDocumentLink();
         QCOMPARE(table->size(), 1);
@@ -460,7 +477,7 @@ private slots:
         QCOMPARE(
             table->getTwainLinkPiecesVectors(links->getCurrentPolyListDocumentLink(), 1, &first, &second),
             short(0));
-        QVERIFY(first.distance(stepPoint(steps, ScriptStep::Click)) < 1e-9);
+        QVERIFY(first.distance(clickPoints(steps)[1]) < 1e-9);
         QVERIFY(second.distance(stepPoint(steps, ScriptStep::Click, true)) < 1e-9);
     }
 
