@@ -10,6 +10,7 @@
 
 #include <QFileInfo>
 #include <QUndoStack>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <memory>
@@ -57,7 +58,14 @@ CDbVectorsObjectTable readShape(const JsonNode& shape, double scale)
     if (points.size() < 3)
         data.fail(EsicupImport::tr("expected a polygon of at least 3 points"));
     CDbVectorsObjectTable outline(std::move(points));
-    outline.translate(-outline.boundingRect().leftBottom());
+    const GeoRectangle box = outline.boundingRect();
+    // Each coordinate is within the limit, but moved to the origin a shape may not be.
+    if (std::max(box.width(), box.height()) > MarkerFile::kCoordinateLimit)
+        data.fail(EsicupImport::tr("the shape is %1 cm across once scaled by %2; a marker holds up to %3 cm")
+                      .arg(std::max(box.width(), box.height()), 0, 'f', 0)
+                      .arg(scale)
+                      .arg(MarkerFile::kCoordinateLimit, 0, 'f', 0));
+    outline.translate(-box.leftBottom());
     return outline;
 }
 
@@ -125,6 +133,14 @@ void readInstance(const JsonNode& root, double scale, DocumentMak& document)
         sizes.insert(sizes.end(), static_cast<size_t>(item.demand), item.size);
     std::vector<GeoPoint2D> corners;
     ShelfLayout::arrange(sizes, width + gap, standbyHeight, gap, &corners);
+    double reach = 0.0;
+    for (size_t i = 0; i < sizes.size(); ++i)
+        reach = std::max({reach, corners[i].x + sizes[i].x, corners[i].y + sizes[i].y});
+    if (reach > MarkerFile::kCoordinateLimit)
+        items.fail(EsicupImport::tr("laid out in the standby area, the pieces reach %1 cm; a marker holds up "
+                                    "to %2 cm")
+                       .arg(reach, 0, 'f', 0)
+                       .arg(MarkerFile::kCoordinateLimit, 0, 'f', 0));
 
     size_t next = 0;
     for (size_t i = 0; i < read.size(); ++i) {

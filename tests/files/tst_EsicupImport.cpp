@@ -179,6 +179,17 @@ private slots:
             << smallWith("[9, 5]", "[1e7, 5]")
             << "items[0].shape.data[1][0]: expected a number within 1000000 cm "
                "of 0 once scaled by 1";
+        // Found by fuzzing: imported, neither could be saved.
+        const char* const square = "[[-1, -1], [1, -1], [1, 1], [-1, 1]]";
+        QTest::newRow("wider than a marker holds")
+            << smallWith(square, "[[-900000, -1], [900000, -1], [900000, 1], [-900000, 1]]")
+            << "items[1].shape.data: the shape is 1800000 cm across once scaled by 1; a marker holds up to "
+               "1000000 cm";
+        QTest::newRow("laid out beyond what a marker holds")
+            << smallWith(square, "[[0, 0], [600000, 0], [600000, 5], [0, 5]]")
+                   .replace("\"id\": 7, \"demand\": 1", "\"id\": 7, \"demand\": 2")
+            << "items: laid out in the standby area, the pieces reach 1200008 cm; a marker holds up to "
+               "1000000 cm";
     }
 
     void badInstanceIsReportedWithItsPlace()
