@@ -145,7 +145,7 @@ boost::shared_ptr<DocumentMak> richDocument()
     document->addPiece(waiting, &denim, 0);
 
     // A cut-down pair of pockets, and a pocket cut in two at an angle.
-    const auto pocketAt = [&denim](double x) {
+    const auto pocketAt = [](double x) {
         auto* group = new CDbGrPolysObject;
         CDbPolygon p;
         p.setPieceIndex(1);
