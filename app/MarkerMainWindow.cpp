@@ -21,6 +21,8 @@
 #include "laystore/ops/CDbLayWaitingHelper.h"
 #include "laystore/ops/CutOrderOptimiser.h"
 #include "laystore/ops/NestRun.h"
+#include "laystore/view/LinkScene.h"
+#include "laystore/view/LinkView.h"
 #include "laystore/view/MarkerScene.h"
 
 #include <QAction>
@@ -138,9 +140,55 @@ void MarkerMainWindow::createActions()
     mZoomInAction->setShortcut(QKeySequence::ZoomIn);
     mZoomOutAction = view->addAction(tr("Zoom &Out"), this, &MarkerMainWindow::zoomOut);
     mZoomOutAction->setShortcut(QKeySequence::ZoomOut);
+    mLinkViewAction = view->addAction(tr("&Link View"), this, [this] { showLinkView(true); });
     view->addSeparator();
     view->addAction(mInfoDock->toggleViewAction());
     view->addAction(mCutDock->toggleViewAction());
+}
+
+void MarkerMainWindow::showLinkView(bool shown)
+{
+    const boost::shared_ptr<DocumentMak> document = activeMarker();
+    if (!document)
+        return;
+    const QList<QMdiSubWindow*> open = linkViewsOf(document);
+    if (!shown) {
+        for (QMdiSubWindow* subWindow : open)
+            subWindow->close();
+        return;
+    }
+    if (!open.isEmpty()) {
+        workspace()->setActiveSubWindow(open.first());
+        return;
+    }
+    auto* scene = new LinkScene(document);
+    auto* view = new LinkView(scene);
+    auto* window = new DocumentWindow(view);
+    scene->setParent(window);
+    window->setWindowTitle(tr("Link View"));
+    if (mTools)
+        mTools->addView(view);
+    // The first click on a point starts a link.
+    document->drawing()->setFirstClick(true);
+    addDocumentWindow(window);
+    view->fitToPieces();
+}
+
+QList<QMdiSubWindow*> MarkerMainWindow::linkViewsOf(const boost::shared_ptr<DocumentMak>& document) const
+{
+    QList<QMdiSubWindow*> views;
+    const QList<QMdiSubWindow*> windows = workspace()->subWindowList();
+    for (QMdiSubWindow* subWindow : windows) {
+        if (isLinkView(subWindow) && markerOf(subWindow) == document)
+            views << subWindow;
+    }
+    return views;
+}
+
+bool MarkerMainWindow::isLinkView(const QMdiSubWindow* subWindow)
+{
+    const auto* window = qobject_cast<const DocumentWindow*>(subWindow->widget());
+    return window && qobject_cast<const LinkView*>(window->view());
 }
 
 bool MarkerMainWindow::openFile(const QString& path)
@@ -360,6 +408,9 @@ void MarkerMainWindow::closeEvent(QCloseEvent* event)
 {
     const QList<QMdiSubWindow*> windows = workspace()->subWindowList();
     for (QMdiSubWindow* subWindow : windows) {
+        // A link view is a second look at a marker asked about through its own window.
+        if (isLinkView(subWindow))
+            continue;
         workspace()->setActiveSubWindow(subWindow);
         if (!maybeSave(markerOf(subWindow))) {
             event->ignore();
@@ -374,10 +425,14 @@ bool MarkerMainWindow::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::Close) {
         if (auto* subWindow = qobject_cast<QMdiSubWindow*>(watched)) {
             workspace()->setActiveSubWindow(subWindow);
-            if (!maybeSave(markerOf(subWindow))) {
+            const boost::shared_ptr<DocumentMak> document = markerOf(subWindow);
+            if (!maybeSave(document)) {
                 event->ignore();
                 return true;
             }
+            // The link views go with the marker's window.
+            for (QMdiSubWindow* linkView : linkViewsOf(document))
+                linkView->close();
         }
     }
     return MainWindow::eventFilter(watched, event);
@@ -420,7 +475,7 @@ void MarkerMainWindow::onActiveDocumentChanged()
     // The piece shown belonged to the marker that was active.
     mInfoDock->clearPiece();
     for (QAction* action : {mSaveAction, mSaveAsAction, mExportAction, mOptimiseAction, mFitAction,
-                            mZoomInAction, mZoomOutAction})
+                            mZoomInAction, mZoomOutAction, mLinkViewAction})
         action->setEnabled(document != nullptr);
 }
 

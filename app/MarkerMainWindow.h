@@ -2,6 +2,7 @@
 
 #include "VelGui/MainWindow.h"
 
+#include <QList>
 #include <boost/shared_ptr.hpp>
 
 class QAction;
@@ -82,6 +83,9 @@ public slots:
     void layWaitingPieces();
     // File > Export > "Cutter file (HPGL)".
     void exportCutterFile();
+    // Shows the active marker's link view (the View menu's "Link View"), in a second window
+    // opened at the first call, or closes it.
+    void showLinkView(bool shown);
     void zoomToFit();
     void zoomIn();
     void zoomOut();
@@ -99,6 +103,8 @@ private:
     // Asks whether to save `document`'s changes; false when the user cancelled or the save failed.
     bool maybeSave(const boost::shared_ptr<DocumentMak>& document);
     static boost::shared_ptr<DocumentMak> markerOf(const QMdiSubWindow* subWindow);
+    QList<QMdiSubWindow*> linkViewsOf(const boost::shared_ptr<DocumentMak>& document) const;
+    static bool isLinkView(const QMdiSubWindow* subWindow);
 
     QUndoGroup* mUndoGroup;
     InfoBoxDock* mInfoDock;
@@ -113,6 +119,7 @@ private:
     QAction* mFitAction = nullptr;
     QAction* mZoomInAction = nullptr;
     QAction* mZoomOutAction = nullptr;
+    QAction* mLinkViewAction = nullptr;
     QMenu* mViewMenu = nullptr;
 };
 

@@ -4,6 +4,7 @@
 #include "laystore/CDbMarkerDrawing.h"
 #include "laystore/DocumentMak.h"
 #include "laystore/ops/KnifePath.h"
+#include "laystore/ops/LinkMatching.h"
 
 #include <QLabel>
 
@@ -27,7 +28,8 @@ MarkerStatusBar::MarkerStatusBar(QWidget* parent)
       mLength(newField(QStringLiteral("statusLength"), this)),
       mUtilization(newField(QStringLiteral("statusUtilization"), this)),
       mOverlaps(newField(QStringLiteral("statusOverlaps"), this)),
-      mCutPath(newField(QStringLiteral("statusCutPath"), this))
+      mCutPath(newField(QStringLiteral("statusCutPath"), this)),
+      mUnmatched(newField(QStringLiteral("statusUnmatched"), this))
 {
     setObjectName(QStringLiteral("statusBar"));
     mPosition->setMinimumWidth(220);
@@ -36,6 +38,7 @@ MarkerStatusBar::MarkerStatusBar(QWidget* parent)
     addPermanentWidget(mUtilization);
     addPermanentWidget(mOverlaps);
     addPermanentWidget(mCutPath);
+    addPermanentWidget(mUnmatched);
     refresh();
 }
 
@@ -61,6 +64,11 @@ QString MarkerStatusBar::overlapText() const
     return mOverlaps->text();
 }
 
+QString MarkerStatusBar::unmatchedText() const
+{
+    return mUnmatched->text();
+}
+
 void MarkerStatusBar::refresh()
 {
     if (!mDocument) {
@@ -68,12 +76,15 @@ void MarkerStatusBar::refresh()
         mUtilization->clear();
         mOverlaps->clear();
         mCutPath->clear();
+        mUnmatched->clear();
         return;
     }
     mLength->setText(lengthOf(*mDocument));
     mUtilization->setText(utilizationOf(*mDocument));
     mOverlaps->setText(tr("Overlaps: %1").arg(mDocument->overlapCount()));
     mCutPath->setText(cutPathOf(*mDocument));
+    mUnmatched->setText(
+        tr("Unmatched links: %1").arg(LinkMatching::unmatchedOnCurrentLayer(*mDocument->drawing())));
 }
 
 QString MarkerStatusBar::cutPathText() const

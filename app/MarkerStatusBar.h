@@ -23,6 +23,7 @@ public:
     QString utilizationText() const;
     QString overlapText() const;
     QString cutPathText() const;
+    QString unmatchedText() const;
 
     // "Length: 235.40 cm" and "Utilization: 90.1 %" of `document`, the utilization with
     // `decimals` decimals.
@@ -45,6 +46,7 @@ private:
     QLabel* mUtilization;
     QLabel* mOverlaps;
     QLabel* mCutPath;
+    QLabel* mUnmatched;
 };
 
 } // namespace VelSystem

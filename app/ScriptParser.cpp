@@ -33,6 +33,7 @@ const StepWord kSteps[] = {
     {"optimise-cut-order", ScriptStep::OptimiseCuts},
     {"export-hpgl", ScriptStep::ExportHpgl},
     {"cut-view", ScriptStep::CutView},
+    {"link-view", ScriptStep::LinkView},
     {"save", ScriptStep::Save},
     {"screenshot", ScriptStep::Screenshot},
     {"push", ScriptStep::PushButton},
@@ -98,6 +99,7 @@ const CheckName kChecks[] = {
     {"instructions", ScriptStep::ExpectInstructions, 1, INT_MAX, "expect instructions TEXT"},
     {"undo-text", ScriptStep::ExpectUndoText, 1, INT_MAX, "expect undo-text TEXT"},
     {"overlaps", ScriptStep::ExpectOverlaps, 1, 1, "expect overlaps N"},
+    {"unmatched", ScriptStep::ExpectUnmatched, 1, 1, "expect unmatched N"},
     {"same-as-file", ScriptStep::ExpectSameAsFile, 0, 1, "expect same-as-file [PATH]"},
     {"field", ScriptStep::ExpectField, 2, INT_MAX, "expect field NAME TEXT"},
     {"clipboard", ScriptStep::ExpectClipboard, 1, INT_MAX, "expect clipboard TEXT..."},
@@ -235,14 +237,17 @@ bool ScriptParser::parseStep(const QStringList& words, ScriptStep* step, QString
         return expectArguments(words, 0, 1, QStringLiteral("lay [SECONDS]"), error) &&
                (words.size() == 1 || parseSeconds(words.at(1), &step->number, error));
     case ScriptStep::CutView:
-        if (!expectArguments(words, 1, 1, QStringLiteral("cut-view on|off"), error))
+    case ScriptStep::LinkView: {
+        const QString usage = word + QStringLiteral(" on|off");
+        if (!expectArguments(words, 1, 1, usage, error))
             return false;
         step->all = words.at(1) == QLatin1String("on");
         if (!step->all && words.at(1) != QLatin1String("off")) {
-            *error = tr("\"%1\" is neither \"on\" nor \"off\"; usage: cut-view on|off").arg(words.at(1));
+            *error = tr("\"%1\" is neither \"on\" nor \"off\"; usage: %2").arg(words.at(1), usage);
             return false;
         }
         return true;
+    }
     case ScriptStep::OptimiseCuts:
         return expectArguments(words, 0, 0, word, error);
     case ScriptStep::Save:
@@ -359,7 +364,7 @@ bool ScriptParser::parseExpect(const QStringList& words, ScriptStep* step, QStri
     if (!expectArguments(rest, found->minimum, found->maximum, usage, error))
         return false;
     if (step->check == ScriptStep::ExpectUndoCount || step->check == ScriptStep::ExpectSelected ||
-        step->check == ScriptStep::ExpectOverlaps)
+        step->check == ScriptStep::ExpectOverlaps || step->check == ScriptStep::ExpectUnmatched)
         return parseCount(rest.at(1), &step->number, error);
     if (step->check == ScriptStep::ExpectField) {
         step->fields.append({rest.at(1), rest.mid(2).join(QLatin1Char(' '))});

@@ -16,6 +16,7 @@
 #include "VelGui/ExceptionReport.h"
 #include "laystore/DocumentMak.h"
 #include "laystore/file/MarkerFile.h"
+#include "laystore/ops/LinkMatching.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -185,7 +186,11 @@ bool ScriptRunner::execute(const ScriptStep& step, QString* done, QString* error
     case ScriptStep::OptimiseCuts:
         return optimiseCuts(step, done, error);
     case ScriptStep::CutView:
-        mWindow->cutViewDock()->setVisible(step.all);
+    case ScriptStep::LinkView:
+        if (step.kind == ScriptStep::CutView)
+            mWindow->cutViewDock()->setVisible(step.all);
+        else
+            mWindow->showLinkView(step.all);
         QCoreApplication::processEvents();
         *done = step.source;
         return true;
@@ -481,6 +486,13 @@ bool ScriptRunner::checkMarker(const ScriptStep& step, QString* error)
         if (overlaps == step.number)
             return true;
         *error = tr("expected %1 overlapping pairs of pieces, there are %2").arg(step.number).arg(overlaps);
+        return false;
+    }
+    case ScriptStep::ExpectUnmatched: {
+        const int unmatched = LinkMatching::unmatchedOnCurrentLayer(*document->drawing());
+        if (unmatched == step.number)
+            return true;
+        *error = tr("expected %1 unmatched links, there are %2").arg(step.number).arg(unmatched);
         return false;
     }
     default: {

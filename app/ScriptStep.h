@@ -33,6 +33,7 @@ public:
         OptimiseCuts, // the Marker menu's "Optimise Cut Order"
         ExportHpgl,   // text: the path of the cutter's file
         CutView,      // all: shows the cut view (true) or hides it
+        LinkView,     // all: opens the link view and makes it the active view (true), or closes it
         Save,         // text: the path, empty for the marker's own file
         Screenshot,   // text: the path
         PushButton,   // text: the object name of a button of the dialog in front
@@ -48,6 +49,7 @@ public:
         ExpectInstructions, // text: part of the instruction page shown
         ExpectUndoText,     // text: the name of the command undo would take back
         ExpectOverlaps,     // number: how many pairs of laid pieces overlap
+        ExpectUnmatched,    // number: how many links of laid pieces are off the plaid
         ExpectSameAsFile,   // text: a marker file, empty for its own; the marker holds exactly what it holds
         ExpectField,        // fields: one object name and the text its field of the dialog in front shows
         ExpectClipboard     // text: the clipboard's text

@@ -249,9 +249,14 @@ bool DocumentView::callTool(const QString& where, const std::function<void(Abstr
     const boost::shared_ptr<AbstractTool> tool = mTool;
     if (!tool)
         return false;
-    if (const boost::shared_ptr<Document> doc = document())
+    const boost::shared_ptr<Document> doc = document();
+    if (doc) {
         doc->setViewScale(getScale());
+        toolEventBegins(*doc);
+    }
     const bool ok = runGuarded(where, [&] { call(*tool); });
+    if (doc)
+        toolEventEnds(*doc);
     if (!ok) {
         // Leaves the tool idle, with its previews and temporary items gone.
         runGuarded(QStringLiteral("AbstractTool::stop"), [&] { tool->stop(); });

@@ -71,6 +71,10 @@ protected:
     void keyReleaseEvent(QKeyEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    // Around every call into the tool: a view showing the document in another mode tells the
+    // document while the tool handles its event. Nothing by default.
+    virtual void toolEventBegins(Document& /*document*/) {}
+    virtual void toolEventEnds(Document& /*document*/) {}
 
 private:
     // Runs `call` on the current tool behind the exception boundary, then refreshes the

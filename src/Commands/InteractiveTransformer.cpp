@@ -11,6 +11,7 @@
 #include "laystore/CMarkerSelection.h"
 #include "laystore/DocumentMak.h"
 #include "laystore/ops/CDbPackPiece.h"
+#include "laystore/ops/LinkMatching.h"
 
 #include <QMetaObject>
 #include <QPointF>
@@ -211,6 +212,19 @@ AbstractCmd* InteractiveTransformer::end()
         CDbAbstractObject::mAdjustOffset = false;
         // From the copy's corner: the copy is what moves, turned as the preview was.
         d->offset = positions.first() - first.copy->boundingRect().leftBottom();
+    }
+    // A piece linked to others lands where its links keep the plaid matched; where no move
+    // matches them all it stays where it was dropped and shows as unmatched.
+    GeoPoint2D toMatch;
+    const auto* copy = dynamic_cast<const CDbGrPolysObject*>(first.copy);
+    const CDbMarkerDrawing& drawing = *d->document->drawing();
+    if (copies.size() == 1 && copy &&
+        LinkMatching(drawing, drawing.fabricIndex(d->fabric), d->layer)
+            .matchingMove(*copy, dynamic_cast<const CDbGrPolysObject*>(first.source), d->offset, &toMatch) &&
+        toMatch != GeoPoint2D()) {
+        d->offset += toMatch;
+        // The matched position is exact: no adjustment may shift it off the plaid.
+        CDbAbstractObject::mAdjustOffset = false;
     }
     if (d->offset == GeoPoint2D() && !d->transformed) {
         qDeleteAll(copies);

@@ -9,15 +9,22 @@
 #include "MarkerStatusBar.h"
 
 #include "VelCore/InfoBox.h"
+#include "VelGui/DocumentScene.h"
 #include "VelGui/DocumentView.h"
 #include "VelGui/VelApplication.h"
+#include "laystore/CDbDocumentLinkObject.h"
+#include "laystore/CDbFabricObject.h"
+#include "laystore/CDbMarkerDrawing.h"
+#include "laystore/CDbTwainLinkPiecesObjectTable.h"
 #include "laystore/DocumentMak.h"
+#include "laystore/view/LinkView.h"
 
 #include "TestMain.h"
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QElapsedTimer>
+#include <QGraphicsItem>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -97,6 +104,45 @@ private slots:
         QVERIFY(mWindow->openFile(mFile));
         QCOMPARE(mWindow->workspace()->subWindowList().size(), 2);
         QCOMPARE(mWindow->activeMarker(), marker);
+    }
+
+    void linkViewShowsEachPieceOnceWithItsLinks()
+    {
+        QVERIFY(mWindow->openFile(mFile));
+        const boost::shared_ptr<DocumentMak> marker = mWindow->activeMarker();
+        marker->drawing()->fabric(0)->setPlaidRepeat(10.0, 10.0);
+        CDbTwainLinkPiecesObject link;
+        link.setEnds({0, 1, true, 0}, {1, 1, true, 0});
+        link.setRules(CDbTwainLinkPiecesObject::IdenticalX);
+        marker->drawing()->getLinkDoc()->links(0)->add(link);
+        marker->emitModified();
+        // The laid leg's first point lies at x = 1, the first pocket's at x = 30: off the plaid.
+        QCOMPARE(mWindow->markerStatusBar()->unmatchedText(), QStringLiteral("Unmatched links: 1"));
+
+        menuAction(*mWindow, QStringLiteral("&Link View"))->trigger();
+        QCOMPARE(mWindow->workspace()->subWindowList().size(), 2);
+        auto* view = qobject_cast<LinkView*>(mWindow->activeView());
+        QVERIFY(view);
+        QCOMPARE(mWindow->activeMarker(), marker);
+        int pieces = 0, lines = 0;
+        for (const QGraphicsItem* item : view->scene()->items()) {
+            pieces += item->type() == QGraphicsPolygonItem::Type;
+            lines += item->type() == QGraphicsLineItem::Type;
+        }
+        QCOMPARE(pieces, 3);
+        QCOMPARE(lines, 1);
+        // The link view is a mode of its events only: the marker's own view stays ordinary.
+        QVERIFY(!marker->drawing()->isLinkedDocument());
+        QVERIFY(marker->drawing()->isFirstClick());
+        // Asked again, the open link view comes to the front; it closes with its marker.
+        mWindow->workspace()->activatePreviousSubWindow();
+        menuAction(*mWindow, QStringLiteral("&Link View"))->trigger();
+        QCOMPARE(mWindow->workspace()->subWindowList().size(), 2);
+        QVERIFY(qobject_cast<LinkView*>(mWindow->activeView()));
+        mWindow->workspace()->activatePreviousSubWindow();
+        QVERIFY(!qobject_cast<LinkView*>(mWindow->activeView()));
+        mWindow->workspace()->closeActiveSubWindow();
+        QTRY_VERIFY(mWindow->workspace()->subWindowList().isEmpty());
     }
 
     void aFileThatFailsToLoadIsReportedAndNothingOpens()

@@ -1,0 +1,183 @@
+#include "laystore/ops/LinkMatching.h"
+
+#include "VelCore/t_1_Based.h"
+#include "laystore/CDbDocumentLinkObject.h"
+#include "laystore/CDbFabricObject.h"
+#include "laystore/CDbGrPolysObject.h"
+#include "laystore/CDbMarkerDrawing.h"
+#include "laystore/CDbTwainLinkPiecesObjectTable.h"
+
+#include <cmath>
+#include <vector>
+
+namespace VelSystem {
+
+namespace {
+
+// Matching to a hundredth of a millimetre: finer than any cutter.
+constexpr double kTolerance = 1e-3;
+
+// `value` brought into (-repeat / 2, repeat / 2].
+double wrapped(double value, double repeat)
+{
+    double w = std::fmod(value, repeat);
+    if (w > repeat / 2)
+        w -= repeat;
+    else if (w <= -repeat / 2)
+        w += repeat;
+    return w;
+}
+
+} // namespace
+
+LinkMatching::LinkMatching(const CDbMarkerDrawing& drawing, short fabric, short layer)
+    : mDrawing(drawing), mFabric(drawing.fabric(fabric)), mFabricIndex(fabric), mLayer(layer)
+{}
+
+bool LinkMatching::laidEnd(const Link::End& end, GeoPoint2D* point, const CDbGrPolysObject** group,
+                           const Stand& stand) const
+{
+    if (!mFabric || end.fabricIndex != mFabricIndex)
+        return false;
+    QListEx<CDbGrPolysObject*> laid = mFabric->getPlaceGroupList(t_1_Based::fromZeroBased(mLayer));
+    if (stand.moving)
+        laid.prepend(const_cast<CDbGrPolysObject*>(stand.moving));
+    for (const CDbGrPolysObject* candidate : laid) {
+        if (candidate == stand.replaced)
+            continue;
+        for (const CDbPolygon& polygon : candidate->polygons()) {
+            if (polygon.pieceIndex() != end.pieceIndex || polygon.isBlocking() ||
+                polygon.contours().isEmpty())
+                continue;
+            const CDbMarkerPointObject* p = polygon.pieceOutline().endPoint(end.pointIndex, end.onContour);
+            if (!p)
+                return false;
+            *point = *p;
+            if (candidate == stand.moving)
+                *point += stand.shift;
+            *group = candidate;
+            return true;
+        }
+    }
+    return false;
+}
+
+double LinkMatching::correction(const Link& link, bool alongX, double first, double second) const
+{
+    const double repeat = alongX ? mFabric->plaidRepeatX() : mFabric->plaidRepeatY();
+    if (!(repeat > 0.0))
+        return 0.0;
+    const double origin = alongX ? mFabric->plaidOffsetX() : mFabric->plaidOffsetY();
+    const double offset = alongX ? link.offsetX() : link.offsetY();
+    const auto has = [&link, alongX](Link::Rule x, Link::Rule y) { return link.hasRule(alongX ? x : y); };
+    const double u = first - origin, v = second - origin;
+    double target;
+    if (has(Link::IdenticalX, Link::IdenticalY))
+        target = u + offset;
+    else if (has(Link::SymmetricalX, Link::SymmetricalY))
+        target = -u + offset;
+    else if (has(Link::HalfWayX, Link::HalfWayY))
+        target = u + repeat / 2;
+    else if (has(Link::CenterX, Link::CenterY))
+        target = repeat / 2;
+    else if (has(Link::OnLineX, Link::OnLineY))
+        target = offset;
+    else
+        return 0.0;
+    return wrapped(target - v, repeat);
+}
+
+bool LinkMatching::withinSwatch(const Link& link, const GeoPoint2D& first, const GeoPoint2D& second) const
+{
+    const auto within = [](double distance, double limit) {
+        return limit < 0.0 || distance <= limit + kTolerance;
+    };
+    return within(std::abs(second.x - first.x), link.maxSwatchDistanceX()) &&
+           within(std::abs(second.y - first.y), link.maxSwatchDistanceY());
+}
+
+bool LinkMatching::isMatched(const Link& link) const
+{
+    GeoPoint2D first, second;
+    const CDbGrPolysObject *firstGroup = nullptr, *secondGroup = nullptr;
+    if (!laidEnd(link.firstEnd(), &first, &firstGroup, Stand()) ||
+        !laidEnd(link.secondEnd(), &second, &secondGroup, Stand()))
+        return true;
+    return std::abs(correction(link, true, first.x, second.x)) <= kTolerance &&
+           std::abs(correction(link, false, first.y, second.y)) <= kTolerance &&
+           withinSwatch(link, first, second);
+}
+
+int LinkMatching::unmatchedCount() const
+{
+    const CDbTwainLinkPiecesObjectTable* links = mDrawing.getLinkDoc()->links(mFabricIndex);
+    int unmatched = 0;
+    for (int n = 1; links && n <= links->size(); ++n)
+        unmatched += isMatched(*links->link(n)) ? 0 : 1;
+    return unmatched;
+}
+
+int LinkMatching::unmatchedOnCurrentLayer(const CDbMarkerDrawing& drawing)
+{
+    return LinkMatching(drawing, drawing.currentFabricIndex(), drawing.currentLayer()).unmatchedCount();
+}
+
+bool LinkMatching::matchingMove(const CDbGrPolysObject& group, GeoPoint2D* move) const
+{
+    return matchingMove(group, nullptr, GeoPoint2D(0, 0), move);
+}
+
+bool LinkMatching::matchingMove(const CDbGrPolysObject& group, const CDbGrPolysObject* replaced,
+                                const GeoPoint2D& shift, GeoPoint2D* move) const
+{
+    const Stand stand{&group, replaced, shift};
+    *move = GeoPoint2D(0, 0);
+    const CDbTwainLinkPiecesObjectTable* links = mDrawing.getLinkDoc()->links(mFabricIndex);
+    bool found = false;
+    std::vector<const Link*> tied;
+    for (int n = 1; links && n <= links->size(); ++n) {
+        const Link& link = *links->link(n);
+        GeoPoint2D first, second;
+        const CDbGrPolysObject *firstGroup = nullptr, *secondGroup = nullptr;
+        if (!laidEnd(link.firstEnd(), &first, &firstGroup, stand) ||
+            !laidEnd(link.secondEnd(), &second, &secondGroup, stand) || firstGroup == secondGroup ||
+            (firstGroup != &group && secondGroup != &group))
+            continue;
+        tied.push_back(&link);
+        if (found)
+            continue;
+        // The move that matches this link: the second point's correction, or the first
+        // point's move that does the same.
+        const bool movesSecond = secondGroup == &group;
+        const auto along = [&](bool alongX) {
+            const double a = alongX ? first.x : first.y, b = alongX ? second.x : second.y;
+            const double c = correction(link, alongX, a, b);
+            if (movesSecond || std::abs(c) <= kTolerance)
+                return c;
+            // Moving the first point by d changes the target by d (by -d when mirrored).
+            const bool mirrored = link.hasRule(alongX ? Link::SymmetricalX : Link::SymmetricalY);
+            return mirrored ? c : -c;
+        };
+        *move = GeoPoint2D(along(true), along(false));
+        found = true;
+    }
+    if (!found)
+        return true;
+    // Every link of the group must hold once it has moved.
+    for (const Link* link : tied) {
+        GeoPoint2D first, second;
+        const CDbGrPolysObject *firstGroup = nullptr, *secondGroup = nullptr;
+        laidEnd(link->firstEnd(), &first, &firstGroup, stand);
+        laidEnd(link->secondEnd(), &second, &secondGroup, stand);
+        (firstGroup == &group ? first : second) += *move;
+        if (std::abs(correction(*link, true, first.x, second.x)) > kTolerance ||
+            std::abs(correction(*link, false, first.y, second.y)) > kTolerance ||
+            !withinSwatch(*link, first, second)) {
+            *move = GeoPoint2D(0, 0);
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace VelSystem
