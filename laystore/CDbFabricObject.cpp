@@ -152,8 +152,12 @@ bool CDbFabricObject::cancelSelectionLayer(short layer)
 bool CDbFabricObject::isSelectionBlockingInvalid(const CDbGrPolysObject* group) const
 {
     const CDbFabricLayerObject* l = group ? layer(group->layerIndex()) : nullptr;
-    if (!l || !l->contains(group) || !group->isValid() || group->hasMultiPolygon())
+    // A cut-down pair may not be blocked either, but the blocking itself refuses it
+    // (CDbBlockHelper::kCannotPlace), so that the block tool tells the user.
+    if (!l || !l->contains(group) || !group->isValid() || (group->hasMultiPolygon() && !group->isCutDown()))
         return true;
+    if (group->isCutDown())
+        return false;
     const CDbPolygon& polygon = group->polygon(0);
     return polygon.isBlocking() || polygon.isBlockingPolygon() || !piece(polygon.pieceIndex()) ||
            !polygon.pieceOutline().toPolygon().isSimple();

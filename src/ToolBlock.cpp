@@ -5,6 +5,7 @@
 #include "ThrowSite.h"
 #include "ToolRegistration.h"
 
+#include "VelCore/KeyboardMonitor.h"
 #include "VelCore/VelCoreApplication.h"
 #include "VelGui/DocumentScene.h"
 #include "VelGui/DocumentView.h"
@@ -29,6 +30,12 @@ FatalError blockingError()
     return FatalError(QCoreApplication::translate("ToolBlock", "Error during blocking."));
 }
 
+void showUnsuccessful()
+{
+    VelCoreApplication::instance()->showMessage(
+        QCoreApplication::translate("ToolBlock", "The operation was unsuccessful."), QString(), 0);
+}
+
 } // namespace
 
 ToolBlock::ToolBlock(const QString& icon) : ToolBase(icon) {}
@@ -42,7 +49,7 @@ QString ToolBlock::name() const
 
 void ToolBlock::cursor(QCursor& cursor) const
 {
-    cursor = blockCursor();
+    addOrRemoveCursor(cursor, blockCursor());
 }
 
 bool ToolBlock::isBusy() const
@@ -92,6 +99,13 @@ void ToolBlock::mousePressEvent(DocumentView* view, QMouseEvent* event)
     group->isBlockingSimulationSlave(fabric, &code, &type);
     if (code != 0)
         VEL_THROW(135, blockingError());
+    // Alt turns blocking into taking out of the blocking, as it turns adding into removing in
+    // the other tools; a piece without a blocking is left alone.
+    if (KeyboardMonitor::instance().keyPressed(Qt::Key_Alt)) {
+        if (type != CDbBlockingObject::None)
+            takeOut(current, group, view->scenePoint(event->pos()));
+        return;
+    }
     if (type != CDbBlockingObject::None) {
         VelCoreApplication::instance()->showMessage(
             QCoreApplication::translate("ToolBlock", "Selection is already blocked. "), QString(), 0);
@@ -105,10 +119,20 @@ void ToolBlock::mousePressEvent(DocumentView* view, QMouseEvent* event)
     document->emitModified();
     mBusy = false;
     if (code == CDbBlockHelper::kCannotPlace)
-        VelCoreApplication::instance()->showMessage(
-            QCoreApplication::translate("ToolBlock", "The operation was unsuccessful."), QString(), 0);
+        showUnsuccessful();
     else if (code != 0)
         VEL_THROW(159, blockingError());
+}
+
+void ToolBlock::takeOut(const CurrentLayer& current, CDbGrPolysObject* group, const GeoPoint2D& at)
+{
+    short code = 0;
+    mBusy = true;
+    CDbBlockHelper::takeOutOfBlocking(current.document, current.fabric, current.layer, group, at, &code);
+    current.document->emitModified();
+    mBusy = false;
+    if (code != 0)
+        showUnsuccessful();
 }
 
 } // namespace VelSystem

@@ -140,6 +140,53 @@ short applyEdit(CDbGrPolysObject& group, CDbFabricObject* fabric, CDbVectorsObje
     return 0;
 }
 
+// A piece's polygon without the block it carried.
+CDbPolygon unblocked(CDbPolygon piece)
+{
+    CDbContourObject& contours = piece.contours();
+    if (contours.count() > 1 && contours.origin(contours.count() - 1) == CDbContourObject::Blocking)
+        contours.removeLastContour();
+    piece.blocking() = CDbBlockingObject();
+    return piece;
+}
+
+// A new group like `model` (its section and place) holding `pieces` and no blocking.
+CDbGrPolysObject* plainGroup(const CDbGrPolysObject& model, std::vector<CDbPolygon> pieces)
+{
+    CDbGrPolysObject* group = model.clone(model.drawing(), false);
+    group->setBlockingFusionIndex(-1);
+    group->polygons() = std::move(pieces);
+    group->setContourEditFlag(false);
+    group->setManualEditMark(false);
+    return group;
+}
+
+// A new group like `model` holding `pieces` inside `block`: a piece alone carries it as its
+// own blocking, several pieces get a fusion polygon round them. A laid block keeps to the
+// fabric edges it reaches.
+CDbGrPolysObject* blockedGroup(const CDbGrPolysObject& model, std::vector<CDbPolygon> pieces,
+                               CDbVectorsObjectTable block, double width, bool laid)
+{
+    CDbGrPolysObject* group = plainGroup(model, std::move(pieces));
+    group->setContourEditFlag(true);
+    CDbPolygon* owner = &group->polygon(0);
+    if (group->hasMultiPolygon()) {
+        CDbPolygon fusion;
+        fusion.setBlocking(true);
+        group->addPolygon(fusion);
+        group->setBlockingFusionIndex(group->polygonCount() - 1);
+        owner = group->blockingFusion();
+    }
+    owner->contours().addContour(block, CDbContourObject::Blocking);
+    CDbBlockingObject& blocking = owner->blocking();
+    blocking.setBlockingKind(group->hasMultiPolygon() ? CDbBlockingObject::Fusion
+                                                      : CDbBlockingObject::Single);
+    blocking.setBlockingStatus(CDbBlockingObject::Computed);
+    if (laid)
+        snapToFabricEdges(owner->contours().lastContour(), width, blocking);
+    return group;
+}
+
 QString blockingText()
 {
     return QCoreApplication::translate("VelSystem::CDbBlockHelper", "Blocking");
@@ -165,8 +212,11 @@ void CDbBlockHelper::blockingInFabric(const boost::shared_ptr<DocumentMak>& docu
             *code = value;
     };
     if (!document || !fabric || document->drawing()->fabricIndex(fabric) < 0 || !fabric->layer(layer) ||
-        !group || !fabric->layer(layer)->contains(group) || group->section() != section ||
-        fabric->isSelectionBlockingInvalid(group))
+        !group || !fabric->layer(layer)->contains(group) || group->section() != section)
+        return setCode(1);
+    if (group->isCutDown())
+        return setCode(kCannotPlace);
+    if (fabric->isSelectionBlockingInvalid(group))
         return setCode(1);
 
     const double width = fabric->getFabricLayerWidth(layer);
@@ -209,48 +259,92 @@ void CDbBlockHelper::blockingInFabric(const boost::shared_ptr<DocumentMak>& docu
         }
     }
 
-    auto* blocked = static_cast<CDbGrPolysObject*>(group->clone(document->drawing(), false));
-    blocked->setContourEditFlag(true);
-    CDbBlockingObject* blocking = nullptr;
-    if (partners.isEmpty()) {
-        CDbPolygon& piece = blocked->polygon(0);
-        piece.contours().addContour(block, CDbContourObject::Blocking);
-        blocking = &piece.blocking();
-        blocking->setBlockingKind(CDbBlockingObject::Single);
-        if (laid)
-            snapToFabricEdges(piece.contours().lastContour(), width, *blocking);
-    } else {
-        // The pieces keep their own outlines; one polygon holds the fused block round them.
-        bool byHand = false;
-        for (CDbAbstractObject* object : partners) {
-            const auto* other = static_cast<const CDbGrPolysObject*>(object);
-            for (int i = 0; i < other->polygonCount(); ++i) {
-                CDbPolygon piece = other->polygon(i);
-                byHand = byHand || piece.blocking().manualEditMark() || other->manualEditMark();
-                if (i == other->blockingFusionIndex())
-                    continue;
-                if (piece.blocking().blockingKind() == CDbBlockingObject::Single)
-                    piece.contours().removeLastContour();
-                piece.blocking() = CDbBlockingObject();
-                blocked->addPolygon(piece);
-            }
+    // The pieces keep their own outlines; a fusion holds the block round them all.
+    std::vector<CDbPolygon> pieces = {group->polygon(0)};
+    bool byHand = false;
+    for (CDbAbstractObject* object : partners) {
+        const auto* other = static_cast<const CDbGrPolysObject*>(object);
+        byHand = byHand || other->manualEditMark();
+        for (const CDbPolygon& piece : other->polygons()) {
+            byHand = byHand || piece.blocking().manualEditMark();
+            if (!piece.isBlockingPolygon())
+                pieces.push_back(unblocked(piece));
         }
-        CDbPolygon fusion;
-        fusion.setBlocking(true);
-        fusion.contours().addContour(contourOf(extent, kSimplifyTolerance), CDbContourObject::Blocking);
-        blocking = &fusion.blocking();
-        blocking->setBlockingKind(CDbBlockingObject::Fusion);
-        snapToFabricEdges(fusion.contours().lastContour(), width, *blocking);
-        blocked->addPolygon(fusion);
-        blocked->setBlockingFusionIndex(blocked->polygonCount() - 1);
-        blocked->setManualEditMark(byHand);
-        blocking = &blocked->blockingFusion()->blocking();
     }
-    blocking->setBlockingStatus(CDbBlockingObject::Computed);
+    CDbGrPolysObject* blocked = blockedGroup(
+        *group, std::move(pieces),
+        partners.isEmpty() ? std::move(block) : contourOf(extent, kSimplifyTolerance), width, laid);
+    blocked->setManualEditMark(!partners.isEmpty() && byHand);
 
     QListEx<CDbAbstractObject*> current = {group};
     current += partners;
     document->pushReplaceCmdUndo(current, {blocked}, fabric, layer, blockingText(), DocumentMak::ApplyOnPush);
+    setCode(0);
+}
+
+void CDbBlockHelper::takeOutOfBlocking(const boost::shared_ptr<DocumentMak>& document,
+                                       CDbFabricObject* fabric, short layer, CDbGrPolysObject* group,
+                                       const GeoPoint2D& point, short* code)
+{
+    const auto setCode = [code](short value) {
+        if (code)
+            *code = value;
+    };
+    if (!document || !fabric || document->drawing()->fabricIndex(fabric) < 0 || !fabric->layer(layer) ||
+        !group || !fabric->layer(layer)->contains(group) || !group->isBlocked())
+        return setCode(1);
+    std::vector<CDbPolygon> rest;
+    for (const CDbPolygon& piece : group->polygons()) {
+        if (!piece.isBlockingPolygon() && !piece.contours().isEmpty())
+            rest.push_back(unblocked(piece));
+    }
+    if (rest.empty())
+        return setCode(1);
+
+    // The piece under the point, or the one nearest to it when the point lies in the block.
+    const auto distance = [&point](const CDbPolygon& piece) {
+        const GeoPolygon2D outline = piece.pieceOutline().toPolygon();
+        return outline.containsPoint(point) ? 0.0 : outline.distanceToOutline(point);
+    };
+    const auto taken =
+        std::min_element(rest.begin(), rest.end(), [&distance](const CDbPolygon& a, const CDbPolygon& b) {
+            return distance(a) < distance(b);
+        });
+    QListEx<CDbAbstractObject*> replacements = {plainGroup(*group, {*taken})};
+    rest.erase(taken);
+
+    // The others are blocked again round themselves: blocks that still meet stay one fusion.
+    const bool laid = group->section() == CDbGrPolysObject::SectionFabric;
+    const double width = fabric->getFabricLayerWidth(layer);
+    std::vector<GeoPolygon2D> outlines;
+    for (const CDbPolygon& piece : rest)
+        outlines.push_back(piece.pieceOutline().toPolygon());
+    const double margin = fabric->blockMargin();
+    const GeoRegion blocks = GeoRegion::unite(outlines).offset(margin, GeoRegion::Join::Mitre, kMitreLimit);
+    size_t blocked = 0;
+    for (const GeoRegion::Part& part : blocks.parts()) {
+        std::vector<CDbPolygon> inside;
+        std::copy_if(rest.begin(), rest.end(), std::back_inserter(inside), [&part](const CDbPolygon& piece) {
+            return part.outer.encloses(piece.pieceOutline().toPolygon());
+        });
+        if (inside.empty())
+            continue;
+        blocked += inside.size();
+        replacements.append(blockedGroup(*group, std::move(inside),
+                                         contourOf(part.outer, std::min(kSimplifyTolerance, margin / 4.0)),
+                                         width, laid));
+    }
+    const auto fits = [laid, width](CDbAbstractObject* object) {
+        const GeoRectangle box = object->boundingRect();
+        return !laid || (box.ymin >= -kEdgeTolerance && box.ymax <= width + kEdgeTolerance);
+    };
+    if (blocked != rest.size() || !std::all_of(replacements.begin(), replacements.end(), fits)) {
+        qDeleteAll(replacements);
+        return setCode(kInvalidBlocking);
+    }
+    document->pushReplaceCmdUndo({group}, replacements, fabric, layer,
+                                 QCoreApplication::translate("VelSystem::CDbBlockHelper", "Remove Blocking"),
+                                 DocumentMak::ApplyOnPush);
     setCode(0);
 }
 

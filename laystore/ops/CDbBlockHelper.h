@@ -27,7 +27,8 @@ class DocumentMak;
 class CDbBlockHelper
 {
 public:
-    // The blocking would leave the fabric's width or overlap a laid piece that is not blocked.
+    // The blocking would leave the fabric's width or overlap a laid piece that is not blocked,
+    // or the group is a cut-down pair, whose union the knife cuts: no block goes round it.
     static constexpr short kCannotPlace = 4314;
     // The group has no blocking that may be edited.
     static constexpr short kNoEditableBlocking = 3018;
@@ -42,6 +43,15 @@ public:
     // name a placed group that may be blocked (nothing changes).
     static void blockingInFabric(const boost::shared_ptr<DocumentMak>& document, short section,
                                  CDbFabricObject* fabric, short layer, CDbGrPolysObject* group, short* code);
+
+    // Takes the piece of the blocked `group` (placed on `layer` of `fabric`) nearest to `point`
+    // out of its blocking, as one undoable command: the piece loses its blocking, and the
+    // group's other pieces are blocked again round themselves, those whose blocks still meet
+    // as one fusion, a piece left alone with a blocking of its own. `code` gets 0, 1 for
+    // arguments that do not name a blocked group there, or kInvalidBlocking when what remains
+    // cannot be blocked (nothing changes then).
+    static void takeOutOfBlocking(const boost::shared_ptr<DocumentMak>& document, CDbFabricObject* fabric,
+                                  short layer, CDbGrPolysObject* group, const GeoPoint2D& point, short* code);
 
     // The blocking round `outlines` with `margin` cm: one outline (holes filled), counter-
     // clockwise, with at least three control points.

@@ -138,6 +138,76 @@ private slots:
         QVERIFY(undoRedoRestores(m, apart, snapshot(m)));
     }
 
+    // Pockets 1.5 cm apart fuse in a row; taking one out leaves it without a blocking and
+    // blocks the others again: those still meeting as one fusion, one alone by itself.
+    void takingAPieceOutSplitsItsFusion_data()
+    {
+        QTest::addColumn<int>("pieces");
+        QTest::addColumn<int>("taken");
+        QTest::addColumn<int>("singles");
+        QTest::addColumn<int>("fusions");
+        QTest::newRow("a piece blocked alone") << 1 << 0 << 0 << 0;
+        QTest::newRow("one of two") << 2 << 0 << 1 << 0;
+        QTest::newRow("the middle of three") << 3 << 1 << 2 << 0;
+        QTest::newRow("the end of three") << 3 << 2 << 0 << 1;
+    }
+    void takingAPieceOutSplitsItsFusion()
+    {
+        QFETCH(int, pieces);
+        QFETCH(int, taken);
+        QFETCH(int, singles);
+        QFETCH(int, fusions);
+        PatternMarker m;
+        const auto on = [](int i) { return GeoPoint2D(18.0 + 19.5 * i, 30.0); };
+        for (int i = 0; i < pieces; ++i)
+            QCOMPARE(block(m, m.add(pocketBag(), {10.0 + 19.5 * i, 20.0})), short(0));
+        const Snapshot before = snapshot(m);
+        short code = 1;
+        CDbBlockHelper::takeOutOfBlocking(m.document, m.fabric, 0, groupAt(m, on(taken)), on(taken), &code);
+        QCOMPARE(code, short(0));
+
+        QVERIFY(!groupAt(m, on(taken))->isBlocked());
+        int single = 0, fused = 0;
+        for (CDbGrPolysObject* group : m.document->groups(m.fabric, 0)) {
+            single += group->isBlockingPolygonExist() ? 1 : 0;
+            fused += group->blockingFusion() ? 1 : 0;
+            QVERIFY(group->isValidateManualBlocking(m.document->drawing(), m.fabric));
+        }
+        QCOMPARE(single, singles);
+        QCOMPARE(fused, fusions);
+        QCOMPARE(m.document->findOverlaps(), 0);
+        QCOMPARE(m.document->undoStack()->text(m.document->undoStack()->count() - 1),
+                 QStringLiteral("Remove Blocking"));
+        QVERIFY(undoRedoRestores(m, before, snapshot(m)));
+    }
+
+    // Waiting pieces never fuse: a block moved to the standby area and back fuses again only
+    // when a neighbour on the fabric is blocked beside it.
+    void standbyBlocksDoNotFuse()
+    {
+        PatternMarker m;
+        CDbGrPolysObject* left = m.add(pocketBag(), {10, 20});
+        QCOMPARE(block(m, left), short(0));
+        left = groupAt(m, {15, 25});
+        GeoPoint2D up(0, kLayerWidth);
+        left->translate(up);
+        QCOMPARE(left->section(), short(CDbGrPolysObject::SectionStandby));
+        CDbGrPolysObject* waiting = m.add(pocketBag(), {29.5, 20 + kLayerWidth});
+        QCOMPARE(block(m, waiting), short(0));
+        QCOMPARE(m.document->groups(m.fabric, 0).size(), 2);
+        QVERIFY(!groupAt(m, {15, 25 + kLayerWidth})->blockingFusion());
+        QCOMPARE(m.document->markerLength(), 0.0);
+
+        GeoPoint2D down(0, -kLayerWidth);
+        left->translate(down);
+        QCOMPARE(left->section(), short(CDbGrPolysObject::SectionFabric));
+        QCOMPARE(m.document->markerLength(), left->boundingRect().xmax);
+        QCOMPARE(block(m, m.add(pocketBag(), {29.5, 20})), short(0));
+        QVERIFY(groupAt(m, {15, 25})->blockingFusion());
+        QCOMPARE(groupAt(m, {15, 25}), groupAt(m, {35, 25}));
+        QVERIFY(!groupAt(m, {35, 25 + kLayerWidth})->blockingFusion());
+    }
+
     void blockedPieceOverlapsWhatEntersItsBlock()
     {
         PatternMarker m;

@@ -156,6 +156,20 @@ private slots:
                    CDbGrPolysObject* neighbour = m.add(pocketBag(), {box.xmax + 0.5, box.ymin + 1.0});
                    CDbBlockHelper::blockingInFabric(m.document, 1, m.fabric, 0, neighbour, &code);
                });
+        QTest::newRow("fused and one piece taken out")
+            << Operation([](Marker& m, CDbGrPolysObject& g, CDbTextObject&, CDbLineObject&) {
+                   CDbPieceObject piece;
+                   piece.addSize(CDbPieceSizeObject());
+                   m.fabric->addPiece(piece);
+                   GeoPoint2D up(0, 40);
+                   g.translate(up);
+                   short code = 1;
+                   CDbBlockHelper::blockingInFabric(m.document, 1, m.fabric, 0, &g, &code);
+                   CDbGrPolysObject* neighbour = m.add(pocketBag(), {49.5, 40});
+                   CDbBlockHelper::blockingInFabric(m.document, 1, m.fabric, 0, neighbour, &code);
+                   CDbGrPolysObject* fused = m.document->groups(m.fabric, 0).last();
+                   CDbBlockHelper::takeOutOfBlocking(m.document, m.fabric, 0, fused, {38, 50}, &code);
+               });
         QTest::newRow("cutter's marks and punch holes") << Operation(
             [](Marker& m, CDbGrPolysObject& g, CDbTextObject&, CDbLineObject&) {
                 CDbMarkerPointObject between(60, 60);

@@ -71,7 +71,7 @@ const RandomTool kTools[] = {
     {"handgrip", Click | Drag, {}, {}},
     {"scale", Click | Drag, {}, {}},
     {"ruler", Click | DoubleClick | Drag, {}, {}},
-    {"block", Click, {}, {}},
+    {"block", Click, {"Alt"}, {}},
     {"editblock", Click | Drag, {"Alt"}, {}},
     {"text",
      Click | Drag,

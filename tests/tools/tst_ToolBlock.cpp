@@ -1,5 +1,8 @@
 #include "tools/ToolTestView.h"
 
+#include "VelCore/AbstractCmd.h"
+#include "VelCore/CmdsManager.h"
+#include "laystore/CDbFabricObject.h"
 #include "laystore/CDbGrPolysObject.h"
 #include "laystore/ops/CDbBlockHelper.h"
 
@@ -17,6 +20,15 @@ namespace {
 // A waistband laid in the open, away from the test marker's pieces and the fabric's edges.
 const GeoPoint2D kBandCorner(60.0, 40.0);
 const GeoPoint2D kOnBand(70.0, 42.0);
+
+CDbGrPolysObject* groupAt(const ToolTestView& v, const GeoPoint2D& point)
+{
+    for (CDbGrPolysObject* group : v.marker.document->groups(v.marker.fabric, 0)) {
+        if (group->hitTest(point, 0.0))
+            return group;
+    }
+    return nullptr;
+}
 
 } // namespace
 
@@ -80,6 +92,44 @@ private slots:
         QCOMPARE(v.sink.messages, QStringList{QStringLiteral("Selection is already blocked. ")});
         QCOMPARE(v.selection().size(), 1);
         QCOMPARE(v.cursor().pixmap().cacheKey(), ToolBase::blockCursor().pixmap().cacheKey());
+    }
+
+    // A piece is blocked or cut down with another, never both, whichever came first.
+    void pairedPieceIsNotBlockedNorBlockedPiecePaired_data()
+    {
+        QTest::addColumn<bool>("blockFirst");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("a pair is not blocked") << false << QStringLiteral("The operation was unsuccessful.");
+        QTest::newRow("a blocked piece is not paired")
+            << true << QStringLiteral("Selection is already blocked. ");
+    }
+    void pairedPieceIsNotBlockedNorBlockedPiecePaired()
+    {
+        QFETCH(bool, blockFirst);
+        QFETCH(QString, message);
+        ToolTestView v("block");
+        v.marker.add(LaystoreTest::waistband(), kBandCorner);
+        CDbGrPolysObject* pocket =
+            v.marker.add(LaystoreTest::pocketBag(), {kBandCorner.x, kBandCorner.y + 10.0});
+        if (blockFirst)
+            v.click(kOnBand);
+        CDbGrPolysObject* band = groupAt(v, kOnBand);
+        std::unique_ptr<AbstractCmd> cutDown =
+            CmdsManager::instance()->createCommand(QStringLiteral("CutDown"));
+        const short code =
+            cutDown->setDocument(v.marker.document, {1, QVariant::fromValue<void*>(band),
+                                                     QVariant::fromValue<void*>(pocket), 1, 0.0, 1, 0.0});
+        QCOMPARE(code == 0, !blockFirst);
+        if (code == 0)
+            v.undo().push(cutDown.release());
+        v.marker.fabric->putFirstGroupOfLayer(0, groupAt(v, kOnBand));
+        short layerCode = 1;
+        QCOMPARE(v.marker.fabric->isSelectionCutDownValid(0, nullptr, &layerCode), !blockFirst);
+
+        v.click(kOnBand);
+        QCOMPARE(v.sink.messages, QStringList{message});
+        QCOMPARE(v.undo().count(), 1);
+        QCOMPARE(groupAt(v, kOnBand)->isBlocked(), blockFirst);
     }
 };
 
