@@ -155,6 +155,12 @@ void MarkerMainWindow::showLinkView(bool shown)
     if (!shown) {
         for (QMdiSubWindow* subWindow : open)
             subWindow->close();
+        // The marker's own view comes back, not whichever window the workspace picks.
+        const QList<QMdiSubWindow*> windows = workspace()->subWindowList();
+        for (QMdiSubWindow* subWindow : windows) {
+            if (!isLinkView(subWindow) && markerOf(subWindow) == document)
+                workspace()->setActiveSubWindow(subWindow);
+        }
         return;
     }
     if (!open.isEmpty()) {

@@ -63,9 +63,12 @@ public:
     int lockFlags() const { return mLockFlags; }
     void setLockFlags(int flags) { mLockFlags = flags; }
     bool isLocked(Lock lock) const { return (mLockFlags & lock) != 0; }
-    // Pieces may not be dragged: their placement is locked, or a matched plaid marker would
-    // be pulled apart.
-    bool isMoveLocked() const { return isLocked(LockPlacement) || isLocked(LockMatching); }
+    // Pieces may not be dragged: their placement is locked, a matched plaid marker would be
+    // pulled apart, or the link view is shown, whose layout is not the marker's.
+    bool isMoveLocked() const
+    {
+        return isLocked(LockPlacement) || isLocked(LockMatching) || isLinkedDocument();
+    }
 
     // The links between the marker's pieces, with the link view built from them. Never null:
     // the drawing owns it.

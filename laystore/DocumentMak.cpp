@@ -2,6 +2,7 @@
 
 #include "VelConjoin/ViewFilter.h"
 #include "laystore/CDbAbstractObject.h"
+#include "laystore/CDbDocumentLinkObject.h"
 #include "laystore/CDbFabricObject.h"
 #include "laystore/CDbGrPolysObject.h"
 #include "laystore/CDbMarkerDrawing.h"
@@ -57,6 +58,11 @@ boost::shared_ptr<Selection> DocumentMak::pick(const GeoPoint2D& point, double t
                                                const ViewFilter* filter) const
 {
     auto result = boost::make_shared<CMarkerSelection>(const_cast<DocumentMak*>(this));
+    if (mDrawing->isLinkedDocument()) {
+        if (CDbGrPolysObject* group = linkViewPieceAt(point))
+            result->add(group);
+        return result;
+    }
     CDbFabricObject* fabric = nullptr;
     short layer = -1;
     const double t = std::max(tolerance, 0.0);
@@ -84,6 +90,32 @@ boost::shared_ptr<Selection> DocumentMak::pick(const GeoPoint2D& point, double t
     }
     result->add(top);
     return result;
+}
+
+CDbGrPolysObject* DocumentMak::linkViewPieceAt(const GeoPoint2D& point) const
+{
+    CDbFabricObject* fabric = nullptr;
+    short layer = -1;
+    short code = 1;
+    mDrawing->getCurrentFabricsAndLayer(fabric, layer, &code);
+    if (code != 0)
+        return nullptr;
+    for (const CDbPolygon& piece : mDrawing->getLinkDoc()->getCurrentPolyListDocumentLink()) {
+        if (piece.contours().isEmpty() || !piece.pieceOutline().containsPoint(point))
+            continue;
+        // The copy laid on the fabric stands for the piece, else one waiting in the standby area.
+        CDbGrPolysObject* found = nullptr;
+        for (CDbGrPolysObject* group : groups(fabric, layer)) {
+            if (group->polygonCount() == 0 || group->polygon(0).pieceIndex() != piece.pieceIndex())
+                continue;
+            if (group->section() == CDbGrPolysObject::SectionFabric)
+                return group;
+            if (!found)
+                found = group;
+        }
+        return found;
+    }
+    return nullptr;
 }
 
 GeoPoint2D DocumentMak::snapToOutline(const GeoPoint2D& point, double tolerance,
@@ -124,6 +156,9 @@ GeoPoint2D DocumentMak::snapToOutline(const GeoPoint2D& point, double tolerance,
 boost::shared_ptr<Selection> DocumentMak::pick(const QPolygonF& polygon, const ViewFilter* filter) const
 {
     auto result = boost::make_shared<CMarkerSelection>(const_cast<DocumentMak*>(this));
+    // The link view's pieces are picked one at a time.
+    if (mDrawing->isLinkedDocument())
+        return result;
     CDbFabricObject* fabric = nullptr;
     short layer = -1;
     short code = 1;

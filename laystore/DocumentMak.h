@@ -36,12 +36,16 @@ public:
     boost::shared_ptr<CMarkerSelection> markerSelection() const { return mSelection; }
     // Picks on the drawing's current fabric and layer. A point pick answers only the topmost
     // object hit (the last in drawing order): a click takes one piece, not the stack under it.
+    // In a linked document the point is in the link view: the piece under it is picked as
+    // its copy laid on the layer (else one waiting), and a rubber band picks nothing.
     boost::shared_ptr<Selection> pick(const GeoPoint2D& point, double tolerance,
                                       const ViewFilter* filter) const override;
     // Where a point aimed at a piece's outline lands on the current layer: the nearest corner
     // of a shown piece's outline within `tolerance`, else the nearest point along such an
     // outline, else `point` itself.
     GeoPoint2D snapToOutline(const GeoPoint2D& point, double tolerance, const ViewFilter* filter) const;
+    // The group standing for the link view's piece under `point`, or null.
+    CDbGrPolysObject* linkViewPieceAt(const GeoPoint2D& point) const;
     // Every object inside or crossing `polygon`, in drawing order.
     boost::shared_ptr<Selection> pick(const QPolygonF& polygon, const ViewFilter* filter) const override;
     bool deselectAll(bool notify, bool includeHidden) override;

@@ -1,8 +1,10 @@
-// Draws the bundled sample marker: a simple pair of trousers (front, back, waistband,
-// pocket facing, pocket bag, fly) graded in sizes S, M and L, on a denim 150 cm wide.
-// Sizes S and M are laid on the fabric area, size L waits in the standby area.
+// Draws the bundled sample markers: a simple pair of trousers (front, back, waistband,
+// pocket facing, pocket bag, fly) on a denim 150 cm wide, and a shirt (left and right
+// fronts, back, sleeves, yoke, collar, pocket) on a plaid shirting 140 cm wide with an 8 cm
+// repeat, whose fronts are to be matched at the centre front. Each is graded in sizes S, M
+// and L; S and M are laid on the fabric area, L waits in the standby area.
 //
-//   make_sample <path/to/trousers-sample.mak>
+//   make_sample <path/to/trousers-sample.mak> <path/to/plaid-shirt-sample.mak>
 
 #include "laystore/CDbFabricObject.h"
 #include "laystore/CDbGrPolysObject.h"
@@ -14,7 +16,9 @@
 #include "laystore/file/ShelfLayout.h"
 
 #include <QCoreApplication>
+#include <QStringList>
 #include <QTextStream>
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <vector>
@@ -47,10 +51,9 @@ struct Pattern
     std::vector<Point> outline;
 };
 
-const double kFabricWidth = 150.0;
 const char* const kSizes[] = {"S", "M", "L"};
 
-const std::vector<Pattern> kPatterns = {
+const std::vector<Pattern> kTrousers = {
     {"Front",
      "TR-01",
      "Front leg, slant pocket",
@@ -137,20 +140,102 @@ const std::vector<Pattern> kPatterns = {
      {{0, 0, C}, {15, 0, P}, {18.4, 1, R}, {20, 3.5, R}, {20, 7, C}, {10, 7, N}, {0, 7, C}}},
 };
 
+// The shirt's front, centre front along y = 0 with its chest notch at x = 38, the plaid's
+// match point; the right front is its mirror image.
+const std::vector<Point> kLeftFront = {{0, 0, C},   {38, 0, N},  {66, 0, C},  {72, 4, R},
+                                       {74, 8, R},  {75, 12, C}, {71, 26, C}, {62, 27, R},
+                                       {55, 26, R}, {50, 28, C}, {20, 28, N}, {0, 28, C}};
+
+// `outline` mirrored across its centre line along x, still counter-clockwise.
+std::vector<Point> mirrored(std::vector<Point> outline)
+{
+    for (Point& p : outline)
+        p.y = -p.y;
+    std::reverse(outline.begin() + 1, outline.end());
+    return outline;
+}
+
+const std::vector<Pattern> kShirt = {
+    {"Left front", "SH-01", "Buttonhole placket", 1, 0.02, 0.04, kLeftFront},
+    {"Right front", "SH-02", "Button stand", 1, 0.02, 0.04, mirrored(kLeftFront)},
+    {"Back",
+     "SH-03",
+     "Centre back on the fold line",
+     1,
+     0.02,
+     0.04,
+     {{0, 0, C},
+      {20, 0, N},
+      {50, 0, C},
+      {55, 2, R},
+      {62, 3, R},
+      {72, 5, C},
+      {75, 19, C},
+      {73, 27, N},
+      {75, 35, C},
+      {72, 49, C},
+      {62, 51, R},
+      {55, 52, R},
+      {50, 54, C},
+      {20, 54, N},
+      {0, 54, C},
+      {0, 27, N}}},
+    {"Sleeve",
+     "SH-04",
+     "",
+     2,
+     0.03,
+     0.03,
+     {{0, 9, C},
+      {45, 0, C},
+      {52, 6, R},
+      {58, 14, R},
+      {60, 21, N},
+      {58, 28, R},
+      {52, 36, R},
+      {45, 42, C},
+      {0, 33, C},
+      {0, 21, N}}},
+    {"Yoke", "SH-05", "", 1, 0.0, 0.04, {{0, 0, C}, {25, 0, N}, {50, 0, C}, {50, 12, C}, {0, 12, C}}},
+    {"Collar", "SH-06", "", 1, 0.0, 0.04, {{0, 0, C}, {21, 0, N}, {42, 0, C}, {39, 8, C}, {3, 8, C}}},
+    {"Pocket",
+     "SH-07",
+     "Left chest",
+     1,
+     0.0,
+     0.0,
+     {{0, 1.5, C}, {6.5, 0, C}, {13, 1.5, C}, {13, 14, C}, {6.5, 14, N}, {0, 14, C}}},
+};
+
+// One sample marker: its garment, fabric and labels.
+struct Sample
+{
+    const char* title;
+    const char* patternNo;
+    const char* fabricId;
+    const char* fabricName;
+    const char* colour;
+    double fabricWidth;
+    // The plaid's repeat along both axes; 0 for a plain fabric.
+    double plaidRepeat;
+    const std::vector<Pattern>* patterns;
+    QStringList label;
+};
+
 // Coordinates to a tenth of a millimetre, as patterns are drawn; the file then reads plainly.
 GeoPoint2D tenthMm(const GeoPoint2D& p)
 {
     return {std::round(p.x * 100.0) / 100.0, std::round(p.y * 100.0) / 100.0};
 }
 
-CDbPieceObject makePiece(const Pattern& pattern)
+CDbPieceObject makePiece(const Sample& sample, const Pattern& pattern)
 {
     CDbPieceObject piece;
-    piece.info().setPatternNo(QStringLiteral("TR-100"));
+    piece.info().setPatternNo(QLatin1String(sample.patternNo));
     piece.info().setName(QLatin1String(pattern.name));
     piece.info().setDescription(QLatin1String(pattern.description));
     piece.info().setPieceCode(QLatin1String(pattern.code));
-    piece.info().setFabricId(QStringLiteral("DENIM-150"));
+    piece.info().setFabricId(QLatin1String(sample.fabricId));
     piece.setVELPieceQuantity(pattern.quantity);
     piece.setVELPieceSingle(pattern.quantity == 1);
     for (int step = -1; step <= 1; ++step) {
@@ -241,50 +326,77 @@ GeoRectangle place(DocumentMak& document, CDbFabricObject& fabric, std::vector<C
     return extent;
 }
 
+// Writes `sample` to `path`; false with the error on `err` when it cannot.
+bool writeSample(const Sample& sample, const QString& path, QTextStream& err)
+{
+    const double width = sample.fabricWidth;
+    DocumentMak document;
+    CDbMarkerDrawing& drawing = *document.drawing();
+    drawing.setName(QLatin1String(sample.title));
+    CDbFabricObject& fabric = drawing.addFabric();
+    fabric.setName(QLatin1String(sample.fabricName));
+    fabric.setColour(QColor(QLatin1String(sample.colour)));
+    fabric.setPlaidRepeat(sample.plaidRepeat, sample.plaidRepeat);
+    fabric.addLayer(width);
+    for (const Pattern& pattern : *sample.patterns)
+        fabric.addPiece(makePiece(sample, pattern));
+
+    // Sizes S and M laid half a centimetre apart inside a selvedge of half a centimetre.
+    std::vector<CDbPolygon> laid = garment(fabric, 0);
+    const std::vector<CDbPolygon> medium = garment(fabric, 1);
+    laid.insert(laid.end(), medium.begin(), medium.end());
+    const GeoRectangle marker = place(document, fabric, laid, 0.5, width - 1.0, 0.5);
+    const GeoRectangle standby = place(document, fabric, garment(fabric, 2), width + 1.0, width - 2.0, 1.0);
+
+    auto* end = new CDbLineObject;
+    end->setPoints({marker.xmax + 1.0, 0.0}, {marker.xmax + 1.0, width});
+    end->setText(QStringLiteral("End of marker"));
+    document.addPiece(end, &fabric, 0);
+    auto* label = new CDbTextObject;
+    label->setLines(sample.label);
+    label->setLetterSize(30);
+    label->setWorkSection(CDbGrPolysObject::SectionStandby);
+    label->setCenter({standby.xmax + 40.0, 1.5 * width});
+    document.addPiece(label, &fabric, 0);
+    drawing.setCurrentFabricAndLayer(0, 0);
+
+    QString error;
+    if (MarkerFile::save(document, path, &error))
+        return true;
+    err << error << '\n';
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     QTextStream err(stderr);
-    if (argc != 2) {
-        err << "usage: make_sample <output.mak>\n";
+    if (argc != 3) {
+        err << "usage: make_sample <trousers-sample.mak> <plaid-shirt-sample.mak>\n";
         return 2;
     }
-    DocumentMak document;
-    CDbMarkerDrawing& drawing = *document.drawing();
-    drawing.setName(QStringLiteral("Trousers TR-100, sizes S M L"));
-    CDbFabricObject& fabric = drawing.addFabric();
-    fabric.setName(QStringLiteral("Denim 150"));
-    fabric.setColour(QColor(QStringLiteral("#3b5b92")));
-    fabric.addLayer(kFabricWidth);
-    for (const Pattern& pattern : kPatterns)
-        fabric.addPiece(makePiece(pattern));
-
-    // Sizes S and M laid half a centimetre apart inside a selvedge of half a centimetre.
-    std::vector<CDbPolygon> laid = garment(fabric, 0);
-    const std::vector<CDbPolygon> medium = garment(fabric, 1);
-    laid.insert(laid.end(), medium.begin(), medium.end());
-    const GeoRectangle marker = place(document, fabric, laid, 0.5, kFabricWidth - 1.0, 0.5);
-    const GeoRectangle standby =
-        place(document, fabric, garment(fabric, 2), kFabricWidth + 1.0, kFabricWidth - 2.0, 1.0);
-
-    auto* end = new CDbLineObject;
-    end->setPoints({marker.xmax + 1.0, 0.0}, {marker.xmax + 1.0, kFabricWidth});
-    end->setText(QStringLiteral("End of marker"));
-    document.addPiece(end, &fabric, 0);
-    auto* label = new CDbTextObject;
-    label->setLines({QStringLiteral("TR-100 trousers"), QStringLiteral("S and M laid, L waiting")});
-    label->setLetterSize(30);
-    label->setWorkSection(CDbGrPolysObject::SectionStandby);
-    label->setCenter({standby.xmax + 40.0, 1.5 * kFabricWidth});
-    document.addPiece(label, &fabric, 0);
-    drawing.setCurrentFabricAndLayer(0, 0);
-
-    QString error;
-    if (!MarkerFile::save(document, QString::fromLocal8Bit(argv[1]), &error)) {
-        err << error << '\n';
-        return 1;
-    }
-    return 0;
+    const Sample trousers{"Trousers TR-100, sizes S M L",
+                          "TR-100",
+                          "DENIM-150",
+                          "Denim 150",
+                          "#3b5b92",
+                          150.0,
+                          0.0,
+                          &kTrousers,
+                          {QStringLiteral("TR-100 trousers"), QStringLiteral("S and M laid, L waiting")}};
+    const Sample shirt{"Plaid shirt SH-200, sizes S M L",
+                       "SH-200",
+                       "PLAID-140",
+                       "Plaid shirting 140",
+                       "#9c3d3d",
+                       140.0,
+                       8.0,
+                       &kShirt,
+                       {QStringLiteral("SH-200 plaid shirt"), QStringLiteral("S and M laid, L waiting")}};
+    return writeSample(trousers, QString::fromLocal8Bit(argv[1]), err) &&
+                   writeSample(shirt, QString::fromLocal8Bit(argv[2]), err)
+               ? 0
+               : 1;
 }

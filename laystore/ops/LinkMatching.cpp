@@ -28,38 +28,57 @@ double wrapped(double value, double repeat)
     return w;
 }
 
+// The polygon of `group` that is piece `pieceIndex`, or null.
+const CDbPolygon* polygonOfPiece(const CDbGrPolysObject& group, short pieceIndex)
+{
+    for (const CDbPolygon& polygon : group.polygons()) {
+        if (polygon.pieceIndex() == pieceIndex && !polygon.isBlocking() && !polygon.contours().isEmpty())
+            return &polygon;
+    }
+    return nullptr;
+}
+
 } // namespace
 
 LinkMatching::LinkMatching(const CDbMarkerDrawing& drawing, short fabric, short layer)
     : mDrawing(drawing), mFabric(drawing.fabric(fabric)), mFabricIndex(fabric), mLayer(layer)
-{}
+{
+    if (!mFabric)
+        return;
+    for (const CDbGrPolysObject* group : mFabric->getPlaceGroupList(t_1_Based::fromZeroBased(mLayer))) {
+        for (const CDbPolygon& polygon : group->polygons()) {
+            if (!polygon.isBlocking() && !polygon.contours().isEmpty())
+                mLaid[polygon.pieceIndex()].append(group);
+        }
+    }
+}
 
 bool LinkMatching::laidEnd(const Link::End& end, GeoPoint2D* point, const CDbGrPolysObject** group,
                            const Stand& stand) const
 {
     if (!mFabric || end.fabricIndex != mFabricIndex)
         return false;
-    QListEx<CDbGrPolysObject*> laid = mFabric->getPlaceGroupList(t_1_Based::fromZeroBased(mLayer));
-    if (stand.moving)
-        laid.prepend(const_cast<CDbGrPolysObject*>(stand.moving));
-    for (const CDbGrPolysObject* candidate : laid) {
-        if (candidate == stand.replaced)
-            continue;
-        for (const CDbPolygon& polygon : candidate->polygons()) {
-            if (polygon.pieceIndex() != end.pieceIndex || polygon.isBlocking() ||
-                polygon.contours().isEmpty())
-                continue;
-            const CDbMarkerPointObject* p = polygon.pieceOutline().endPoint(end.pointIndex, end.onContour);
-            if (!p)
-                return false;
-            *point = *p;
-            if (candidate == stand.moving)
-                *point += stand.shift;
-            *group = candidate;
-            return true;
+    const CDbPolygon* polygon = stand.moving ? polygonOfPiece(*stand.moving, end.pieceIndex) : nullptr;
+    if (polygon) {
+        *group = stand.moving;
+    } else {
+        for (const CDbGrPolysObject* laid : mLaid.value(end.pieceIndex)) {
+            if (laid != stand.replaced) {
+                *group = laid;
+                polygon = polygonOfPiece(*laid, end.pieceIndex);
+                break;
+            }
         }
     }
-    return false;
+    if (!polygon)
+        return false;
+    const CDbMarkerPointObject* p = polygon->pieceOutline().endPoint(end.pointIndex, end.onContour);
+    if (!p)
+        return false;
+    *point = *p;
+    if (*group == stand.moving)
+        *point += stand.shift;
+    return true;
 }
 
 double LinkMatching::correction(const Link& link, bool alongX, double first, double second) const
@@ -85,6 +104,15 @@ double LinkMatching::correction(const Link& link, bool alongX, double first, dou
     else
         return 0.0;
     return wrapped(target - v, repeat);
+}
+
+bool LinkMatching::rulesAxis(const Link& link, bool alongX) const
+{
+    const double repeat = alongX ? mFabric->plaidRepeatX() : mFabric->plaidRepeatY();
+    const quint32 rules =
+        alongX ? (Link::IdenticalX | Link::SymmetricalX | Link::HalfWayX | Link::CenterX | Link::OnLineX)
+               : (Link::IdenticalY | Link::SymmetricalY | Link::HalfWayY | Link::CenterY | Link::OnLineY);
+    return repeat > 0.0 && (link.rules() & rules) != 0;
 }
 
 bool LinkMatching::withinSwatch(const Link& link, const GeoPoint2D& first, const GeoPoint2D& second) const
@@ -133,7 +161,8 @@ bool LinkMatching::matchingMove(const CDbGrPolysObject& group, const CDbGrPolysO
     const Stand stand{&group, replaced, shift};
     *move = GeoPoint2D(0, 0);
     const CDbTwainLinkPiecesObjectTable* links = mDrawing.getLinkDoc()->links(mFabricIndex);
-    bool found = false;
+    // Each axis is moved by the first link that rules it; the others must then hold too.
+    bool foundX = false, foundY = false;
     std::vector<const Link*> tied;
     for (int n = 1; links && n <= links->size(); ++n) {
         const Link& link = *links->link(n);
@@ -144,8 +173,6 @@ bool LinkMatching::matchingMove(const CDbGrPolysObject& group, const CDbGrPolysO
             (firstGroup != &group && secondGroup != &group))
             continue;
         tied.push_back(&link);
-        if (found)
-            continue;
         // The move that matches this link: the second point's correction, or the first
         // point's move that does the same.
         const bool movesSecond = secondGroup == &group;
@@ -158,11 +185,15 @@ bool LinkMatching::matchingMove(const CDbGrPolysObject& group, const CDbGrPolysO
             const bool mirrored = link.hasRule(alongX ? Link::SymmetricalX : Link::SymmetricalY);
             return mirrored ? c : -c;
         };
-        *move = GeoPoint2D(along(true), along(false));
-        found = true;
+        if (!foundX && rulesAxis(link, true)) {
+            move->x = along(true);
+            foundX = true;
+        }
+        if (!foundY && rulesAxis(link, false)) {
+            move->y = along(false);
+            foundY = true;
+        }
     }
-    if (!found)
-        return true;
     // Every link of the group must hold once it has moved.
     for (const Link* link : tied) {
         GeoPoint2D first, second;

@@ -3,6 +3,9 @@
 #include "VelGeo/GeoPoint2D.h"
 #include "laystore/CDbTwainLinkPiecesObject.h"
 
+#include <QHash>
+#include <QVector>
+
 namespace VelSystem {
 
 class CDbFabricObject;
@@ -52,12 +55,17 @@ private:
                  const Stand& stand) const;
     // How far the second point must move along one axis for the link to match there.
     double correction(const Link& link, bool alongX, double first, double second) const;
+    // Whether `link` has a rule along the axis and the fabric a repeat there.
+    bool rulesAxis(const Link& link, bool alongX) const;
     bool withinSwatch(const Link& link, const GeoPoint2D& first, const GeoPoint2D& second) const;
 
     const CDbMarkerDrawing& mDrawing;
     const CDbFabricObject* mFabric;
     short mFabricIndex;
     short mLayer;
+    // The groups laid on the layer holding each piece, in drawing order, by piece index:
+    // looked up once, not for every link end.
+    QHash<short, QVector<const CDbGrPolysObject*>> mLaid;
 };
 
 } // namespace VelSystem

@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QPainter>
+#include <cmath>
 
 namespace VelSystem {
 
@@ -16,6 +17,9 @@ const QColor kStandbyFill(226, 232, 240);
 const QColor kBorder(120, 120, 120);
 const QColor kLabel(70, 70, 70);
 const QColor kMarkerEnd(200, 40, 40);
+const QColor kPlaid(90, 110, 170, 70);
+// Plaid lines closer than this on screen would only grey the fabric: they are left out.
+constexpr double kMinPlaidPixels = 4.0;
 // Labels sit this far inside the corner they name, in pixels.
 const QPointF kInset(6.0, 4.0);
 
@@ -117,6 +121,15 @@ void LayerAreaItem::setArea(double width, double xmin, double xmax, const QStrin
     mEndLabel->setPos(mMarkerEnd, 0.0);
 }
 
+void LayerAreaItem::setPlaid(const QPointF& repeat, const QPointF& offset)
+{
+    if (repeat == mPlaidRepeat && offset == mPlaidOffset)
+        return;
+    mPlaidRepeat = repeat;
+    mPlaidOffset = offset;
+    update();
+}
+
 QRectF LayerAreaItem::fabricRect() const
 {
     return QRectF(QPointF(mXmin, 0.0), QPointF(mXmax, mWidth));
@@ -140,10 +153,32 @@ void LayerAreaItem::paint(QPainter* painter, const QStyleOptionGraphicsItem* /*o
     painter->setPen(cosmeticPen(kBorder));
     painter->setBrush(kFabricFill);
     painter->drawRect(fabricRect());
+    if (mCurrent)
+        paintPlaid(painter);
     if (mCurrent && mMarkerEnd > 0.0) {
         painter->setPen(cosmeticPen(kMarkerEnd, Qt::DashLine));
         painter->drawLine(QPointF(mMarkerEnd, 0.0), QPointF(mMarkerEnd, mWidth));
     }
+}
+
+void LayerAreaItem::paintPlaid(QPainter* painter) const
+{
+    const QRectF fabric = fabricRect();
+    const QTransform& toPixels = painter->worldTransform();
+    painter->setPen(cosmeticPen(kPlaid));
+    const auto lines = [&](double repeat, double offset, double from, double to, double pixelsPerCm,
+                           auto draw) {
+        if (!(repeat > 0.0) || repeat * pixelsPerCm < kMinPlaidPixels)
+            return;
+        for (double at = offset + std::ceil((from - offset) / repeat) * repeat; at <= to; at += repeat)
+            draw(at);
+    };
+    lines(mPlaidRepeat.x(), mPlaidOffset.x(), fabric.left(), fabric.right(),
+          std::hypot(toPixels.m11(), toPixels.m12()),
+          [&](double x) { painter->drawLine(QPointF(x, fabric.top()), QPointF(x, fabric.bottom())); });
+    lines(mPlaidRepeat.y(), mPlaidOffset.y(), fabric.top(), fabric.bottom(),
+          std::hypot(toPixels.m21(), toPixels.m22()),
+          [&](double y) { painter->drawLine(QPointF(fabric.left(), y), QPointF(fabric.right(), y)); });
 }
 
 } // namespace VelSystem

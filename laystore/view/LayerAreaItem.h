@@ -37,6 +37,10 @@ public:
     // Covers x from `xmin` to `xmax` for a layer `width` wide; `markerEnd` <= 0 (nothing
     // laid, or not the layer being edited) hides the marker's end.
     void setArea(double width, double xmin, double xmax, const QString& fabricName, double markerEnd);
+    // The fabric's plaid or stripe: lines every `repeat` (0 along an axis without one) from
+    // `offset`, drawn faintly across the fabric area of the current layer.
+    void setPlaid(const QPointF& repeat, const QPointF& offset);
+    QPointF plaidRepeat() const { return mPlaidRepeat; }
     QRectF fabricRect() const;
     QRectF standbyRect() const;
 
@@ -44,6 +48,8 @@ public:
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
 
 private:
+    void paintPlaid(QPainter* painter) const;
+
     short mFabricIndex;
     short mLayerIndex;
     double mWidth = 0.0;
@@ -51,6 +57,8 @@ private:
     double mXmax = 0.0;
     double mMarkerEnd = 0.0;
     bool mCurrent = false;
+    QPointF mPlaidRepeat;
+    QPointF mPlaidOffset;
     ScreenLabelItem* mFabricLabel;
     ScreenLabelItem* mStandbyLabel;
     ScreenLabelItem* mEndLabel;

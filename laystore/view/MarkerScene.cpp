@@ -120,6 +120,8 @@ void MarkerScene::updateLayerAreas()
             // Open-ended along x: leave a little fabric beyond the last object.
             area->setArea(width, used.xmin, used.xmax + 0.1 * width, fabric->name(),
                           current ? doc->markerLength() : 0.0);
+            area->setPlaid(QPointF(fabric->plaidRepeatX(), fabric->plaidRepeatY()),
+                           QPointF(fabric->plaidOffsetX(), fabric->plaidOffsetY()));
             area->setCurrent(current);
         }
     }

@@ -213,6 +213,24 @@ private slots:
         QVERIFY(hasColourNear(image, legEdge, kSelectionColour));
         const QRect pocketEdge(view.mapFromScene(QPointF(30.0, 3.0)) - QPoint(4, 4), QSize(9, 9));
         QVERIFY(!hasColourNear(image, pocketEdge, kSelectionColour));
+
+        // A plaid shows faintly on the empty fabric, along its lines only.
+        mMarker->fabric->setPlaidRepeat(10.0, 10.0);
+        mMarker->fabric->setPlaidOffset(5.0, 5.0);
+        mMarker->document->emitModified();
+        const QImage plaid = view.grab().toImage();
+        const auto darkestNear = [&](double x, double y) {
+            int darkest = 255;
+            const QPoint at = view.mapFromScene(QPointF(x, y));
+            for (int dy = -2; dy <= 2; ++dy) {
+                for (int dx = -2; dx <= 2; ++dx)
+                    darkest = qMin(darkest, plaid.pixelColor(at + QPoint(dx, dy)).lightness());
+            }
+            return darkest;
+        };
+        QVERIFY(darkestNear(45.0, 80.0) < emptyFabric.lightness() - 15);
+        QVERIFY(darkestNear(45.0, 80.0) > 150);
+        QVERIFY(darkestNear(47.5, 77.5) >= emptyFabric.lightness() - 2);
     }
 
     void otherLayersAreFadedAndUnlabelled()

@@ -100,6 +100,39 @@ private slots:
         a->translate(found);
         QCOMPARE(matching.unmatchedCount(), firstCanMatch || back.x == 0.0 ? 0 : 1);
     }
+
+    // A piece tied by two links whose plaid phases disagree has no matched position: it
+    // stays put and counts as unmatched. A laid piece taken away leaves its link unchecked.
+    void conflictingLinksAndPiecesTakenAway()
+    {
+        Marker m;
+        m.fabric->setPlaidRepeat(10.0, 10.0);
+        CDbGrPolysObject* a = makePiece(waistband(), {0, 0}, 0);
+        CDbGrPolysObject* b = makePiece(waistband(), {50, 20}, 1);
+        CDbGrPolysObject* c = makePiece(waistband(), {103, 40}, 2);
+        for (CDbGrPolysObject* piece : {a, b, c})
+            m.document->addPiece(piece, m.fabric, 0);
+        CDbTwainLinkPiecesObjectTable* links = m.document->drawing()->getLinkDoc()->links(0);
+        for (short other : {0, 2}) {
+            Link link;
+            link.setEnds({other, 1, true, 0}, {1, 1, true, 0});
+            link.setRules(Link::IdenticalX);
+            links->add(link);
+        }
+        const LinkMatching matching(*m.document->drawing(), 0, 0);
+        QCOMPARE(matching.unmatchedCount(), 1);
+        GeoPoint2D move(1, 1);
+        QVERIFY(!matching.matchingMove(*b, &move));
+        QCOMPARE(move, GeoPoint2D(0, 0));
+
+        m.document->removePiece(c, m.fabric, 0);
+        delete c;
+        const LinkMatching afterRemoval(*m.document->drawing(), 0, 0);
+        QCOMPARE(afterRemoval.unmatchedCount(), 0);
+        QVERIFY(afterRemoval.matchingMove(*b, &move));
+        QCOMPARE(move, GeoPoint2D(0, 0));
+        QCOMPARE(links->size(), 2);
+    }
 };
 
 MARKER_TEST(tst_LinkMatching)

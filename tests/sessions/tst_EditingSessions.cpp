@@ -481,6 +481,36 @@ private slots:
         QVERIFY(second.distance(stepPoint(steps, ScriptStep::Click, true)) < 1e-9);
     }
 
+    // The plaid shirt's fronts linked at the centre front: the right front dropped on free
+    // fabric lands with its notch on the left front's phase of the plaid, on both axes.
+    void aLinkedFrontIsDroppedOntoItsMatch()
+    {
+        QVERIFY(mWindow->openFile(QStringLiteral(MARKER_SOURCE_DIR "/samples/plaid-shirt-sample.mak")));
+        QVERIFY(mWindow->saveActiveDocument(mCopy));
+        QVector<ScriptStep> steps;
+        runSession(QStringLiteral("plaid-match.txt"), &steps);
+        if (QTest::currentTestFailed())
+            return;
+        const CDbTwainLinkPiecesObjectTable* links = mSaved->drawing()->getLinkDoc()->links(0);
+        QCOMPARE(links->size(), 1);
+        QCOMPARE(links->link(1)->rules(),
+                 quint32(CDbTwainLinkPiecesObject::IdenticalX | CDbTwainLinkPiecesObject::IdenticalY));
+        // The fronts as the session left them, their notches the first and last points after
+        // the hem's corner (the right front is the left one mirrored).
+        const CDbGrPolysObject* left = savedGroupAt(clickPoints(steps)[0] + GeoPoint2D(0.0, 5.0));
+        const CDbGrPolysObject* right =
+            savedGroupAt(stepPoint(steps, ScriptStep::Press) + GeoPoint2D(102.0, -2.88));
+        QVERIFY(left && right);
+        QCOMPARE(right->polygon(0).pieceIndex(), short(1));
+        const auto notch = [](const CDbGrPolysObject* group, int index) {
+            return GeoPoint2D(group->polygon(0).pieceOutline().points()[index]);
+        };
+        const GeoPoint2D apart = notch(right, 11) - notch(left, 1);
+        QVERIFY2(std::abs(std::remainder(apart.x, 8.0)) < 1e-6 &&
+                     std::abs(std::remainder(apart.y, 8.0)) < 1e-6,
+                 qPrintable(QStringLiteral("%1 %2").arg(apart.x).arg(apart.y)));
+    }
+
     // Every piece of the trousers instance laid on the fabric, none overlapping.
     void anImportedInstanceIsLaidWhole()
     {
