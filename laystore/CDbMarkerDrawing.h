@@ -57,6 +57,14 @@ public:
     // Set by the first click of a two-click tool, cleared by the second.
     bool isFirstClick() const { return mFirstClick; }
     void setFirstClick(bool first) { mFirstClick = first; }
+    // How blockings are kept when they fuse or a piece is taken out of them. 0: automatically,
+    // each block made afresh round its pieces and simplified. Otherwise by hand, as the
+    // edit-blocking tool sets it: outlines keep the points a user drew. 1: blockings are being
+    // shaped by hand; 2: control points were also added or removed. A mode of the session,
+    // not saved: a marker whose blockings were changed by hand opens in state 1.
+    short manualDocumentFuseState() const { return mManualFuseState; }
+    bool manualDocumentIsFuse() const { return mManualFuseState != 0; }
+    void setManualDocumentFuseState(short state) { mManualFuseState = state; }
     // The view shows the knife's cut order.
     bool isCutView() const { return mCutView; }
     void setCutView(bool cutView) { mCutView = cutView; }
@@ -107,6 +115,7 @@ private:
     short mCurrentLayer = 0;
     bool mFirstClick = true; // a new marker waits for a first click
     bool mCutView = false;
+    short mManualFuseState = 0;
     bool mLinked = false;
     int mLockFlags = LockNone;
 };

@@ -84,6 +84,22 @@ int controlFrom(const CDbVectorsObjectTable& contour, int index, int step)
     return index;
 }
 
+// Before a hand edit: the marker keeps blockings as drawn from now on (see
+// CDbMarkerDrawing::manualDocumentFuseState), and the contour starts at a control point.
+void prepareForHandEdit(CDbGrPolysObject& group)
+{
+    CDbMarkerDrawing* drawing = group.drawing();
+    if (!drawing->manualDocumentIsFuse())
+        drawing->setManualDocumentFuseState(1);
+    CDbBlockHelper::normalizeContour(*group.editableBlockingContour());
+}
+
+// Points added or removed by hand.
+void markPointsChangedByHand(CDbGrPolysObject& group)
+{
+    group.drawing()->setManualDocumentFuseState(2);
+}
+
 GeoRectangle reach(const CDbGrPolysObject& group)
 {
     GeoRectangle box = group.boundingRect();
@@ -158,7 +174,7 @@ void ToolEditBlock::mousePressEvent(DocumentView* view, QMouseEvent* event)
         if (code != 0)
             return;
         if (!another && group->editableBlockingContour()) {
-            CDbBlockHelper::normalizeContour(*group->editableBlockingContour());
+            prepareForHandEdit(*group);
             if (reach(*group).contains(dragPoint))
                 pressOnBlocking(fabric, layer, altHeld());
             else
@@ -200,7 +216,7 @@ bool ToolEditBlock::selectionPress(CDbFabricObject* fabric, short layer, bool pi
     if (!picked)
         return true;
     if (group->contourEditFlag() && group->editableBlockingContour())
-        CDbBlockHelper::normalizeContour(*group->editableBlockingContour());
+        prepareForHandEdit(*group);
     group->setSelected(true);
     fabric->putFirstGroupOfLayer(layer, group);
     delete groupCopy;
@@ -229,6 +245,7 @@ bool ToolEditBlock::removePoint(CDbFabricObject* fabric, short layer)
     }
     if (removed.empty() || std::any_of(removed.begin(), removed.end(), onEdge))
         return false;
+    markPointsChangedByHand(*group);
     const short code = CDbBlockHelper::removeControlPoints(group, fabric, removed);
     if (code != 0)
         refuse(code);
@@ -303,6 +320,7 @@ void ToolEditBlock::mouseReleaseEvent(DocumentView* view, QMouseEvent* event)
             document->pushReplaceCmdUndo({group}, {groupCopy}, edited.fabric, edited.layer,
                                          QCoreApplication::translate("ToolEditBlock", "Modification"));
             groupCopy = nullptr;
+            markPointsChangedByHand(*group);
             CDbBlockHelper::insertControlPoint(group, t_1_Based(pointIndex).zeroBased(), dragPoint);
         }
         document->emitModified();

@@ -1,6 +1,7 @@
 #include "laystore/file/MarkerFile.h"
 
 #include "laystore/CDbFabricObject.h"
+#include "laystore/CDbGrPolysObject.h"
 #include "laystore/CDbMarkerDrawing.h"
 #include "laystore/DocumentMak.h"
 #include "laystore/file/FabricSerializer.h"
@@ -28,6 +29,24 @@ const FileValues::Names kLocks = {{CDbMarkerDrawing::LockPlacement, "placement"}
 const FileKeys kDocumentKeys = {{"format", 1},  {"version", 1}, {"units", 1},   {"name", 1},
                                 {"current", 1}, {"locks", 1},   {"fabrics", 1}, {"links", 2}};
 const FileKeys kCurrentKeys = {{"fabric", 1}, {"layer", 1}};
+
+// True when a blocking of the marker was changed by hand: the marker goes on keeping its
+// blockings as drawn (CDbMarkerDrawing::manualDocumentFuseState), which the file does not hold.
+bool blockingsShapedByHand(const DocumentMak& document)
+{
+    const CDbMarkerDrawing& drawing = *document.drawing();
+    for (short f = 0; f < drawing.fabricCount(); ++f) {
+        CDbFabricObject* fabric = drawing.fabric(f);
+        for (short layer = 0; fabric->layer(layer); ++layer) {
+            for (const CDbGrPolysObject* group : document.groups(fabric, layer)) {
+                const CDbBlockingObject* blocking = group->editableBlocking();
+                if (group->manualEditMark() || (blocking && blocking->manualEditMark()))
+                    return true;
+            }
+        }
+    }
+    return false;
+}
 
 void readDocument(const JsonNode& root, DocumentMak& document)
 {
@@ -64,6 +83,8 @@ void readDocument(const JsonNode& root, DocumentMak& document)
                                           MarkerFile::tr("layers"));
         drawing.setCurrentFabricAndLayer(f, l);
     }
+    if (blockingsShapedByHand(document))
+        drawing.setManualDocumentFuseState(1);
 }
 
 } // namespace

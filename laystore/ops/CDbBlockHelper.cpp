@@ -21,6 +21,9 @@ constexpr double kMitreLimit = 2.0;
 constexpr double kSimplifyTolerance = 0.05;
 // A point this close to a fabric edge lies on it.
 constexpr double kEdgeTolerance = 0.00012;
+// A point of a result this close to a point of the outlines it was made from is that point
+// (booleans round to 1e-5 cm).
+constexpr double kSamePoint = 1e-4;
 // Halvings of a drag that would break the blocking, to find how much of it is possible.
 constexpr int kDragHalvings = 8;
 
@@ -69,6 +72,43 @@ CDbVectorsObjectTable contourOf(const GeoPolygon2D& outline, double tolerance)
         const size_t step = std::max<size_t>(1, points.size() / 4);
         for (size_t i = 0; i < points.size(); i += step)
             points[i].setType(CDbMarkerPointObject::Corner);
+    }
+    CDbVectorsObjectTable contour(std::move(points));
+    CDbBlockHelper::normalizeContour(contour);
+    return contour;
+}
+
+// `outline` as a blocking contour keeping the points of the contours it was made from where it
+// runs through them, control or intermediate as they were, also where it runs straight on
+// through them; its other vertices, where those contours cross, are control points.
+CDbVectorsObjectTable drawnContour(const GeoPolygon2D& outline,
+                                   const std::vector<CDbVectorsObjectTable>& drawn)
+{
+    const auto kindAt = [&drawn](const GeoPoint2D& p) {
+        for (const CDbVectorsObjectTable& contour : drawn) {
+            for (const CDbMarkerPointObject& q : contour.points()) {
+                if (q.equals(p, kSamePoint))
+                    return q.type();
+            }
+        }
+        return CDbMarkerPointObject::Corner;
+    };
+    std::vector<CDbMarkerPointObject> points;
+    for (int i = 0; i < outline.size(); ++i) {
+        const GeoPoint2D& a = outline[i];
+        const GeoPoint2D& b = outline[(i + 1) % outline.size()];
+        points.emplace_back(a, kindAt(a));
+        std::vector<CDbMarkerPointObject> between;
+        for (const CDbVectorsObjectTable& contour : drawn) {
+            for (const CDbMarkerPointObject& q : contour.points()) {
+                if (!q.equals(a, kSamePoint) && !q.equals(b, kSamePoint) &&
+                    a.betweenDelta(&q, &b, kSamePoint))
+                    between.emplace_back(q.projected(a, b), q.type());
+            }
+        }
+        std::sort(between.begin(), between.end(),
+                  [&a](const GeoPoint2D& p, const GeoPoint2D& q) { return p.distance(a) < q.distance(a); });
+        points.insert(points.end(), between.begin(), between.end());
     }
     CDbVectorsObjectTable contour(std::move(points));
     CDbBlockHelper::normalizeContour(contour);
@@ -230,6 +270,7 @@ void CDbBlockHelper::blockingInFabric(const boost::shared_ptr<DocumentMak>& docu
 
     // Laid blockings that meet this one fuse with it, and with those meeting them in turn.
     QListEx<CDbAbstractObject*> partners;
+    std::vector<CDbVectorsObjectTable> drawn = {block};
     std::vector<GeoPolygon2D> fused = {block.toPolygon()};
     GeoPolygon2D extent = fused.front();
     for (bool grown = laid; grown;) {
@@ -253,6 +294,10 @@ void CDbBlockHelper::blockingInFabric(const boost::shared_ptr<DocumentMak>& docu
                              [&extent](const GeoPolygon2D& b) { return meetsOrTouches(b, extent); }))
                 continue;
             partners.append(other);
+            for (const CDbPolygon& p : other->polygons()) {
+                if (p.isBlocking())
+                    drawn.push_back(p.cutOutline());
+            }
             fused.insert(fused.end(), blockings.begin(), blockings.end());
             extent = solidOutline(GeoRegion::unite(fused));
             grown = true;
@@ -271,9 +316,11 @@ void CDbBlockHelper::blockingInFabric(const boost::shared_ptr<DocumentMak>& docu
                 pieces.push_back(unblocked(piece));
         }
     }
-    CDbGrPolysObject* blocked = blockedGroup(
-        *group, std::move(pieces),
-        partners.isEmpty() ? std::move(block) : contourOf(extent, kSimplifyTolerance), width, laid);
+    // Blockings shaped by hand keep their points; otherwise the fusion is simplified afresh.
+    if (!partners.isEmpty())
+        block = document->drawing()->manualDocumentIsFuse() ? drawnContour(extent, drawn)
+                                                            : contourOf(extent, kSimplifyTolerance);
+    CDbGrPolysObject* blocked = blockedGroup(*group, std::move(pieces), std::move(block), width, laid);
     blocked->setManualEditMark(!partners.isEmpty() && byHand);
 
     QListEx<CDbAbstractObject*> current = {group};
@@ -320,6 +367,9 @@ void CDbBlockHelper::takeOutOfBlocking(const boost::shared_ptr<DocumentMak>& doc
     for (const CDbPolygon& piece : rest)
         outlines.push_back(piece.pieceOutline().toPolygon());
     const double margin = fabric->blockMargin();
+    const CDbPolygon* fusion = group->blockingFusion();
+    const CDbVectorsObjectTable* asDrawn =
+        fusion && document->drawing()->manualDocumentIsFuse() ? &fusion->cutOutline() : nullptr;
     const GeoRegion blocks = GeoRegion::unite(outlines).offset(margin, GeoRegion::Join::Mitre, kMitreLimit);
     size_t blocked = 0;
     for (const GeoRegion::Part& part : blocks.parts()) {
@@ -330,13 +380,20 @@ void CDbBlockHelper::takeOutOfBlocking(const boost::shared_ptr<DocumentMak>& doc
         if (inside.empty())
             continue;
         blocked += inside.size();
-        replacements.append(blockedGroup(*group, std::move(inside),
-                                         contourOf(part.outer, std::min(kSimplifyTolerance, margin / 4.0)),
-                                         width, laid));
+        CDbVectorsObjectTable block = contourOf(part.outer, std::min(kSimplifyTolerance, margin / 4.0));
+        // A fusion shaped by hand keeps its drawn outline where it runs inside the new block.
+        if (asDrawn) {
+            const GeoRegion kept = GeoRegion(block.toPolygon()).intersected(GeoRegion(asDrawn->toPolygon()));
+            if (!kept.isEmpty())
+                block = drawnContour(solidOutline(kept), {block, *asDrawn});
+        }
+        replacements.append(blockedGroup(*group, std::move(inside), std::move(block), width, laid));
     }
-    const auto fits = [laid, width](CDbAbstractObject* object) {
+    const auto fits = [laid, width, &document, fabric](CDbAbstractObject* object) {
         const GeoRectangle box = object->boundingRect();
-        return !laid || (box.ymin >= -kEdgeTolerance && box.ymax <= width + kEdgeTolerance);
+        return static_cast<CDbGrPolysObject*>(object)->isValidateManualBlocking(document->drawing(),
+                                                                                fabric) &&
+               (!laid || (box.ymin >= -kEdgeTolerance && box.ymax <= width + kEdgeTolerance));
     };
     if (blocked != rest.size() || !std::all_of(replacements.begin(), replacements.end(), fits)) {
         qDeleteAll(replacements);

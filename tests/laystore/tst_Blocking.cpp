@@ -2,6 +2,7 @@
 
 #include "VelCore/AbstractCmd.h"
 #include "VelCore/CmdsManager.h"
+#include "laystore/file/MarkerFile.h"
 #include "laystore/ops/CDbBlockHelper.h"
 
 #include "TestMain.h"
@@ -19,8 +20,10 @@ struct PatternMarker : Marker
 {
     PatternMarker()
     {
+        CDbPieceSizeObject size;
+        size.setOutline(CDbVectorsObjectTable({{0, 0}, {1, 0}, {0, 1}}));
         CDbPieceObject piece;
-        piece.addSize(CDbPieceSizeObject());
+        piece.addSize(size);
         fabric->addPiece(piece);
     }
 };
@@ -181,6 +184,43 @@ private slots:
         QVERIFY(undoRedoRestores(m, before, snapshot(m)));
     }
 
+    // Once blockings are shaped by hand, fusing and taking a piece out keep the points drawn;
+    // otherwise blocks are made afresh.
+    void handShapedBlockingsKeepTheirPoints_data()
+    {
+        QTest::addColumn<short>("fuseState");
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("automatic") << short(0) << false;
+        QTest::newRow("shaped by hand") << short(2) << true;
+    }
+    void handShapedBlockingsKeepTheirPoints()
+    {
+        QFETCH(short, fuseState);
+        QFETCH(bool, kept);
+        PatternMarker m;
+        m.document->drawing()->setManualDocumentFuseState(fuseState);
+        QCOMPARE(block(m, m.add(pocketBag(), {10, 20})), short(0));
+        CDbGrPolysObject* left = groupAt(m, {15, 25});
+        const CDbVectorsObjectTable& contour = left->getPolygonLatestContour();
+        const GeoPoint2D drawn(9, 30);
+        int side = 0;
+        while (side < contour.size() &&
+               !contour[side].betweenDelta(&drawn, &contour[(side + 1) % contour.size()], 1e-3))
+            ++side;
+        QCOMPARE(CDbBlockHelper::insertControlPoint(left, side, drawn), short(0));
+        const auto hasDrawnPoint = [&drawn](const CDbVectorsObjectTable& c) {
+            return std::any_of(c.points().begin(), c.points().end(), [&drawn](const CDbMarkerPointObject& p) {
+                return p.equals(drawn, 1e-4) && p.type() == CDbMarkerPointObject::Corner;
+            });
+        };
+        QCOMPARE(block(m, m.add(pocketBag(), {29.5, 20})), short(0));
+        QCOMPARE(hasDrawnPoint(groupAt(m, {15, 25})->getFirstContourBlockingFusion()), kept);
+        short code = 1;
+        CDbBlockHelper::takeOutOfBlocking(m.document, m.fabric, 0, groupAt(m, {35, 25}), {35, 25}, &code);
+        QCOMPARE(code, short(0));
+        QCOMPARE(hasDrawnPoint(groupAt(m, {15, 25})->getPolygonLatestContour()), kept);
+    }
+
     // Waiting pieces never fuse: a block moved to the standby area and back fuses again only
     // when a neighbour on the fabric is blocked beside it.
     void standbyBlocksDoNotFuse()
@@ -239,6 +279,13 @@ private slots:
 
         QCOMPARE(CDbBlockHelper::insertControlPoint(band, 1, {60, 10}), short(0));
         QCOMPARE(controlPoints(band->getPolygonLatestContour()), 5);
+        QString error;
+        const auto reread =
+            MarkerFile::fromJson(MarkerFile::toJson(*m.document), QStringLiteral("b.mak"), &error);
+        QVERIFY2(reread, qPrintable(error));
+        QCOMPARE(reread->groups(reread->drawing()->fabric(0), 0).first()->getPolygonLatestContour(),
+                 band->getPolygonLatestContour());
+        QVERIFY(reread->drawing()->manualDocumentIsFuse());
         QCOMPARE(CDbBlockHelper::removeControlPoints(band, m.fabric, {2}), short(0));
         QCOMPARE(controlPoints(band->getPolygonLatestContour()), 4);
         QCOMPARE(CDbBlockHelper::removeControlPoints(band, m.fabric, {0, 1}), CDbBlockHelper::kTooFewPoints);

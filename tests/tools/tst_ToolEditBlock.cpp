@@ -62,6 +62,7 @@ private slots:
         QCOMPARE(v.undo().text(0), QStringLiteral("Edit Blocking"));
         QVERIFY(fly.contour().toPolygon().containsPoint({50.5, 20.5}));
         QVERIFY(fly.group()->polygon(0).blocking().manualEditMark());
+        QCOMPARE(v.marker.document->drawing()->manualDocumentFuseState(), short(1));
         QVERIFY(LaystoreTest::undoRedoRestores(v.marker, fly.before, LaystoreTest::snapshot(v.marker)));
     }
 
@@ -94,6 +95,7 @@ private slots:
         v.click(kBottomSide);
         QCOMPARE(v.undo().text(0), QStringLiteral("Modification"));
         QCOMPARE(fly.controlPoints(), 7);
+        QCOMPARE(v.marker.document->drawing()->manualDocumentFuseState(), short(2));
         const LaystoreTest::Snapshot added = LaystoreTest::snapshot(v.marker);
 
         v.key(Qt::Key_Alt, true);
@@ -130,6 +132,7 @@ private slots:
         QCOMPARE(v.selection().size(), 1);
         QCOMPARE(v.undo().count(), 0);
         QVERIFY(LaystoreTest::matches(v.marker, before));
+        QVERIFY(!v.marker.document->drawing()->manualDocumentIsFuse());
     }
 };
 
