@@ -22,6 +22,7 @@
 #include "laystore/CMarkerSelection.h"
 #include "laystore/DocumentMak.h"
 #include "laystore/commands/EditLinkCmd.h"
+#include "laystore/ops/LinkMatching.h"
 #include "laystore/ops/SemiAutomatic.h"
 
 #include <QApplication>
@@ -326,6 +327,12 @@ bool ToolSelect::slideSelectedGroup(const EditedLayer& edited, const GeoPoint2D&
         short code = 0;
         SemiAutomatic::placementAccordingDirection(edited.drawing, SemiAutomatic::kSlideMode, edited.fabric,
                                                    edited.layer, group, box.center(), target, &code);
+        // A linked piece then goes to the nearest free place where its links match.
+        GeoPoint2D toMatch;
+        if (code == 0 &&
+            LinkMatching(*edited.drawing, edited.drawing->fabricIndex(edited.fabric), edited.layer)
+                .freeMatchingMove(*edited.document, *group, group, GeoPoint2D(0, 0), &toMatch))
+            group->translate(toMatch);
         // Code 2: the line has no direction. A group that could not move changes nothing.
         if (code != 0 || before->sameContent(*group))
             return true;

@@ -17,12 +17,14 @@ CDbLayWaitingHelper::CDbLayWaitingHelper(DocumentMak* document, CDbFabricObject*
 int CDbLayWaitingHelper::apply(const NestResult& result)
 {
     QListEx<CDbAbstractObject*> waiting, laid;
+    std::vector<const CDbGrPolysObject*> laidSoFar;
     for (int i = 0; i < mNesting.waiting().size() && i < static_cast<int>(result.placements.size()); ++i) {
         const NestPlacement& placement = result.placements[static_cast<size_t>(i)];
         if (!placement.placed)
             continue;
         waiting.append(mNesting.waiting()[i]);
-        laid.append(mNesting.laidCopy(i, placement).release());
+        laidSoFar.push_back(mNesting.laidCopy(i, placement, laidSoFar).release());
+        laid.append(const_cast<CDbGrPolysObject*>(laidSoFar.back()));
     }
     if (laid.isEmpty())
         return 0;

@@ -2,7 +2,9 @@
 
 #include "laystore/CDbFabricObject.h"
 #include "laystore/CDbGrPolysObject.h"
+#include "laystore/CDbMarkerDrawing.h"
 #include "laystore/DocumentMak.h"
+#include "laystore/ops/LinkMatching.h"
 
 #include <algorithm>
 #include <cmath>
@@ -39,6 +41,7 @@ GeoRectangle extentOf(const std::vector<GeoPolygon2D>& outlines)
 
 CDbNestingHelper::CDbNestingHelper(const DocumentMak& document, CDbFabricObject* fabric, short layer,
                                    const GeoRectangle& region, NestProblem::Goal goal)
+    : mDocument(document), mFabric(fabric), mLayer(layer)
 {
     const double width = fabric->getFabricLayerWidth(layer);
     mProblem.goal = goal;
@@ -91,7 +94,9 @@ std::vector<NestOrientation> CDbNestingHelper::allowedTurns(const CDbGrPolysObje
     return orientations;
 }
 
-std::unique_ptr<CDbGrPolysObject> CDbNestingHelper::laidCopy(int index, const NestPlacement& placement) const
+std::unique_ptr<CDbGrPolysObject>
+CDbNestingHelper::laidCopy(int index, const NestPlacement& placement,
+                           const std::vector<const CDbGrPolysObject*>& alsoLaid) const
 {
     const CDbGrPolysObject& group = *mWaiting[index];
     std::unique_ptr<CDbGrPolysObject> copy(static_cast<CDbGrPolysObject*>(group.clone()));
@@ -106,6 +111,11 @@ std::unique_ptr<CDbGrPolysObject> CDbNestingHelper::laidCopy(int index, const Ne
     GeoPoint2D shift = target.leftBottom() - extentOf(copy->cutOutlines()).leftBottom();
     copy->translate(shift);
     copy->setSection(CDbGrPolysObject::SectionFabric);
+    const CDbMarkerDrawing& drawing = *mDocument.drawing();
+    GeoPoint2D matched;
+    if (LinkMatching(drawing, drawing.fabricIndex(mFabric), mLayer)
+            .freeMatchingMove(mDocument, *copy, nullptr, GeoPoint2D(0, 0), &matched, alsoLaid))
+        copy->translate(matched);
     return copy;
 }
 

@@ -4,6 +4,7 @@
 #include "laystore/ops/NestProblem.h"
 
 #include <memory>
+#include <vector>
 
 namespace VelSystem {
 
@@ -27,8 +28,12 @@ public:
     // The waiting groups, in the order of the problem's pieces.
     const QListEx<CDbGrPolysObject*>& waiting() const { return mWaiting; }
     // A copy of waiting group `index`, in no document, laid on the fabric area as
-    // `placement` says.
-    std::unique_ptr<CDbGrPolysObject> laidCopy(int index, const NestPlacement& placement) const;
+    // `placement` says, then moved onto the nearest free place where its links to laid
+    // pieces match (where there is one; see LinkMatching::freeMatchingMove). `alsoLaid`: the
+    // copies of the same result laid before it, not yet in the document.
+    std::unique_ptr<CDbGrPolysObject>
+    laidCopy(int index, const NestPlacement& placement,
+             const std::vector<const CDbGrPolysObject*>& alsoLaid = {}) const;
 
     // The turns that bring every piece of the group to one of its piece's allowed rotations
     // (the group as it lies when there is no such turn).
@@ -36,6 +41,9 @@ public:
                                                      const CDbFabricObject& fabric);
 
 private:
+    const DocumentMak& mDocument;
+    CDbFabricObject* mFabric;
+    short mLayer;
     NestProblem mProblem;
     QListEx<CDbGrPolysObject*> mWaiting;
 };

@@ -6,8 +6,11 @@
 #include "laystore/CDbGrPolysObject.h"
 #include "laystore/CDbMarkerDrawing.h"
 #include "laystore/CDbTwainLinkPiecesObjectTable.h"
+#include "laystore/DocumentMak.h"
 
+#include <algorithm>
 #include <cmath>
+#include <memory>
 #include <vector>
 
 namespace VelSystem {
@@ -16,6 +19,8 @@ namespace {
 
 // Matching to a hundredth of a millimetre: finer than any cutter.
 constexpr double kTolerance = 1e-3;
+// How many whole repeats each way a matched piece may go to find a free place.
+constexpr int kRepeatRings = 2;
 
 // `value` brought into (-repeat / 2, repeat / 2].
 double wrapped(double value, double repeat)
@@ -46,6 +51,9 @@ LinkMatching::LinkMatching(const CDbMarkerDrawing& drawing, short fabric, short 
     if (!mFabric)
         return;
     for (const CDbGrPolysObject* group : mFabric->getPlaceGroupList(t_1_Based::fromZeroBased(mLayer))) {
+        // Pieces waiting in the standby area are not on the plaid yet.
+        if (group->section() != CDbGrPolysObject::SectionFabric)
+            continue;
         for (const CDbPolygon& polygon : group->polygons()) {
             if (!polygon.isBlocking() && !polygon.contours().isEmpty())
                 mLaid[polygon.pieceIndex()].append(group);
@@ -209,6 +217,61 @@ bool LinkMatching::matchingMove(const CDbGrPolysObject& group, const CDbGrPolysO
         }
     }
     return true;
+}
+
+bool LinkMatching::freeMatchingMove(const DocumentMak& document, const CDbGrPolysObject& moving,
+                                    const CDbGrPolysObject* replaced, const GeoPoint2D& shift,
+                                    GeoPoint2D* move,
+                                    const std::vector<const CDbGrPolysObject*>& alsoLaid) const
+{
+    GeoPoint2D matching;
+    if (!matchingMove(moving, replaced, shift, &matching)) {
+        *move = GeoPoint2D(0, 0);
+        return false;
+    }
+    *move = matching;
+    if (matching == GeoPoint2D(0, 0) || !mFabric)
+        return true;
+    // Whole repeats keep every phase; the swatch limits are checked again for each.
+    std::vector<GeoPoint2D> candidates;
+    const int ringsX = mFabric->plaidRepeatX() > 0.0 ? kRepeatRings : 0;
+    const int ringsY = mFabric->plaidRepeatY() > 0.0 ? kRepeatRings : 0;
+    for (int i = -ringsX; i <= ringsX; ++i) {
+        for (int j = -ringsY; j <= ringsY; ++j)
+            candidates.push_back(matching +
+                                 GeoPoint2D(i * mFabric->plaidRepeatX(), j * mFabric->plaidRepeatY()));
+    }
+    std::stable_sort(candidates.begin(), candidates.end(), [](const GeoPoint2D& a, const GeoPoint2D& b) {
+        return a.distance(GeoPoint2D(0, 0)) < b.distance(GeoPoint2D(0, 0));
+    });
+    const double width = mFabric->getFabricLayerWidth(mLayer);
+    std::unique_ptr<CDbGrPolysObject> trial(static_cast<CDbGrPolysObject*>(moving.clone()));
+    GeoPoint2D at = shift;
+    trial->translate(at);
+    for (const GeoPoint2D& candidate : candidates) {
+        GeoPoint2D step = shift + candidate - at;
+        trial->translate(step);
+        at = at + step;
+        GeoPoint2D check;
+        const GeoRectangle box = trial->boundingRect();
+        if (box.xmin < 0.0 || box.ymin < 0.0 || box.ymax > width ||
+            !matchingMove(moving, replaced, shift + candidate, &check) || check != GeoPoint2D(0, 0))
+            continue;
+        const auto meets = [&](const CDbAbstractObject* object) {
+            return object != &moving && object != replaced &&
+                   object->kind() == CDbAbstractObject::KindGroup && !object->preview() &&
+                   trial->overlaps(*static_cast<const CDbGrPolysObject*>(object));
+        };
+        const QListEx<CDbAbstractObject*> near =
+            document.objectsIn(box, const_cast<CDbFabricObject*>(mFabric), mLayer);
+        if (std::any_of(near.begin(), near.end(), meets) ||
+            std::any_of(alsoLaid.begin(), alsoLaid.end(), meets))
+            continue;
+        *move = candidate;
+        return true;
+    }
+    *move = GeoPoint2D(0, 0);
+    return false;
 }
 
 } // namespace VelSystem

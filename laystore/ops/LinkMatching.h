@@ -5,12 +5,14 @@
 
 #include <QHash>
 #include <QVector>
+#include <vector>
 
 namespace VelSystem {
 
 class CDbFabricObject;
 class CDbGrPolysObject;
 class CDbMarkerDrawing;
+class DocumentMak;
 
 // Whether laid pieces keep their links on the plaid: a link is matched when its second point
 // lies where its rules put it on the fabric's repeat relative to its first point (per axis:
@@ -41,6 +43,17 @@ public:
     // `replaced` (null: for none), shifted by `shift`: the move after the shift.
     bool matchingMove(const CDbGrPolysObject& moving, const CDbGrPolysObject* replaced,
                       const GeoPoint2D& shift, GeoPoint2D* move) const;
+
+    // Where a piece is laid matched without harm: the matching move of `moving` (shifted by
+    // `shift`, standing in for the laid group `replaced`, which may be null or `moving`
+    // itself) nearest to staying put among those that keep it on the fabric's width and off
+    // every other piece group of the layer and of `alsoLaid` (pieces about to be laid with
+    // it): the smallest matching move, or it shifted by whole repeats, up to two each way.
+    // A zero move when `moving` has no link to match. False (and a zero move) when its links
+    // cannot all hold, or hold nowhere free: the piece then stays where it is, unmatched.
+    bool freeMatchingMove(const DocumentMak& document, const CDbGrPolysObject& moving,
+                          const CDbGrPolysObject* replaced, const GeoPoint2D& shift, GeoPoint2D* move,
+                          const std::vector<const CDbGrPolysObject*>& alsoLaid = {}) const;
 
 private:
     // A group standing in for a laid one, shifted.

@@ -213,14 +213,15 @@ AbstractCmd* InteractiveTransformer::end()
         // From the copy's corner: the copy is what moves, turned as the preview was.
         d->offset = positions.first() - first.copy->boundingRect().leftBottom();
     }
-    // A piece linked to others lands where its links keep the plaid matched; where no move
-    // matches them all it stays where it was dropped and shows as unmatched.
+    // A piece linked to others lands on the nearest free place where its links keep the plaid
+    // matched; where there is none it stays where it was dropped and shows as unmatched.
     GeoPoint2D toMatch;
     const auto* copy = dynamic_cast<const CDbGrPolysObject*>(first.copy);
     const CDbMarkerDrawing& drawing = *d->document->drawing();
     if (copies.size() == 1 && copy &&
         LinkMatching(drawing, drawing.fabricIndex(d->fabric), d->layer)
-            .matchingMove(*copy, dynamic_cast<const CDbGrPolysObject*>(first.source), d->offset, &toMatch) &&
+            .freeMatchingMove(*d->document, *copy, dynamic_cast<const CDbGrPolysObject*>(first.source),
+                              d->offset, &toMatch) &&
         toMatch != GeoPoint2D()) {
         d->offset += toMatch;
         // The matched position is exact: no adjustment may shift it off the plaid.

@@ -1,8 +1,11 @@
 #include "gui/GuiTestDoubles.h"
 #include "laystore/LaystoreTestMarker.h"
 
+#include "laystore/CDbDocumentLinkObject.h"
+#include "laystore/CDbTwainLinkPiecesObjectTable.h"
 #include "laystore/CMarkerSelection.h"
 #include "laystore/ops/CDbFillHoleHelper.h"
+#include "laystore/ops/LinkMatching.h"
 
 #include "TestMain.h"
 
@@ -71,6 +74,27 @@ private slots:
         const Snapshot after = waitingCopies();
         for (size_t i = 0; i < standby.size(); ++i)
             QVERIFY(after[i]->sameContent(*standby[i]));
+    }
+
+    // A waiting piece linked to a laid one on a plaid lands where the link matches.
+    void aLinkedPieceIsLaidMatched()
+    {
+        Marker plaid;
+        plaid.fabric->setPlaidRepeat(10.0, 10.0);
+        plaid.document->addPiece(makePiece(waistband(), {0, 0}, 0), plaid.fabric, 0);
+        plaid.document->addPiece(makePiece(pocketBag(), {3, 163}, 1), plaid.fabric, 0);
+        CDbTwainLinkPiecesObject link;
+        link.setEnds({0, 1, true, 0}, {1, 1, true, 0});
+        link.setRules(CDbTwainLinkPiecesObject::IdenticalX | CDbTwainLinkPiecesObject::IdenticalY);
+        plaid.document->drawing()->getLinkDoc()->links(0)->add(link);
+        short code = -1, count = 0;
+        CDbGrPolysObject* largest = nullptr;
+        CDbFillHoleHelper::fillHoleSemiAutomatization(plaid.document->drawing(),
+                                                      CDbFillHoleHelper::kFromStandby, 0,
+                                                      GeoRectangle(0, 0, 100, 150), &code, &largest, &count);
+        QCOMPARE(count, short(1));
+        QCOMPARE(LinkMatching(*plaid.document->drawing(), 0, 0).unmatchedCount(), 0);
+        QCOMPARE(plaid.document->findOverlaps(), 0);
     }
 
     void refusesWhenNothingCanBeLaid_data()

@@ -133,6 +133,33 @@ private slots:
         QCOMPARE(move, GeoPoint2D(0, 0));
         QCOMPARE(links->size(), 2);
     }
+
+    // The matched place nearest to where a piece lies is taken only where it is free: a
+    // neighbour in the way sends it a whole repeat further; with nothing free it stays.
+    void aMatchedPlaceMustBeFree()
+    {
+        Marker m;
+        m.fabric->setPlaidRepeat(10.0, 10.0);
+        CDbGrPolysObject* b = makePiece(waistband(), {53, 20}, 1);
+        for (CDbGrPolysObject* piece :
+             {makePiece(waistband(), {0, 0}, 0), b, makePiece(waistband(), {9, 20}, 2)})
+            m.document->addPiece(piece, m.fabric, 0);
+        Link link;
+        link.setEnds({0, 1, true, 0}, {1, 1, true, 0});
+        link.setRules(Link::IdenticalX);
+        m.document->drawing()->getLinkDoc()->links(0)->add(link);
+
+        GeoPoint2D move;
+        QVERIFY(
+            LinkMatching(*m.document->drawing(), 0, 0).freeMatchingMove(*m.document, *b, b, {0, 0}, &move));
+        QCOMPARE(move, GeoPoint2D(7, 0));
+
+        m.document->addPiece(makePiece({{0, 0}, {200, 0}, {200, kLayerWidth}, {0, kLayerWidth}}, {30, 0}, 3),
+                             m.fabric, 0);
+        QVERIFY(
+            !LinkMatching(*m.document->drawing(), 0, 0).freeMatchingMove(*m.document, *b, b, {0, 0}, &move));
+        QCOMPARE(move, GeoPoint2D(0, 0));
+    }
 };
 
 MARKER_TEST(tst_LinkMatching)
