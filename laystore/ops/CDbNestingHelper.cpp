@@ -113,8 +113,8 @@ CDbNestingHelper::laidCopy(int index, const NestPlacement& placement,
     copy->setSection(CDbGrPolysObject::SectionFabric);
     const CDbMarkerDrawing& drawing = *mDocument.drawing();
     GeoPoint2D matched;
-    if (LinkMatching(drawing, drawing.fabricIndex(mFabric), mLayer)
-            .freeMatchingMove(mDocument, *copy, nullptr, GeoPoint2D(0, 0), &matched, alsoLaid))
+    if (LinkMatching(drawing, drawing.fabricIndex(mFabric), mLayer, alsoLaid)
+            .freeMatchingMove(mDocument, *copy, nullptr, GeoPoint2D(0, 0), &matched))
         copy->translate(matched);
     return copy;
 }

@@ -30,7 +30,8 @@ public:
     // A copy of waiting group `index`, in no document, laid on the fabric area as
     // `placement` says, then moved onto the nearest free place where its links to laid
     // pieces match (where there is one; see LinkMatching::freeMatchingMove). `alsoLaid`: the
-    // copies of the same result laid before it, not yet in the document.
+    // copies of the same result laid before it, not yet in the document, which it may be
+    // linked to.
     std::unique_ptr<CDbGrPolysObject>
     laidCopy(int index, const NestPlacement& placement,
              const std::vector<const CDbGrPolysObject*>& alsoLaid = {}) const;

@@ -45,12 +45,18 @@ const CDbPolygon* polygonOfPiece(const CDbGrPolysObject& group, short pieceIndex
 
 } // namespace
 
-LinkMatching::LinkMatching(const CDbMarkerDrawing& drawing, short fabric, short layer)
-    : mDrawing(drawing), mFabric(drawing.fabric(fabric)), mFabricIndex(fabric), mLayer(layer)
+LinkMatching::LinkMatching(const CDbMarkerDrawing& drawing, short fabric, short layer,
+                           const std::vector<const CDbGrPolysObject*>& alsoLaid)
+    : mDrawing(drawing), mFabric(drawing.fabric(fabric)), mFabricIndex(fabric), mLayer(layer),
+      mAlsoLaid(alsoLaid)
 {
     if (!mFabric)
         return;
-    for (const CDbGrPolysObject* group : mFabric->getPlaceGroupList(t_1_Based::fromZeroBased(mLayer))) {
+    const QListEx<CDbGrPolysObject*> onLayer = mFabric->getPlaceGroupList(t_1_Based::fromZeroBased(mLayer));
+    // The pieces about to be laid come after those laid already.
+    std::vector<const CDbGrPolysObject*> laid(onLayer.begin(), onLayer.end());
+    laid.insert(laid.end(), alsoLaid.begin(), alsoLaid.end());
+    for (const CDbGrPolysObject* group : laid) {
         // Pieces waiting in the standby area are not on the plaid yet.
         if (group->section() != CDbGrPolysObject::SectionFabric)
             continue;
@@ -221,8 +227,7 @@ bool LinkMatching::matchingMove(const CDbGrPolysObject& group, const CDbGrPolysO
 
 bool LinkMatching::freeMatchingMove(const DocumentMak& document, const CDbGrPolysObject& moving,
                                     const CDbGrPolysObject* replaced, const GeoPoint2D& shift,
-                                    GeoPoint2D* move,
-                                    const std::vector<const CDbGrPolysObject*>& alsoLaid) const
+                                    GeoPoint2D* move) const
 {
     GeoPoint2D matching;
     if (!matchingMove(moving, replaced, shift, &matching)) {
@@ -265,7 +270,7 @@ bool LinkMatching::freeMatchingMove(const DocumentMak& document, const CDbGrPoly
         const QListEx<CDbAbstractObject*> near =
             document.objectsIn(box, const_cast<CDbFabricObject*>(mFabric), mLayer);
         if (std::any_of(near.begin(), near.end(), meets) ||
-            std::any_of(alsoLaid.begin(), alsoLaid.end(), meets))
+            std::any_of(mAlsoLaid.begin(), mAlsoLaid.end(), meets))
             continue;
         *move = candidate;
         return true;

@@ -25,7 +25,10 @@ class LinkMatching
 public:
     using Link = CDbTwainLinkPiecesObject;
 
-    LinkMatching(const CDbMarkerDrawing& drawing, short fabric, short layer);
+    // `alsoLaid`: pieces about to be laid on the layer with the one being placed (not yet in
+    // the document), linked to like laid ones and kept clear of; they must outlive this.
+    LinkMatching(const CDbMarkerDrawing& drawing, short fabric, short layer,
+                 const std::vector<const CDbGrPolysObject*>& alsoLaid = {});
 
     // The links of the fabric checked and found unmatched.
     int unmatchedCount() const;
@@ -47,13 +50,12 @@ public:
     // Where a piece is laid matched without harm: the matching move of `moving` (shifted by
     // `shift`, standing in for the laid group `replaced`, which may be null or `moving`
     // itself) nearest to staying put among those that keep it on the fabric's width and off
-    // every other piece group of the layer and of `alsoLaid` (pieces about to be laid with
-    // it): the smallest matching move, or it shifted by whole repeats, up to two each way.
+    // every other piece group of the layer and of the pieces about to be laid with it: the
+    // smallest matching move, or it shifted by whole repeats, up to two each way.
     // A zero move when `moving` has no link to match. False (and a zero move) when its links
     // cannot all hold, or hold nowhere free: the piece then stays where it is, unmatched.
     bool freeMatchingMove(const DocumentMak& document, const CDbGrPolysObject& moving,
-                          const CDbGrPolysObject* replaced, const GeoPoint2D& shift, GeoPoint2D* move,
-                          const std::vector<const CDbGrPolysObject*>& alsoLaid = {}) const;
+                          const CDbGrPolysObject* replaced, const GeoPoint2D& shift, GeoPoint2D* move) const;
 
 private:
     // A group standing in for a laid one, shifted.
@@ -79,6 +81,7 @@ private:
     // The groups laid on the layer holding each piece, in drawing order, by piece index:
     // looked up once, not for every link end.
     QHash<short, QVector<const CDbGrPolysObject*>> mLaid;
+    std::vector<const CDbGrPolysObject*> mAlsoLaid;
 };
 
 } // namespace VelSystem

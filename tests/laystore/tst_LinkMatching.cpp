@@ -2,7 +2,9 @@
 
 #include "laystore/CDbDocumentLinkObject.h"
 #include "laystore/CDbTwainLinkPiecesObjectTable.h"
+#include "laystore/ops/CDbLayWaitingHelper.h"
 #include "laystore/ops/LinkMatching.h"
+#include "laystore/ops/NestEngine.h"
 
 #include "TestMain.h"
 #include <QtTest>
@@ -159,6 +161,27 @@ private slots:
         QVERIFY(
             !LinkMatching(*m.document->drawing(), 0, 0).freeMatchingMove(*m.document, *b, b, {0, 0}, &move));
         QCOMPARE(move, GeoPoint2D(0, 0));
+    }
+
+    // Two waiting pieces linked to each other and laid by one run of the engine: the second
+    // laid lands matched to the first, clear of it.
+    void waitingPiecesLaidTogetherMatch()
+    {
+        Marker m;
+        m.fabric->setPlaidRepeat(10.0, 10.0);
+        for (short piece : {0, 1})
+            m.document->addPiece(makePiece(pocketBag(), {3.0 + 40 * piece, 163}, piece), m.fabric, 0);
+        Link link;
+        link.setEnds({0, 1, true, 0}, {1, 1, true, 0});
+        link.setRules(Link::IdenticalX | Link::IdenticalY);
+        m.document->drawing()->getLinkDoc()->links(0)->add(link);
+        CDbLayWaitingHelper laying(m.document.get(), m.fabric, 0);
+        NestEngine::Options options;
+        options.seconds = 0.2;
+        options.threads = 1;
+        QCOMPARE(laying.apply(laying.engine().run(options)), 2);
+        QCOMPARE(LinkMatching(*m.document->drawing(), 0, 0).unmatchedCount(), 0);
+        QCOMPARE(m.document->findOverlaps(), 0);
     }
 };
 
