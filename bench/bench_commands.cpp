@@ -13,7 +13,6 @@
 #include "laystore/ops/CDbPackPiece.h"
 #include "laystore/view/MarkerScene.h"
 
-#include <QApplication>
 #include <benchmark/benchmark.h>
 #include <cmath>
 
@@ -208,16 +207,3 @@ void BM_DragTranslate_Reclone(benchmark::State& state)
 BENCHMARK(BM_DragTranslate_Reclone)->Arg(1)->Arg(10)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    // The scenes need a GUI application; nothing is shown.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
-}

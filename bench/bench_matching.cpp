@@ -17,8 +17,6 @@
 #include "laystore/ops/LinkMatching.h"
 #include "laystore/view/MarkerScene.h"
 
-#include <QApplication>
-#include <QLoggingCategory>
 #include <QUndoStack>
 #include <benchmark/benchmark.h>
 #include <cmath>
@@ -141,18 +139,3 @@ void BM_Drop(benchmark::State& state)
 BENCHMARK(BM_Drop)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    // The drop's scene needs a GUI application; nothing is shown.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    // The transformer's diagnostic line at every drop is no figure of the benchmark.
-    QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false"));
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
-}

@@ -17,7 +17,6 @@
 #include "laystore/view/MarkerScene.h"
 
 #include <QApplication>
-#include <QLoggingCategory>
 #include <QMouseEvent>
 #include <QUndoStack>
 #include <algorithm>
@@ -216,18 +215,3 @@ BENCHMARK(BM_PointerDragMove)
     ->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    // The view is drawn for real, off screen.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    // The transformer's diagnostic line at every drop is no figure of the benchmark.
-    QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false"));
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
-}

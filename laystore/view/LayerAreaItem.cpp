@@ -2,6 +2,7 @@
 
 #include "VelCore/VelLocale.h"
 #include "VelCore/t_1_Based.h"
+#include "laystore/view/SceneDrawing.h"
 #include "laystore/view/ScreenLabelItem.h"
 
 #include <QCoreApplication>
@@ -22,13 +23,6 @@ const QColor kPlaid(90, 110, 170, 70);
 constexpr double kMinPlaidPixels = 4.0;
 // Labels sit this far inside the corner they name, in pixels.
 const QPointF kInset(6.0, 4.0);
-
-QPen cosmeticPen(const QColor& colour, Qt::PenStyle style = Qt::SolidLine)
-{
-    QPen pen(colour, 1.0, style);
-    pen.setCosmetic(true);
-    return pen;
-}
 
 // Label backgrounds let a little of what lies beneath show through.
 ScreenLabelStyle labelStyle(const QColor& text, const QColor& area, bool bold)
@@ -147,7 +141,7 @@ QRectF LayerAreaItem::boundingRect() const
 
 void LayerAreaItem::paint(QPainter* painter, const QStyleOptionGraphicsItem* /*option*/, QWidget* /*widget*/)
 {
-    painter->setPen(cosmeticPen(kBorder, Qt::DashLine));
+    painter->setPen(cosmeticPen(kBorder, 1.0, Qt::DashLine));
     painter->setBrush(kStandbyFill);
     painter->drawRect(standbyRect());
     painter->setPen(cosmeticPen(kBorder));
@@ -156,7 +150,7 @@ void LayerAreaItem::paint(QPainter* painter, const QStyleOptionGraphicsItem* /*o
     if (mCurrent)
         paintPlaid(painter);
     if (mCurrent && mMarkerEnd > 0.0) {
-        painter->setPen(cosmeticPen(kMarkerEnd, Qt::DashLine));
+        painter->setPen(cosmeticPen(kMarkerEnd, 1.0, Qt::DashLine));
         painter->drawLine(QPointF(mMarkerEnd, 0.0), QPointF(mMarkerEnd, mWidth));
     }
 }

@@ -4,6 +4,7 @@
 #include "laystore/CDbMarkerDrawing.h"
 #include "laystore/CDbTwainLinkPiecesObjectTable.h"
 #include "laystore/DocumentMak.h"
+#include "laystore/view/SceneDrawing.h"
 
 #include <QBrush>
 #include <QGraphicsEllipseItem>
@@ -22,13 +23,6 @@ const QColor kPendingColour(20, 160, 60);
 // Marks keep their size in pixels at every zoom.
 constexpr double kMatchPointRadius = 4.0;
 constexpr double kPendingRadius = 6.0;
-
-QPen cosmeticPen(const QColor& colour, double width)
-{
-    QPen pen(colour, width);
-    pen.setCosmetic(true);
-    return pen;
-}
 
 } // namespace
 

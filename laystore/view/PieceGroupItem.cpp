@@ -22,13 +22,6 @@ const QColor kOutlineColour(40, 40, 40);
 const QColor kOverlapColour(210, 20, 20);
 const QColor kBlockingColour(30, 60, 160);
 
-QPen cosmeticPen(const QColor& colour, double width, Qt::PenStyle style = Qt::SolidLine)
-{
-    QPen pen(colour, width, style, Qt::RoundCap, Qt::RoundJoin);
-    pen.setCosmetic(true);
-    return pen;
-}
-
 QPainterPath closedPath(const GeoPolygon2D& polygon)
 {
     QPainterPath path;

@@ -4,6 +4,7 @@
 #include "VelGeo/GeoRectangle.h"
 
 #include <QColor>
+#include <QPen>
 #include <QPointF>
 #include <QRectF>
 #include <Qt>
@@ -24,6 +25,14 @@ inline QPointF toQPointF(const GeoPoint2D& p)
 inline QRectF toQRectF(const GeoRectangle& r)
 {
     return r.isValid() ? QRectF(QPointF(r.xmin, r.ymin), QPointF(r.xmax, r.ymax)) : QRectF();
+}
+
+// A pen `width` pixels wide at every zoom, rounded where lines end and meet.
+inline QPen cosmeticPen(const QColor& colour, double width = 1.0, Qt::PenStyle style = Qt::SolidLine)
+{
+    QPen pen(colour, width, style, Qt::RoundCap, Qt::RoundJoin);
+    pen.setCosmetic(true);
+    return pen;
 }
 
 // The highlight of selected objects, the same on every kind of item.
