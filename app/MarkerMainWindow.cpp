@@ -4,6 +4,7 @@
 #include "InfoBoxDock.h"
 #include "LayWaitingDialog.h"
 #include "MarkerStatusBar.h"
+#include "SizeChartDock.h"
 #include "ToolController.h"
 #include "ToolPalette.h"
 
@@ -58,7 +59,7 @@ QString markerFileFilter()
 
 MarkerMainWindow::MarkerMainWindow(QWidget* parent)
     : MainWindow(parent), mUndoGroup(new QUndoGroup(this)), mInfoDock(new InfoBoxDock(this)),
-      mCutDock(new CutViewDock(this)), mStatus(new MarkerStatusBar(this))
+      mCutDock(new CutViewDock(this)), mChartDock(new SizeChartDock(this)), mStatus(new MarkerStatusBar(this))
 {
     setObjectName(QStringLiteral("markerMainWindow"));
     setWindowTitle(tr("Marker Host"));
@@ -69,6 +70,8 @@ MarkerMainWindow::MarkerMainWindow(QWidget* parent)
     addDockWidget(Qt::RightDockWidgetArea, mInfoDock);
     addDockWidget(Qt::BottomDockWidgetArea, mCutDock);
     mCutDock->hide();
+    addDockWidget(Qt::RightDockWidgetArea, mChartDock);
+    mChartDock->hide();
     createActions();
     connect(VelApplication::instance(), &VelApplication::activeDocumentChanged, this,
             &MarkerMainWindow::onActiveDocumentChanged);
@@ -90,6 +93,7 @@ void MarkerMainWindow::setToolFactory(ToolFactory* factory)
     if (mTools || !factory)
         return;
     mTools = new ToolController(factory, this);
+    mChartDock->setToolController(mTools);
     mPalette = new ToolPalette(mTools, this);
     addToolBar(Qt::TopToolBarArea, mPalette);
     mViewMenu->addAction(mPalette->toggleViewAction());
@@ -144,6 +148,7 @@ void MarkerMainWindow::createActions()
     view->addSeparator();
     view->addAction(mInfoDock->toggleViewAction());
     view->addAction(mCutDock->toggleViewAction());
+    view->addAction(mChartDock->toggleViewAction());
 }
 
 void MarkerMainWindow::showLinkView(bool shown)
@@ -478,6 +483,7 @@ void MarkerMainWindow::onActiveDocumentChanged()
     mUndoGroup->setActiveStack(document ? document->undoStack() : nullptr);
     mStatus->setDocument(document);
     mCutDock->setDocument(document);
+    mChartDock->setDocument(document);
     // The piece shown belonged to the marker that was active.
     mInfoDock->clearPiece();
     for (QAction* action : {mSaveAction, mSaveAsAction, mExportAction, mOptimiseAction, mFitAction,

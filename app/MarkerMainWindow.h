@@ -17,6 +17,7 @@ class DocumentView;
 class CutViewDock;
 class InfoBoxDock;
 class MarkerStatusBar;
+class SizeChartDock;
 class ToolController;
 class ToolFactory;
 class ToolPalette;
@@ -71,6 +72,7 @@ public:
     MarkerStatusBar* markerStatusBar() const { return mStatus; }
     InfoBoxDock* infoBoxDock() const { return mInfoDock; }
     CutViewDock* cutViewDock() const { return mCutDock; }
+    SizeChartDock* sizeChartDock() const { return mChartDock; }
     QUndoGroup* undoGroup() const { return mUndoGroup; }
 
 public slots:
@@ -109,6 +111,7 @@ private:
     QUndoGroup* mUndoGroup;
     InfoBoxDock* mInfoDock;
     CutViewDock* mCutDock;
+    SizeChartDock* mChartDock;
     MarkerStatusBar* mStatus;
     ToolController* mTools = nullptr;
     ToolPalette* mPalette = nullptr;

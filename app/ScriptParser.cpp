@@ -37,6 +37,7 @@ const StepWord kSteps[] = {
     {"save", ScriptStep::Save},
     {"screenshot", ScriptStep::Screenshot},
     {"push", ScriptStep::PushButton},
+    {"chart-click", ScriptStep::ChartClick},
     {"expect", ScriptStep::Expect},
 };
 
@@ -264,6 +265,19 @@ bool ScriptParser::parseStep(const QStringList& words, ScriptStep* step, QString
             return false;
         step->text = words.at(1);
         return true;
+    }
+    case ScriptStep::ChartClick: {
+        const QString usage = QStringLiteral("chart-click piece|size N [shift] [ctrl] [alt]");
+        if (!expectArguments(words, 2, 6, usage, error))
+            return false;
+        step->text = words.at(1);
+        if (step->text != QLatin1String("piece") && step->text != QLatin1String("size")) {
+            *error = tr("\"%1\" is neither \"piece\" nor \"size\"; usage: %2").arg(step->text, usage);
+            return false;
+        }
+        if (!parseCount(words.at(2), &step->number, error))
+            return false;
+        return parseButtonAndModifiers(words, 3, false, step, error);
     }
     case ScriptStep::Expect:
         return parseExpect(words, step, error);

@@ -6,6 +6,7 @@
 #include "MarkerMainWindow.h"
 #include "MarkerStatusBar.h"
 #include "ScriptParser.h"
+#include "SizeChartDock.h"
 #include "ToolController.h"
 #include "ToolEntry.h"
 
@@ -212,6 +213,8 @@ bool ScriptRunner::execute(const ScriptStep& step, QString* done, QString* error
         return true;
     case ScriptStep::PushButton:
         return pushButton(step, done, error);
+    case ScriptStep::ChartClick:
+        return clickChart(step, done, error);
     case ScriptStep::Expect:
         return check(step, done, error);
     }
@@ -406,6 +409,32 @@ bool ScriptRunner::save(const ScriptStep& step, QString* done, QString* error)
         return false;
     }
     *done = tr("save %1").arg(path);
+    return true;
+}
+
+bool ScriptRunner::clickChart(const ScriptStep& step, QString* done, QString* error)
+{
+    SizeChartDock* chart = mWindow->sizeChartDock();
+    chart->show();
+    QCoreApplication::processEvents();
+    QWidget* viewport = nullptr;
+    QPoint pixel;
+    if (!chart->numberPoint(step.text == QLatin1String("size"), step.number, &viewport, &pixel)) {
+        *error = tr("the size chart has no %1 %2").arg(step.text).arg(step.number);
+        return false;
+    }
+    const Qt::KeyboardModifiers held = modifiers(step.modifiers);
+    const QPointer<QWidget> target = viewport;
+    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        // The click may open a dialog whose answer closes the marker.
+        if (!target)
+            break;
+        QMouseEvent event(type, pixel, target->mapTo(target->window(), pixel), target->mapToGlobal(pixel),
+                          Qt::LeftButton, type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                          held);
+        QApplication::sendEvent(target, &event);
+    }
+    *done = step.source;
     return true;
 }
 

@@ -56,6 +56,8 @@ private:
     bool optimiseCuts(const ScriptStep& step, QString* done, QString* error);
     bool save(const ScriptStep& step, QString* done, QString* error);
     bool pushButton(const ScriptStep& step, QString* done, QString* error);
+    // Shows the size chart and clicks the number of a piece row or a size column.
+    bool clickChart(const ScriptStep& step, QString* done, QString* error);
     bool check(const ScriptStep& step, QString* done, QString* error);
     bool checkMessage(const ScriptStep& step, QString* error);
     // The checks on the active marker: undo count and text, selection, overlaps, its file.

@@ -37,6 +37,7 @@ public:
         Save,         // text: the path, empty for the marker's own file
         Screenshot,   // text: the path
         PushButton,   // text: the object name of a button of the dialog in front
+        ChartClick,   // text: "piece" or "size", number: its number from 1, modifiers
         Expect        // check, and text or number
     };
     enum Check

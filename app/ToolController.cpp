@@ -85,6 +85,16 @@ bool ToolController::chooseTool(const std::string& id)
     return true;
 }
 
+bool ToolController::chartClicked(short sizeNumber, short pieceIndex, QMouseEvent* event)
+{
+    const boost::shared_ptr<AbstractTool> tool = mCurrent;
+    bool taken = false;
+    if (tool)
+        runGuarded(QStringLiteral("AbstractTool::chartClicked"),
+                   [&] { taken = tool->chartClicked(sizeNumber, pieceIndex, event); });
+    return taken;
+}
+
 void ToolController::addView(DocumentView* view)
 {
     mViews.removeAll(QPointer<DocumentView>());

@@ -9,6 +9,8 @@
 #include <boost/shared_ptr.hpp>
 #include <map>
 
+class QMouseEvent;
+
 namespace VelSystem {
 
 class AbstractTool;
@@ -41,6 +43,9 @@ public:
     std::string chosenId() const { return mChosenId; }
     bool isTemporary() const { return mCurrentId != mChosenId; }
 
+    // Hands a click on the size chart (a size column's number, or else a piece row's number,
+    // both from 1) to the current tool; false when it refused the click or there is none.
+    bool chartClicked(short sizeNumber, short pieceIndex, QMouseEvent* event);
     // Hands `view` the current tool now and at every change, until the view is destroyed.
     void addView(DocumentView* view);
     // Stops the current tool and takes every tool out of the views and out of this

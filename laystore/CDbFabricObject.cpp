@@ -37,6 +37,20 @@ double CDbFabricObject::getFabricLayerWidth(short layer) const
     return found->width();
 }
 
+bool CDbFabricObject::isPieceBlocked(short piece) const
+{
+    for (short l = 0; layer(l); ++l) {
+        for (const CDbGrPolysObject* group : layer(l)->groups()) {
+            const auto& polygons = group->polygons();
+            if (group->isBlocked() &&
+                std::any_of(polygons.begin(), polygons.end(),
+                            [piece](const CDbPolygon& p) { return p.pieceIndex() == piece; }))
+                return true;
+        }
+    }
+    return false;
+}
+
 CDbPieceObject* CDbFabricObject::findPieceAccordingIndex(short index, short* code)
 {
     CDbPieceObject* found = piece(index);

@@ -3,6 +3,7 @@
 #include "VelCore/t_1_Based.h"
 #include "laystore/CDbFabricLayerObject.h"
 #include "laystore/CDbPieceObject.h"
+#include "laystore/CDbSizePlan.h"
 
 #include <QColor>
 #include <QString>
@@ -89,6 +90,12 @@ public:
     short getPieceIndex(const CDbPieceObject* piece, short* code) const;
     short addPiece(const CDbPieceObject& piece);
 
+    // True when a copy of piece `piece` (0-based) on one of the fabric's layers is blocked.
+    bool isPieceBlocked(short piece) const;
+    // The size chart's columns and the pairs made in it.
+    CDbSizePlan& sizePlan() { return mSizePlan; }
+    const CDbSizePlan& sizePlan() const { return mSizePlan; }
+
     // The two working fields that editing tools reset at a press.
     short workCode() const { return mWorkCode; }
     double workValue() const { return mWorkValue; }
@@ -119,6 +126,7 @@ private:
     std::unique_ptr<CDbFabricLayerObjectsTable> mLayers;
     // A deque, so that pointers to pieces survive adding pieces.
     std::deque<CDbPieceObject> mPieces;
+    CDbSizePlan mSizePlan;
     short mWorkCode = 0;
     double mWorkValue = 0.0;
     double mPlaidRepeatX = 0.0;

@@ -65,6 +65,14 @@ public:
     short manualDocumentFuseState() const { return mManualFuseState; }
     bool manualDocumentIsFuse() const { return mManualFuseState != 0; }
     void setManualDocumentFuseState(short state) { mManualFuseState = state; }
+    // The size chart's waiting first click: a piece (numbered from 1) or a size column
+    // (numbered from 1); 0 when none waits. Session state, like the first-click flag.
+    short chartFirstPiece() const { return mChartFirstPiece; }
+    void setChartFirstPiece(short piece) { mChartFirstPiece = piece; }
+    short chartFirstSize() const { return mChartFirstSize; }
+    void setChartFirstSize(short size) { mChartFirstSize = size; }
+    // The chart takes no cut-down pairs while the marker's cutting is locked.
+    bool isChartDisabled() const { return isLocked(LockCutting); }
     // The view shows the knife's cut order.
     bool isCutView() const { return mCutView; }
     void setCutView(bool cutView) { mCutView = cutView; }
@@ -116,6 +124,8 @@ private:
     bool mFirstClick = true; // a new marker waits for a first click
     bool mCutView = false;
     short mManualFuseState = 0;
+    short mChartFirstPiece = 0;
+    short mChartFirstSize = 0;
     bool mLinked = false;
     int mLockFlags = LockNone;
 };

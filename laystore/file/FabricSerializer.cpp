@@ -16,6 +16,7 @@
 #include "laystore/file/PieceSerializer.h"
 
 #include <QJsonArray>
+#include <algorithm>
 
 namespace VelSystem {
 
@@ -91,11 +92,103 @@ void readPlaid(const JsonNode& n, CDbFabricObject& fabric, int version)
                           FileValues::coordinate(n["offsetY"], 0.0));
 }
 
+// The size plan is written only where it says more than the groups: stored columns, pairs.
+void writeSizePlan(const CDbSizePlan& plan, QJsonObject& o)
+{
+    QJsonArray columns;
+    for (const CDbDisplaySizeObject& column : plan.storedColumns()) {
+        QJsonObject c{{"size", column.sizeId}, {"quantity", column.quantity}};
+        if (column.displaySizeIsInCutDown()) {
+            c.insert("partner", column.partnerIndex);
+            c.insert("cutDownPosition", GroupSerializer::positionJson(column.position));
+        }
+        columns.append(c);
+    }
+    if (!columns.isEmpty())
+        o.insert("sizeColumns", columns);
+    QJsonArray pairs;
+    for (const CDbSizePlan::PiecePair& pair : plan.piecePairs())
+        pairs.append(QJsonObject{{"first", pair.first},
+                                 {"second", pair.second},
+                                 {"cutDownPosition", GroupSerializer::positionJson(pair.position)}});
+    if (!pairs.isEmpty())
+        o.insert("chartCutDowns", pairs);
+}
+
+std::vector<CDbDisplaySizeObject> readSizeColumns(const JsonNode& n, const CDbFabricObject& fabric,
+                                                  int version)
+{
+    short sizes = 0;
+    for (short p = 0; p < fabric.pieceCount(); ++p)
+        sizes = std::max(sizes, fabric.piece(p)->getNumberOfSizes());
+    std::vector<CDbDisplaySizeObject> columns(
+        size_t(n.size(0, FileValues::kMaxIndexCount, FabricSerializer::tr("columns"))));
+    for (int c = 0; c < int(columns.size()); ++c) {
+        const JsonNode cn = n.at(c);
+        FabricSerializer::kSizeColumnKeys.check(cn, version);
+        CDbDisplaySizeObject& column = columns[size_t(c)];
+        column.columnIndex = short(c);
+        column.sizeId = short(cn["size"].integer(0, sizes - 1));
+        column.quantity = short(cn["quantity"].integer(0, FileValues::kMaxIndexCount));
+        column.partnerIndex = short(cn["partner"].integer(0, int(columns.size()) - 1, -1));
+        if (cn["cutDownPosition"].isPresent())
+            column.position = GroupSerializer::readPosition(cn["cutDownPosition"], version);
+    }
+    for (int c = 0; c < int(columns.size()); ++c) {
+        const CDbDisplaySizeObject& column = columns[size_t(c)];
+        if (!column.displaySizeIsInCutDown())
+            continue;
+        const CDbDisplaySizeObject& partner = columns[size_t(column.partnerIndex)];
+        if (partner.partnerIndex != c || partner.sizeId != column.sizeId ||
+            partner.position != column.position)
+            n.at(c)["partner"].fail(FabricSerializer::tr("the partner column is not of this size, at this "
+                                                         "position and naming this column back"));
+    }
+    return columns;
+}
+
+std::vector<CDbSizePlan::PiecePair> readChartPairs(const JsonNode& n, const CDbFabricObject& fabric, int version)
+{
+    std::vector<CDbSizePlan::PiecePair> pairs;
+    CDbSizePlan plan;
+    for (int i = 0, count = n.size(0, FileValues::kMaxIndexCount, FabricSerializer::tr("pairs")); i < count;
+         ++i) {
+        const JsonNode pn = n.at(i);
+        FabricSerializer::kChartCutDownKeys.check(pn, version);
+        CDbSizePlan::PiecePair pair;
+        pair.first = short(pn["first"].integer(0, fabric.pieceCount() - 1));
+        pair.second = short(pn["second"].integer(0, fabric.pieceCount() - 1));
+        pair.position = GroupSerializer::readPosition(pn["cutDownPosition"], version);
+        if (pair.first == pair.second || plan.piecePairOf(pair.first) || plan.piecePairOf(pair.second))
+            pn["second"].fail(FabricSerializer::tr("a piece is cut down with one other piece at most"));
+        pairs.push_back(pair);
+        plan.setPiecePairs(pairs);
+    }
+    return pairs;
+}
+
+void readSizePlan(const JsonNode& n, CDbFabricObject& fabric, int version)
+{
+    CDbSizePlan plan;
+    if (n["sizeColumns"].isPresent())
+        plan.setColumns(readSizeColumns(n["sizeColumns"], fabric, version));
+    if (n["chartCutDowns"].isPresent()) {
+        plan.setPiecePairs(readChartPairs(n["chartCutDowns"], fabric, version));
+        if (plan.hasSizePair() && !plan.piecePairs().empty())
+            n["chartCutDowns"].fail(
+                FabricSerializer::tr("pieces and size columns are not both cut down in the chart"));
+    }
+    fabric.sizePlan() = plan;
+}
+
 } // namespace
 
-const FileKeys FabricSerializer::kFabricKeys = {{"name", 1},     {"colour", 1}, {"pieces", 1},
-                                                {"layers", 1},   {"plaid", 2},  {"blockMargin", 2},
-                                                {"blockEdge", 2}};
+const FileKeys FabricSerializer::kFabricKeys = {{"name", 1},      {"colour", 1},      {"pieces", 1},
+                                                {"layers", 1},    {"plaid", 2},       {"blockMargin", 2},
+                                                {"blockEdge", 2}, {"sizeColumns", 2}, {"chartCutDowns", 2}};
+const FileKeys FabricSerializer::kSizeColumnKeys = {
+    {"size", 2}, {"quantity", 2}, {"partner", 2}, {"cutDownPosition", 2}};
+const FileKeys FabricSerializer::kChartCutDownKeys = {{"first", 2}, {"second", 2}, {"cutDownPosition", 2}};
 const FileKeys FabricSerializer::kPlaidKeys = {
     {"repeatX", 2}, {"repeatY", 2}, {"offsetX", 2}, {"offsetY", 2}};
 const FileKeys FabricSerializer::kLayerKeys = {{"width", 1}, {"objects", 1}};
@@ -126,6 +219,7 @@ QJsonObject FabricSerializer::write(const CDbFabricObject& fabric)
                   {"plaid", plaid},
                   {"blockMargin", fabric.blockMargin()},
                   {"blockEdge", FileValues::nameOf(fabric.edgeMode(), kBlockEdges)}};
+    writeSizePlan(fabric.sizePlan(), o);
     if (fabric.colour().isValid())
         o.insert("colour",
                  fabric.colour().name(fabric.colour().alpha() == 255 ? QColor::HexRgb : QColor::HexArgb));
@@ -156,6 +250,7 @@ void FabricSerializer::read(const JsonNode& n, DocumentMak& document, int versio
     const JsonNode layers = n["layers"];
     for (int l = 0, count = layers.size(1, FileValues::kMaxIndexCount, tr("layers")); l < count; ++l)
         readLayer(layers.at(l), document, fabric, static_cast<short>(l), version);
+    readSizePlan(n, fabric, version);
 }
 
 } // namespace VelSystem

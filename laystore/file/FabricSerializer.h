@@ -19,6 +19,8 @@ public:
     static const FileKeys kFabricKeys;
     static const FileKeys kLayerKeys;
     static const FileKeys kPlaidKeys;
+    static const FileKeys kSizeColumnKeys;
+    static const FileKeys kChartCutDownKeys;
 
     static QJsonObject write(const CDbFabricObject& fabric);
     // Adds the fabric to `document`'s drawing and places its objects through the document.

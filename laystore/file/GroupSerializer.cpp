@@ -88,10 +88,7 @@ QJsonObject polygonJson(const CDbPolygon& polygon)
     if (polygon.cutDownPartner() >= 0)
         o.insert("cutDownPartner", polygon.cutDownPartner());
     if (const CDbCutDownObject* p = polygon.cutDownPosition())
-        o.insert("cutDownPosition", QJsonObject{{"verticalAxis", kVerticalAxes.value(p->verticalAxis)},
-                                                {"offsetX", p->offsetX},
-                                                {"horizontalAxis", kHorizontalAxes.value(p->horizontalAxis)},
-                                                {"offsetY", p->offsetY}});
+        o.insert("cutDownPosition", GroupSerializer::positionJson(*p));
     if (polygon.cutDownReturn() != GeoPoint2D())
         o.insert("cutDownReturn", OutlineSerializer::pointJson(polygon.cutDownReturn()));
     if (polygon.angleCutPart() != 0)
@@ -110,14 +107,8 @@ void readCutDown(const JsonNode& n, CDbPolygon& polygon, int version)
     polygon.setCutDownPartner(
         static_cast<short>(n["cutDownPartner"].integer(-1, FileValues::kMaxIndexCount, -1)));
     const JsonNode position = n["cutDownPosition"];
-    if (position.isPresent()) {
-        GroupSerializer::kCutDownPositionKeys.check(position, version);
-        polygon.setCutDownPosition(
-            CDbCutDownObject(static_cast<short>(position["verticalAxis"].choice(kVerticalAxes)),
-                             FileValues::coordinate(position["offsetX"]),
-                             static_cast<short>(position["horizontalAxis"].choice(kHorizontalAxes)),
-                             FileValues::coordinate(position["offsetY"])));
-    }
+    if (position.isPresent())
+        polygon.setCutDownPosition(GroupSerializer::readPosition(position, version));
     if (n["cutDownReturn"].isPresent())
         polygon.setCutDownReturn(OutlineSerializer::readPoint(n["cutDownReturn"], version));
 }
@@ -229,6 +220,23 @@ const FileKeys GroupSerializer::kPolygonKeys = {{"piece", 1},
 const FileKeys GroupSerializer::kCutDownPositionKeys = {
     {"verticalAxis", 2}, {"offsetX", 2}, {"horizontalAxis", 2}, {"offsetY", 2}};
 const FileKeys GroupSerializer::kInternalSegmentKeys = {{"kind", 2}, {"points", 2}};
+
+QJsonObject GroupSerializer::positionJson(const CDbCutDownObject& p)
+{
+    return QJsonObject{{"verticalAxis", kVerticalAxes.value(p.verticalAxis)},
+                       {"offsetX", p.offsetX},
+                       {"horizontalAxis", kHorizontalAxes.value(p.horizontalAxis)},
+                       {"offsetY", p.offsetY}};
+}
+
+CDbCutDownObject GroupSerializer::readPosition(const JsonNode& n, int version)
+{
+    kCutDownPositionKeys.check(n, version);
+    return CDbCutDownObject(static_cast<short>(n["verticalAxis"].choice(kVerticalAxes)),
+                            FileValues::coordinate(n["offsetX"]),
+                            static_cast<short>(n["horizontalAxis"].choice(kHorizontalAxes)),
+                            FileValues::coordinate(n["offsetY"]));
+}
 
 QJsonObject GroupSerializer::write(const CDbGrPolysObject& group)
 {

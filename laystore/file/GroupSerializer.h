@@ -24,6 +24,9 @@ public:
     static const FileKeys kInternalSegmentKeys;
 
     static QJsonObject write(const CDbGrPolysObject& group);
+    // A cut-down position, as polygons and the size plan store it.
+    static QJsonObject positionJson(const CDbCutDownObject& position);
+    static CDbCutDownObject readPosition(const JsonNode& n, int version);
     // The polygons name pieces of `fabric`.
     static std::unique_ptr<CDbGrPolysObject> read(const JsonNode& n, const CDbFabricObject& fabric,
                                                   int version);

@@ -177,9 +177,23 @@ boost::shared_ptr<DocumentMak> richDocument()
     document->addPiece(line, &denim, 1);
     document->addPiece(new CDbPunchHoleObject({70.5, 0.0625}), &denim, 1);
 
+    // The size plan: the denim's sizes as columns, M's two garments paired with each other; the
+    // lining's two pieces paired in the chart.
+    CDbDisplaySizeObject small;
+    small.quantity = 1;
+    CDbDisplaySizeObject medium;
+    medium.columnIndex = 1;
+    medium.partnerIndex = 1;
+    medium.quantity = 2;
+    medium.sizeId = 1;
+    medium.position = CDbCutDownObject(0, 0.0, 2, 0.0);
+    denim.sizePlan().setColumns({small, medium});
     CDbFabricObject& lining = drawing.addFabric();
     lining.setName(QStringLiteral("Lining"));
     lining.addLayer(140.0);
+    lining.addPiece(pocket);
+    lining.addPiece(pocket);
+    lining.sizePlan().setPiecePairs({{1, 0, CDbCutDownObject(2, -1.5, 1, 1.0 / 3.0)}});
     drawing.setCurrentFabricAndLayer(1, 0);
 
     // A link with every rule the link dialogs set, from a point of the front to the pocket's last,
@@ -584,6 +598,20 @@ private slots:
             << layer + ".objects[0].blockingFusion: polygon 0 is not a fusion";
         QTest::newRow("block margin of 0") << version2With("\"layers\"", "\"blockMargin\": 0, \"layers\"")
                                            << "fabrics[0].blockMargin: expected a positive number";
+        QTest::newRow("size column of a size no piece has")
+            << version2With("\"layers\"", "\"sizeColumns\": [{\"size\": 1, \"quantity\": 1}], \"layers\"")
+            << "fabrics[0].sizeColumns[0].size: expected an integer from 0 to 0";
+        QTest::newRow("size column's partner not naming it back")
+            << version2With("\"layers\"", "\"sizeColumns\": [{\"size\": 0, \"quantity\": 1, \"partner\": 1}, "
+                                          "{\"size\": 0, \"quantity\": 1}], \"layers\"")
+            << "fabrics[0].sizeColumns[0].partner: the partner column is not of this size, at this position "
+               "and naming this column back";
+        QTest::newRow("piece cut down with itself in the chart")
+            << version2With("\"layers\"",
+                            "\"chartCutDowns\": [{\"first\": 0, \"second\": 0, \"cutDownPosition\": "
+                            "{\"verticalAxis\": \"left\", \"offsetX\": 0, \"horizontalAxis\": "
+                            "\"top\", \"offsetY\": 0}}], \"layers\"")
+            << "fabrics[0].chartCutDowns[0].second: a piece is cut down with one other piece at most";
         QTest::newRow("piece index out of range") << minimalWith("\"piece\": 0", "\"piece\": 1")
                                                   << polygon + ".piece: expected an integer from 0 to 0";
         QTest::newRow("fractional piece index") << minimalWith("\"piece\": 0", "\"piece\": 0.5")

@@ -4,6 +4,7 @@
 // and compares it with the sample.
 
 #include "PlatformNoise.h"
+#include "dialogs/DialogTestSupport.h"
 #include "gui/GuiTestDoubles.h"
 
 #include "InfoBoxDock.h"
@@ -25,14 +26,17 @@
 
 #include "TestMain.h"
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QGraphicsItemGroup>
 #include <QGraphicsScene>
 #include <QLineEdit>
 #include <QPointer>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTextStream>
+#include <QUndoStack>
 #include <QtTest>
 #include <algorithm>
 #include <cmath>
@@ -339,6 +343,109 @@ private slots:
                  CDbContourObject::CutDownUnion);
     }
 
+    // The saved marker holds the six pairs made in the chart, two a size, with the bags at the
+    // facings' left-bottom corners; the chart holds their position, the pairs none of their own.
+    void piecesArePairedInTheSizeChart()
+    {
+        QVector<ScriptStep> steps;
+        runSession(QStringLiteral("cut-down-chart.txt"), &steps, false,
+                   {QStringLiteral("Selection is already cut down in the chart.")});
+        if (QTest::currentTestFailed())
+            return;
+        expectChanges(12, 6);
+        if (QTest::currentTestFailed())
+            return;
+        const std::vector<CDbSizePlan::PiecePair>& pairs = mSaved->drawing()->fabric(0)->sizePlan().piecePairs();
+        QCOMPARE(pairs.size(), size_t(1));
+        QVERIFY(pairs[0].first == 3 && pairs[0].second == 4 &&
+                pairs[0].position == CDbCutDownObject(0, 0.0, 2, 0.0));
+        for (const CDbAbstractObject* object : mDifference->added()) {
+            const CDbGrPolysObject* pair = asGroup(object);
+            QVERIFY(pair && pair->polygonCount() == 2 && !pair->polygon(0).cutDownPosition());
+            const GeoRectangle facing = pair->polygon(0).pieceOutline().boundingRect();
+            const GeoRectangle bag = pair->polygon(1).pieceOutline().boundingRect();
+            QCOMPARE(pair->polygon(1).sizeIndex(), pair->polygon(0).sizeIndex());
+            QVERIFY(qAbs(bag.xmin - facing.xmin) < 1e-9 && qAbs(bag.ymin - facing.ymin) < 1e-9);
+        }
+    }
+
+    // A refused click in the chart changes nothing and leaves the first row as it was.
+    void refusedChartClicksChangeNothing_data()
+    {
+        QTest::addColumn<QString>("clicks");
+        QTest::addColumn<QStringList>("messages");
+        QTest::addColumn<short>("waiting");
+        QTest::newRow("same piece twice")
+            << "chart-click piece 4\nchart-click piece 4"
+            << QStringList{QStringLiteral("Cannot Cut Down over same piece.")} << short(4);
+        // The backs, laid over the fronts, would reach beyond the marker's start.
+        QTest::newRow("pair leaving the fabric")
+            << "chart-click piece 1\nchart-click piece 2" << QStringList() << short(1);
+        QTest::newRow("with Control") << "chart-click piece 4 ctrl" << QStringList() << short(0);
+        QTest::newRow("column without a partner")
+            << "chart-click size 2\nchart-click size 2" << QStringList() << short(0);
+    }
+    void refusedChartClicksChangeNothing()
+    {
+        QFETCH(QString, clicks);
+        QFETCH(QStringList, messages);
+        QFETCH(short, waiting);
+        QVERIFY(runScript(
+            QStringLiteral("tool cutdown\n%1\nexpect undo-count 0\nexpect same-as-file").arg(clicks)));
+        QCOMPARE(mSink->messages, messages);
+        QCOMPARE(mWindow->activeMarker()->drawing()->chartFirstPiece(), waiting);
+    }
+
+    // On the marker, a pair made in the chart shows its position, which only the chart changes.
+    void anAltClickOnAChartPairShowsItsPositionReadOnly()
+    {
+        QVERIFY(runScript(QStringLiteral("tool cutdown\nchart-click piece 4\ndialog accept editOffsetY=2\n"
+                                         "chart-click piece 5")));
+        const boost::shared_ptr<DocumentMak> marker = mWindow->activeMarker();
+        const QString before = QString::fromUtf8(MarkerFile::toJson(*marker));
+        QString offsetY;
+        bool okEnabled = true;
+        DialogTest::answerModal([&](QWidget* modal) {
+            offsetY = DialogTest::child<QLineEdit>(modal, "editOffsetY")->text();
+            auto* buttons = DialogTest::child<QDialogButtonBox>(modal, "buttonBox");
+            okEnabled = buttons->button(QDialogButtonBox::Ok)->isEnabled();
+            buttons->button(QDialogButtonBox::Cancel)->click();
+        });
+        DocumentView* view = mWindow->activeView();
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::AltModifier,
+                          view->viewportTransform().map(QPointF(79, 115)).toPoint());
+        QCOMPARE(offsetY, QStringLiteral("2.00 cm"));
+        QVERIFY(!okEnabled);
+        QCOMPARE(QString::fromUtf8(MarkerFile::toJson(*marker)), before);
+        QCOMPARE(marker->undoStack()->count(), 1);
+    }
+
+    // Two garments of a size in one column: pairing the column with itself lays each piece's
+    // copies together and, as taking them apart, empties the history; the marker stays changed.
+    void aSizeColumnPairIsMadeAndTakenApartWithoutHistory()
+    {
+        const boost::shared_ptr<DocumentMak> marker = mWindow->activeMarker();
+        CDbFabricObject* fabric = marker->drawing()->fabric(0);
+        std::vector<CDbDisplaySizeObject> columns = fabric->sizePlan().columns(*fabric);
+        columns[1].quantity = 2;
+        fabric->sizePlan().setColumns(columns);
+        const int groups = marker->groups(fabric, 0).size();
+        marker->undoStack()->push(new QUndoCommand(QStringLiteral("before")));
+        marker->setClean();
+        QVERIFY(runScript(
+            QStringLiteral("tool cutdown\nchart-click size 2\ndialog accept radioVerticalLeft=true\n"
+                           "chart-click size 2\nexpect undo-count 0")));
+        // Fronts, backs, pocket facings and bags of size M: two copies each, now one pair.
+        QCOMPARE(marker->groups(fabric, 0).size(), groups - 4);
+        QVERIFY(fabric->sizePlan().storedColumns()[1].displaySizeIsInCutDown());
+        QVERIFY(marker->isModified());
+        QVERIFY(runScript(QStringLiteral("chart-click size 2\nexpect undo-count 0")));
+        QCOMPARE(marker->groups(fabric, 0).size(), groups);
+        QVERIFY(!fabric->sizePlan().hasSizePair());
+        QVERIFY(marker->isModified());
+        QVERIFY(mSink->messages.isEmpty());
+    }
+
     // Each cut piece became two parts with a seam on each side of the cut, their areas adding
     // up to more than the piece's.
     void twoPiecesAreCutInTwo()
@@ -557,6 +664,18 @@ private:
                  qPrintable((mSink->errors + mSink->messages).join(QLatin1Char('\n'))));
         mSaved = MarkerFile::load(mCopy, &error);
         QVERIFY2(mSaved, qPrintable(error));
+    }
+
+    // Runs script lines on the window; false, with the failure logged, when one fails.
+    bool runScript(const QString& script)
+    {
+        QString out, err;
+        QTextStream outStream(&out), errStream(&err);
+        ScriptRunner runner(mWindow.get(), &outStream, &errStream);
+        const bool ran = runner.run(QStringLiteral("inline"), script) == ScriptRunner::Succeeded;
+        if (!ran)
+            qWarning("%s", qPrintable(err));
+        return ran;
     }
 
     // The one piece group the session moved: as the sample has it and as the saved copy has it.
