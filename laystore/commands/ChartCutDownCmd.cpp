@@ -9,14 +9,25 @@ namespace VelSystem {
 
 ChartCutDownCmd::ChartCutDownCmd(const QString& text) : LayerReplaceCmd(text) {}
 
-bool ChartCutDownCmd::currentLayer(const DocumentMak& document, CDbFabricObject** fabric, short* layer)
+DocumentMak* ChartCutDownCmd::chartTarget(const boost::shared_ptr<Document>& document,
+                                          const QList<QVariant>& parameters, int count,
+                                          CDbFabricObject** fabric, short* layer, CDbCutDownObject* position)
 {
+    auto* marker = dynamic_cast<DocumentMak*>(document.get());
     short fabricIndex = 0;
-    CDbMarkerDrawing* drawing = document.drawing();
-    if (!drawing || !drawing->isSetToSingleLayer(&fabricIndex, layer))
-        return false;
-    *fabric = drawing->fabric(fabricIndex);
-    return *fabric && (*fabric)->layer(*layer);
+    double values[4] = {};
+    if (!marker || !marker->drawing() || parameters.size() != count ||
+        !marker->drawing()->isSetToSingleLayer(&fabricIndex, layer) ||
+        parameters[10].userType() != QMetaType::Bool || parameters[11].userType() != QMetaType::Bool)
+        return nullptr;
+    for (int k = 0; k < 4; ++k) {
+        if (!numberAt(parameters, 6 + k, &values[k]))
+            return nullptr;
+    }
+    *fabric = marker->drawing()->fabric(fabricIndex);
+    *position =
+        CDbCutDownObject(static_cast<short>(values[0]), values[1], static_cast<short>(values[2]), values[3]);
+    return *fabric && (*fabric)->layer(*layer) ? marker : nullptr;
 }
 
 void ChartCutDownCmd::prepareChart(DocumentMak& document, CDbFabricObject* fabric,

@@ -17,8 +17,12 @@ public:
 
 protected:
     explicit ChartCutDownCmd(const QString& text);
-    // The marker's current fabric and layer; false when it is not set to one layer.
-    static bool currentLayer(const DocumentMak& document, CDbFabricObject** fabric, short* layer);
+    // The marker `document` is, with its current fabric and layer, for `count` parameters
+    // holding the position in entries 7 to 10 and the new-pair and change flags (bools) in 11
+    // and 12; null when the list is not of that form or the marker not set to one layer.
+    static DocumentMak* chartTarget(const boost::shared_ptr<Document>& document,
+                                    const QList<QVariant>& parameters, int count, CDbFabricObject** fabric,
+                                    short* layer, CDbCutDownObject* position);
     // Records `change` (which it takes) and the plan `after` of `fabric`.
     void prepareChart(DocumentMak& document, CDbFabricObject* fabric, CDbChartCutDownHelper::Change&& change,
                       const CDbSizePlan& after);

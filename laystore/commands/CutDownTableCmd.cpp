@@ -26,17 +26,12 @@ CutDownTableCmd::CutDownTableCmd(const QString& text) : ChartCutDownCmd(text) {}
 short CutDownTableCmd::setDocument(const boost::shared_ptr<Document>& document,
                                    const QList<QVariant>& parameters)
 {
-    const auto marker = boost::dynamic_pointer_cast<DocumentMak>(document);
     CDbFabricObject* fabric = nullptr;
     short layer = 0;
-    double values[4] = {};
-    if (!marker || parameters.size() != 16 || !currentLayer(*marker, &fabric, &layer) ||
-        parameters[10].userType() != QMetaType::Bool || parameters[11].userType() != QMetaType::Bool)
+    CDbCutDownObject position;
+    DocumentMak* marker = chartTarget(document, parameters, 16, &fabric, &layer, &position);
+    if (!marker)
         return 1;
-    for (int k = 0; k < 4; ++k) {
-        if (!numberAt(parameters, 6 + k, &values[k]))
-            return 1;
-    }
     // A piece and its number from 1 must name the same piece of the fabric.
     const auto pieceAt = [&](int at) -> short {
         double number = 0.0;
@@ -45,8 +40,6 @@ short CutDownTableCmd::setDocument(const boost::shared_ptr<Document>& document,
         const short index = static_cast<short>(number - 1);
         return pointerAt<void>(parameters, at) == fabric->piece(index) ? index : -1;
     };
-    const CDbCutDownObject position(static_cast<short>(values[0]), values[1], static_cast<short>(values[2]),
-                                    values[3]);
     CDbSizePlan after = fabric->sizePlan();
     std::vector<CDbSizePlan::PiecePair> pairs = after.piecePairs();
     CDbChartCutDownHelper::Change change;

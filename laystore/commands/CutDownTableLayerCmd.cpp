@@ -21,14 +21,14 @@ CutDownTableLayerCmd::CutDownTableLayerCmd()
 short CutDownTableLayerCmd::setDocument(const boost::shared_ptr<Document>& document,
                                         const QList<QVariant>& parameters)
 {
-    const auto marker = boost::dynamic_pointer_cast<DocumentMak>(document);
     CDbFabricObject* fabric = nullptr;
     short layer = 0;
-    double values[10] = {};
-    if (!marker || parameters.size() != 14 || !currentLayer(*marker, &fabric, &layer) ||
-        parameters[10].userType() != QMetaType::Bool || parameters[11].userType() != QMetaType::Bool)
+    CDbCutDownObject position;
+    DocumentMak* marker = chartTarget(document, parameters, 14, &fabric, &layer, &position);
+    double values[6] = {};
+    if (!marker)
         return 1;
-    for (int k = 0; k < 10; ++k) {
+    for (int k = 0; k < 6; ++k) {
         if (!numberAt(parameters, k, &values[k]))
             return 1;
     }
@@ -37,8 +37,6 @@ short CutDownTableLayerCmd::setDocument(const boost::shared_ptr<Document>& docum
         return number >= 1 && number <= double(columns.size()) ? &columns[size_t(number) - 1] : nullptr;
     };
     const short sizeId = static_cast<short>(values[3]);
-    const CDbCutDownObject position(static_cast<short>(values[6]), values[7], static_cast<short>(values[8]),
-                                    values[9]);
     CDbChartCutDownHelper::Change change;
     CDbSizePlan after = fabric->sizePlan();
     const auto ofSize = [sizeId](const CDbPolygon& first, const CDbPolygon& second) {
