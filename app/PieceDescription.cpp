@@ -45,7 +45,7 @@ PieceDescription::PieceDescription(const CDbAbstractObject& object) : mKind(obje
             mMirroredY = polygon.isMirroredY();
         }
         mPiece = true;
-        appendOnce(names, piece->name());
+        appendOnce(names, polygon.partName(piece->name()));
         if (const CDbPieceSizeObject* size = piece->getPieceSize(polygon.sizeIndex()))
             appendOnce(sizes, size->name());
     }

@@ -134,4 +134,11 @@ bool CDbPolygon::operator==(const CDbPolygon& o) const
            mInternalSegments == o.mInternalSegments;
 }
 
+QString CDbPolygon::partName(const QString& pieceName) const
+{
+    if (mAngleCutPart <= 0)
+        return pieceName;
+    return QStringLiteral("%1 %2").arg(pieceName, QChar('a' + mAngleCutPart - 1));
+}
+
 } // namespace VelSystem

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include "laystore/CDbBlockingObject.h"
 #include "laystore/CDbContourObject.h"
 #include "laystore/CDbCutDownObject.h"
@@ -78,6 +80,9 @@ public:
     // (origin AngleCutSeam) is the part with the seam allowance, the piece from now on.
     short angleCutPart() const { return mAngleCutPart; }
     void setAngleCutPart(short part) { mAngleCutPart = part; }
+    // What the piece is called on the marker: `pieceName`, with the part's letter after it
+    // ("Front a", "Front b") for a part of an angle cut.
+    QString partName(const QString& pieceName) const;
     // Lines the knife cuts inside the piece; they move, turn and mirror with it.
     const std::vector<CDbInternalSegment>& internalSegments() const { return mInternalSegments; }
     std::vector<CDbInternalSegment>& internalSegments() { return mInternalSegments; }

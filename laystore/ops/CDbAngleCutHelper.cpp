@@ -9,6 +9,9 @@ namespace VelSystem {
 
 namespace {
 
+// How many times a grain line longer than its part is shortened by a quarter at most.
+constexpr int kGrainShortenings = 20;
+
 // The side's one part of `outline`, or none when the line leaves that side empty or in pieces.
 const GeoPolygon2D::Derived* onePart(const std::vector<GeoPolygon2D::Derived>& side)
 {
@@ -94,10 +97,16 @@ CDbAngleCutHelper::cutWithAngle(const CDbGrPolysObject& group, const GeoPoint2D&
         polygon.contours().addContour(piece.contours().contour(0));
         polygon.contours().addContour(tracedContour(part, outline), CDbContourObject::AngleCutSeam);
         polygon.setAngleCutPart(static_cast<short>(side + 1));
-        if (!part.outline.containsPoint(grainMiddle)) {
-            const GeoPoint2D shift = pointInside(part.outline) - grainMiddle;
-            polygon.setGrainLine(piece.grainStart() + shift, piece.grainEnd() + shift);
-        }
+        // The grain line stays within its part: moved inside when its middle fell on the
+        // other side, then shortened about its middle until both ends lie inside.
+        const GeoPoint2D middle =
+            part.outline.containsPoint(grainMiddle) ? grainMiddle : pointInside(part.outline);
+        GeoPoint2D half = (piece.grainEnd() - piece.grainStart()) / 2.0;
+        for (int i = 0; i < kGrainShortenings && !(part.outline.containsPoint(middle - half) &&
+                                                   part.outline.containsPoint(middle + half));
+             ++i)
+            half = half * 0.75;
+        polygon.setGrainLine(middle - half, middle + half);
         std::unique_ptr<CDbGrPolysObject> result(static_cast<CDbGrPolysObject*>(group.clone()));
         result->polygons() = {polygon};
         result->setCutDownMark(false);

@@ -75,9 +75,10 @@ QString pieceLabel(const CDbGrPolysObject& group, const CDbPolygon& polygon)
     if (!piece)
         return QString();
     const CDbPieceSizeObject* size = piece->getPieceSize(polygon.sizeIndex());
+    const QString name = polygon.partName(piece->name());
     if (!size || size->name().isEmpty() || piece->getNumberOfSizes() < 2)
-        return piece->name();
-    return QStringLiteral("%1 (%2)").arg(piece->name(), size->name());
+        return name;
+    return QStringLiteral("%1 (%2)").arg(name, size->name());
 }
 
 } // namespace

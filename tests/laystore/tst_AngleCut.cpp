@@ -80,7 +80,10 @@ private slots:
             QCOMPARE(p.contours().origin(p.contours().count() - 1), CDbContourObject::AngleCutSeam);
             QCOMPARE(p.contours().contour(0).toPolygon(), outline); // where it came from
             QVERIFY(p.pieceOutline().toPolygon().isSimple());
-            QVERIFY(p.pieceOutline().toPolygon().containsPoint((p.grainStart() + p.grainEnd()) / 2.0));
+            QVERIFY(p.pieceOutline().toPolygon().containsPoint(p.grainStart()));
+            QVERIFY(p.pieceOutline().toPolygon().containsPoint(p.grainEnd()));
+            QCOMPARE(p.partName(QStringLiteral("Leg")),
+                     QStringLiteral("Leg ") + QChar('a' + p.angleCutPart() - 1));
             area += part->area();
             notchesKept += notches(p.pieceOutline());
         }
