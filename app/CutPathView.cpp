@@ -4,6 +4,7 @@
 #include "laystore/CDbGrPolysObject.h"
 #include "laystore/CDbMarkerDrawing.h"
 #include "laystore/DocumentMak.h"
+#include "laystore/view/SceneDrawing.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -21,18 +22,6 @@ const QColor kAirColour(60, 120, 220);
 const QColor kStartColour(210, 30, 30);
 const QColor kNotchColour(220, 120, 0);
 const QColor kPunchColour(150, 40, 140);
-
-QPen pen(const QColor& colour, double width, Qt::PenStyle style = Qt::SolidLine)
-{
-    QPen p(colour, width, style, Qt::RoundCap, Qt::RoundJoin);
-    p.setCosmetic(true);
-    return p;
-}
-
-QPointF toPoint(const GeoPoint2D& p)
-{
-    return {p.x, p.y};
-}
 
 } // namespace
 
@@ -88,12 +77,12 @@ void CutPathView::paintEvent(QPaintEvent* /*event*/)
     painter.fillRect(QRectF(0.0, 0.0, length, width), kFabricColour);
 
     const std::vector<KnifePath::Piece>& pieces = mPath.pieces();
-    painter.setPen(pen(kPieceColour, 1.0));
+    painter.setPen(cosmeticPen(kPieceColour, 1.0));
     for (const KnifePath::Piece& piece : pieces) {
         for (const GeoPolygon2D& outline : piece.group->cutOutlines()) {
             QPolygonF polygon;
             for (const GeoPoint2D& p : outline.points())
-                polygon << toPoint(p);
+                polygon << toQPointF(p);
             painter.drawPolygon(polygon);
         }
     }
@@ -104,18 +93,18 @@ void CutPathView::paintEvent(QPaintEvent* /*event*/)
     GeoPoint2D at;
     for (int s = 0; s < strokeEnd; ++s) {
         const KnifePath::Stroke& stroke = mPath.strokes()[static_cast<size_t>(s)];
-        painter.setPen(pen(kAirColour, 1.0, Qt::DashLine));
-        painter.drawLine(toPoint(at), toPoint(stroke.points.front()));
+        painter.setPen(cosmeticPen(kAirColour, 1.0, Qt::DashLine));
+        painter.drawLine(toQPointF(at), toQPointF(stroke.points.front()));
         at = stroke.points.back();
         if (stroke.tool == KnifePath::Punch) {
-            painter.setPen(pen(kPunchColour, 1.5));
-            painter.drawEllipse(toPoint(at), 0.4, 0.4);
+            painter.setPen(cosmeticPen(kPunchColour, 1.5));
+            painter.drawEllipse(toQPointF(at), 0.4, 0.4);
             continue;
         }
-        QPainterPath run(toPoint(stroke.points.front()));
+        QPainterPath run(toQPointF(stroke.points.front()));
         for (const GeoPoint2D& p : stroke.points)
-            run.lineTo(toPoint(p));
-        painter.setPen(pen(stroke.tool == KnifePath::NotchCutter ? kNotchColour : kCutColour, 1.5));
+            run.lineTo(toQPointF(p));
+        painter.setPen(cosmeticPen(stroke.tool == KnifePath::NotchCutter ? kNotchColour : kCutColour, 1.5));
         painter.drawPath(run);
     }
 
@@ -126,23 +115,23 @@ void CutPathView::paintEvent(QPaintEvent* /*event*/)
         if (piece.firstStroke == piece.endStroke)
             continue;
         const std::vector<GeoPoint2D>& first = mPath.strokes()[static_cast<size_t>(piece.firstStroke)].points;
-        painter.setPen(pen(kStartColour, 1.5));
+        painter.setPen(cosmeticPen(kStartColour, 1.5));
         painter.setBrush(kStartColour);
-        painter.drawEllipse(toPoint(first.front()), 2.5 / scale, 2.5 / scale);
+        painter.drawEllipse(toQPointF(first.front()), 2.5 / scale, 2.5 / scale);
         if (first.size() > 1) {
             const GeoPoint2D d = first[1] - first[0];
             const double norm = d.module();
             if (norm > 0.0) {
                 const GeoPoint2D u = d * (1.0 / norm), tip = first[0] + u * std::min(norm, 4.0 * arrow);
                 const GeoPoint2D side(-u.y, u.x);
-                painter.drawLine(toPoint(first[0]), toPoint(tip));
-                painter.drawPolygon(
-                    QPolygonF(QVector<QPointF>{toPoint(tip), toPoint(tip - u * arrow + side * (arrow / 2.0)),
-                                               toPoint(tip - u * arrow - side * (arrow / 2.0))}));
+                painter.drawLine(toQPointF(first[0]), toQPointF(tip));
+                painter.drawPolygon(QPolygonF(
+                    QVector<QPointF>{toQPointF(tip), toQPointF(tip - u * arrow + side * (arrow / 2.0)),
+                                     toQPointF(tip - u * arrow - side * (arrow / 2.0))}));
             }
         }
         // Text upright: drawn in pixels at the piece's centre.
-        const QPointF centre = painter.transform().map(toPoint(piece.group->boundingRect().center()));
+        const QPointF centre = painter.transform().map(toQPointF(piece.group->boundingRect().center()));
         painter.save();
         painter.resetTransform();
         painter.setPen(kCutColour);

@@ -135,10 +135,7 @@ private slots:
         QVector<ScriptStep> steps;
         const CDbGrPolysObject* before = nullptr;
         const CDbGrPolysObject* after = nullptr;
-        runSession(QStringLiteral("drag-turn-snap.txt"), &steps);
-        if (!QTest::currentTestFailed())
-            findMovedGroup(&before, &after);
-        if (QTest::currentTestFailed())
+        if (!runMovingSession(QStringLiteral("drag-turn-snap.txt"), &steps, &before, &after))
             return;
         const GeoPoint2D press = stepPoint(steps, ScriptStep::Press);
         const GeoPoint2D release = stepPoint(steps, ScriptStep::Release, true);
@@ -185,10 +182,7 @@ private slots:
         QVector<ScriptStep> steps;
         const CDbGrPolysObject* before = nullptr;
         const CDbGrPolysObject* after = nullptr;
-        runSession(QStringLiteral("lay-waiting-piece.txt"), &steps);
-        if (!QTest::currentTestFailed())
-            findMovedGroup(&before, &after);
-        if (QTest::currentTestFailed())
+        if (!runMovingSession(QStringLiteral("lay-waiting-piece.txt"), &steps, &before, &after))
             return;
         QVERIFY(before->hitTest(stepPoint(steps, ScriptStep::Press), 0.0));
         QCOMPARE(before->section(), short(CDbGrPolysObject::SectionStandby));
@@ -355,7 +349,8 @@ private slots:
         expectChanges(12, 6);
         if (QTest::currentTestFailed())
             return;
-        const std::vector<CDbSizePlan::PiecePair>& pairs = mSaved->drawing()->fabric(0)->sizePlan().piecePairs();
+        const std::vector<CDbSizePlan::PiecePair>& pairs =
+            mSaved->drawing()->fabric(0)->sizePlan().piecePairs();
         QCOMPARE(pairs.size(), size_t(1));
         QVERIFY(pairs[0].first == 3 && pairs[0].second == 4 &&
                 pairs[0].position == CDbCutDownObject(0, 0.0, 2, 0.0));
@@ -531,10 +526,7 @@ private slots:
         QVector<ScriptStep> steps;
         const CDbGrPolysObject* before = nullptr;
         const CDbGrPolysObject* after = nullptr;
-        runSession(QStringLiteral("magnetic-move.txt"), &steps);
-        if (!QTest::currentTestFailed())
-            findMovedGroup(&before, &after);
-        if (QTest::currentTestFailed())
+        if (!runMovingSession(QStringLiteral("magnetic-move.txt"), &steps, &before, &after))
             return;
         QVERIFY(before->hitTest(stepPoint(steps, ScriptStep::Press), 0.0));
         QCOMPARE(before->section(), short(CDbGrPolysObject::SectionStandby));
@@ -676,6 +668,17 @@ private:
         if (!ran)
             qWarning("%s", qPrintable(err));
         return ran;
+    }
+
+    // Runs the session `name`, which drags one piece group, and finds that group before and
+    // after; false when either fails.
+    bool runMovingSession(const QString& name, QVector<ScriptStep>* steps, const CDbGrPolysObject** before,
+                          const CDbGrPolysObject** after)
+    {
+        runSession(name, steps);
+        if (!QTest::currentTestFailed())
+            findMovedGroup(before, after);
+        return !QTest::currentTestFailed();
     }
 
     // The one piece group the session moved: as the sample has it and as the saved copy has it.
