@@ -94,6 +94,8 @@ private slots:
         QTest::newRow("punch hole") << 5;
         QTest::newRow("punch hole removed") << 6;
         QTest::newRow("lift and plunge cleared with Shift and Alt") << 7;
+        QTest::newRow("internal start moved along its segment") << 8;
+        QTest::newRow("internal starts cleared with Shift and Alt") << 9;
     }
     void changesAndUndoesExactly()
     {
@@ -132,6 +134,19 @@ private slots:
                  QCOMPARE(click("LiftPlunge", {10, 20}, false, true), short(0));
              },
              [&] { return flagged(PointFeature::LiftPlunge) == 0; }},
+            {[&] {
+                 QCOMPARE(click("InternalStartPoint", kDrillMiddle), short(0));
+                 QCOMPARE(click("InternalStartPoint", {18, 50}), short(0));
+             },
+             [&] {
+                 const CDbInternalSegment& drill = leg->polygon(0).internalSegments()[0];
+                 return drill.startIndex() == 2 && !drill.points()[1].hasFeature(PointFeature::InternalStart);
+             }},
+            {[&] {
+                 QCOMPARE(click("InternalStartPoint", kDrillMiddle), short(0));
+                 QCOMPARE(click("InternalStartPoint", {10, 20}, false, true), short(0));
+             },
+             [&] { return !leg->polygon(0).internalSegments()[0].hasStartPoint(); }},
         };
         const Snapshot before = snapshot(*m);
         rows[static_cast<size_t>(row)].first();
