@@ -35,8 +35,10 @@ bool CDbFabricLayerObject::take(CDbAbstractObject* object)
 {
     if (!mObjects.removeOne(object))
         return false;
-    if (mCurrentGroup == object)
-        mCurrentGroup = nullptr;
+    for (CDbGrPolysObject** role : {&mCurrentGroup, &mCutOrderGroup}) {
+        if (*role == object)
+            *role = nullptr;
+    }
     return true;
 }
 
@@ -46,10 +48,13 @@ bool CDbFabricLayerObject::exchange(CDbAbstractObject* current, CDbAbstractObjec
     if (i < 0)
         return false;
     mObjects[i] = replacement;
-    if (mCurrentGroup == current)
-        mCurrentGroup = replacement->kind() == CDbAbstractObject::KindGroup
-                            ? static_cast<CDbGrPolysObject*>(replacement)
-                            : nullptr;
+    CDbGrPolysObject* group = replacement->kind() == CDbAbstractObject::KindGroup
+                                  ? static_cast<CDbGrPolysObject*>(replacement)
+                                  : nullptr;
+    for (CDbGrPolysObject** role : {&mCurrentGroup, &mCutOrderGroup}) {
+        if (*role == current)
+            *role = group;
+    }
     return true;
 }
 

@@ -39,17 +39,22 @@ public:
     // Gives up ownership; false when the object is not on this layer.
     bool take(CDbAbstractObject* object);
     // Puts `replacement` at `current`'s place in the drawing order and gives up `current`
-    // (a current group hands that role to its replacement).
+    // (a current or cut-order group hands that role to its replacement).
     bool exchange(CDbAbstractObject* current, CDbAbstractObject* replacement);
 
     // The group the editing tools work on (null when none).
     CDbGrPolysObject* currentGroup() const { return mCurrentGroup; }
     void setCurrentGroup(CDbGrPolysObject* group) { mCurrentGroup = group; }
+    // The piece the next "Sequence" click follows in the cut order (null: the next piece
+    // clicked is cut first). Apart from the current group, which every editing tool moves.
+    CDbGrPolysObject* cutOrderGroup() const { return mCutOrderGroup; }
+    void setCutOrderGroup(CDbGrPolysObject* group) { mCutOrderGroup = group; }
 
 private:
     double mWidth = 150.0;
     QListEx<CDbAbstractObject*> mObjects;
     CDbGrPolysObject* mCurrentGroup = nullptr;
+    CDbGrPolysObject* mCutOrderGroup = nullptr;
 };
 
 // The layers of a fabric, indexed from 0.

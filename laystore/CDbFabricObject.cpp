@@ -212,7 +212,7 @@ QListEx<CDbGrPolysObject*> CDbFabricObject::groupsInCutOrder(short layer) const
 void CDbFabricObject::cancelLayerSelecitionInCutView(short layer)
 {
     if (CDbFabricLayerObject* found = this->layer(layer))
-        found->setCurrentGroup(nullptr);
+        found->setCutOrderGroup(nullptr);
 }
 
 void CDbFabricObject::selectGrPolysFromCutView(short layer, CDbGrPolysObject* group, short* code)
@@ -221,7 +221,7 @@ void CDbFabricObject::selectGrPolysFromCutView(short layer, CDbGrPolysObject* gr
     const bool laid =
         found && group && found->contains(group) && group->section() == CDbGrPolysObject::SectionFabric;
     if (laid)
-        found->setCurrentGroup(group);
+        found->setCutOrderGroup(group);
     if (code)
         *code = laid ? 0 : 1;
 }

@@ -71,7 +71,7 @@ public:
     // rank key (CDbPolygon::getPolygonCutRank), unranked ones last, ties in drawing order.
     QListEx<CDbGrPolysObject*> groupsInCutOrder(short layer) const;
     // The cut view's choice on a layer: the piece the next "Sequence" click follows (the
-    // layer's current group). Cancelling it makes the next piece clicked the first cut.
+    // layer's cut-order group). Cancelling it makes the next piece clicked the first cut.
     void cancelLayerSelecitionInCutView(short layer);
     // Makes `group` the piece the order continues from; `code` gets 0, or 1 when `group` is
     // not laid on `layer`.

@@ -3,7 +3,6 @@
 #include "ToolRegistration.h"
 
 #include "VelGui/DocumentView.h"
-#include "VelGui/VelApplication.h"
 #include "laystore/CDbFabricObject.h"
 #include "laystore/CDbGrPolysObject.h"
 #include "laystore/CDbGrPolysObjectIter.h"
@@ -73,17 +72,6 @@ QString ToolSequence::name() const
 
 void ToolSequence::start()
 {
-    // Another tool's current group is no place in the cut order: outside the cut view the
-    // first piece clicked is cut first.
-    const auto active =
-        boost::dynamic_pointer_cast<DocumentMak>(VelApplication::instance()->activeDocument());
-    CDbFabricObject* fabric = nullptr;
-    short layer = 0;
-    short code = 1;
-    if (active && active->drawing() && !active->drawing()->isCutView())
-        active->drawing()->getCurrentFabricsAndLayer(fabric, layer, &code);
-    if (code == 0 && fabric)
-        fabric->cancelLayerSelecitionInCutView(layer);
     CDbMarkerDrawing* drawing = mView ? drawingOf(mView) : nullptr;
     if (drawing && drawing->isCutView())
         drawing->setFirstClick(true);
@@ -134,7 +122,7 @@ void ToolSequence::mousePressEvent(DocumentView* view, QMouseEvent* event)
             press.document->emitModified();
         return;
     }
-    const CDbGrPolysObject* current = fabric->layer(layer)->currentGroup();
+    const CDbGrPolysObject* current = fabric->layer(layer)->cutOrderGroup();
     if (current && current->getPolygonCutRank() >= group->accountNumberOfPolygonsCuttingOfTheLayer()) {
         QApplication::beep();
         return;

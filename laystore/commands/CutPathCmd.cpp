@@ -48,10 +48,10 @@ void CutPathCmd::setFirstClickAfter(bool firstClick)
     mFirstClick = firstClick;
 }
 
-void CutPathCmd::setCurrentGroupAfter(CDbFabricLayerObject* layer, CDbGrPolysObject* group)
+void CutPathCmd::setCutOrderGroupAfter(CDbFabricLayerObject* layer, CDbGrPolysObject* group)
 {
     mLayer = layer;
-    mCurrentGroup = group;
+    mCutOrderGroup = group;
 }
 
 short CutPathCmd::clearOfPiece(const CDbFabricObject& fabric, short layer, const GeoPoint2D& point,
@@ -153,9 +153,9 @@ void CutPathCmd::exchange()
         mFirstClick = now;
     }
     if (mLayer) {
-        CDbGrPolysObject* now = mLayer->currentGroup();
-        mLayer->setCurrentGroup(mCurrentGroup);
-        mCurrentGroup = now;
+        CDbGrPolysObject* now = mLayer->cutOrderGroup();
+        mLayer->setCutOrderGroup(mCutOrderGroup);
+        mCutOrderGroup = now;
     }
     document->emitModified();
 }

@@ -25,7 +25,7 @@ class DocumentMak;
 // points, lift-and-plunge and symmetrical-cut points). setDocument checks the parameters and
 // prepares a changed copy of each group it touches, changing nothing; redo and undo exchange
 // each group's state with its copy's, so the layer keeps the same objects. The drawing's
-// first-click flag and the layer's current group, when a command sets them, go with the change.
+// first-click flag and the layer's cut-order group, when a command sets them, go with the change.
 class CutPathCmd : public AbstractCmd
 {
     Q_OBJECT
@@ -47,13 +47,13 @@ public:
 protected:
     explicit CutPathCmd(const QString& text);
     // Checks `parameters` and prepares the change with changed(), setFirstClickAfter() and
-    // setCurrentGroupAfter(); returns 0 or a code.
+    // setCutOrderGroupAfter(); returns 0 or a code.
     virtual short prepare(DocumentMak& document, const QList<QVariant>& parameters) = 0;
 
     // The copy of `group` that the change is made on (taken at the first call).
     CDbGrPolysObject& changed(CDbGrPolysObject* group);
     void setFirstClickAfter(bool firstClick);
-    void setCurrentGroupAfter(CDbFabricLayerObject* layer, CDbGrPolysObject* group);
+    void setCutOrderGroupAfter(CDbFabricLayerObject* layer, CDbGrPolysObject* group);
     // The Shift-and-Alt click: clears `feature` from every point of the runs `runs` gives of
     // each polygon of the group clicked at `point`; refuses with `noPiece` when no group is
     // there and with `noneMarked` when none of its points carries the feature.
@@ -87,7 +87,7 @@ private:
     // The values the drawing and the layer do not have now, exchanged at each redo and undo.
     std::optional<bool> mFirstClick;
     CDbFabricLayerObject* mLayer = nullptr;
-    CDbGrPolysObject* mCurrentGroup = nullptr;
+    CDbGrPolysObject* mCutOrderGroup = nullptr;
 };
 
 } // namespace VelSystem

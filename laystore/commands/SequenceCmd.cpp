@@ -26,7 +26,7 @@ short SequenceCmd::prepare(DocumentMak& document, const QList<QVariant>& paramet
     if (group->section() != CDbGrPolysObject::SectionFabric)
         return refuse(tr("Only pieces laid on the fabric are cut."));
     CDbFabricLayerObject* layerObject = fabric->layer(layer);
-    CDbGrPolysObject* current = layerObject->currentGroup();
+    CDbGrPolysObject* current = layerObject->cutOrderGroup();
     if (current == group)
         return refuse(tr("This piece already has this place in the cut order."));
 
@@ -38,7 +38,7 @@ short SequenceCmd::prepare(DocumentMak& document, const QList<QVariant>& paramet
         if (order[i]->polygon(0).getPolygonCutRank() != rank)
             changed(order[i]).setCutRankKey(rank);
     }
-    setCurrentGroupAfter(layerObject, group);
+    setCutOrderGroupAfter(layerObject, group);
     return 0;
 }
 

@@ -243,10 +243,12 @@ private slots:
         short code = -1;
         m->fabric->selectGrPolysFromCutView(0, band, &code);
         QCOMPARE(code, short(0));
+        // Another tool's current group is no place in the cut order.
+        m->fabric->putFirstGroupOfLayer(0, leg);
         QCOMPARE(run("Sequence", {pointer(bag)}), short(0));
         QCOMPARE(m->fabric->groupsInCutOrder(0), (QListEx<CDbGrPolysObject*>{band, bag, leg}));
         m->document->undoStack()->undo();
-        QCOMPARE(m->fabric->layer(0)->currentGroup(), band);
+        QCOMPARE(m->fabric->layer(0)->cutOrderGroup(), band);
         QCOMPARE(m->fabric->groupsInCutOrder(0), (QListEx<CDbGrPolysObject*>{band, leg, bag}));
     }
 

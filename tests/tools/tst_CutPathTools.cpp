@@ -138,7 +138,7 @@ private slots:
         t.tool->start();
         t.click(kInside);
         QCOMPARE(t.undo().count(), 0);
-        QCOMPARE(t.marker.fabric->layer(0)->currentGroup(), leg(t));
+        QCOMPARE(t.marker.fabric->layer(0)->cutOrderGroup(), leg(t));
         t.click({50.0, 20.0});
         t.click({50.0, 20.0});
         QCOMPARE(t.undo().count(), 1);
