@@ -20,17 +20,16 @@ QList<CDbPolygon> piecesInARow(const CDbFabricObject& fabric)
     double x = 0.0;
     for (short p = 0; p < fabric.pieceCount(); ++p) {
         const CDbPieceSizeObject* size = fabric.piece(p)->getPieceSize(0);
-        CDbPolygon polygon;
-        polygon.setPieceIndex(p);
-        if (size && !size->outline().isEmpty()) {
-            CDbVectorsObjectTable outline = size->outline();
-            const GeoRectangle box = outline.boundingRect();
-            const GeoPoint2D shift(x - box.xmin, -box.ymin);
-            outline.translate(shift);
-            polygon.contours().addContour(outline);
-            polygon.setGrainLine(size->grainStart() + shift, size->grainEnd() + shift);
-            x += box.width() + kPieceGap;
+        if (!size || size->outline().isEmpty()) {
+            CDbPolygon none;
+            none.setPieceIndex(p);
+            row.append(none);
+            continue;
         }
+        CDbPolygon polygon = CDbPolygon::ofPieceSize(p, 0, *size);
+        const GeoRectangle box = size->outline().boundingRect();
+        polygon.translate(GeoPoint2D(x - box.xmin, -box.ymin));
+        x += box.width() + kPieceGap;
         row.append(polygon);
     }
     return row;

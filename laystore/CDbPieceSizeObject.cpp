@@ -11,7 +11,7 @@ void CDbPieceSizeObject::setGrainLine(const GeoPoint2D& start, const GeoPoint2D&
 bool CDbPieceSizeObject::operator==(const CDbPieceSizeObject& o) const
 {
     return mName == o.mName && mOutline == o.mOutline && mGrainStart == o.mGrainStart &&
-           mGrainEnd == o.mGrainEnd;
+           mGrainEnd == o.mGrainEnd && mInternalSegments == o.mInternalSegments;
 }
 
 } // namespace VelSystem

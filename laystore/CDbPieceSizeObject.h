@@ -1,13 +1,14 @@
 #pragma once
 
-#include "laystore/CDbVectorsObjectTable.h"
+#include "laystore/CDbInternalSegment.h"
 
 #include <QString>
+#include <vector>
 
 namespace VelSystem {
 
-// One size of a pattern piece: its outline (notches as marked points) and grain line,
-// in the piece's own coordinates.
+// One size of a pattern piece: its outline (notches as marked points), grain line and
+// internal segments, in the piece's own coordinates.
 class CDbPieceSizeObject
 {
 public:
@@ -20,12 +21,17 @@ public:
     GeoPoint2D grainEnd() const { return mGrainEnd; }
     void setGrainLine(const GeoPoint2D& start, const GeoPoint2D& end);
     bool hasGrainLine() const { return mGrainStart != mGrainEnd; }
+    // The lines the knife cuts inside the piece (drill lines, darts, pocket marks); every copy
+    // laid of this size carries them.
+    const std::vector<CDbInternalSegment>& internalSegments() const { return mInternalSegments; }
+    void addInternalSegment(const CDbInternalSegment& segment) { mInternalSegments.push_back(segment); }
     bool operator==(const CDbPieceSizeObject& o) const;
 
 private:
     QString mName;
     CDbVectorsObjectTable mOutline;
     GeoPoint2D mGrainStart, mGrainEnd;
+    std::vector<CDbInternalSegment> mInternalSegments;
 };
 
 } // namespace VelSystem

@@ -1,5 +1,7 @@
 #include "laystore/CDbPolygon.h"
 
+#include "laystore/CDbPieceSizeObject.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -16,6 +18,17 @@ double normalisedDegrees(double degrees)
 }
 
 } // namespace
+
+CDbPolygon CDbPolygon::ofPieceSize(short pieceIndex, short sizeIndex, const CDbPieceSizeObject& size)
+{
+    CDbPolygon polygon;
+    polygon.setPieceIndex(pieceIndex);
+    polygon.setSizeIndex(sizeIndex);
+    polygon.contours().addContour(size.outline());
+    polygon.setGrainLine(size.grainStart(), size.grainEnd());
+    polygon.mInternalSegments = size.internalSegments();
+    return polygon;
+}
 
 int CDbPolygon::knifeStartIndex() const
 {

@@ -12,11 +12,17 @@
 
 namespace VelSystem {
 
+class CDbPieceSizeObject;
+
 // One pattern piece as placed on the marker, in document coordinates: which piece and
 // size it is, its outlines, its grain line, and how it was turned and mirrored.
 class CDbPolygon
 {
 public:
+    // Size `sizeIndex` of piece `pieceIndex` as it is drawn, before it is placed: its outline,
+    // grain line and internal segments in the piece's own coordinates.
+    static CDbPolygon ofPieceSize(short pieceIndex, short sizeIndex, const CDbPieceSizeObject& size);
+
     short pieceIndex() const { return mPieceIndex; } // 0-based into the fabric's pieces
     void setPieceIndex(short i) { mPieceIndex = i; }
     short sizeIndex() const { return mSizeIndex; } // 0-based into the piece's sizes

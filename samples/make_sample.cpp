@@ -228,6 +228,18 @@ GeoPoint2D tenthMm(const GeoPoint2D& p)
     return {std::round(p.x * 100.0) / 100.0, std::round(p.y * 100.0) / 100.0};
 }
 
+// The large pieces get a drill line across their middle, for the knife's internal cuts.
+void addInternalSegments(CDbPieceSizeObject& size)
+{
+    const GeoRectangle box = size.outline().boundingRect();
+    if (box.width() < 30.0 || box.height() < 20.0)
+        return;
+    CDbVectorsObjectTable drill;
+    for (double at : {0.4, 0.5, 0.6})
+        drill.append(CDbMarkerPointObject(tenthMm({box.xmin + at * box.width(), box.center().y})));
+    size.addInternalSegment(CDbInternalSegment(CDbInternalSegment::DrillLine, drill));
+}
+
 CDbPieceObject makePiece(const Sample& sample, const Pattern& pattern)
 {
     CDbPieceObject piece;
@@ -255,21 +267,10 @@ CDbPieceObject makePiece(const Sample& sample, const Pattern& pattern)
         size.setOutline(outline);
         size.setGrainLine(tenthMm({box.xmin + 0.2 * box.width(), y}),
                           tenthMm({box.xmin + 0.8 * box.width(), y}));
+        addInternalSegments(size);
         piece.addSize(size);
     }
     return piece;
-}
-
-// The large pieces get a drill line across their middle, for the knife's internal cuts.
-void addInternalSegments(CDbPolygon& polygon)
-{
-    const GeoRectangle box = polygon.boundingRect();
-    if (box.width() < 30.0 || box.height() < 20.0)
-        return;
-    CDbVectorsObjectTable drill;
-    for (double at : {0.4, 0.5, 0.6})
-        drill.append(CDbMarkerPointObject(tenthMm({box.xmin + at * box.width(), box.center().y})));
-    polygon.addInternalSegment(CDbInternalSegment(CDbInternalSegment::DrillLine, drill));
 }
 
 // Every piece of one garment in `size`, the second of each pair mirrored.
@@ -279,12 +280,7 @@ std::vector<CDbPolygon> garment(const CDbFabricObject& fabric, short size)
     for (short p = 0; p < fabric.pieceCount(); ++p) {
         const CDbPieceSizeObject& s = *fabric.piece(p)->getPieceSize(size);
         for (short copy = 0; copy < fabric.piece(p)->getVELPieceQuantity(); ++copy) {
-            CDbPolygon polygon;
-            polygon.setPieceIndex(p);
-            polygon.setSizeIndex(size);
-            polygon.contours().addContour(s.outline());
-            polygon.setGrainLine(s.grainStart(), s.grainEnd());
-            addInternalSegments(polygon);
+            CDbPolygon polygon = CDbPolygon::ofPieceSize(p, size, s);
             if (copy % 2 == 1)
                 polygon.mirrorY(polygon.boundingRect().center().y);
             polygons.push_back(polygon);

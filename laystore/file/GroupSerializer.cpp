@@ -59,8 +59,6 @@ void readBlocking(const JsonNode& n, CDbPolygon& polygon)
     if (n["blockingEdge"].isPresent())
         b.setEdgeSnap(true, FileValues::coordinate(n["blockingEdge"]));
 }
-// Indexed by CDbInternalSegment::Kind.
-const QStringList kSegmentKinds = {"drillLine", "dart", "pocketMark"};
 
 QJsonObject polygonJson(const CDbPolygon& polygon)
 {
@@ -93,10 +91,7 @@ QJsonObject polygonJson(const CDbPolygon& polygon)
         o.insert("cutDownReturn", OutlineSerializer::pointJson(polygon.cutDownReturn()));
     if (polygon.angleCutPart() != 0)
         o.insert("angleCutPart", polygon.angleCutPart());
-    QJsonArray segments;
-    for (const CDbInternalSegment& segment : polygon.internalSegments())
-        segments.append(QJsonObject{{"kind", kSegmentKinds.value(segment.kind())},
-                                    {"points", OutlineSerializer::outlineJson(segment.points())}});
+    const QJsonArray segments = OutlineSerializer::internalSegmentsJson(polygon.internalSegments());
     if (!segments.isEmpty())
         o.insert("internalSegments", segments);
     return o;
@@ -181,14 +176,9 @@ CDbPolygon readPolygon(const JsonNode& n, const CDbFabricObject& fabric, int ver
     readBlocking(n, polygon);
     readCutDown(n, polygon, version);
     polygon.setAngleCutPart(static_cast<short>(n["angleCutPart"].integer(0, 2, 0)));
-    const JsonNode segments = n["internalSegments"];
-    for (int s = 0, count = segments.isPresent() ? segments.size() : 0; s < count; ++s) {
-        const JsonNode segment = segments.at(s);
-        GroupSerializer::kInternalSegmentKeys.check(segment, version);
-        const auto kind = CDbInternalSegment::Kind(segment["kind"].choice(kSegmentKinds));
-        polygon.addInternalSegment(
-            CDbInternalSegment(kind, OutlineSerializer::readOutline(segment["points"], version, 2)));
-    }
+    for (const CDbInternalSegment& segment :
+         OutlineSerializer::readInternalSegments(n["internalSegments"], version))
+        polygon.addInternalSegment(segment);
     return polygon;
 }
 
@@ -219,7 +209,6 @@ const FileKeys GroupSerializer::kPolygonKeys = {{"piece", 1},
                                                 {"internalSegments", 2}};
 const FileKeys GroupSerializer::kCutDownPositionKeys = {
     {"verticalAxis", 2}, {"offsetX", 2}, {"horizontalAxis", 2}, {"offsetY", 2}};
-const FileKeys GroupSerializer::kInternalSegmentKeys = {{"kind", 2}, {"points", 2}};
 
 QJsonObject GroupSerializer::positionJson(const CDbCutDownObject& p)
 {

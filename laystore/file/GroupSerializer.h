@@ -21,7 +21,6 @@ public:
     static const FileKeys kGroupKeys;
     static const FileKeys kPolygonKeys;
     static const FileKeys kCutDownPositionKeys;
-    static const FileKeys kInternalSegmentKeys;
 
     static QJsonObject write(const CDbGrPolysObject& group);
     // A cut-down position, as polygons and the size plan store it.

@@ -18,6 +18,8 @@ const FileValues::Names kFeatures = {
     {PointFeature::StartPoint, "startPoint"},         {PointFeature::LiftPlunge, "liftPlunge"},
     {PointFeature::SymmetricalCut, "symmetricalCut"}, {PointFeature::InternalStart, "internalStart"},
     {PointFeature::SymmetricalEnd, "symmetricalEnd"}};
+// Indexed by CDbInternalSegment::Kind.
+const QStringList kSegmentKinds = {"drillLine", "dart", "pocketMark"};
 
 QJsonObject markerPointJson(const CDbMarkerPointObject& p)
 {
@@ -87,6 +89,30 @@ std::pair<GeoPoint2D, GeoPoint2D> OutlineSerializer::readGrainLine(const JsonNod
         return {};
     kGrainLineKeys.check(n, version);
     return {readPoint(n["start"], version), readPoint(n["end"], version)};
+}
+
+const FileKeys OutlineSerializer::kInternalSegmentKeys = {{"kind", 2}, {"points", 2}};
+
+QJsonArray OutlineSerializer::internalSegmentsJson(const std::vector<CDbInternalSegment>& segments)
+{
+    QJsonArray array;
+    for (const CDbInternalSegment& segment : segments)
+        array.append(QJsonObject{{"kind", kSegmentKinds.value(segment.kind())},
+                                 {"points", outlineJson(segment.points())}});
+    return array;
+}
+
+std::vector<CDbInternalSegment> OutlineSerializer::readInternalSegments(const JsonNode& n, int version)
+{
+    std::vector<CDbInternalSegment> segments;
+    for (int s = 0, count = n.isPresent() ? n.size() : 0; s < count; ++s) {
+        const JsonNode segment = n.at(s);
+        kInternalSegmentKeys.check(segment, version);
+        // The kind first: an error names the first key wrong.
+        const auto kind = CDbInternalSegment::Kind(segment["kind"].choice(kSegmentKinds));
+        segments.emplace_back(kind, readOutline(segment["points"], version, 2));
+    }
+    return segments;
 }
 
 } // namespace VelSystem

@@ -45,6 +45,9 @@ CDbPieceSizeObject readSize(const JsonNode& n, int version)
     size.setOutline(OutlineSerializer::readOutline(n["outline"], version));
     const auto grain = OutlineSerializer::readGrainLine(n["grainLine"], version);
     size.setGrainLine(grain.first, grain.second);
+    for (const CDbInternalSegment& segment :
+         OutlineSerializer::readInternalSegments(n["internalSegments"], version))
+        size.addInternalSegment(segment);
     return size;
 }
 
@@ -59,7 +62,8 @@ const FileKeys PieceSerializer::kInfoKeys = [] {
         keys.push_back({field.key, 1});
     return FileKeys(keys);
 }();
-const FileKeys PieceSerializer::kSizeKeys = {{"name", 1}, {"outline", 1}, {"grainLine", 1}};
+const FileKeys PieceSerializer::kSizeKeys = {
+    {"name", 1}, {"outline", 1}, {"grainLine", 1}, {"internalSegments", 2}};
 
 QJsonObject PieceSerializer::write(const CDbPieceObject& piece)
 {
@@ -72,10 +76,13 @@ QJsonObject PieceSerializer::write(const CDbPieceObject& piece)
     QJsonArray sizes;
     for (short s = 0; s < piece.getNumberOfSizes(); ++s) {
         const CDbPieceSizeObject* size = piece.getPieceSize(s);
-        sizes.append(QJsonObject{
-            {"name", size->name()},
-            {"outline", OutlineSerializer::outlineJson(size->outline())},
-            {"grainLine", OutlineSerializer::grainLineJson(size->grainStart(), size->grainEnd())}});
+        QJsonObject o{{"name", size->name()},
+                      {"outline", OutlineSerializer::outlineJson(size->outline())},
+                      {"grainLine", OutlineSerializer::grainLineJson(size->grainStart(), size->grainEnd())}};
+        const QJsonArray segments = OutlineSerializer::internalSegmentsJson(size->internalSegments());
+        if (!segments.isEmpty())
+            o.insert("internalSegments", segments);
+        sizes.append(o);
     }
     return {{"info", info},
             {"quantity", piece.getVELPieceQuantity()},

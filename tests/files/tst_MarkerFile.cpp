@@ -85,6 +85,8 @@ boost::shared_ptr<DocumentMak> richDocument()
     CDbPieceObject pocket;
     CDbPieceSizeObject pocketSize;
     pocketSize.setOutline(outline({{0, 0}, {20, 0}, {20, 15}, {0, 15}}));
+    pocketSize.addInternalSegment(
+        CDbInternalSegment(CDbInternalSegment::DrillLine, outline({{5, 7.5}, {10, 7.5}, {15, 7.5}})));
     pocket.addSize(pocketSize);
     denim.addPiece(pocket);
 
