@@ -474,7 +474,8 @@ private slots:
         QFile::remove(QStringLiteral("cut-path.plt"));
         runSession(QStringLiteral("cut-path.txt"), &steps, false,
                    {QStringLiteral("The knife cannot start on a notch."),
-                    QStringLiteral("A punch hole cannot go inside a piece or on its outline.")});
+                    QStringLiteral("A punch hole cannot go inside a piece or on its outline."),
+                    QStringLiteral("This piece already has this place in the cut order.")});
         if (QTest::currentTestFailed())
             return;
         CDbFabricObject* fabric = mSaved->drawing()->getCurrentFabric();

@@ -87,7 +87,7 @@ private slots:
     }
 
     // The start point moves to the point clicked within five pixels; a click beside every
-    // point records nothing.
+    // point records nothing, and nothing is said.
     void startPointMovesToTheClickedPoint()
     {
         ToolTestView t("StartPoint");
@@ -95,9 +95,7 @@ private slots:
         QCOMPARE(leg(t)->polygon(0).knifeStartIndex(), 3);
         t.click(kInside);
         QCOMPARE(t.undo().count(), 1);
-        t.click(kNotch);
-        QCOMPARE(t.sink.messages, QStringList{"The knife cannot start on a notch."});
-        QCOMPARE(t.undo().count(), 1);
+        QVERIFY(t.sink.messages.isEmpty());
     }
 
     // Start, then end; Shift alone blocks the click; switching tools re-arms the start.
@@ -112,9 +110,7 @@ private slots:
         t.key(Qt::Key_Shift, false);
         QCOMPARE(t.undo().count(), 1);
         QCOMPARE(t.cursor().pixmap().toImage(), ToolBase::linkedCursor().pixmap().toImage());
-        t.click(kOtherCorner);
-        QCOMPARE(t.sink.messages,
-                 QStringList{"A symmetrical cut must end at another point than where it starts."});
+        t.click(kOtherCorner); // refused: the end must be another point
         t.click(kCorner);
         QCOMPARE(leg(t)->polygon(0).symmetricalStartIndex(), 2);
         QCOMPARE(leg(t)->polygon(0).symmetricalEndIndex(), 3);
