@@ -15,7 +15,7 @@ public:
 
     // `moves` 0: no limit on moves.
     NestBudget(Clock::time_point deadline, long moves, const std::atomic<bool>* cancelled)
-        : mDeadline(deadline), mMoves(moves), mCancelled(cancelled)
+        : mStart(Clock::now()), mDeadline(deadline), mMoves(moves), mCancelled(cancelled)
     {}
 
     void countMove() { ++mMade; }
