@@ -75,7 +75,9 @@ int faults(const NestProblem& problem, const NestResult& result)
     return count;
 }
 
-void lay(benchmark::State& state, const Instance& instance, double seconds)
+// Lays the instance with the engine; `moves` 0 runs for `seconds` on two threads, else the
+// given number of moves on one thread, with no time limit, to measure the search's speed.
+void lay(benchmark::State& state, const Instance& instance, double seconds, long moves = 0)
 {
     QString error;
     const QString path =
@@ -94,7 +96,11 @@ void lay(benchmark::State& state, const Instance& instance, double seconds)
     for (auto _ : state) {
         NestEngine engine(helper.problem());
         NestEngine::Options options;
-        options.seconds = seconds;
+        options.seconds = moves > 0 ? 1e6 : seconds;
+        if (moves > 0) {
+            options.moves = moves;
+            options.threads = 1;
+        }
         result = engine.run(options);
     }
     if (result.placedCount != static_cast<int>(helper.problem().pieces.size()))
@@ -116,6 +122,15 @@ void BM_Nest(benchmark::State& state, const Instance& instance)
 void BM_BottomLeft(benchmark::State& state, const Instance& instance)
 {
     lay(state, instance, 0.0);
+}
+
+// What the search's quality mostly depends on: how many moves (one piece searched for where
+// it overlaps least, and moved) it makes in a second.
+void BM_NestMoves(benchmark::State& state, const Instance& instance)
+{
+    constexpr long kMoves = 20000;
+    lay(state, instance, 0.0, kMoves);
+    state.counters["moves_per_s"] = benchmark::Counter(static_cast<double>(kMoves), benchmark::Counter::kIsRate);
 }
 
 // The hole: 100 cm from the sample marker's end, across its fabric.
@@ -212,6 +227,8 @@ BENCHMARK_CAPTURE(BM_BottomLeft, dagli, kDagli)->Iterations(1)->Unit(benchmark::
 BENCHMARK_CAPTURE(BM_BottomLeft, mao, kMao)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_BottomLeft, shirts, kShirts)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_BottomLeft, trousers, kTrousers)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_NestMoves, mao, kMao)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK_CAPTURE(BM_NestMoves, shirts, kShirts)->Iterations(1)->Unit(benchmark::kSecond);
 
 int main(int argc, char** argv)
 {
