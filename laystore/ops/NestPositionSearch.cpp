@@ -9,7 +9,7 @@ namespace VelSystem {
 
 namespace {
 // Samples per variant over the whole area and near the item's own place.
-constexpr int kAreaSamples = 80;
+constexpr int kAreaSamples = 32;
 constexpr int kNearSamples = 24;
 // Near samples fall within this part of the item's size around where it lies.
 constexpr double kNearReach = 0.5;
