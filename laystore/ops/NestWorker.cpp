@@ -17,10 +17,15 @@ constexpr double kFirstSqueeze = 0.02;
 constexpr double kLastSqueeze = 0.001;
 // Tries at one length, each from the last one's overlapping layout, before a smaller squeeze.
 constexpr int kTriesPerLength = 4;
+// Squeezes that fail make the next ones smaller, squeezes that succeed let them grow back:
+// a tight layout is shortened in crumbs, a loose one in strides.
+constexpr double kSqueezeFall = 0.5;
+constexpr double kSqueezeGrowth = 1.25;
 } // namespace
 
 NestWorker::NestWorker(const NestGeometry& geometry, unsigned seed, NestBudget& budget, Offer improved)
-    : mGeometry(geometry), mRandom(seed), mBudget(budget), mImproved(std::move(improved))
+    : mGeometry(geometry), mRandom(seed), mBudget(budget), mImproved(std::move(improved)),
+      mSqueezeMost(kFirstSqueeze)
 {}
 
 std::vector<int> NestWorker::piecesBySize() const
@@ -60,11 +65,14 @@ void NestWorker::shortenStrip()
             best = trial;
             mImproved(best);
             failures = 0;
+            mSqueezeMost = std::min(kFirstSqueeze, mSqueezeMost * kSqueezeGrowth);
         } else if (++failures % kTriesPerLength != 0) {
             // Still at this length: the overlapping layout is nearer a solution than a fresh
             // squeeze, once shaken out of where the search got stuck.
             disrupt(trial);
             continue;
+        } else {
+            mSqueezeMost = std::max(kLastSqueeze, mSqueezeMost * kSqueezeFall);
         }
         trial = best;
         squeeze(trial, start + best.length() * (1.0 - squeezeShare()));
@@ -74,7 +82,7 @@ void NestWorker::shortenStrip()
 double NestWorker::squeezeShare()
 {
     const double spent = mBudget.spent();
-    const double most = kFirstSqueeze * (1.0 - spent) + kLastSqueeze * spent;
+    const double most = std::min(mSqueezeMost, kFirstSqueeze * (1.0 - spent) + kLastSqueeze * spent);
     return std::uniform_real_distribution<double>(0.25 * most, most)(mRandom);
 }
 

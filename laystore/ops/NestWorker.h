@@ -43,6 +43,8 @@ private:
     std::mt19937_64 mRandom;
     NestBudget& mBudget;
     Offer mImproved;
+    // The most the next squeeze may take, as a part of the length, before the time's cap.
+    double mSqueezeMost;
 };
 
 } // namespace VelSystem
