@@ -1,5 +1,6 @@
 #include "VelGeo/GeoNoFitPolygon.h"
 #include "geo/GeoTestPrint.h"
+#include "laystore/ops/NestBudget.h"
 #include "laystore/ops/NestEngine.h"
 #include "laystore/ops/NestNoFitRegion.h"
 
@@ -252,6 +253,18 @@ private slots:
         QVERIFY(improvements > 0);
         QCOMPARE(result.placedCount, 20);
         QVERIFY(faults(problem, result).isEmpty());
+    }
+
+    // The search's schedule runs from coarse to fine over the budget: a budget counted from
+    // anywhere but its making would start the search at its end.
+    void aBudgetIsSpentFromWhenItWasMade()
+    {
+        const NestBudget timed(NestBudget::Clock::now() + std::chrono::hours(1), 0, nullptr);
+        QVERIFY(timed.spent() < 0.01);
+        QVERIFY(!timed.exhausted());
+        NestBudget counted(NestBudget::Clock::now() + std::chrono::hours(1), 4, nullptr);
+        counted.countMove();
+        QCOMPARE(counted.spent(), 0.25);
     }
 };
 
