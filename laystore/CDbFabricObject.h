@@ -45,7 +45,8 @@ public:
     // announces the change.
     bool cancelSelectionLayer(short layer);
     // True when `group` may not be blocked: not a laid or waiting group of this fabric, broken,
-    // already blocked, or not one piece with an outline that encloses an area.
+    // already blocked, or not one piece with an outline that encloses an area. A cut-down pair
+    // answers false: the blocking itself refuses it, so that the block tool can say why.
     bool isSelectionBlockingInvalid(const CDbGrPolysObject* group) const;
 
     // The margin a blocking leaves round its piece, in centimetres.
