@@ -70,7 +70,9 @@ MarkerMainWindow::MarkerMainWindow(QWidget* parent)
     addDockWidget(Qt::RightDockWidgetArea, mInfoDock);
     addDockWidget(Qt::BottomDockWidgetArea, mCutDock);
     mCutDock->hide();
-    addDockWidget(Qt::RightDockWidgetArea, mChartDock);
+    // The chart is a table with a column per size: it needs the window's width, not the
+    // information dock's.
+    addDockWidget(Qt::BottomDockWidgetArea, mChartDock);
     mChartDock->hide();
     createActions();
     connect(VelApplication::instance(), &VelApplication::activeDocumentChanged, this,
