@@ -444,6 +444,16 @@ QListEx<CDbAbstractObject*> DocumentMak::objectsIn(const GeoRectangle& area, CDb
     return result;
 }
 
+bool DocumentMak::overlapsGroupOn(const CDbGrPolysObject& trial, CDbFabricObject* fabric, short layer,
+                                  const std::function<bool(const CDbAbstractObject*)>& ignored) const
+{
+    const QListEx<CDbAbstractObject*> near = objectsIn(trial.boundingRect(), fabric, layer);
+    return std::any_of(near.begin(), near.end(), [&](const CDbAbstractObject* object) {
+        return object->kind() == CDbAbstractObject::KindGroup && !ignored(object) &&
+               trial.overlaps(*static_cast<const CDbGrPolysObject*>(object));
+    });
+}
+
 double DocumentMak::markerLength() const
 {
     const CDbFabricLayerObject* layer = currentLayer();

@@ -4,6 +4,7 @@
 #include "laystore/QListEx.h"
 
 #include <QString>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -123,6 +124,10 @@ public:
     // Objects whose bounding rectangle meets `area` on a layer.
     QListEx<CDbAbstractObject*> objectsIn(const GeoRectangle& area, CDbFabricObject* fabric,
                                           short layer) const;
+    // True when `trial`, a group tried somewhere (usually in no document), shares area with a
+    // piece group on a layer (candidates from the index) that `ignored` does not leave out.
+    bool overlapsGroupOn(const CDbGrPolysObject& trial, CDbFabricObject* fabric, short layer,
+                         const std::function<bool(const CDbAbstractObject*)>& ignored) const;
 
     // Rightmost x of the laid pieces of the current layer (0 when none).
     double markerLength() const;

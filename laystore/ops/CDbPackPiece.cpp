@@ -112,10 +112,8 @@ bool CDbPackPiece::fitsAt(const GeoPoint2D& corner)
 {
     GeoPoint2D move = corner - mTrial->boundingRect().leftBottom();
     mTrial->translate(move);
-    const QListEx<CDbAbstractObject*> near = mDocument->objectsIn(mTrial->boundingRect(), mFabric, mLayer);
-    return std::none_of(near.begin(), near.end(), [this](const CDbAbstractObject* object) {
-        return isObstacle(object) && mTrial->overlaps(*static_cast<const CDbGrPolysObject*>(object));
-    });
+    return !mDocument->overlapsGroupOn(
+        *mTrial, mFabric, mLayer, [this](const CDbAbstractObject* object) { return !isObstacle(object); });
 }
 
 } // namespace VelSystem

@@ -50,7 +50,10 @@ LinkMatching::LinkMatching(const CDbMarkerDrawing& drawing, short fabric, short 
     : mDrawing(drawing), mFabric(drawing.fabric(fabric)), mFabricIndex(fabric), mLayer(layer),
       mAlsoLaid(alsoLaid)
 {
-    if (!mFabric)
+    // Most markers have no links: then no piece needs finding, and the engine, which asks for
+    // every piece it lays, pays nothing.
+    const CDbTwainLinkPiecesObjectTable* links = mFabric ? drawing.getLinkDoc()->links(fabric) : nullptr;
+    if (!links || links->size() == 0)
         return;
     const QListEx<CDbGrPolysObject*> onLayer = mFabric->getPlaceGroupList(t_1_Based::fromZeroBased(mLayer));
     // The pieces about to be laid come after those laid already.
@@ -250,27 +253,25 @@ bool LinkMatching::freeMatchingMove(const DocumentMak& document, const CDbGrPoly
         return a.distance(GeoPoint2D(0, 0)) < b.distance(GeoPoint2D(0, 0));
     });
     const double width = mFabric->getFabricLayerWidth(mLayer);
+    // One copy, moved from candidate to candidate.
     std::unique_ptr<CDbGrPolysObject> trial(static_cast<CDbGrPolysObject*>(moving.clone()));
-    GeoPoint2D at = shift;
-    trial->translate(at);
+    GeoPoint2D at(0, 0);
+    const auto ignored = [&](const CDbAbstractObject* object) {
+        return object == &moving || object == replaced || object->preview();
+    };
     for (const GeoPoint2D& candidate : candidates) {
         GeoPoint2D step = shift + candidate - at;
         trial->translate(step);
-        at = at + step;
+        at = shift + candidate;
         GeoPoint2D check;
         const GeoRectangle box = trial->boundingRect();
         if (box.xmin < 0.0 || box.ymin < 0.0 || box.ymax > width ||
             !matchingMove(moving, replaced, shift + candidate, &check) || check != GeoPoint2D(0, 0))
             continue;
-        const auto meets = [&](const CDbAbstractObject* object) {
-            return object != &moving && object != replaced &&
-                   object->kind() == CDbAbstractObject::KindGroup && !object->preview() &&
-                   trial->overlaps(*static_cast<const CDbGrPolysObject*>(object));
-        };
-        const QListEx<CDbAbstractObject*> near =
-            document.objectsIn(box, const_cast<CDbFabricObject*>(mFabric), mLayer);
-        if (std::any_of(near.begin(), near.end(), meets) ||
-            std::any_of(mAlsoLaid.begin(), mAlsoLaid.end(), meets))
+        if (document.overlapsGroupOn(*trial, const_cast<CDbFabricObject*>(mFabric), mLayer, ignored) ||
+            std::any_of(mAlsoLaid.begin(), mAlsoLaid.end(), [&](const CDbGrPolysObject* other) {
+                return !ignored(other) && trial->overlaps(*other);
+            }))
             continue;
         *move = candidate;
         return true;
