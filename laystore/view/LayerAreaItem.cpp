@@ -157,8 +157,11 @@ void LayerAreaItem::paint(QPainter* painter, const QStyleOptionGraphicsItem* /*o
 
 void LayerAreaItem::paintPlaid(QPainter* painter) const
 {
-    const QRectF fabric = fabricRect();
     const QTransform& toPixels = painter->worldTransform();
+    // Only the lines on screen: a long marker zoomed in would otherwise draw its whole length.
+    const QRectF fabric = fabricRect().intersected(toPixels.inverted().mapRect(QRectF(painter->viewport())));
+    if (fabric.isEmpty())
+        return;
     painter->setPen(cosmeticPen(kPlaid));
     const auto lines = [&](double repeat, double offset, double from, double to, double pixelsPerCm,
                            auto draw) {

@@ -40,7 +40,6 @@ public:
     // The fabric's plaid or stripe: lines every `repeat` (0 along an axis without one) from
     // `offset`, drawn faintly across the fabric area of the current layer.
     void setPlaid(const QPointF& repeat, const QPointF& offset);
-    QPointF plaidRepeat() const { return mPlaidRepeat; }
     QRectF fabricRect() const;
     QRectF standbyRect() const;
 
