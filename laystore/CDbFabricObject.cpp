@@ -51,6 +51,14 @@ bool CDbFabricObject::isPieceBlocked(short piece) const
     return false;
 }
 
+short CDbFabricObject::sizeCount() const
+{
+    short sizes = 0;
+    for (const CDbPieceObject& piece : mPieces)
+        sizes = std::max(sizes, piece.getNumberOfSizes());
+    return sizes;
+}
+
 CDbPieceObject* CDbFabricObject::findPieceAccordingIndex(short index, short* code)
 {
     CDbPieceObject* found = piece(index);

@@ -83,6 +83,8 @@ public:
     bool isSelectionCuttingValid(const CDbGrPolysObject* group, short* code) const;
 
     short pieceCount() const { return static_cast<short>(mPieces.size()); }
+    // The most sizes any piece has: the size chart's columns, when none are set.
+    short sizeCount() const;
     // 0-based; writes 0 to `code` on success, 1 when the index is out of range.
     CDbPieceObject* findPieceAccordingIndex(short index, short* code);
     const CDbPieceObject* piece(short index) const;

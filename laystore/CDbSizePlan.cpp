@@ -28,9 +28,7 @@ std::vector<CDbDisplaySizeObject> CDbSizePlan::columns(const CDbFabricObject& fa
 {
     if (!mColumns.empty())
         return mColumns;
-    short sizes = 0;
-    for (short p = 0; p < fabric.pieceCount(); ++p)
-        sizes = std::max(sizes, fabric.piece(p)->getNumberOfSizes());
+    const short sizes = fabric.sizeCount();
     std::vector<CDbDisplaySizeObject> derived(static_cast<size_t>(sizes));
     for (short s = 0; s < sizes; ++s) {
         derived[static_cast<size_t>(s)].columnIndex = s;

@@ -28,6 +28,7 @@
 #include <QUndoStack>
 #include <boost/pointer_cast.hpp>
 #include <memory>
+#include <optional>
 
 namespace VelSystem {
 
@@ -58,6 +59,20 @@ void send(DocumentMak& document, const QList<QVariant>& parameters)
     if (std::unique_ptr<AbstractCmd> command =
             CmdsManager::instance()->createCommand(QStringLiteral("CutDownTable")))
         command->setDocument(document.shared_from_this(), parameters);
+}
+
+// The position a user sets in the editable dialog between the pieces boxed by `first` and
+// `second`, starting from `start`; nothing when the dialog is cancelled.
+std::optional<CDbCutDownObject> askPosition(const GeoRectangle& first, const GeoRectangle& second,
+                                            const CDbCutDownObject& start)
+{
+    CutdownPositionDialog dialog(false, first, second, start.verticalAxis, start.offsetX,
+                                 start.horizontalAxis, start.offsetY,
+                                 VelCoreApplication::instance()->mainWindow());
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return CDbCutDownObject(dialog.verticalAxis(), dialog.offsetX(), dialog.horizontalAxis(),
+                            dialog.offsetY());
 }
 
 // A size pair made or taken apart cannot be undone: the history before it goes, and the
@@ -185,19 +200,17 @@ bool ToolCutDown::pressOnGroup(DocumentMak& document, CDbFabricObject* fabric, s
     }
     if (!first)
         return false;
-    const CDbCutDownObject start;
-    CutdownPositionDialog dialog(false, first->polygon(0).pieceOutline().boundingRect(),
-                                 group->polygon(0).pieceOutline().boundingRect(), start.verticalAxis,
-                                 start.offsetX, start.horizontalAxis, start.offsetY,
-                                 VelCoreApplication::instance()->mainWindow());
-    if (dialog.exec() != QDialog::Accepted)
+    const std::optional<CDbCutDownObject> position =
+        askPosition(first->polygon(0).pieceOutline().boundingRect(),
+                    group->polygon(0).pieceOutline().boundingRect(), CDbCutDownObject());
+    if (!position)
         return false;
     // The mark belongs to the waiting piece only: the group the pair replaces keeps none
     // that undo could bring back.
     first->setCutDownMark(false);
     if (pushCommand(document, QStringLiteral("CutDown"),
-                    {int(group->section()), pointer(first), pointer(group), int(dialog.verticalAxis()),
-                     dialog.offsetX(), int(dialog.horizontalAxis()), dialog.offsetY()}) == 0) {
+                    {int(group->section()), pointer(first), pointer(group), int(position->verticalAxis),
+                     position->offsetX, int(position->horizontalAxis), position->offsetY}) == 0) {
         drawing->setFirstClick(true);
         return true;
     }
@@ -291,17 +304,15 @@ void ToolCutDown::chartPieceCutDown(DocumentMak& document, CDbFabricObject* fabr
             CDbChartCutDownHelper::pairPieces(document, fabric, layer, first, piece, CDbCutDownObject(),
                                               &trial) != CDbCutDownHelper::Success)
             return;
-        const CDbCutDownObject start;
-        CutdownPositionDialog dialog(false, sizeBounds(*waiting, short(waiting->getNumberOfSizes() - 1)),
-                                     sizeBounds(*clicked, 0), start.verticalAxis, start.offsetX,
-                                     start.horizontalAxis, start.offsetY,
-                                     VelCoreApplication::instance()->mainWindow());
-        if (dialog.exec() != QDialog::Accepted)
+        const std::optional<CDbCutDownObject> position =
+            askPosition(sizeBounds(*waiting, short(waiting->getNumberOfSizes() - 1)), sizeBounds(*clicked, 0),
+                        CDbCutDownObject());
+        if (!position)
             return;
         drawing->setChartFirstPiece(0);
         send(document, {pointer(waiting), int(first + 1), pointer(clicked), int(number), none, 0,
-                        int(dialog.verticalAxis()), dialog.offsetX(), int(dialog.horizontalAxis()),
-                        dialog.offsetY(), true, false, 0, 0.0, 0, 0.0});
+                        int(position->verticalAxis), position->offsetX, int(position->horizontalAxis),
+                        position->offsetY, true, false, 0, 0.0, 0, 0.0});
         return;
     }
     const CDbSizePlan::PiecePair* pair = plan.piecePairOf(piece);
@@ -317,17 +328,12 @@ void ToolCutDown::chartPieceCutDown(DocumentMak& document, CDbFabricObject* fabr
     const CDbCutDownObject old = pair->position;
     const CDbPieceObject* one = fabric->piece(pair->first);
     const CDbPieceObject* two = fabric->piece(pair->second);
-    CutdownPositionDialog dialog(false, sizeBounds(*one, short(one->getNumberOfSizes() - 1)),
-                                 sizeBounds(*two, 0), old.verticalAxis, old.offsetX, old.horizontalAxis,
-                                 old.offsetY, VelCoreApplication::instance()->mainWindow());
-    if (dialog.exec() != QDialog::Accepted)
+    const std::optional<CDbCutDownObject> position =
+        askPosition(sizeBounds(*one, short(one->getNumberOfSizes() - 1)), sizeBounds(*two, 0), old);
+    if (!position || *position == old)
         return;
-    const CDbCutDownObject position(dialog.verticalAxis(), dialog.offsetX(), dialog.horizontalAxis(),
-                                    dialog.offsetY());
-    if (position == old)
-        return;
-    send(document, {none, 0, none, 0, pointer(clicked), int(number), int(position.verticalAxis),
-                    position.offsetX, int(position.horizontalAxis), position.offsetY, false, true,
+    send(document, {none, 0, none, 0, pointer(clicked), int(number), int(position->verticalAxis),
+                    position->offsetX, int(position->horizontalAxis), position->offsetY, false, true,
                     int(old.verticalAxis), old.offsetX, int(old.horizontalAxis), old.offsetY});
 }
 
@@ -402,16 +408,11 @@ bool ToolCutDown::changePosition(DocumentMak& document, CDbFabricObject* fabric,
     const CDbPolygon& polygon = group->polygon(workPolygon(*group));
     const CDbCutDownObject old = *polygon.cutDownPosition();
     const CDbPolygon& partner = group->polygon(polygon.cutDownPartner());
-    CutdownPositionDialog dialog(
-        false, polygon.pieceOutline().boundingRect(), partner.pieceOutline().boundingRect(), old.verticalAxis,
-        old.offsetX, old.horizontalAxis, old.offsetY, VelCoreApplication::instance()->mainWindow());
-    if (dialog.exec() != QDialog::Accepted)
+    const std::optional<CDbCutDownObject> position =
+        askPosition(polygon.pieceOutline().boundingRect(), partner.pieceOutline().boundingRect(), old);
+    if (!position || *position == old)
         return false;
-    const CDbCutDownObject position(dialog.verticalAxis(), dialog.offsetX(), dialog.horizontalAxis(),
-                                    dialog.offsetY());
-    if (position == old)
-        return false;
-    if (modifyCutDownPosition(document, fabric, layer, group, position) != 0)
+    if (modifyCutDownPosition(document, fabric, layer, group, *position) != 0)
         VEL_THROW(843, cutDownError());
     return true;
 }

@@ -118,9 +118,7 @@ void writeSizePlan(const CDbSizePlan& plan, QJsonObject& o)
 std::vector<CDbDisplaySizeObject> readSizeColumns(const JsonNode& n, const CDbFabricObject& fabric,
                                                   int version)
 {
-    short sizes = 0;
-    for (short p = 0; p < fabric.pieceCount(); ++p)
-        sizes = std::max(sizes, fabric.piece(p)->getNumberOfSizes());
+    const short sizes = fabric.sizeCount();
     std::vector<CDbDisplaySizeObject> columns(
         size_t(n.size(0, FileValues::kMaxIndexCount, FabricSerializer::tr("columns"))));
     for (int c = 0; c < int(columns.size()); ++c) {
@@ -147,10 +145,15 @@ std::vector<CDbDisplaySizeObject> readSizeColumns(const JsonNode& n, const CDbFa
     return columns;
 }
 
-std::vector<CDbSizePlan::PiecePair> readChartPairs(const JsonNode& n, const CDbFabricObject& fabric, int version)
+std::vector<CDbSizePlan::PiecePair> readChartPairs(const JsonNode& n, const CDbFabricObject& fabric,
+                                                   int version)
 {
     std::vector<CDbSizePlan::PiecePair> pairs;
-    CDbSizePlan plan;
+    const auto paired = [&pairs](short piece) {
+        return std::any_of(pairs.begin(), pairs.end(), [piece](const CDbSizePlan::PiecePair& p) {
+            return p.first == piece || p.second == piece;
+        });
+    };
     for (int i = 0, count = n.size(0, FileValues::kMaxIndexCount, FabricSerializer::tr("pairs")); i < count;
          ++i) {
         const JsonNode pn = n.at(i);
@@ -159,10 +162,9 @@ std::vector<CDbSizePlan::PiecePair> readChartPairs(const JsonNode& n, const CDbF
         pair.first = short(pn["first"].integer(0, fabric.pieceCount() - 1));
         pair.second = short(pn["second"].integer(0, fabric.pieceCount() - 1));
         pair.position = GroupSerializer::readPosition(pn["cutDownPosition"], version);
-        if (pair.first == pair.second || plan.piecePairOf(pair.first) || plan.piecePairOf(pair.second))
+        if (pair.first == pair.second || paired(pair.first) || paired(pair.second))
             pn["second"].fail(FabricSerializer::tr("a piece is cut down with one other piece at most"));
         pairs.push_back(pair);
-        plan.setPiecePairs(pairs);
     }
     return pairs;
 }
