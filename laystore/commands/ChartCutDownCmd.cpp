@@ -37,7 +37,8 @@ void ChartCutDownCmd::prepareChart(DocumentMak& document, CDbFabricObject* fabri
     mFabric = fabric;
     mBefore = fabric->sizePlan();
     mAfter = after;
-    if (change.current.isEmpty())
+    mReplaces = !change.current.isEmpty();
+    if (!mReplaces)
         return;
     QListEx<CDbAbstractObject*> replacements;
     for (std::unique_ptr<CDbGrPolysObject>& made : change.replacements)
@@ -47,20 +48,23 @@ void ChartCutDownCmd::prepareChart(DocumentMak& document, CDbFabricObject* fabri
 
 void ChartCutDownCmd::redo()
 {
+    setPlan(mAfter);
     LayerReplaceCmd::redo();
-    if (!mFabric)
-        return;
-    mFabric->sizePlan() = mAfter;
-    mDocument->emitModified();
 }
 
 void ChartCutDownCmd::undo()
 {
+    setPlan(mBefore);
     LayerReplaceCmd::undo();
+}
+
+void ChartCutDownCmd::setPlan(const CDbSizePlan& plan)
+{
     if (!mFabric)
         return;
-    mFabric->sizePlan() = mBefore;
-    mDocument->emitModified();
+    mFabric->sizePlan() = plan;
+    if (!mReplaces)
+        mDocument->emitModified();
 }
 
 } // namespace VelSystem

@@ -28,7 +28,12 @@ protected:
                       const CDbSizePlan& after);
 
 private:
+    // Sets the fabric's plan before the groups change, so that those told of the change read
+    // the plan that goes with them; announces it itself when no group changes.
+    void setPlan(const CDbSizePlan& plan);
+
     DocumentMak* mDocument = nullptr;
+    bool mReplaces = false;
     CDbFabricObject* mFabric = nullptr;
     CDbSizePlan mBefore;
     CDbSizePlan mAfter;
