@@ -417,6 +417,7 @@ private slots:
 
     // Two garments of a size in one column: pairing the column with itself lays each piece's
     // copies together and, as taking them apart, empties the history; the marker stays changed.
+    // Aligning the pair anew is the one change of a column pair that undo takes back.
     void aSizeColumnPairIsMadeAndTakenApartWithoutHistory()
     {
         const boost::shared_ptr<DocumentMak> marker = mWindow->activeMarker();
@@ -434,6 +435,13 @@ private slots:
         QCOMPARE(marker->groups(fabric, 0).size(), groups - 4);
         QVERIFY(fabric->sizePlan().storedColumns()[1].displaySizeIsInCutDown());
         QVERIFY(marker->isModified());
+        const QString paired = QString::fromUtf8(MarkerFile::toJson(*marker));
+        QVERIFY(runScript(QStringLiteral("dialog accept radioVerticalRight=true\nchart-click size 2 alt\n"
+                                         "expect undo-count 1\nundo")));
+        QCOMPARE(QString::fromUtf8(MarkerFile::toJson(*marker)), paired);
+        marker->undoStack()->redo();
+        QCOMPARE(fabric->sizePlan().storedColumns()[1].position.verticalAxis, short(CDbCutDownObject::Right));
+        QVERIFY(QString::fromUtf8(MarkerFile::toJson(*marker)) != paired);
         QVERIFY(runScript(QStringLiteral("chart-click size 2\nexpect undo-count 0")));
         QCOMPARE(marker->groups(fabric, 0).size(), groups);
         QVERIFY(!fabric->sizePlan().hasSizePair());
